@@ -1,0 +1,41 @@
+# Entry points for people and CI. Everything real happens in CMake; these targets only make
+# sure the Debian packages are there, then configure, build and run.
+
+BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+JOBS ?= 2
+# CI builds with warnings as errors.
+WERROR := $(if $(CI),ON,OFF)
+SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' 2>/dev/null)
+
+.PHONY: all deps build test test-sanitize bench format check-format clean
+
+all: build
+
+deps:
+	@scripts/install-dependencies
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Installs what is missing, builds, and runs every test.
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The core tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON \
+		-DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target kestrel_core_tests
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+format:
+	clang-format -i $(SOURCES)
+
+check-format:
+	clang-format --dry-run --Werror $(SOURCES)
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

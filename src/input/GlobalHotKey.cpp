@@ -1,0 +1,49 @@
+#include "input/GlobalHotKey.h"
+
+#include "input/EventRecords.h"
+#include "input/KeystrokeFormatter.h"
+
+#include <array>
+#include <utility>
+
+namespace kestrel {
+
+std::string hotKeyText(std::uint32_t keyCode, std::uint32_t modifiers)
+{
+    const auto& keys = KeystrokeFormatter::specialKeys();
+    const auto key = keys.find(keyCode);
+    if (key == keys.end() || key->second.symbol.empty())
+        return {};
+
+    constexpr std::array<std::pair<Modifier, std::uint32_t>, 4> bits{{
+        {Modifier::control, HotKeyModifier::control},
+        {Modifier::option, HotKeyModifier::option},
+        {Modifier::shift, HotKeyModifier::shift},
+        {Modifier::command, HotKeyModifier::command},
+    }};
+    std::string text;
+    for (const auto& [modifier, bit] : bits) {
+        if ((modifiers & bit) != 0)
+            text += symbol(modifier);
+    }
+    return text + std::string(key->second.symbol);
+}
+
+GlobalHotKey::GlobalHotKey(HotKeyService& service, std::uint32_t keyCode, std::uint32_t modifiers,
+                           std::function<void()> action)
+    : m_service(service), m_action(std::move(action))
+{
+    m_registration = m_service.registerHotKey(keyCode, modifiers, ToggleHotKey::identifier, [this] {
+        if (m_action)
+            m_action();
+    });
+}
+
+GlobalHotKey::~GlobalHotKey()
+{
+    // The service holds a pointer to us, not a reference: take it back before we go.
+    if (m_registration)
+        m_service.unregisterHotKey(*m_registration);
+}
+
+} // namespace kestrel

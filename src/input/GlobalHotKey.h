@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/HotKeyService.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrel {
+
+// The shortcut that turns Kestrel on and off, Control-Option-Command-Return. The
+// registration and the text shown for it are kept together so they cannot drift apart.
+namespace ToggleHotKey {
+inline constexpr HotKeyIdentifier identifier{0x4B535452, 1}; // 'KSTR', 1
+inline constexpr std::uint32_t keyCode = 36;                 // Return
+inline constexpr std::uint32_t modifiers =
+    HotKeyModifier::command | HotKeyModifier::option | HotKeyModifier::control; // 0x1900
+inline constexpr std::string_view text = "⌃⌥⌘↩";
+} // namespace ToggleHotKey
+
+// How a combination reads on screen: modifier symbols in display order, then the key's
+// symbol ("⌃⌥⌘↩"). Empty when the key has no symbol of its own.
+std::string hotKeyText(std::uint32_t keyCode, std::uint32_t modifiers);
+
+// One system-wide shortcut that runs an action on every press, in any application. It
+// registers at construction and stays registered for its whole life; a combination that
+// another program holds simply never fires. The visualizer owns the toggle hot key.
+class GlobalHotKey {
+public:
+    GlobalHotKey(HotKeyService& service, std::uint32_t keyCode, std::uint32_t modifiers, std::function<void()> action);
+    ~GlobalHotKey();
+
+    GlobalHotKey(const GlobalHotKey&) = delete;
+    GlobalHotKey& operator=(const GlobalHotKey&) = delete;
+
+    bool isRegistered() const { return m_registration.has_value(); }
+
+private:
+    HotKeyService& m_service;
+    std::function<void()> m_action;
+    std::optional<HotKeyService::Registration> m_registration;
+};
+
+} // namespace kestrel

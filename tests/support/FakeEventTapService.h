@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/EventTapService.h"
+
+#include <map>
+
+namespace kestrel::test {
+
+// An event source under the test's control: it records the taps Kestrel installs and
+// delivers events to them on request, the way the X11 source would.
+class FakeEventTapService final : public EventTapService {
+public:
+    struct Tap {
+        std::uint64_t mask = 0;
+        Callback callback;
+        bool enabled = false;
+    };
+
+    bool refuse = false; // answer every createTap with a refusal, as without input access
+    int tapsCreated = 0;
+    int enableCalls = 0;
+
+    std::optional<TapId> createTap(std::uint64_t mask, Callback callback) override;
+    void enable(TapId tap, bool enabled) override;
+    void remove(TapId tap) override;
+
+    // The live taps, by id.
+    const std::map<TapId, Tap>& taps() const { return m_taps; }
+    // Delivers the event to every enabled tap whose mask selects its type.
+    void deliver(const PlatformEvent& event);
+    // Switches a tap off by itself, as a source does with a slow callback, and tells it so.
+    void disable(TapId tap, std::uint32_t reason);
+
+private:
+    std::map<TapId, Tap> m_taps;
+    TapId m_lastId = 0;
+};
+
+} // namespace kestrel::test
