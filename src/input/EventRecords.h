@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -45,10 +46,7 @@ public:
     constexpr void insert(Modifier modifier) { m_bits = static_cast<std::uint8_t>(m_bits | bit(modifier)); }
     constexpr void erase(Modifier modifier) { m_bits = static_cast<std::uint8_t>(m_bits & ~bit(modifier)); }
     constexpr bool empty() const { return m_bits == 0; }
-    constexpr int size() const
-    {
-        return ((m_bits >> 0) & 1) + ((m_bits >> 1) & 1) + ((m_bits >> 2) & 1) + ((m_bits >> 3) & 1);
-    }
+    constexpr int size() const { return std::popcount(m_bits); }
     constexpr std::uint8_t bits() const { return m_bits; }
 
     constexpr bool operator==(const ModifierSet&) const = default;

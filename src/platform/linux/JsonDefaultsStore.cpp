@@ -83,10 +83,10 @@ fs::path JsonDefaultsStore::defaultPathFor(const char* xdgConfigHome, const char
     fs::path base;
     if (xdgConfigHome && fs::path(xdgConfigHome).is_absolute())
         base = xdgConfigHome;
-    else if (home && *home)
+    else if (home && fs::path(home).is_absolute())
         base = fs::path(home) / ".config";
     else
-        base = fs::path("/tmp"); // no home at all: keep running rather than write to the working directory
+        return {}; // never guess a shared place such as /tmp, where others could plant the file
     return base / "kestrel" / "preferences.json";
 }
 
@@ -115,6 +115,8 @@ JsonDefaultsStore::FileStamp JsonDefaultsStore::stampOf(const fs::path& file)
 
 void JsonDefaultsStore::reloadIfChanged() const
 {
+    if (m_path.empty())
+        return;
     const FileStamp stamp = stampOf(m_path);
     if (m_stamp && *m_stamp == stamp)
         return;
@@ -161,6 +163,8 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
     reloadIfChanged(); // merge with whatever another process wrote meanwhile
     std::visit([&](auto&& stored) { m_values[std::string(key)] = std::move(stored); }, std::move(value));
 
+    if (m_path.empty())
+        return false;
     if (m_fileIsBroken && !moveBrokenFileAside())
         return false;
 

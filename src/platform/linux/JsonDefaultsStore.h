@@ -19,10 +19,12 @@ namespace kestrel {
 // anything overwrites it. Members Kestrel does not understand are kept as they are.
 class JsonDefaultsStore final : public DefaultsStore {
 public:
+    // An empty path keeps everything in memory.
     explicit JsonDefaultsStore(std::filesystem::path file);
 
     // $XDG_CONFIG_HOME/kestrel/preferences.json, with ~/.config when the variable is unset
-    // or not absolute, as the base directory specification says.
+    // or not absolute (XDG ignores relative paths there). Empty when there is no home at
+    // all: the store then keeps preferences in memory only.
     static std::filesystem::path defaultPath();
     static std::filesystem::path defaultPathFor(const char* xdgConfigHome, const char* home);
 

@@ -172,8 +172,13 @@ TEST_F(JsonDefaultsStoreTest, WritesThroughASymbolicLink)
     EXPECT_EQ(nlohmann::json::parse(read(real))["overlaySize"], "small");
 }
 
-TEST(JsonDefaultsStorePath, FollowsTheBaseDirectorySpecification)
+TEST(JsonDefaultsStorePath, FollowsTheXdgConfigHomeRules)
 {
+    EXPECT_EQ(JsonDefaultsStore::defaultPathFor(nullptr, nullptr), "");
+    JsonDefaultsStore memoryOnly{""};
+    EXPECT_FALSE(memoryOnly.set(PreferenceKey::keyColor, "red"));
+    EXPECT_EQ(Preferences::keyColor(memoryOnly), KeyColor::red);
+
     EXPECT_EQ(JsonDefaultsStore::defaultPathFor("/xdg", "/home/ada"), "/xdg/kestrel/preferences.json");
     EXPECT_EQ(JsonDefaultsStore::defaultPathFor(nullptr, "/home/ada"), "/home/ada/.config/kestrel/preferences.json");
     EXPECT_EQ(JsonDefaultsStore::defaultPathFor("relative/dir", "/home/ada"),
