@@ -3,6 +3,7 @@
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+BENCH_DIR ?= build-bench
 JOBS ?= 2
 # CI builds with warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
@@ -31,6 +32,12 @@ test-sanitize: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
+# Google Benchmark programs, built optimised in their own folder (not part of `make test`).
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTREL_BUILD_BENCHMARKS=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrel_pipeline_bench
+	$(BENCH_DIR)/bench/kestrel_pipeline_bench
+
 format:
 	clang-format -i $(SOURCES)
 
@@ -38,4 +45,4 @@ check-format:
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR)

@@ -26,8 +26,17 @@ public:
     const T& get() const { return m_value; }
     operator const T&() const { return m_value; }
 
-    // Stores the value and notifies observers, unless it equals the stored one.
-    void set(T value)
+    // Stores the value and notifies observers, unless it equals the stored one. An equal
+    // value is not even copied.
+    void set(const T& value)
+    {
+        if (value == m_value)
+            return;
+        m_value = value;
+        notify();
+    }
+
+    void set(T&& value)
     {
         if (value == m_value)
             return;
@@ -35,19 +44,26 @@ public:
         notify();
     }
 
-    Observable& operator=(T value)
+    Observable& operator=(const T& value)
+    {
+        set(value);
+        return *this;
+    }
+
+    Observable& operator=(T&& value)
     {
         set(std::move(value));
         return *this;
     }
 
-    Subscription subscribe(Observer observer)
+    // Observing does not change the value, so a read-only holder may subscribe too.
+    Subscription subscribe(Observer observer) const
     {
         m_observers.push_back({++m_lastSubscription, std::move(observer)});
         return m_lastSubscription;
     }
 
-    void unsubscribe(Subscription subscription)
+    void unsubscribe(Subscription subscription) const
     {
         for (auto& entry : m_observers) {
             if (entry.subscription == subscription)
@@ -78,7 +94,7 @@ private:
         compact();
     }
 
-    void compact()
+    void compact() const
     {
         if (m_notifying > 0)
             return;
@@ -86,9 +102,9 @@ private:
     }
 
     T m_value{};
-    std::vector<Entry> m_observers;
-    Subscription m_lastSubscription = 0;
-    int m_notifying = 0;
+    mutable std::vector<Entry> m_observers;
+    mutable Subscription m_lastSubscription = 0;
+    mutable int m_notifying = 0;
 };
 
 } // namespace kestrel

@@ -3,10 +3,7 @@
 namespace kestrel {
 
 EventTap::EventTap(EventTapService& service, std::initializer_list<std::uint32_t> types, Handler handler)
-    : m_service(service),
-      m_mask(maskFor(types)),
-      m_handler(std::move(handler)),
-      m_self(std::make_shared<EventTap*>(this))
+    : m_service(service), m_mask(maskFor(types)), m_handler(std::move(handler))
 {}
 
 EventTap::~EventTap()
@@ -28,11 +25,10 @@ bool EventTap::start()
 {
     if (m_tap)
         return true;
-    std::weak_ptr<EventTap*> self = m_self;
-    auto tap = m_service.createTap(m_mask, [self](std::uint32_t type, const PlatformEvent& event) {
-        if (auto alive = self.lock())
-            (*alive)->handleEvent(type, event);
-    });
+    auto tap =
+        m_service.createTap(m_mask, m_self.bind([](EventTap& self, std::uint32_t type, const PlatformEvent& event) {
+            self.handleEvent(type, event);
+        }));
     if (!tap)
         return false;
     m_tap = tap;

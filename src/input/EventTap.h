@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/WeakSelf.h"
 #include "platform/EventTapService.h"
 
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
-#include <memory>
 #include <optional>
 
 namespace kestrel {
@@ -42,9 +42,9 @@ private:
     std::uint64_t m_mask;
     Handler m_handler;
     std::optional<EventTapService::TapId> m_tap;
-    // Callbacks hold this weakly, so even a source that delivers late never reaches a
+    // Callbacks hold the tap weakly, so even a source that delivers late never reaches a
     // destroyed tap.
-    std::shared_ptr<EventTap*> m_self;
+    WeakSelf<EventTap> m_self{this};
 };
 
 } // namespace kestrel

@@ -33,10 +33,11 @@ GlobalHotKey::GlobalHotKey(HotKeyService& service, std::uint32_t keyCode, std::u
                            std::function<void()> action)
     : m_service(service), m_action(std::move(action))
 {
-    m_registration = m_service.registerHotKey(keyCode, modifiers, ToggleHotKey::identifier, [this] {
-        if (m_action)
-            m_action();
-    });
+    m_registration =
+        m_service.registerHotKey(keyCode, modifiers, ToggleHotKey::identifier, m_self.bind([](GlobalHotKey& self) {
+            if (self.m_action)
+                self.m_action();
+        }));
 }
 
 GlobalHotKey::~GlobalHotKey()

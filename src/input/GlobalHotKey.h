@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/WeakSelf.h"
 #include "platform/HotKeyService.h"
 
 #include <cstdint>
@@ -41,6 +42,8 @@ private:
     HotKeyService& m_service;
     std::function<void()> m_action;
     std::optional<HotKeyService::Registration> m_registration;
+    // A press already on its way when we are destroyed must not reach us.
+    WeakSelf<GlobalHotKey> m_self{this};
 };
 
 } // namespace kestrel

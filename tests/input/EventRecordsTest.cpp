@@ -50,14 +50,5 @@ TEST(EventRecords, ModifiersHaveTheirSymbolsAndCaptions)
         EXPECT_EQ(modifierSet(flagBit(modifier)), ModifierSet{modifier});
 }
 
-TEST(EventRecords, KeyInfoComparesEveryFieldIncludingAbsentOptionals)
-{
-    const KeyInfo space{49, "", "space", true, std::nullopt};
-    EXPECT_EQ(space, (KeyInfo{49, "", "space", true, std::nullopt}));
-    EXPECT_NE(space, (KeyInfo{49, "", "spacebar", true, std::nullopt}));
-    EXPECT_NE(space, (KeyInfo{49, "", std::nullopt, true, std::nullopt}));
-    EXPECT_NE(space, (KeyInfo{49, "", "space", true, std::string("sun.min")}));
-}
-
 } // namespace
 } // namespace kestrel

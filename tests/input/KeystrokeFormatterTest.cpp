@@ -101,14 +101,6 @@ TEST(KeystrokeFormatter, KeysWithoutPrintableTextAreNotShown)
     EXPECT_TRUE(key(114, "\uF900")) << "just above the range";
 }
 
-TEST(KeystrokeFormatter, FunctionKeyTextIsAnyScalarInThePrivateUseRange)
-{
-    EXPECT_TRUE(KeystrokeFormatter::isFunctionKeyText("\uF700"));
-    EXPECT_TRUE(KeystrokeFormatter::isFunctionKeyText("x\uF8FFy"));
-    EXPECT_FALSE(KeystrokeFormatter::isFunctionKeyText("\uE000"));
-    EXPECT_FALSE(KeystrokeFormatter::isFunctionKeyText(""));
-}
-
 TEST(KeystrokeFormatter, ReadsThePlatformEventRecord)
 {
     PlatformEvent event{.type = EventType::keyDown};

@@ -122,14 +122,5 @@ TEST_F(KeystrokeMonitorTest, IsRunningFollowsTheTapAndOnlyChangesAreHeard)
     EXPECT_EQ(heard, (std::vector<bool>{true, false}));
 }
 
-TEST_F(KeystrokeMonitorTest, StaysRunningWhenTheSourceDisablesTheTap)
-{
-    monitor.start();
-    service.disable(service.taps().begin()->first, EventType::tapDisabledByTimeout);
-    service.deliver(keyUp(3));
-    EXPECT_TRUE(monitor.isRunning.get());
-    EXPECT_EQ(events, (std::vector<KeyEvent>{KeyUp{3}}));
-}
-
 } // namespace
 } // namespace kestrel

@@ -1,0 +1,47 @@
+#pragma once
+
+namespace kestrel {
+
+// Kestrel's global coordinates: points, origin at the bottom-left of the primary screen,
+// y grows upward. Only the Qt platform layer converts to and from the window system's.
+struct Point {
+    double x = 0;
+    double y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+struct Size {
+    double width = 0;
+    double height = 0;
+    bool operator==(const Size&) const = default;
+};
+
+struct Rect {
+    Point origin; // bottom-left corner
+    Size size;
+
+    double minX() const { return origin.x; }
+    double midX() const { return origin.x + size.width / 2; }
+    double maxX() const { return origin.x + size.width; }
+    double minY() const { return origin.y; }
+    double midY() const { return origin.y + size.height / 2; }
+    double maxY() const { return origin.y + size.height; }
+
+    // Whether the pointer at `point` is inside: left and top edges belong to the rectangle,
+    // right and bottom edges do not, so of two adjacent screens exactly one holds the pointer.
+    bool containsPointer(Point point) const
+    {
+        return point.x >= minX() && point.x < maxX() && point.y > minY() && point.y <= maxY();
+    }
+
+    bool operator==(const Rect&) const = default;
+};
+
+// A point in unit coordinates, x and y in [0, 1], origin top-left.
+struct UnitPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const UnitPoint&) const = default;
+};
+
+} // namespace kestrel

@@ -1,0 +1,105 @@
+#include "overlay/Visualizer.h"
+
+#include "settings/Preferences.h"
+#include "support/FakeEventTapService.h"
+#include "support/FakeHotKeyService.h"
+#include "support/FakeOverlay.h"
+#include "support/ManualScheduler.h"
+#include "support/MemoryDefaultsStore.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrel {
+namespace {
+
+using namespace std::chrono_literals;
+
+class VisualizerTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Visualizer> make()
+    {
+        return std::make_unique<Visualizer>(
+            Visualizer::Services{taps, hotKeys, permission, defaults, scheduler, screens, panels});
+    }
+
+    void pressHotKey() { hotKeys.press(36, 0x1900); }
+
+    test::FakeEventTapService taps;
+    test::FakeHotKeyService hotKeys;
+    test::FakePermissionService permission;
+    test::MemoryDefaultsStore defaults;
+    test::ManualScheduler scheduler;
+    test::FakeScreenService screens;
+    test::FakeOverlayPanelFactory panels;
+};
+
+TEST_F(VisualizerTest, StartsAtConstructionWhenWantedAndAllowed)
+{
+    const auto visualizer = make();
+    EXPECT_TRUE(visualizer->isRunning.get());
+    EXPECT_EQ(taps.taps().size(), 2u) << "keyboard and mouse";
+    EXPECT_EQ(hotKeys.entries().size(), 1u);
+
+    defaults.set(PreferenceKey::showKeystrokes, false);
+    const auto second = make();
+    EXPECT_FALSE(second->isRunning.get());
+    second->start();
+    EXPECT_TRUE(second->isRunning.get());
+}
+
+TEST_F(VisualizerTest, WithoutAccessNothingStartsButTheWishIsRecorded)
+{
+    permission.granted = false;
+    defaults.set(PreferenceKey::showKeystrokes, false);
+    const auto visualizer = make();
+    pressHotKey();
+    EXPECT_FALSE(visualizer->isRunning.get());
+    EXPECT_TRUE(taps.taps().empty());
+    EXPECT_TRUE(Preferences::showKeystrokes(defaults));
+
+    permission.granted = true;
+    visualizer->start();
+    EXPECT_TRUE(visualizer->isRunning.get());
+}
+
+TEST_F(VisualizerTest, ARefusedKeyboardTapLeavesItStopped)
+{
+    taps.refuse = true;
+    const auto visualizer = make();
+    EXPECT_FALSE(visualizer->isRunning.get());
+}
+
+TEST_F(VisualizerTest, EventsFlowToTheOverlayAndStoppingClearsItAtOnce)
+{
+    const auto visualizer = make();
+    PlatformEvent command{.type = EventType::flagsChanged, .flags = 0x100000, .keyCode = 55};
+    taps.deliver(command);
+    PlatformEvent click{.type = EventType::leftMouseDown, .flags = 0x100000};
+    taps.deliver(click);
+    EXPECT_EQ(visualizer->overlay().model().keycaps.get().size(), 2u);
+
+    pressHotKey();
+    EXPECT_FALSE(visualizer->isRunning.get());
+    EXPECT_FALSE(Preferences::showKeystrokes(defaults));
+    EXPECT_TRUE(visualizer->overlay().model().keycaps.get().empty());
+    EXPECT_FALSE(panels.panel.isOrderedIn);
+    EXPECT_TRUE(taps.taps().empty());
+
+    pressHotKey();
+    EXPECT_TRUE(visualizer->isRunning.get());
+    EXPECT_TRUE(Preferences::showKeystrokes(defaults));
+    EXPECT_EQ(panels.panel.orderOutCount, 1);
+}
+
+TEST_F(VisualizerTest, TheHotKeyNeverReachesAVisualizerThatIsGone)
+{
+    auto visualizer = make();
+    auto action = hotKeys.entries().begin()->second.onPressed;
+    visualizer.reset();
+    EXPECT_TRUE(hotKeys.entries().empty());
+    action(); // a press that was already on its way
+    EXPECT_TRUE(Preferences::showKeystrokes(defaults));
+}
+
+} // namespace
+} // namespace kestrel
