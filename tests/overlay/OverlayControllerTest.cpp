@@ -121,6 +121,27 @@ TEST_F(OverlayControllerTest, HideRemovesEverythingAtOnceAndNoTimerBringsItBack)
     EXPECT_EQ(panels.panelsMade, 1);
 }
 
+TEST_F(OverlayControllerTest, TasksThatFireAfterBeingReArmedOrAfterHideDoNothing)
+{
+    scheduler.cancelArrivesTooLate = true;
+    controller.handle(press(0, "a"));
+    controller.handle(KeyUp{0});
+    scheduler.advance(1400ms);
+    controller.handle(Scroll{ScrollDirection::up, {}});
+    scheduler.advance(150ms); // the first hide fires late
+    ASSERT_EQ(shown(), 1u);
+    controller.handle(Scroll{ScrollDirection::up, {}});
+    scheduler.advance(100ms); // so does the first scroll release
+    ASSERT_EQ(shown(), 1u);
+    EXPECT_TRUE(pressed(0));
+
+    controller.handle(CapsLockToggled{true});
+    controller.hide();
+    scheduler.advance(1h);
+    EXPECT_EQ(controller.state(), InputDisplayState{});
+    EXPECT_FALSE(panels.panel.isOrderedIn);
+}
+
 TEST_F(OverlayControllerTest, AnIgnoredKeyRestartsTheCountdown)
 {
     defaults.set(PreferenceKey::displayMode, "shortcutsOnly");
