@@ -73,9 +73,6 @@ std::optional<ScrollDirection> MouseMonitor::scrollDirection(const PlatformEvent
 {
     const double vertical = event.scrollDeltaAxis1;
     const double horizontal = event.scrollDeltaAxis2;
-    // A NaN amount carries no usable movement.
-    if (std::isnan(vertical) || std::isnan(horizontal))
-        return std::nullopt;
     if (vertical == 0.0 && horizontal == 0.0)
         return std::nullopt;
     if (std::fabs(horizontal) > std::fabs(vertical))

@@ -70,10 +70,10 @@ TEST_F(EventTapTest, StopRemovesTheTapAndStartInstallsAFreshOne)
 
 TEST_F(EventTapTest, ARefusedTapLeavesItStopped)
 {
-    service.refuse = true;
+    service.refusedTypes = FakeEventTapService::everything;
     EXPECT_FALSE(tap.start());
     EXPECT_FALSE(tap.isRunning());
-    service.refuse = false;
+    service.refusedTypes = 0;
     EXPECT_TRUE(tap.start());
 }
 

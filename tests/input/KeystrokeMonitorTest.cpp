@@ -116,7 +116,7 @@ TEST_F(KeystrokeMonitorTest, IsRunningFollowsTheTapAndOnlyChangesAreHeard)
     monitor.stop();
     EXPECT_TRUE(service.taps().empty());
 
-    service.refuse = true;
+    service.refusedTypes = test::FakeEventTapService::everything;
     monitor.start();
     EXPECT_FALSE(monitor.isRunning.get());
     EXPECT_EQ(heard, (std::vector<bool>{true, false}));

@@ -62,10 +62,35 @@ TEST_F(InputDisplayStateTest, ShiftIsShownOnlyWhereItAddsSomething)
     showShiftWithCapitals = false;
     key(press(123, "←", shift, true));
     EXPECT_EQ(row(state), (Row{"⇧*", "←*"})) << "Shift with a special key is part of it";
-    key(press(49, "", shift, true));
-    EXPECT_EQ(state.keycaps.back().shape, KeycapShape::space);
-    key(press(36, "↩", {}, true));
-    EXPECT_EQ(state.keycaps.back().shape, KeycapShape::shift);
+    EXPECT_EQ(state.keycaps[0].shape, KeycapShape::shift);
+    key(press(0, "ß", {Modifier::control}));
+    EXPECT_EQ(row(state), (Row{"⌃*", "SS*"})) << "shortcut symbols upper-case in full";
+    EXPECT_EQ(state.keycaps[0].shape, KeycapShape::key);
+
+    struct Shaped {
+        std::int64_t keyCode;
+        KeycapShape shape;
+    };
+    for (const auto& [keyCode, shape] :
+         {Shaped{49, KeycapShape::space}, Shaped{36, KeycapShape::shift}, Shaped{48, KeycapShape::cmd},
+          Shaped{51, KeycapShape::cmd}, Shaped{53, KeycapShape::cmd}, Shaped{76, KeycapShape::key}}) {
+        key(press(keyCode, "x", {}, true));
+        EXPECT_EQ(state.keycaps.back().shape, shape) << keyCode;
+    }
+}
+
+TEST_F(InputDisplayStateTest, KeyCapsCarryTheKeysNameAndImage)
+{
+    key(KeyDown{KeyInfo{107, "", "brightness", true, "sun.min"}, {}, false});
+    ASSERT_EQ(state.keycaps.size(), 1u);
+    EXPECT_EQ(state.keycaps[0].name, "brightness");
+    EXPECT_EQ(state.keycaps[0].systemImage, "sun.min");
+    key(ModifiersChanged{{Modifier::option}});
+    EXPECT_EQ(state.keycaps.size(), 1u);
+    key(KeyUp{107});
+    key(ModifiersChanged{{Modifier::option, Modifier::control}});
+    EXPECT_EQ(state.keycaps[0].name, "control");
+    EXPECT_EQ(state.keycaps[1].name, "option");
     key(press(0, "a", {Modifier::shift, Modifier::command}));
     EXPECT_EQ(row(state), (Row{"⇧*", "⌘*", "A*"})) << "and of a shortcut";
 }
@@ -80,6 +105,9 @@ TEST_F(InputDisplayStateTest, ShortcutsOnlyIgnoresPlainTypingCompletely)
     key(press(0, "A", shift));
     EXPECT_EQ(state, before) << "not the list, not the held modifiers, not the pressed key";
 
+    key(ModifiersChanged{command});
+    EXPECT_EQ(row(state), (Row{"⌘*"})) << "a modifier alone still shows";
+    key(ModifiersChanged{{}});
     key(press(14, "´", {Modifier::option}));
     EXPECT_EQ(row(state), (Row{"⌥*", "´*"}));
     key(press(53, "⎋", {}, true));
@@ -119,6 +147,7 @@ TEST_F(InputDisplayStateTest, CapsLockReplacesTheRowWithItsLitCap)
     ASSERT_EQ(row(state), (Row{"⇪*"}));
     EXPECT_EQ(state.keycaps[0].id, "caps-lock");
     EXPECT_EQ(state.keycaps[0].indicatorIsOn, true);
+    EXPECT_EQ(state.keycaps[0].name, "caps lock");
     EXPECT_EQ(state.keycaps[0].shape, KeycapShape::shift);
     EXPECT_EQ(state.heldModifiers, command) << "held modifiers are untouched";
     key(CapsLockToggled{false});
@@ -152,6 +181,10 @@ TEST_F(InputDisplayStateTest, ScrollStepsKeepOneArrowCap)
     state.apply(Scroll{ScrollDirection::down, shift});
     state.apply(Scroll{ScrollDirection::down, shift});
     EXPECT_EQ(row(state), (Row{"⇧*", "↓*"}));
+    state.apply(Scroll{ScrollDirection::up, {}});
+    EXPECT_EQ(row(state), (Row{"↑*"}));
+    state.apply(Scroll{ScrollDirection::right, {}});
+    EXPECT_EQ(row(state), (Row{"→*"}));
     state.apply(Scroll{ScrollDirection::left, {}});
     EXPECT_EQ(row(state), (Row{"←*"}));
     EXPECT_EQ(state.keycaps[0].id, "scroll");

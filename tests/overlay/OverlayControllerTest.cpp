@@ -179,8 +179,18 @@ TEST_F(OverlayControllerTest, PreferencesApplyAtTheNextEvent)
     EXPECT_EQ(model.anchor.get(), (UnitPoint{1.0, 0.85}));
     EXPECT_EQ(panels.panel.frame->origin, (Point{520, 128.25}));
     defaults.set(PreferenceKey::overlayPosition, "bottomLeft");
+    defaults.set(PreferenceKey::overlaySize, "small");
     controller.handle(KeyUp{0});
     EXPECT_EQ(model.anchor.get(), std::nullopt);
+    EXPECT_EQ(model.fontSize.get(), 48);
+
+    // The chosen display wins over the pointer's screen.
+    screens.screenList.push_back(Screen{"SIDE", {{1920, 0}, {1280, 800}}, {{1920, 0}, {1280, 800}}});
+    defaults.set(PreferenceKey::overlayDisplay, "SIDE");
+    defaults.set(PreferenceKey::showShiftWithCapitals, true);
+    controller.handle(press(0, "A", {Modifier::shift}));
+    EXPECT_EQ(panels.panel.frame->origin, (Point{1960, 80}));
+    EXPECT_EQ(model.keycaps.get().size(), 2u) << "⇧ shown with the capital";
 }
 
 TEST_F(OverlayControllerTest, ObserversHearOnlyRealChanges)

@@ -62,11 +62,22 @@ TEST_F(VisualizerTest, WithoutAccessNothingStartsButTheWishIsRecorded)
     EXPECT_TRUE(visualizer->isRunning.get());
 }
 
-TEST_F(VisualizerTest, ARefusedKeyboardTapLeavesItStopped)
+TEST_F(VisualizerTest, ARefusedKeyboardTapLeavesItStoppedAndStopRemovesTheMouseTap)
 {
-    taps.refuse = true;
+    taps.refusedTypes = 1u << EventType::keyDown;
     const auto visualizer = make();
+    std::vector<bool> heard;
+    visualizer->isRunning.subscribe([&](bool running) { heard.push_back(running); });
+    visualizer->start();
     EXPECT_FALSE(visualizer->isRunning.get());
+    EXPECT_EQ(taps.taps().size(), 1u) << "the mouse tap alone";
+    visualizer->stop();
+    EXPECT_TRUE(taps.taps().empty());
+
+    taps.refusedTypes = 0;
+    visualizer->start();
+    visualizer->start();
+    EXPECT_EQ(heard, std::vector<bool>{true}) << "observers hear only real changes";
 }
 
 TEST_F(VisualizerTest, EventsFlowToTheOverlayAndStoppingClearsItAtOnce)

@@ -6,7 +6,7 @@ namespace kestrel::test {
 
 std::optional<EventTapService::TapId> FakeEventTapService::createTap(std::uint64_t mask, Callback callback)
 {
-    if (refuse)
+    if ((mask & refusedTypes) != 0)
         return std::nullopt;
     ++tapsCreated;
     m_taps[++m_lastId] = Tap{mask, std::move(callback), false};

@@ -16,7 +16,9 @@ public:
         bool enabled = false;
     };
 
-    bool refuse = false; // answer every createTap with a refusal, as without input access
+    // Taps whose mask meets these bits are refused, as without input access.
+    std::uint64_t refusedTypes = 0;
+    static constexpr std::uint64_t everything = ~std::uint64_t{0};
     int tapsCreated = 0;
     int enableCalls = 0;
 

@@ -1,6 +1,7 @@
 #include "platform/linux/JsonDefaultsStore.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -64,6 +65,55 @@ std::optional<std::string> readAll(int fd)
     }
 }
 
+// The parser refuses numbers beyond a double's range, which would cost every other
+// preference in the file. Such a number reads as the largest double of its sign (or 0
+// when it is too small), as the store's own number conversion reads it.
+std::string clampOutOfRangeNumbers(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (inString) {
+            result += c;
+            if (c == '\\' && i + 1 < text.size())
+                result += text[++i];
+            else if (c == '"')
+                inString = false;
+            ++i;
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+            result += c;
+            ++i;
+            continue;
+        }
+        if (c != '-' && (c < '0' || c > '9')) {
+            result += c;
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < text.size() && std::string_view("0123456789+-.eE").find(text[end]) != std::string_view::npos)
+            ++end;
+        const std::string_view number = text.substr(i, end - i);
+        double value = 0;
+        const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);
+        if (parsed.ec == std::errc::result_out_of_range) {
+            const auto exponent = number.find_first_of("eE");
+            const bool tooSmall =
+                exponent != std::string_view::npos && exponent + 1 < number.size() && number[exponent + 1] == '-';
+            result += tooSmall ? "0" : (number.front() == '-' ? "-1.7976931348623157e308" : "1.7976931348623157e308");
+        } else {
+            result += number;
+        }
+        i = end;
+    }
+    return result;
+}
+
 // Makes a rename inside the directory survive a power cut.
 void syncDirectory(const fs::path& directory)
 {
@@ -100,17 +150,34 @@ fs::path JsonDefaultsStore::defaultPath()
     return defaultPathFor(std::getenv("XDG_CONFIG_HOME"), home);
 }
 
+namespace {
+
+template <typename Stamp>
+Stamp stampFrom(const struct stat& info)
+{
+    return {true, static_cast<std::uintmax_t>(info.st_dev), static_cast<std::uintmax_t>(info.st_ino),
+            static_cast<std::intmax_t>(info.st_size),
+            static_cast<std::intmax_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+} // namespace
+
+// Identity (device, inode) catches replacement by rename; size and modification time catch
+// editing in place.
 JsonDefaultsStore::FileStamp JsonDefaultsStore::stampOf(const fs::path& file)
 {
     struct stat info {};
     if (::stat(file.c_str(), &info) != 0)
         return {};
-    return {true,
-            static_cast<std::uintmax_t>(info.st_dev),
-            static_cast<std::uintmax_t>(info.st_ino),
-            static_cast<std::intmax_t>(info.st_size),
-            static_cast<std::intmax_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-            static_cast<std::intmax_t>(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec};
+    return stampFrom<FileStamp>(info);
+}
+
+JsonDefaultsStore::FileStamp JsonDefaultsStore::stampOf(int fd)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return {};
+    return stampFrom<FileStamp>(info);
 }
 
 void JsonDefaultsStore::reloadIfChanged() const
@@ -139,6 +206,8 @@ void JsonDefaultsStore::reloadIfChanged() const
         return;
     }
     auto parsed = nlohmann::json::parse(*contents, nullptr, /*allow_exceptions=*/false);
+    if (parsed.is_discarded())
+        parsed = nlohmann::json::parse(clampOutOfRangeNumbers(*contents), nullptr, /*allow_exceptions=*/false);
     if (!parsed.is_object()) {
         m_fileIsBroken = true;
         return;
@@ -177,44 +246,52 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
 
     const std::string contents =
         m_values.dump(2, ' ', /*ensure_ascii=*/false, nlohmann::json::error_handler_t::replace) + "\n";
-    if (!writeFile(target, contents))
+    const auto written = writeFile(target, contents);
+    if (!written)
         return false;
-    m_stamp = stampOf(m_path);
+    m_stamp = written;
     return true;
 }
 
 bool JsonDefaultsStore::moveBrokenFileAside()
 {
+    // No exceptions here: a name too long or a directory gone must fail the write, not
+    // escape through the store's interface.
+    std::error_code error;
     fs::path aside = m_path;
     aside += ".broken";
     // An earlier broken file is kept too: pick the first free name.
-    for (int attempt = 2; fs::exists(aside) && attempt < 100; ++attempt) {
+    for (int attempt = 2; fs::exists(aside, error) && attempt < 100; ++attempt) {
         aside = m_path;
         aside += ".broken-" + std::to_string(attempt);
     }
-    std::error_code error;
     fs::rename(m_path, aside, error);
-    if (error && fs::exists(m_path))
+    if (error && fs::exists(m_path, error))
         return false;
     m_fileIsBroken = false;
+    // The file is gone now: should the write that follows fail, the next read must not
+    // take its absence for a change and drop what is held in memory.
+    m_stamp = stampOf(m_path);
     return true;
 }
 
-bool JsonDefaultsStore::writeFile(const fs::path& target, std::string_view contents)
+std::optional<JsonDefaultsStore::FileStamp> JsonDefaultsStore::writeFile(const fs::path& target,
+                                                                         std::string_view contents)
 {
     std::string temporary = target.string() + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return false;
+        return std::nullopt;
     ::fchmod(fd, 0644);
     const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
+    const FileStamp stamp = stampOf(fd); // rename keeps inode, size and modification time
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return std::nullopt;
     }
     syncDirectory(target.parent_path());
-    return true;
+    return stamp;
 }
 
 } // namespace kestrel

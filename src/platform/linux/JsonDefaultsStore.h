@@ -42,14 +42,16 @@ private:
         std::uintmax_t inode = 0;
         std::intmax_t size = 0;
         std::intmax_t modifiedNs = 0;
-        std::intmax_t changedNs = 0;
         bool operator==(const FileStamp&) const = default;
     };
 
     static FileStamp stampOf(const std::filesystem::path& file);
+    static FileStamp stampOf(int fd);
     void reloadIfChanged() const;
     bool moveBrokenFileAside();
-    bool writeFile(const std::filesystem::path& target, std::string_view contents);
+    // Returns the stamp of the written file, taken before it replaces the old one, so a
+    // write by another process right after ours is still seen as a change.
+    std::optional<FileStamp> writeFile(const std::filesystem::path& target, std::string_view contents);
 
     std::filesystem::path m_path;
     // Refreshed from the file on access, hence mutable behind the const readers.

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include <csignal>
@@ -121,6 +122,18 @@ TEST_F(JsonDefaultsStoreTest, AFileThatDoesNotParseReadsEmptyAndIsKeptAsideBefor
     EXPECT_EQ(read(fs::path(file.string() + ".broken-2")), "[\"not an object\"]");
 }
 
+TEST_F(JsonDefaultsStoreTest, ANumberBeyondADoubleCostsNoOtherPreference)
+{
+    write(file, R"({"keyColor": "green", "displayDuration": 1e400, "customPositionX": -2e999,
+                    "customPositionY": 1e-999, "overlayDisplay": "1e400"})");
+    JsonDefaultsStore store(file);
+    EXPECT_EQ(Preferences::keyColor(store), KeyColor::green);
+    EXPECT_EQ(Preferences::displayDuration(store), std::numeric_limits<double>::max());
+    EXPECT_EQ(Preferences::customPositionX(store), 0.0);
+    EXPECT_EQ(store.object(PreferenceKey::customPositionY), DefaultsValue{0.0});
+    EXPECT_EQ(Preferences::overlayDisplay(store), "1e400") << "strings are left alone";
+}
+
 TEST_F(JsonDefaultsStoreTest, ACrashBetweenWriteAndRenameLeavesTheOldFileWhole)
 {
     JsonDefaultsStore store(file);
@@ -151,6 +164,14 @@ TEST_F(JsonDefaultsStoreTest, AFailedWriteIsReportedAndTheValueStillReadsBack)
     JsonDefaultsStore store(m_directory / "blocker" / "kestrel" / "preferences.json");
     EXPECT_FALSE(store.set(PreferenceKey::keyColor, "blue"));
     EXPECT_EQ(Preferences::keyColor(store), KeyColor::blue);
+
+    // A broken file set aside, then a write that fails: the value still reads back.
+    // The broken file's new name still fits in a file name; the temporary file's does not.
+    const fs::path longName = m_directory / (std::string(242, 'p') + ".json");
+    write(longName, "{ broken");
+    JsonDefaultsStore unlucky(longName);
+    EXPECT_FALSE(unlucky.set(PreferenceKey::keyColor, "pink")) << "no room for the temporary file's name";
+    EXPECT_EQ(Preferences::keyColor(unlucky), KeyColor::pink);
 
     JsonDefaultsStore good(file);
     EXPECT_FALSE(good.set(PreferenceKey::displayDuration, std::nan("")));
