@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace kestrel::x11 {
+
+// Kestrel names keys by their macOS virtual key codes everywhere (labels, ids, shapes).
+// X reports keycodes, which are the Linux evdev codes plus 8; these functions translate.
+
+// Keys with no macOS equivalent are numbered from here, by evdev code.
+inline constexpr std::int64_t unmappedKeyBase = 0x10000;
+
+inline constexpr std::uint32_t evdevCode(std::uint32_t xKeycode)
+{
+    return xKeycode >= 8 ? xKeycode - 8 : 0;
+}
+
+// The macOS virtual key code of an evdev key, or unmappedKeyBase + the code.
+std::int64_t macKeyCode(std::uint32_t evdevCode);
+
+// The evdev code of a macOS virtual key code, for the keys that have one.
+std::optional<std::uint32_t> evdevCodeForMacKeyCode(std::int64_t macKeyCode);
+
+} // namespace kestrel::x11

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrel::x11 {
+
+// The keycap text of a key from what xkbcommon reports for it: its UTF-8 text (with only
+// Shift applied) and its keysym. Control characters (Return, Tab, Backspace, Escape and
+// Delete type them) give no text. A dead key types nothing by itself, so it shows its
+// spacing accent instead: dead_acute "´", dead_grave "`", dead_circumflex "^"…
+std::optional<std::string> layoutText(std::string_view utf8, std::uint32_t keysym);
+
+// The spacing form of a dead key's accent, if `keysym` is a dead key Kestrel knows.
+std::optional<std::string_view> spacingAccent(std::uint32_t keysym);
+
+} // namespace kestrel::x11

@@ -1,0 +1,238 @@
+#include "platform/x11/X11HotKeyService.h"
+
+#include "platform/x11/KeyCodeMap.h"
+#include "platform/x11/KeyboardTracker.h"
+#include "platform/x11/XcbHeaders.h"
+
+#include <QAbstractEventDispatcher>
+#include <QSocketNotifier>
+
+#include <array>
+#include <map>
+#include <vector>
+
+namespace kestrel::x11 {
+
+namespace {
+
+constexpr std::uint32_t XK_Num_Lock = 0xff7f;
+
+// The real modifier bits that carry Alt, Super and NumLock on this server, from the core
+// modifier mapping and keyboard mapping: Mod1 and Mod4 are only the usual choice.
+struct ServerModifiers {
+    std::uint16_t option = 0;
+    std::uint16_t command = 0;
+    std::uint16_t numLock = 0;
+};
+
+ServerModifiers serverModifiers(xcb_connection_t* connection)
+{
+    ServerModifiers result;
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const XcbPointer<xcb_get_modifier_mapping_reply_t> mapping(
+        xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr));
+    const int keycodeCount = setup->max_keycode - setup->min_keycode + 1;
+    const XcbPointer<xcb_get_keyboard_mapping_reply_t> keyboard(xcb_get_keyboard_mapping_reply(
+        connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, static_cast<std::uint8_t>(keycodeCount)),
+        nullptr));
+    if (!mapping || !keyboard)
+        return result;
+    const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(mapping.get());
+    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(keyboard.get());
+    const int perKeycode = keyboard->keysyms_per_keycode;
+    for (int modifier = 3; modifier < 8; ++modifier) { // Mod1…Mod5
+        const auto bit = static_cast<std::uint16_t>(1u << modifier);
+        for (int i = 0; i < mapping->keycodes_per_modifier; ++i) {
+            const xcb_keycode_t keycode = keycodes[modifier * mapping->keycodes_per_modifier + i];
+            if (keycode < setup->min_keycode || keycode > setup->max_keycode)
+                continue;
+            const xcb_keysym_t keysym = keysyms[(keycode - setup->min_keycode) * perKeycode];
+            const KeyRole role = keyRole(keysym);
+            if (role == KeyRole::leftOption || role == KeyRole::rightOption)
+                result.option |= bit;
+            else if (role == KeyRole::leftCommand || role == KeyRole::rightCommand)
+                result.command |= bit;
+            else if (keysym == XK_Num_Lock)
+                result.numLock |= bit;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+struct X11HotKeyService::Impl {
+    struct HotKey {
+        xcb_keycode_t keycode = 0;
+        std::uint16_t mask = 0;
+        std::function<void()> onPressed;
+        bool isDown = false;
+    };
+
+    explicit Impl(std::string name) : displayName(std::move(name)) {}
+    ~Impl() { disconnect(); }
+
+    bool connect();
+    void disconnect();
+    void drain();
+    std::vector<std::uint16_t> lockVariants(std::uint16_t mask) const;
+
+    std::string displayName;
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t root = 0;
+    ServerModifiers modifiers;
+    std::unique_ptr<QSocketNotifier> notifier;
+    QMetaObject::Connection beforeSleep;
+    std::map<Registration, HotKey> hotKeys;
+    Registration lastRegistration = 0;
+};
+
+bool X11HotKeyService::Impl::connect()
+{
+    if (connection)
+        return true;
+    int screenNumber = 0;
+    xcb_connection_t* opened = xcb_connect(displayName.empty() ? nullptr : displayName.c_str(), &screenNumber);
+    if (xcb_connection_has_error(opened)) {
+        xcb_disconnect(opened);
+        return false;
+    }
+    connection = opened;
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
+        xcb_screen_next(&screens);
+    root = screens.data->root;
+    modifiers = serverModifiers(connection);
+
+    // Holding the shortcut repeats as presses without releases, so one press is one toggle.
+    const XcbPointer<xcb_xkb_use_extension_reply_t> xkb(
+        xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr));
+    if (xkb && xkb->supported) {
+        xcb_discard_reply(connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD,
+                                                               XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+                                                               XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0)
+                                          .sequence);
+    }
+
+    notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { drain(); });
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        beforeSleep = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { drain(); });
+    return true;
+}
+
+void X11HotKeyService::Impl::disconnect()
+{
+    QObject::disconnect(beforeSleep);
+    notifier.reset();
+    if (connection)
+        xcb_disconnect(connection);
+    connection = nullptr;
+}
+
+std::vector<std::uint16_t> X11HotKeyService::Impl::lockVariants(std::uint16_t mask) const
+{
+    // The grab matches an exact modifier mask, so repeat it for every Lock/NumLock combination.
+    std::vector<std::uint16_t> variants{mask, static_cast<std::uint16_t>(mask | XCB_MOD_MASK_LOCK)};
+    if (modifiers.numLock != 0) {
+        variants.push_back(mask | modifiers.numLock);
+        variants.push_back(mask | modifiers.numLock | XCB_MOD_MASK_LOCK);
+    }
+    return variants;
+}
+
+void X11HotKeyService::Impl::drain()
+{
+    if (!connection)
+        return;
+    while (xcb_generic_event_t* raw = xcb_poll_for_event(connection)) {
+        const XcbPointer<xcb_generic_event_t> event(raw);
+        const std::uint8_t type = raw->response_type & 0x7f;
+        if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
+            continue;
+        const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(raw);
+        const auto state = static_cast<std::uint16_t>(key->state & ~(XCB_MOD_MASK_LOCK | modifiers.numLock));
+        // Collect first: a handler may unregister hot keys.
+        std::vector<std::function<void()>> fired;
+        for (auto& [id, hotKey] : hotKeys) {
+            if (hotKey.keycode != key->detail)
+                continue;
+            if (type == XCB_KEY_RELEASE) {
+                hotKey.isDown = false;
+            } else if (state == hotKey.mask && !hotKey.isDown) {
+                hotKey.isDown = true;
+                fired.push_back(hotKey.onPressed);
+            }
+        }
+        for (const auto& action : fired)
+            action();
+        if (!connection)
+            return;
+    }
+}
+
+X11HotKeyService::X11HotKeyService(std::string displayName) : d(std::make_unique<Impl>(std::move(displayName))) {}
+
+X11HotKeyService::~X11HotKeyService() = default;
+
+std::optional<HotKeyService::Registration> X11HotKeyService::registerHotKey(std::uint32_t keyCode,
+                                                                            std::uint32_t modifiers, HotKeyIdentifier,
+                                                                            std::function<void()> onPressed)
+{
+    const auto evdev = evdevCodeForMacKeyCode(keyCode);
+    if (!evdev || *evdev + 8 > 255 || !d->connect())
+        return std::nullopt;
+    const ServerModifiers& server = d->modifiers;
+    if (((modifiers & HotKeyModifier::option) && !server.option) ||
+        ((modifiers & HotKeyModifier::command) && !server.command))
+        return std::nullopt; // this keyboard has no such modifier
+
+    std::uint16_t mask = 0;
+    if (modifiers & HotKeyModifier::shift)
+        mask |= XCB_MOD_MASK_SHIFT;
+    if (modifiers & HotKeyModifier::control)
+        mask |= XCB_MOD_MASK_CONTROL;
+    if (modifiers & HotKeyModifier::option)
+        mask |= server.option;
+    if (modifiers & HotKeyModifier::command)
+        mask |= server.command;
+    const auto keycode = static_cast<xcb_keycode_t>(*evdev + 8);
+
+    const auto variants = d->lockVariants(mask);
+    std::vector<xcb_void_cookie_t> cookies;
+    for (std::uint16_t variant : variants)
+        cookies.push_back(xcb_grab_key_checked(d->connection, 1, d->root, variant, keycode, XCB_GRAB_MODE_ASYNC,
+                                               XCB_GRAB_MODE_ASYNC));
+    bool grabbed = true;
+    for (const auto cookie : cookies) {
+        if (const XcbPointer<xcb_generic_error_t> error(xcb_request_check(d->connection, cookie)); error)
+            grabbed = false;
+    }
+    if (!grabbed) {
+        for (std::uint16_t variant : variants)
+            xcb_ungrab_key(d->connection, keycode, d->root, variant);
+        xcb_flush(d->connection);
+        if (d->hotKeys.empty())
+            d->disconnect();
+        return std::nullopt;
+    }
+    const Registration registration = ++d->lastRegistration;
+    d->hotKeys[registration] = Impl::HotKey{keycode, mask, std::move(onPressed)};
+    return registration;
+}
+
+void X11HotKeyService::unregisterHotKey(Registration registration)
+{
+    const auto found = d->hotKeys.find(registration);
+    if (found == d->hotKeys.end())
+        return;
+    for (std::uint16_t variant : d->lockVariants(found->second.mask))
+        xcb_ungrab_key(d->connection, found->second.keycode, d->root, variant);
+    d->hotKeys.erase(found);
+    if (d->hotKeys.empty())
+        d->disconnect();
+    else
+        xcb_flush(d->connection);
+}
+
+} // namespace kestrel::x11

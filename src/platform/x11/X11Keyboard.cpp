@@ -1,0 +1,197 @@
+#include "platform/x11/X11Keyboard.h"
+
+#include "platform/x11/LayoutText.h"
+
+#include <xkbcommon/xkbcommon-x11.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <array>
+
+namespace kestrel::x11 {
+
+namespace {
+
+// The parts of the XKB state and keymap whose changes Kestrel follows.
+constexpr std::uint16_t selectedEvents =
+    XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY | XCB_XKB_EVENT_TYPE_STATE_NOTIFY;
+constexpr std::uint16_t selectedMapParts = XCB_XKB_MAP_PART_KEY_TYPES | XCB_XKB_MAP_PART_KEY_SYMS |
+                                           XCB_XKB_MAP_PART_MODIFIER_MAP | XCB_XKB_MAP_PART_EXPLICIT_COMPONENTS |
+                                           XCB_XKB_MAP_PART_KEY_ACTIONS | XCB_XKB_MAP_PART_VIRTUAL_MODS |
+                                           XCB_XKB_MAP_PART_VIRTUAL_MOD_MAP;
+constexpr std::uint16_t selectedStateParts = XCB_XKB_STATE_PART_MODIFIER_BASE | XCB_XKB_STATE_PART_MODIFIER_LATCH |
+                                             XCB_XKB_STATE_PART_MODIFIER_LOCK | XCB_XKB_STATE_PART_GROUP_BASE |
+                                             XCB_XKB_STATE_PART_GROUP_LATCH | XCB_XKB_STATE_PART_GROUP_LOCK;
+
+// Every XKB event starts like this.
+struct XkbAnyEvent {
+    std::uint8_t response_type;
+    std::uint8_t xkbType;
+    std::uint16_t sequence;
+    xcb_timestamp_t time;
+    std::uint8_t deviceID;
+};
+
+} // namespace
+
+std::unique_ptr<X11Keyboard> X11Keyboard::create(xcb_connection_t* connection)
+{
+    std::uint8_t firstEvent = 0;
+    if (!xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, &firstEvent, nullptr))
+        return nullptr;
+    const std::int32_t deviceId = xkb_x11_get_core_keyboard_device_id(connection);
+    if (deviceId < 0)
+        return nullptr;
+
+    xcb_xkb_select_events_details_t details{};
+    details.affectNewKeyboard = XCB_XKB_NKN_DETAIL_KEYCODES;
+    details.newKeyboardDetails = XCB_XKB_NKN_DETAIL_KEYCODES;
+    details.affectState = selectedStateParts;
+    details.stateDetails = selectedStateParts;
+    xcb_xkb_select_events_aux(connection, static_cast<xcb_xkb_device_spec_t>(deviceId), selectedEvents, 0, 0,
+                              selectedMapParts, selectedMapParts, &details);
+
+    std::unique_ptr<X11Keyboard> keyboard(new X11Keyboard(connection, firstEvent, deviceId));
+    if (!keyboard->m_context || !keyboard->ensureKeymap())
+        return nullptr;
+    return keyboard;
+}
+
+X11Keyboard::X11Keyboard(xcb_connection_t* connection, std::uint8_t firstEvent, std::int32_t deviceId)
+    : m_connection(connection),
+      m_firstEvent(firstEvent),
+      m_deviceId(deviceId),
+      m_context(xkb_context_new(XKB_CONTEXT_NO_FLAGS))
+{}
+
+X11Keyboard::~X11Keyboard()
+{
+    xkb_state_unref(m_textState);
+    xkb_keymap_unref(m_keymap);
+    xkb_context_unref(m_context);
+}
+
+bool X11Keyboard::ensureKeymap()
+{
+    if (!m_keymapIsStale)
+        return m_keymap != nullptr;
+    xkb_keymap* keymap =
+        xkb_x11_keymap_new_from_device(m_context, m_connection, m_deviceId, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    if (!keymap)
+        return m_keymap != nullptr; // keep the old one rather than none
+    xkb_state* state = xkb_state_new(keymap);
+    if (!state) {
+        xkb_keymap_unref(keymap);
+        return m_keymap != nullptr;
+    }
+    xkb_state_unref(m_textState);
+    xkb_keymap_unref(m_keymap);
+    m_keymap = keymap;
+    m_textState = state;
+    m_keymapIsStale = false;
+
+    // Which real modifiers carry Alt and Super on this keymap.
+    m_masks =
+        RealModifierMasks{.shift = XCB_MOD_MASK_SHIFT, .control = XCB_MOD_MASK_CONTROL, .option = 0, .command = 0};
+    const XcbPointer<xcb_get_modifier_mapping_reply_t> mapping(
+        xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
+    if (mapping) {
+        const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(mapping.get());
+        const int perModifier = mapping->keycodes_per_modifier;
+        for (int modifier = 3; modifier < 8; ++modifier) { // Mod1…Mod5
+            for (int i = 0; i < perModifier; ++i) {
+                const xcb_keycode_t keycode = keycodes[modifier * perModifier + i];
+                if (keycode == 0)
+                    continue;
+                const auto bit = static_cast<std::uint8_t>(1u << modifier);
+                switch (keyRole(keysym(keycode, 0))) {
+                case KeyRole::leftOption:
+                case KeyRole::rightOption:
+                    m_masks.option |= bit;
+                    break;
+                case KeyRole::leftCommand:
+                case KeyRole::rightCommand:
+                    m_masks.command |= bit;
+                    break;
+                default:
+                    break;
+                }
+            }
+        }
+    }
+    readState();
+    return true;
+}
+
+void X11Keyboard::readState()
+{
+    const XcbPointer<xcb_xkb_get_state_reply_t> state(xcb_xkb_get_state_reply(
+        m_connection, xcb_xkb_get_state(m_connection, static_cast<xcb_xkb_device_spec_t>(m_deviceId)), nullptr));
+    if (!state)
+        return;
+    m_baseMods = state->baseMods;
+    m_latchedMods = state->latchedMods;
+    m_lockedMods = state->lockedMods;
+    m_group = state->group;
+}
+
+bool X11Keyboard::handleEvent(const xcb_generic_event_t* event)
+{
+    const auto* any = reinterpret_cast<const XkbAnyEvent*>(event);
+    if (any->deviceID != m_deviceId)
+        return false;
+    switch (any->xkbType) {
+    case XCB_XKB_NEW_KEYBOARD_NOTIFY:
+    case XCB_XKB_MAP_NOTIFY:
+        m_keymapIsStale = true;
+        return false;
+    case XCB_XKB_STATE_NOTIFY: {
+        const auto* notify = reinterpret_cast<const xcb_xkb_state_notify_event_t*>(event);
+        m_baseMods = notify->baseMods;
+        m_latchedMods = notify->latchedMods;
+        m_lockedMods = notify->lockedMods;
+        m_group = notify->group;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+std::uint32_t X11Keyboard::keysym(xcb_keycode_t keycode, std::uint32_t layout)
+{
+    const xkb_keysym_t* symbols = nullptr;
+    const int count = xkb_keymap_key_get_syms_by_level(m_keymap, keycode, layout, 0, &symbols);
+    return count > 0 ? symbols[0] : 0;
+}
+
+KeyRole X11Keyboard::role(xcb_keycode_t keycode)
+{
+    if (!ensureKeymap())
+        return KeyRole::ordinary;
+    return keyRole(keysym(keycode, 0));
+}
+
+RealModifierMasks X11Keyboard::masks()
+{
+    ensureKeymap();
+    return m_masks;
+}
+
+std::optional<std::string> X11Keyboard::text(xcb_keycode_t keycode)
+{
+    if (!ensureKeymap())
+        return std::nullopt;
+    // Keep Shift, NumLock and the level choosers (AltGr); drop caps lock, Control, Alt and
+    // Super, which choose no characters on a keycap.
+    const std::uint8_t dropped = XCB_MOD_MASK_LOCK | m_masks.control | m_masks.option | m_masks.command;
+    const std::uint8_t active = (m_baseMods | m_latchedMods | m_lockedMods) & static_cast<std::uint8_t>(~dropped);
+    xkb_state_update_mask(m_textState, active, 0, 0, 0, 0, m_group);
+
+    std::array<char, 64> buffer{};
+    const int length = xkb_state_key_get_utf8(m_textState, keycode, buffer.data(), buffer.size());
+    const std::string_view utf8(buffer.data(), length > 0 ? std::min<std::size_t>(length, buffer.size() - 1) : 0);
+    return layoutText(utf8, xkb_state_key_get_one_sym(m_textState, keycode));
+}
+
+} // namespace kestrel::x11

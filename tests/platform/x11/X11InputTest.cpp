@@ -1,0 +1,262 @@
+#include "platform/x11/X11EventTapService.h"
+#include "platform/x11/X11HotKeyService.h"
+#include "platform/x11/X11PermissionService.h"
+
+#include "input/GlobalHotKey.h"
+#include "input/KeystrokeMonitor.h"
+#include "input/MouseMonitor.h"
+#include "support/MemoryDefaultsStore.h"
+#include "support/Printers.h"
+#include "support/x11/EventLoop.h"
+#include "support/x11/XTestDriver.h"
+#include "support/x11/XvfbServer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace kestrel::x11 {
+namespace {
+
+using namespace std::chrono_literals;
+using test::runEventLoop;
+using test::runEventLoopUntil;
+
+// Linux evdev codes of the keys the tests press.
+enum Evdev : std::uint32_t {
+    one = 2,
+    y = 21,
+    minus = 12,
+    returnKey = 28,
+    leftControl = 29,
+    a = 30,
+    k = 37,
+    grave = 41,
+    leftShift = 42,
+    z = 44,
+    leftAlt = 56,
+    capsLock = 58,
+    f1 = 59,
+    keypadEnter = 96,
+    insert = 110,
+    leftSuper = 125,
+};
+
+test::XvfbServer& server()
+{
+    static test::XvfbServer xvfb;
+    return xvfb;
+}
+
+class X11InputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server().isRunning()) << server().error();
+        ASSERT_TRUE(input.isConnected());
+        keyboard.onKeyEvent = [this](const KeyEvent& event) { keys.push_back(event); };
+        mouse.onMouseEvent = [this](const MouseEvent& event) { mice.push_back(event); };
+        keyboard.start();
+        mouse.start();
+        ASSERT_TRUE(keyboard.isRunning.get());
+    }
+
+    // Waits for `count` events, then a moment longer so that extra ones would show.
+    template <typename Events>
+    void await(const Events& events, std::size_t count)
+    {
+        runEventLoopUntil([&] { return events.size() >= count; });
+        runEventLoop(50ms);
+    }
+
+    void setLayout(const std::string& layout)
+    {
+        const std::string command = "setxkbmap -display " + server().display() + " " + layout;
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+
+    X11EventTapService taps{server().display()};
+    test::MemoryDefaultsStore defaults;
+    KeystrokeMonitor keyboard{taps};
+    MouseMonitor mouse{taps, defaults};
+    test::XTestDriver input{server().display()};
+    std::vector<KeyEvent> keys;
+    std::vector<MouseEvent> mice;
+};
+
+KeyInfo letter(std::int64_t keyCode, std::string symbol)
+{
+    return KeyInfo{keyCode, std::move(symbol), std::nullopt, false, std::nullopt};
+}
+
+TEST_F(X11InputTest, CommandKArrivesInOrder)
+{
+    input.key(leftSuper, true);
+    input.tap(k);
+    input.key(leftSuper, false);
+    await(keys, 4);
+    const std::vector<KeyEvent> expected{ModifiersChanged{{Modifier::command}},
+                                         KeyDown{letter(40, "k"), {Modifier::command}, false}, KeyUp{40},
+                                         ModifiersChanged{{}}};
+    EXPECT_EQ(keys, expected);
+}
+
+TEST_F(X11InputTest, CapsLockOnAndOffAndShiftedDigits)
+{
+    input.tap(capsLock);
+    input.tap(capsLock);
+    input.key(leftShift, true);
+    input.tap(one);
+    input.key(leftShift, false);
+    await(keys, 6);
+    const std::vector<KeyEvent> expected{CapsLockToggled{true},
+                                         CapsLockToggled{false},
+                                         ModifiersChanged{{Modifier::shift}},
+                                         KeyDown{letter(18, "!"), {Modifier::shift}, false},
+                                         KeyUp{18},
+                                         ModifiersChanged{{}}};
+    EXPECT_EQ(keys, expected);
+}
+
+TEST_F(X11InputTest, KeysWithoutTextReleaseWithoutAKeyDownAndHeldKeysDoNotRepeat)
+{
+    input.tap(insert); // no text and no keycap of its own
+    input.tap(f1);     // a special key: always shown
+    input.key(a, true);
+    runEventLoop(700ms); // longer than the server's auto-repeat delay
+    input.key(a, false);
+    input.key(a, false); // a duplicate release, as xdotool sends
+    await(keys, 5);
+    const KeyInfo f1Key{122, "F1", std::nullopt, true, std::nullopt};
+    EXPECT_EQ(keys, (std::vector<KeyEvent>{KeyUp{114}, KeyDown{f1Key, {}, false}, KeyUp{122},
+                                           KeyDown{letter(0, "a"), {}, false}, KeyUp{0}}));
+}
+
+TEST_F(X11InputTest, AGermanLayoutShowsItsOwnLetters)
+{
+    setLayout("de");
+    input.tap(y);
+    input.tap(z);
+    input.tap(minus);
+    input.tap(capsLock);
+    input.tap(minus);
+    input.tap(capsLock);
+    input.tap(grave); // a dead key
+    await(keys, 11);
+    setLayout("us");
+
+    std::vector<std::string> symbols;
+    for (const KeyEvent& event : keys) {
+        if (const auto* down = std::get_if<KeyDown>(&event))
+            symbols.push_back(down->info.symbol);
+    }
+    EXPECT_EQ(symbols, (std::vector<std::string>{"z", "y", "ß", "SS", "^"}));
+}
+
+TEST_F(X11InputTest, ClicksAndScrollsWithTheirModifiers)
+{
+    input.key(leftSuper, true);
+    input.click(3);
+    input.key(leftSuper, false);
+    for (std::uint8_t button : {4, 5, 6, 7})
+        input.click(button);
+    input.click(2);
+    input.click(8); // side buttons are not shown
+    input.click(9);
+    await(mice, 8);
+    const std::vector<MouseEvent> expected{
+        ButtonDown{MouseButton::right, {Modifier::command}},
+        ButtonUp{MouseButton::right},
+        Scroll{ScrollDirection::up, {}},
+        Scroll{ScrollDirection::down, {}},
+        Scroll{ScrollDirection::left, {}},
+        Scroll{ScrollDirection::right, {}},
+        ButtonDown{MouseButton::middle, {}},
+        ButtonUp{MouseButton::middle},
+    };
+    EXPECT_EQ(mice, expected);
+}
+
+TEST_F(X11InputTest, NothingTypedIntoAnotherClientsGrabIsShown)
+{
+    test::XTestDriver passwordPrompt{server().display()};
+    ASSERT_TRUE(passwordPrompt.grabKeyboard());
+    input.key(leftShift, true);
+    input.tap(a);
+    input.key(leftShift, false);
+    input.tap(k);
+    passwordPrompt.ungrabKeyboard();
+    await(keys, 4);
+    EXPECT_EQ(keys,
+              (std::vector<KeyEvent>{ModifiersChanged{{Modifier::shift}}, KeyUp{0}, ModifiersChanged{{}}, KeyUp{40}}))
+        << "modifiers and releases pass, key-downs do not";
+
+    keys.clear();
+    input.tap(a);
+    await(keys, 2);
+    EXPECT_EQ(keys, (std::vector<KeyEvent>{KeyDown{letter(0, "a"), {}, false}, KeyUp{0}})) << "typing works again";
+}
+
+TEST_F(X11InputTest, StoppingClosesTheDisplayAndStartingAgainListens)
+{
+    keyboard.stop();
+    mouse.stop();
+    input.tap(a);
+    runEventLoop(100ms);
+    EXPECT_TRUE(keys.empty());
+    keyboard.start();
+    input.tap(a);
+    await(keys, 2);
+    EXPECT_EQ(keys.size(), 2u);
+}
+
+TEST(X11Access, GrantedWithADisplayAndRefusedWithout)
+{
+    ASSERT_TRUE(server().isRunning()) << server().error();
+    EXPECT_TRUE(X11PermissionService(server().display()).isInputMonitoringGranted());
+    EXPECT_FALSE(X11PermissionService(":999").isInputMonitoringGranted());
+    X11EventTapService nowhere{":999"};
+    EXPECT_EQ(nowhere.createTap(0x1C00, [](std::uint32_t, const PlatformEvent&) {}), std::nullopt);
+}
+
+TEST(X11HotKey, FiresOncePerPressOfTheExactCombination)
+{
+    ASSERT_TRUE(server().isRunning()) << server().error();
+    test::XTestDriver input{server().display()};
+    X11HotKeyService service{server().display()};
+    int presses = 0;
+    GlobalHotKey hotKey{service, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [&] { ++presses; }};
+    ASSERT_TRUE(hotKey.isRegistered());
+
+    const auto chord = [&](std::initializer_list<std::uint32_t> modifiers, std::uint32_t key, auto hold) {
+        for (std::uint32_t modifier : modifiers)
+            input.key(modifier, true);
+        input.key(key, true);
+        runEventLoop(hold);
+        input.key(key, false);
+        for (std::uint32_t modifier : modifiers)
+            input.key(modifier, false);
+        runEventLoop(50ms);
+    };
+    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
+    EXPECT_EQ(presses, 1);
+    chord({leftControl, leftAlt, leftSuper}, returnKey, 800ms); // held past auto-repeat
+    EXPECT_EQ(presses, 2);
+    chord({leftControl, leftAlt}, returnKey, 10ms);
+    chord({leftControl, leftAlt, leftSuper}, keypadEnter, 10ms);
+    EXPECT_EQ(presses, 2) << "near misses do nothing";
+
+    // With caps lock on, the shortcut still works.
+    input.tap(capsLock);
+    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
+    input.tap(capsLock);
+    EXPECT_EQ(presses, 3);
+
+    // A second program asking for the same combination is refused, and stays silent.
+    X11HotKeyService other{server().display()};
+    GlobalHotKey taken{other, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [] { FAIL(); }};
+    EXPECT_FALSE(taken.isRegistered());
+}
+
+} // namespace
+} // namespace kestrel::x11

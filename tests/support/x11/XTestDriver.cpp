@@ -1,0 +1,82 @@
+#include "support/x11/XTestDriver.h"
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <cstdlib>
+
+namespace kestrel::test {
+
+struct XTestDriver::Impl {
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t root = 0;
+    xcb_window_t grabWindow = 0;
+};
+
+XTestDriver::XTestDriver(const std::string& display) : d(std::make_unique<Impl>())
+{
+    d->connection = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(d->connection))
+        return;
+    d->root = xcb_setup_roots_iterator(xcb_get_setup(d->connection)).data->root;
+}
+
+XTestDriver::~XTestDriver()
+{
+    xcb_disconnect(d->connection);
+}
+
+bool XTestDriver::isConnected() const
+{
+    return xcb_connection_has_error(d->connection) == 0;
+}
+
+void XTestDriver::sync()
+{
+    std::free(xcb_get_input_focus_reply(d->connection, xcb_get_input_focus(d->connection), nullptr));
+}
+
+void XTestDriver::key(std::uint32_t evdevCode, bool down)
+{
+    xcb_test_fake_input(d->connection, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, static_cast<std::uint8_t>(evdevCode + 8),
+                        XCB_CURRENT_TIME, d->root, 0, 0, 0);
+    sync();
+}
+
+void XTestDriver::tap(std::uint32_t evdevCode)
+{
+    key(evdevCode, true);
+    key(evdevCode, false);
+}
+
+void XTestDriver::button(std::uint8_t button, bool down)
+{
+    xcb_test_fake_input(d->connection, down ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, button, XCB_CURRENT_TIME, d->root,
+                        0, 0, 0);
+    sync();
+}
+
+void XTestDriver::click(std::uint8_t buttonNumber)
+{
+    button(buttonNumber, true);
+    button(buttonNumber, false);
+}
+
+bool XTestDriver::grabKeyboard()
+{
+    auto* reply = xcb_grab_keyboard_reply(
+        d->connection,
+        xcb_grab_keyboard(d->connection, 1, d->root, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+        nullptr);
+    const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    std::free(reply);
+    return grabbed;
+}
+
+void XTestDriver::ungrabKeyboard()
+{
+    xcb_ungrab_keyboard(d->connection, XCB_CURRENT_TIME);
+    sync();
+}
+
+} // namespace kestrel::test

@@ -1,0 +1,58 @@
+#include "support/x11/XvfbServer.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kestrel::test {
+
+XvfbServer::XvfbServer()
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) {
+        m_error = std::strerror(errno);
+        return;
+    }
+    m_pid = ::fork();
+    if (m_pid == 0) {
+        ::close(pipeFds[0]);
+        const std::string fd = std::to_string(pipeFds[1]);
+        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
+                 "1280x800x24", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    if (m_pid < 0) {
+        m_error = std::strerror(errno);
+        ::close(pipeFds[0]);
+        return;
+    }
+    // Xvfb writes the display number once it accepts connections.
+    std::string number;
+    pollfd ready{pipeFds[0], POLLIN, 0};
+    while (::poll(&ready, 1, 10000) > 0) {
+        char c = 0;
+        if (::read(pipeFds[0], &c, 1) != 1 || c == '\n')
+            break;
+        number += c;
+    }
+    ::close(pipeFds[0]);
+    if (number.empty())
+        m_error = "Xvfb did not start (is the xvfb package installed?)";
+    else
+        m_display = ":" + number;
+}
+
+XvfbServer::~XvfbServer()
+{
+    if (m_pid <= 0)
+        return;
+    ::kill(m_pid, SIGTERM);
+    int status = 0;
+    ::waitpid(m_pid, &status, 0);
+}
+
+} // namespace kestrel::test

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+namespace kestrel::test {
+
+// A private X server for the tests: Xvfb on the first free display, started with -noreset
+// (or it would reset, keyboard layout and all, whenever its last client leaves) and
+// stopped when this object goes. A server that cannot start is a test failure, never a skip.
+class XvfbServer {
+public:
+    XvfbServer();
+    ~XvfbServer();
+
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    bool isRunning() const { return m_pid > 0 && !m_display.empty(); }
+    const std::string& display() const { return m_display; } // ":N"
+    const std::string& error() const { return m_error; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_display;
+    std::string m_error;
+};
+
+} // namespace kestrel::test
