@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 
 namespace kestrel::x11 {
 namespace {
@@ -217,6 +218,35 @@ TEST(X11Access, GrantedWithADisplayAndRefusedWithout)
     EXPECT_FALSE(X11PermissionService(":999").isInputMonitoringGranted());
     X11EventTapService nowhere{":999"};
     EXPECT_EQ(nowhere.createTap(0x1C00, [](std::uint32_t, const PlatformEvent&) {}), std::nullopt);
+}
+
+TEST(X11LostDisplay, ReleasesWhatWasHeldAndNeitherCrashesNorSpins)
+{
+    test::XvfbServer doomed;
+    ASSERT_TRUE(doomed.isRunning()) << doomed.error();
+    X11EventTapService taps{doomed.display()};
+    KeystrokeMonitor keyboard{taps};
+    std::vector<KeyEvent> keys;
+    keyboard.onKeyEvent = [&](const KeyEvent& event) { keys.push_back(event); };
+    keyboard.start();
+    {
+        test::XTestDriver input{doomed.display()};
+        input.key(leftControl, true);
+        input.key(a, true);
+    }
+    ASSERT_TRUE(runEventLoopUntil([&] { return keys.size() == 2; }));
+
+    doomed.stop();
+    const std::clock_t before = std::clock();
+    runEventLoop(1s);
+    const double cpuSeconds = static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC;
+    EXPECT_LT(cpuSeconds, 0.2) << "waiting for the display must not busy-loop";
+    EXPECT_EQ(keys.size(), 4u) << "the held key and the held modifier are let go";
+    if (keys.size() == 4u) {
+        EXPECT_EQ(keys[2], KeyEvent(KeyUp{0}));
+        EXPECT_EQ(keys[3], KeyEvent(ModifiersChanged{{}}));
+    }
+    EXPECT_TRUE(keyboard.isRunning.get()) << "the tap stays on and comes back with the display";
 }
 
 TEST(X11HotKey, FiresOncePerPressOfTheExactCombination)

@@ -48,11 +48,17 @@ XvfbServer::XvfbServer()
 
 XvfbServer::~XvfbServer()
 {
+    stop();
+}
+
+void XvfbServer::stop()
+{
     if (m_pid <= 0)
         return;
     ::kill(m_pid, SIGTERM);
     int status = 0;
     ::waitpid(m_pid, &status, 0);
+    m_pid = -1;
 }
 
 } // namespace kestrel::test

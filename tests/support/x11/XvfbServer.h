@@ -19,6 +19,8 @@ public:
     bool isRunning() const { return m_pid > 0 && !m_display.empty(); }
     const std::string& display() const { return m_display; } // ":N"
     const std::string& error() const { return m_error; }
+    // Ends the server now, as a crashed or closed display would.
+    void stop();
 
 private:
     pid_t m_pid = -1;
