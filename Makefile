@@ -30,7 +30,7 @@ test-sanitize: deps
 		-DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target kestrel_core_tests
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS) -L core
 
 # Google Benchmark programs, built optimised in their own folder (not part of `make test`).
 bench: deps
