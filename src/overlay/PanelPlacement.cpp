@@ -2,8 +2,8 @@
 
 namespace kestrel::PanelPlacement {
 
-std::optional<Screen> resolveScreen(std::string_view displayIdentity, const std::vector<Screen>& screens, Point pointer,
-                                    const std::optional<Screen>& mainScreen)
+std::optional<Screen> resolveScreen(std::string_view displayIdentity, const std::vector<Screen>& screens,
+                                    const std::function<Point()>& pointerLocation, const std::optional<Screen>& mainScreen)
 {
     if (!displayIdentity.empty()) {
         for (const Screen& screen : screens) {
@@ -11,6 +11,10 @@ std::optional<Screen> resolveScreen(std::string_view displayIdentity, const std:
                 return screen;
         }
     }
+            // One screen that is also the main one wins wherever the pointer is.
+    if (screens.empty() || (screens.size() == 1 && mainScreen == screens.front()))
+        return mainScreen;
+    const Point pointer = pointerLocation();
     for (const Screen& screen : screens) {
         if (screen.frame.containsPointer(pointer))
             return screen;

@@ -5,6 +5,7 @@
 #include "platform/ScreenService.h"
 #include "settings/PreferenceEnums.h"
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,9 @@ inline constexpr double verticalInset = 80;
 
 // The screen whose identity is `displayIdentity`; when it is empty or not connected, the
 // screen holding the pointer; failing that the main screen, which may be none.
-std::optional<Screen> resolveScreen(std::string_view displayIdentity, const std::vector<Screen>& screens, Point pointer,
-                                    const std::optional<Screen>& mainScreen);
+// The pointer is asked for only when it decides (asking the window system costs a round trip).
+std::optional<Screen> resolveScreen(std::string_view displayIdentity, const std::vector<Screen>& screens,
+                                    const std::function<Point()>& pointerLocation, const std::optional<Screen>& mainScreen);
 
 // The panel's frame on a screen's visible frame. `custom` holds the clamped custom
 // fractions and is used only for OverlayPosition::custom: it puts the panel's own point

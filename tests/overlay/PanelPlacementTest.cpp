@@ -44,6 +44,11 @@ TEST(PanelPlacement, CustomCornersMeetTheScreenCornersWithoutInsets)
     EXPECT_EQ(panelFrame(OverlayPosition::bottomLeft, offset, defaultCustom).origin, (Point{1960, 105}));
 }
 
+std::function<Point()> at(Point pointer)
+{
+    return [pointer] { return pointer; };
+}
+
 TEST(PanelPlacement, ScreenResolutionFallsBackFromIdentityToPointerToMain)
 {
     const Screen left{"AAAA", {{0, 0}, {1920, 1080}}, {{0, 0}, {1920, 1055}}};
@@ -51,16 +56,16 @@ TEST(PanelPlacement, ScreenResolutionFallsBackFromIdentityToPointerToMain)
     const Screen unnamed{std::nullopt, {{-1000, 0}, {1000, 800}}, {{-1000, 0}, {1000, 800}}};
     const std::vector<Screen> screens{unnamed, left, right};
 
-    EXPECT_EQ(resolveScreen("BBBB", screens, {10, 10}, left), right) << "identity wins over the pointer";
-    EXPECT_EQ(resolveScreen("CCCC", screens, {10, 10}, right), left) << "disconnected: the pointer's screen";
-    EXPECT_EQ(resolveScreen("", screens, {2000, 500}, left), right);
-    EXPECT_EQ(resolveScreen("", screens, {-5, 500}, left), unnamed);
-    EXPECT_EQ(resolveScreen("", screens, {5000, 5000}, right), right) << "pointer nowhere: the main screen";
-    EXPECT_EQ(resolveScreen("", {}, {0, 0}, std::nullopt), std::nullopt);
+    EXPECT_EQ(resolveScreen("BBBB", screens, at({10, 10}), left), right) << "identity wins over the pointer";
+    EXPECT_EQ(resolveScreen("CCCC", screens, at({10, 10}), right), left) << "disconnected: the pointer's screen";
+    EXPECT_EQ(resolveScreen("", screens, at({2000, 500}), left), right);
+    EXPECT_EQ(resolveScreen("", screens, at({-5, 500}), left), unnamed);
+    EXPECT_EQ(resolveScreen("", screens, at({5000, 5000}), right), right) << "pointer nowhere: the main screen";
+    EXPECT_EQ(resolveScreen("", {}, at({0, 0}), std::nullopt), std::nullopt);
     // Of two adjacent screens exactly one holds a pointer on their shared edge.
-    EXPECT_EQ(resolveScreen("", screens, {1920, 500}, std::nullopt), right);
-    EXPECT_EQ(resolveScreen("", screens, {100, 1080}, std::nullopt), left);
-    EXPECT_EQ(resolveScreen("", screens, {100, 0}, std::nullopt), std::nullopt);
+    EXPECT_EQ(resolveScreen("", screens, at({1920, 500}), std::nullopt), right);
+    EXPECT_EQ(resolveScreen("", screens, at({100, 1080}), std::nullopt), left);
+    EXPECT_EQ(resolveScreen("", screens, at({100, 0}), std::nullopt), std::nullopt);
 }
 
 } // namespace
