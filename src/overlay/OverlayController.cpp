@@ -77,8 +77,9 @@ void OverlayController::place(OverlayPanel& panel, OverlayPosition position)
 {
     const DefaultsStore& defaults = m_services.defaults;
     const ScreenService& screens = m_services.screens;
-    const auto screen = PanelPlacement::resolveScreen(Preferences::overlayDisplay(defaults), screens.screens(),
-                                                      [&] { return screens.pointerLocation(); }, screens.mainScreen());
+    const auto screen = PanelPlacement::resolveScreen(
+        Preferences::overlayDisplay(defaults), screens.screens(), [&] { return screens.pointerLocation(); },
+        screens.mainScreen());
     // With no screen at all the panel keeps its frame; the model still updates.
     if (!screen)
         return;

@@ -3,7 +3,8 @@
 namespace kestrel::PanelPlacement {
 
 std::optional<Screen> resolveScreen(std::string_view displayIdentity, const std::vector<Screen>& screens,
-                                    const std::function<Point()>& pointerLocation, const std::optional<Screen>& mainScreen)
+                                    const std::function<Point()>& pointerLocation,
+                                    const std::optional<Screen>& mainScreen)
 {
     if (!displayIdentity.empty()) {
         for (const Screen& screen : screens) {
@@ -11,7 +12,7 @@ std::optional<Screen> resolveScreen(std::string_view displayIdentity, const std:
                 return screen;
         }
     }
-            // One screen that is also the main one wins wherever the pointer is.
+    // One screen that is also the main one wins wherever the pointer is.
     if (screens.empty() || (screens.size() == 1 && mainScreen == screens.front()))
         return mainScreen;
     const Point pointer = pointerLocation();

@@ -24,7 +24,8 @@ inline constexpr double verticalInset = 80;
 // screen holding the pointer; failing that the main screen, which may be none.
 // The pointer is asked for only when it decides (asking the window system costs a round trip).
 std::optional<Screen> resolveScreen(std::string_view displayIdentity, const std::vector<Screen>& screens,
-                                    const std::function<Point()>& pointerLocation, const std::optional<Screen>& mainScreen);
+                                    const std::function<Point()>& pointerLocation,
+                                    const std::optional<Screen>& mainScreen);
 
 // The panel's frame on a screen's visible frame. `custom` holds the clamped custom
 // fractions and is used only for OverlayPosition::custom: it puts the panel's own point

@@ -1,0 +1,47 @@
+// Kestrel: shows the keys you press as keycaps in a click-through overlay.
+// This file only builds the services and the visualizer and runs the main loop.
+
+#include "overlay/Visualizer.h"
+#include "overlay/ui/OverlayWindow.h"
+#include "platform/linux/DesktopSettings.h"
+#include "platform/linux/JsonDefaultsStore.h"
+#include "platform/qt/QtScheduler.h"
+#include "platform/qt/QtScreenService.h"
+#include "platform/x11/X11Compositor.h"
+#include "platform/x11/X11EventTapService.h"
+#include "platform/x11/X11HotKeyService.h"
+#include "platform/x11/X11PermissionService.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    // Kestrel listens through X11; under Wayland it runs as an X client of XWayland.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (!kestrel::x11::X11EventTapService::canListen()) {
+        std::fprintf(stderr, "kestrel: cannot open the X display%s%s, or it lacks XInput 2.2.\n",
+                     std::getenv("DISPLAY") ? " " : " (DISPLAY is not set)",
+                     std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrel"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath());
+    kestrel::x11::X11EventTapService taps;
+    kestrel::x11::X11HotKeyService hotKeys;
+    kestrel::x11::X11PermissionService permission;
+    kestrel::QtScheduler scheduler;
+    kestrel::QtScreenService screens;
+    kestrel::OverlayWindowFactory panels({.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
+                                          .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); }});
+
+    kestrel::Visualizer visualizer({taps, hotKeys, permission, defaults, scheduler, screens, panels});
+    return application.exec();
+}

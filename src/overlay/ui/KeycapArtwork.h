@@ -1,0 +1,40 @@
+#pragma once
+
+#include "overlay/InputDisplayState.h"
+#include "overlay/KeycapColors.h"
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+class QSvgRenderer;
+
+namespace kestrel {
+
+// The keycap artwork, rendered from its SVG files into images once per shape, colour and
+// pixel size, and kept: vectors are never re-rendered for a frame.
+class KeycapArtwork {
+public:
+    KeycapArtwork();
+    ~KeycapArtwork();
+
+    // The key's well, never tinted.
+    const QImage& base(KeycapShape shape, QSize pixels);
+    // The cap, dark or white, multiplied by the colour's tint.
+    const QImage& cap(KeycapShape shape, KeyColor color, QSize pixels);
+    // A mouse picture ("left", "middle", "right") in one flat colour.
+    const QImage& mouse(const QString& button, QSize pixels, QColor color);
+
+    static QString shapeName(KeycapShape shape);
+
+private:
+    QSvgRenderer& renderer(const QString& name);
+    QImage render(const QString& name, QSize pixels);
+
+    QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers;
+    QHash<QString, QImage> m_images;
+};
+
+} // namespace kestrel

@@ -1,0 +1,319 @@
+#include "overlay/ui/KeycapPainter.h"
+
+#include "overlay/GaussianBlur.h"
+#include "overlay/KeycapColors.h"
+#include "overlay/ui/KeycapArtwork.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+#include <numbers>
+
+namespace kestrel {
+
+namespace {
+
+// The blur of a hidden keycap: a Gaussian of radius 12 points, standard deviation half that.
+constexpr double hiddenBlurRadius = 12;
+constexpr std::size_t spriteCacheLimit = 256;
+
+QColor toQColor(Rgb color, double alpha = 1)
+{
+    return QColor::fromRgbF(static_cast<float>(color.red), static_cast<float>(color.green),
+                            static_cast<float>(color.blue), static_cast<float>(alpha));
+}
+
+QRectF toQRect(const Box& box)
+{
+    return {box.x, box.y, box.width, box.height};
+}
+
+QFont labelFont(double pixelSize, QFont::Weight weight)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
+    font.setWeight(weight);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// A font of `pixelSize` shrunk (down to `minimumScale` of it) until `text` fits `width`.
+QFont fittedFont(const QString& text, double pixelSize, QFont::Weight weight, double width, double minimumScale)
+{
+    QFont font = labelFont(pixelSize, weight);
+    const double natural = QFontMetricsF(font).horizontalAdvance(text);
+    if (natural > width && natural > 0) {
+        const double scale = std::max(minimumScale, width / natural);
+        font = labelFont(pixelSize * scale, weight);
+    }
+    return font;
+}
+
+// The brightness symbols: a sun with short rays (down) or long rays (up).
+void paintSun(QPainter& painter, QRectF box, bool large, QColor color)
+{
+    const QPointF centre = box.center();
+    const double radius = box.height() / 2;
+    painter.save();
+    painter.setPen(QPen(color, radius * 0.16, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(large ? QBrush(color) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(centre, radius * 0.36, radius * 0.36);
+    const double inner = radius * 0.58;
+    const double outer = large ? radius * 0.98 : radius * 0.78;
+    for (int ray = 0; ray < 8; ++ray) {
+        const double angle = ray * std::numbers::pi / 4;
+        const QPointF direction(std::cos(angle), std::sin(angle));
+        painter.drawLine(centre + direction * inner, centre + direction * outer);
+    }
+    painter.restore();
+}
+
+QString scrollArrow(ScrollDirection direction)
+{
+    switch (direction) {
+    case ScrollDirection::up:
+        return QStringLiteral("↑");
+    case ScrollDirection::down:
+        return QStringLiteral("↓");
+    case ScrollDirection::left:
+        return QStringLiteral("←");
+    case ScrollDirection::right:
+        return QStringLiteral("→");
+    }
+    return {};
+}
+
+QString buttonName(MouseButton button)
+{
+    switch (button) {
+    case MouseButton::left:
+        return QStringLiteral("left");
+    case MouseButton::middle:
+        return QStringLiteral("middle");
+    case MouseButton::right:
+        return QStringLiteral("right");
+    }
+    return QStringLiteral("left");
+}
+
+QSize pixelSize(double width, double height, qreal pixelRatio)
+{
+    return {static_cast<int>(std::ceil(width * pixelRatio)), static_cast<int>(std::ceil(height * pixelRatio))};
+}
+
+QString spriteKey(const Keycap& keycap, double size, KeyColor color, qreal pixelRatio)
+{
+    QString key = QString::fromStdString(keycap.symbol);
+    key += QChar(0x1f) + QString::fromStdString(keycap.name.value_or("\x01"));
+    key += QChar(0x1f) + QString::fromStdString(keycap.systemImage.value_or("\x01"));
+    key += QChar(0x1f) + QString::number(keycap.indicatorIsOn ? (*keycap.indicatorIsOn ? 2 : 1) : 0);
+    if (keycap.mouse)
+        key += QChar(0x1f) + QString::number(static_cast<int>(keycap.mouse->kind)) +
+               QString::number(static_cast<int>(keycap.mouse->button)) +
+               QString::number(static_cast<int>(keycap.mouse->direction));
+    key += QChar(0x1f) + QString::number(static_cast<int>(keycap.shape)) + QString::number(static_cast<int>(color)) +
+           '@' + QString::number(size) + 'x' + QString::number(pixelRatio);
+    return key;
+}
+
+} // namespace
+
+KeycapPainter::KeycapPainter(KeycapArtwork& artwork) : m_artwork(artwork) {}
+
+double KeycapPainter::blurMargin()
+{
+    return hiddenBlurRadius * 1.5; // three standard deviations
+}
+
+void KeycapPainter::paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color)
+{
+    const QColor textColor = toQColor(KeycapColors::textColor(color));
+    const QRectF face = toQRect(geometry.labelArea());
+    const QRectF content = face.adjusted(geometry.labelPadding(), geometry.labelPadding(), -geometry.labelPadding(),
+                                         -geometry.labelPadding());
+    const double h = geometry.height;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setPen(textColor);
+
+    // Mouse pictures are 2 : 3, fitted into a square of 0.3 h.
+    const QSizeF mouseSize(geometry.mouseImageSize() * 2 / 3, geometry.mouseImageSize());
+    const auto drawMouse = [&](const QString& button, QPointF centre) {
+        const QRectF box(centre - QPointF(mouseSize.width() / 2, mouseSize.height() / 2), mouseSize);
+        const QImage& image = m_artwork.mouse(
+            button, pixelSize(mouseSize.width(), mouseSize.height(), painter.device()->devicePixelRatioF()), textColor);
+        painter.drawImage(box, image);
+    };
+
+    if (keycap.mouse && keycap.mouse->kind == MouseGlyph::Kind::button) {
+        // A column: the picture, then the name.
+        const QString name = QString::fromStdString(keycap.name.value_or(""));
+        const QFont font = fittedFont(name, geometry.nameFontSize(), QFont::DemiBold, face.width(), 0.5);
+        const QFontMetricsF metrics(font);
+        const double textHeight = name.isEmpty() ? 0 : metrics.height();
+        const double columnHeight = mouseSize.height() + (name.isEmpty() ? 0 : geometry.columnSpacing() + textHeight);
+        const double top = face.center().y() - columnHeight / 2;
+        drawMouse(buttonName(keycap.mouse->button), QPointF(face.center().x(), top + mouseSize.height() / 2));
+        if (!name.isEmpty()) {
+            painter.setFont(font);
+            painter.drawText(
+                QRectF(face.left(), top + mouseSize.height() + geometry.columnSpacing(), face.width(), textHeight),
+                Qt::AlignHCenter | Qt::AlignTop, name);
+        }
+    } else if (keycap.mouse) {
+        // The mouse, with an arrow beside it in the scroll direction (screen y grows down).
+        const QPointF centre = face.center();
+        drawMouse(QStringLiteral("middle"), centre);
+        const double offset = geometry.scrollArrowOffset();
+        QPointF arrowCentre = centre;
+        switch (keycap.mouse->direction) {
+        case ScrollDirection::up:
+            arrowCentre.ry() -= offset;
+            break;
+        case ScrollDirection::down:
+            arrowCentre.ry() += offset;
+            break;
+        case ScrollDirection::left:
+            arrowCentre.rx() -= offset;
+            break;
+        case ScrollDirection::right:
+            arrowCentre.rx() += offset;
+            break;
+        }
+        painter.setFont(labelFont(geometry.scrollArrowSize(), QFont::Bold));
+        const double side = geometry.scrollArrowSize() * 2;
+        painter.drawText(QRectF(arrowCentre - QPointF(side / 2, side / 2), QSizeF(side, side)), Qt::AlignCenter,
+                         scrollArrow(keycap.mouse->direction));
+    } else if (!keycap.name && !keycap.systemImage) {
+        // A plain character: large and centred.
+        const QString symbol = QString::fromStdString(keycap.symbol);
+        painter.setFont(fittedFont(symbol, geometry.symbolOnlyFontSize(), QFont::Medium, content.width(), 0.4));
+        painter.drawText(face, Qt::AlignCenter, symbol);
+    } else {
+        // Symbol (and image) at the top right, the name at the bottom right.
+        const QString symbol = QString::fromStdString(keycap.symbol);
+        const QFont symbolFont = labelFont(geometry.namedSymbolFontSize(), QFont::Normal);
+        const QFontMetricsF symbolMetrics(symbolFont);
+        const double rowHeight = symbolMetrics.height();
+        double right = content.right();
+        if (!symbol.isEmpty()) {
+            painter.setFont(symbolFont);
+            const double width = symbolMetrics.horizontalAdvance(symbol);
+            painter.drawText(QRectF(right - width, content.top(), width, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                             symbol);
+            right -= width + 0.04 * h;
+        }
+        if (keycap.systemImage) {
+            const double side = geometry.namedSymbolFontSize();
+            const QRectF box(right - side, content.top() + (rowHeight - side) / 2, side, side);
+            paintSun(painter, box, *keycap.systemImage == "sun.max", textColor);
+        }
+        if (keycap.name) {
+            const QString name = QString::fromStdString(*keycap.name);
+            const QFont font = fittedFont(name, geometry.nameFontSize(), QFont::DemiBold, content.width(), 0.6);
+            painter.setFont(font);
+            const double nameHeight = QFontMetricsF(font).height();
+            painter.drawText(QRectF(content.left(), content.bottom() - nameHeight, content.width(), nameHeight),
+                             Qt::AlignRight | Qt::AlignBottom, name);
+        }
+    }
+
+    if (keycap.indicatorIsOn) {
+        // The caps-lock light, at the face's top-left corner.
+        const double diameter = geometry.lightDiameter();
+        const QPointF centre =
+            face.topLeft() + QPointF(geometry.lightInset() + diameter / 2, geometry.lightInset() + diameter / 2);
+        painter.setPen(Qt::NoPen);
+        if (*keycap.indicatorIsOn) {
+            const Rgb lit = KeycapColors::lightColor(color);
+            const double glow = diameter / 2 + 2 * geometry.lightGlowRadius();
+            QRadialGradient halo(centre, glow);
+            halo.setColorAt(0, toQColor(lit, 0.9));
+            halo.setColorAt(diameter / 2 / glow, toQColor(lit, 0.6));
+            halo.setColorAt(1, toQColor(lit, 0));
+            painter.setBrush(halo);
+            painter.drawEllipse(centre, glow, glow);
+            painter.setBrush(toQColor(lit));
+        } else {
+            painter.setBrush(toQColor(KeycapColors::lightOffColor()));
+        }
+        painter.drawEllipse(centre, diameter / 2, diameter / 2);
+    }
+    painter.restore();
+}
+
+KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, KeyColor color, qreal pixelRatio)
+{
+    const QString key = spriteKey(keycap, size, color, pixelRatio);
+    auto found = m_sprites.find(key);
+    if (found != m_sprites.end())
+        return *found;
+    if (static_cast<std::size_t>(m_sprites.size()) >= spriteCacheLimit)
+        m_sprites.clear();
+
+    const KeycapGeometry geometry(size, keycap.shape);
+    const QSize pixels = pixelSize(geometry.width, geometry.height, pixelRatio);
+    Sprite made;
+    made.base = m_artwork.base(keycap.shape, pixels);
+    made.base.setDevicePixelRatio(pixelRatio);
+    made.cap = m_artwork.cap(keycap.shape, color, pixels).copy();
+    made.cap.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&made.cap);
+    paintLabel(painter, keycap, geometry, color);
+    painter.end();
+    return *m_sprites.insert(key, made);
+}
+
+QImage KeycapPainter::blurredImage(const Sprite& sprite, const KeycapGeometry& geometry, qreal pixelRatio) const
+{
+    const double margin = blurMargin();
+    QImage image(pixelSize(geometry.width + 2 * margin, geometry.height + 2 * margin, pixelRatio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&image);
+    painter.drawImage(QPointF(margin, margin), sprite.base);
+    painter.drawImage(QPointF(margin, margin), sprite.cap);
+    painter.end();
+    gaussianBlur(reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
+                 static_cast<int>(image.bytesPerLine() / 4), hiddenBlurRadius / 2 * pixelRatio);
+    return image;
+}
+
+void KeycapPainter::paint(QPainter& painter, QPointF origin, const Keycap& keycap, double size, KeyColor color,
+                          double sink, double visibility)
+{
+    if (visibility <= 0)
+        return;
+    const qreal pixelRatio = painter.device()->devicePixelRatioF();
+    Sprite& cached = sprite(keycap, size, color, pixelRatio);
+    const KeycapGeometry geometry(size, keycap.shape);
+    // Whole device pixels: images are then copied, not resampled.
+    const auto snap = [pixelRatio](QPointF point) {
+        return QPointF(std::round(point.x() * pixelRatio) / pixelRatio,
+                       std::round(point.y() * pixelRatio) / pixelRatio);
+    };
+    // Scroll keycaps never sink: a scroll step is no key held down.
+    const double drop =
+        keycap.mouse && keycap.mouse->kind == MouseGlyph::Kind::scroll ? 0 : sink * geometry.sinkDistance();
+
+    const double previousOpacity = painter.opacity();
+    if (visibility < 1) {
+        // Between hidden and shown: the sharp keycap fades in over its blurred picture.
+        if (cached.blurred.isNull())
+            cached.blurred = blurredImage(cached, geometry, pixelRatio);
+        painter.setOpacity(previousOpacity * visibility * (1 - visibility));
+        painter.drawImage(snap(origin - QPointF(blurMargin(), blurMargin())), cached.blurred);
+        painter.setOpacity(previousOpacity * visibility * visibility);
+    }
+    painter.drawImage(snap(origin), cached.base);
+    painter.drawImage(snap(origin + QPointF(0, drop)), cached.cap);
+    painter.setOpacity(previousOpacity);
+}
+
+} // namespace kestrel

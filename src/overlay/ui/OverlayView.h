@@ -1,0 +1,81 @@
+#pragma once
+
+#include "overlay/OverlayModel.h"
+#include "overlay/Spring.h"
+
+#include <QRegion>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace kestrel {
+
+class KeycapPainter;
+
+// The overlay's content: the model's keycaps in one row, at the model's alignment or custom
+// anchor inside the panel. Keycaps come and go with a blur-fade, slide when neighbours
+// change, and sink while pressed; the whole row fades in and out. Every animation is a
+// spring evaluated for the moment its frame will be shown, so the first frame after a key
+// press already shows it. A frame timer runs only while something moves; at rest the view
+// makes no wake-ups at all. It reads the model and never writes it.
+//
+// Without a compositing manager transparent pixels would show black, so the window is then
+// shaped to the keycaps themselves, fades become instant, and an empty row hides the window.
+class OverlayView : public QWidget {
+public:
+    struct Options {
+        bool reduceMotion = false;
+        // Asked when the row appears: whether the window system blends transparent windows.
+        std::function<bool()> isComposited = [] { return true; };
+    };
+
+    OverlayView(const OverlayModel& model, KeycapPainter& painter, Options options);
+    ~OverlayView() override;
+
+    // Whether the window should be on screen: the panel's order-front and order-out.
+    void setOrderedIn(bool orderedIn);
+    bool isAnimating() const { return m_frameTimer.isActive(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Item {
+        Keycap keycap;
+        double width = 0;
+        SpringValue x;
+        SpringValue visibility; // 0 blurred and transparent … 1 sharp and opaque
+        SpringValue sink;       // 0 up … 1 down
+        bool leaving = false;
+        bool placed = false; // has a place in the row yet
+    };
+
+    static double now();
+    double frameTime() const; // when the next frame will be on screen
+    void keycapsChanged(const std::vector<Keycap>& keycaps);
+    void styleChanged();
+    void layOut(double time, bool animated);
+    QPointF rowOrigin(double rowWidth) const;
+    double rowWidth() const;
+    void animate();
+    void tick();
+    QRectF paintedBounds(double time) const;
+    void updateShape(double time);
+    void showIfNeeded();
+
+    const OverlayModel& m_model;
+    KeycapPainter& m_painter;
+    Options m_options;
+    std::vector<Item> m_items;
+    SpringValue m_rowVisibility;
+    double m_rowTop = 0;
+    bool m_composited = true;
+    bool m_orderedIn = false;
+    QTimer m_frameTimer;
+    QRectF m_lastPainted;
+    std::vector<std::function<void()>> m_unsubscribe;
+};
+
+} // namespace kestrel

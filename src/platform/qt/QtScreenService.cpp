@@ -1,0 +1,69 @@
+#include "platform/qt/QtScreenService.h"
+
+#include "platform/qt/ScreenCoordinates.h"
+
+#include <QCryptographicHash>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace kestrel {
+
+namespace {
+
+// Kestrel's namespace for display identities (a random version 4 UUID, fixed forever).
+constexpr unsigned char identityNamespace[16] = {0x6b, 0x1e, 0x39, 0xa4, 0x52, 0xd0, 0x4f, 0x3c,
+                                                 0x9a, 0x61, 0x0d, 0x7e, 0x2b, 0x88, 0xc5, 0x17};
+
+ScreenCoordinates coordinates()
+{
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return ScreenCoordinates(primary ? QRectF(primary->geometry()) : QRectF());
+}
+
+} // namespace
+
+std::string QtScreenService::displayIdentity(const QString& manufacturer, const QString& model, const QString& serial,
+                                             const QString& name)
+{
+    const bool hasEdid = !manufacturer.isEmpty() || !model.isEmpty() || !serial.isEmpty();
+    const QByteArray key = hasEdid ? (manufacturer + '\n' + model + '\n' + serial).toUtf8() : name.toUtf8();
+    QCryptographicHash sha1(QCryptographicHash::Sha1);
+    sha1.addData(QByteArrayView(reinterpret_cast<const char*>(identityNamespace), sizeof identityNamespace));
+    sha1.addData(key);
+    QByteArray uuid = sha1.result().left(16);
+    uuid[6] = static_cast<char>((uuid[6] & 0x0f) | 0x50); // version 5
+    uuid[8] = static_cast<char>((uuid[8] & 0x3f) | 0x80); // RFC 4122 variant
+    const QByteArray hex = uuid.toHex().toUpper();
+    return (hex.mid(0, 8) + '-' + hex.mid(8, 4) + '-' + hex.mid(12, 4) + '-' + hex.mid(16, 4) + '-' + hex.mid(20))
+        .toStdString();
+}
+
+Screen QtScreenService::describe(const QScreen& screen)
+{
+    const ScreenCoordinates convert = coordinates();
+    return Screen{displayIdentity(screen.manufacturer(), screen.model(), screen.serialNumber(), screen.name()),
+                  convert.toKestrel(QRectF(screen.geometry())), convert.toKestrel(QRectF(screen.availableGeometry()))};
+}
+
+std::vector<Screen> QtScreenService::screens() const
+{
+    std::vector<Screen> result;
+    for (const QScreen* screen : QGuiApplication::screens())
+        result.push_back(describe(*screen));
+    return result;
+}
+
+std::optional<Screen> QtScreenService::mainScreen() const
+{
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        return describe(*primary);
+    return std::nullopt;
+}
+
+Point QtScreenService::pointerLocation() const
+{
+    return coordinates().toKestrel(QPointF(QCursor::pos()));
+}
+
+} // namespace kestrel
