@@ -22,6 +22,10 @@ int main(int argc, char** argv)
     // Kestrel listens through X11; under Wayland it runs as an X client of XWayland.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // A keycap-sized repaint is cheaper sent over the socket than through shared memory,
+    // whose completion Qt waits for with a round trip and a thread hand-off per frame.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     if (!kestrel::x11::X11EventTapService::canListen()) {
         std::fprintf(stderr, "kestrel: cannot open the X display%s%s, or it lacks XInput 2.2.\n",
                      std::getenv("DISPLAY") ? " " : " (DISPLAY is not set)",

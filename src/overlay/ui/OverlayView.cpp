@@ -5,6 +5,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <chrono>
@@ -19,8 +20,12 @@ constexpr SpringParameters rowAppears{0.15, 1.0};
 constexpr SpringParameters rowDisappears{0.3, 1.0};
 constexpr SpringParameters pressSpring{0.08, 1.0};
 constexpr SpringParameters releaseSpring{0.35, 0.55};
-// Positions settle to a tenth of a point; the rest are fractions.
-constexpr double positionTolerance = 0.1;
+// A spring counts as settled once what is left of its motion is below what a screen shows:
+// a fifth of a point for positions, an eighth of the travel for the few points a cap
+// sinks, one level in 256 for fades.
+constexpr double positionTolerance = 0.2;
+constexpr double sinkTolerance = 0.125;
+constexpr double fadeTolerance = 1.0 / 256;
 
 } // namespace
 
@@ -31,7 +36,7 @@ OverlayView::OverlayView(const OverlayModel& model, KeycapPainter& painter, Opti
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
-    m_frameTimer.setInterval(static_cast<int>(frameInterval * 1000));
+    m_frameTimer.setSingleShot(true);
     connect(&m_frameTimer, &QTimer::timeout, this, [this] { tick(); });
 
     const auto keycaps = model.keycaps.subscribe([this](const std::vector<Keycap>& caps) { keycapsChanged(caps); });
@@ -143,9 +148,11 @@ void OverlayView::keycapsChanged(const std::vector<Keycap>& keycaps)
 
     if (keycaps.empty()) {
         // The whole row fades out as it stands.
-        if (!m_composited)
+        if (!m_composited) {
+            for (const Item& item : m_items)
+                forget(item);
             m_items.clear();
-        else
+        } else
             m_rowVisibility.animate(0, rowDisappears, time);
         animate();
         return;
@@ -153,6 +160,8 @@ void OverlayView::keycapsChanged(const std::vector<Keycap>& keycaps)
     if (wasEmpty) {
         // A row appearing from nothing: fresh, no departing keycaps, and fading in as a whole.
         m_composited = m_options.isComposited();
+        for (const Item& item : m_items)
+            forget(item);
         m_items.clear();
         m_rowVisibility.set(0);
         if (m_composited)
@@ -176,6 +185,7 @@ void OverlayView::keycapsChanged(const std::vector<Keycap>& keycaps)
                 item.sink.animate(keycap.isPressed ? 1 : 0, gentle ? pressSpring : releaseSpring, time);
             }
             item.width = KeycapGeometry(size, keycap.shape).width;
+            item.contentChanged = item.contentChanged || !(item.keycap == keycap);
             item.keycap = keycap;
             next.push_back(std::move(item));
             continue;
@@ -194,8 +204,10 @@ void OverlayView::keycapsChanged(const std::vector<Keycap>& keycaps)
     }
     // What is left has gone from the list: it fades out where it stands.
     for (Item& item : m_items) {
-        if (!m_composited)
+        if (!m_composited) {
+            forget(item);
             continue;
+        }
         if (!item.leaving) {
             item.leaving = true;
             item.visibility.animate(0, keycapSpring, time);
@@ -225,87 +237,168 @@ void OverlayView::keycapsChanged(const std::vector<Keycap>& keycaps)
 void OverlayView::styleChanged()
 {
     const double size = m_model.fontSize.get();
-    for (Item& item : m_items)
+    for (Item& item : m_items) {
         item.width = KeycapGeometry(size, item.keycap.shape).width;
+        item.contentChanged = true;
+    }
     layOut(frameTime(), false);
     animate();
 }
 
-QRectF OverlayView::paintedBounds(double time) const
+QRect OverlayView::itemBounds(const Item& item, double time) const
 {
     const double size = m_model.fontSize.get();
     const double height = KeycapGeometry(size, KeycapShape::key).height;
-    QRectF bounds;
-    for (const Item& item : m_items) {
-        const double visibility = item.visibility.value(time) * m_rowVisibility.value(time);
-        const double margin = visibility < 1 ? KeycapPainter::blurMargin() : 0;
-        // The cap may bounce a little past its travel.
-        const QRectF box(item.x.value(time) - margin, m_rowTop - margin, item.width + 2 * margin,
-                         height + 2 * margin + 0.2 * height);
-        bounds = bounds.united(box);
-    }
-    return bounds;
+    const double visibility = item.visibility.value(time) * m_rowVisibility.value(time);
+    const double margin = visibility < 1 ? KeycapPainter::blurMargin() : 0;
+    // The cap may bounce a little past its travel.
+    const QRectF box(item.x.value(time) - margin, m_rowTop - margin, item.width + 2 * margin,
+                     height + 2 * margin + 0.2 * height);
+    return box.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 void OverlayView::animate()
 {
     const double time = frameTime();
-    const QRectF bounds = paintedBounds(time);
-    update(m_lastPainted.united(bounds).toAlignedRect().adjusted(-1, -1, 1, 1));
-    m_lastPainted = bounds;
+    refreshFrame(time);
+    scheduleNextFrame(time);
+}
+
+std::array<long, 3> OverlayView::lookOf(const Item& item, double time) const
+{
+    // What a keycap's picture depends on: its pixel column, how many pixels it has sunk, and
+    // its fade level in 64 steps.
+    const double pixelRatio = devicePixelRatioF();
+    const KeycapGeometry geometry(m_model.fontSize.get(), item.keycap.shape);
+    const double fade = std::clamp(item.visibility.value(time) * m_rowVisibility.value(time), 0.0, 1.0);
+    return {std::lround(item.x.value(time) * pixelRatio),
+            std::lround(item.sink.value(time) * geometry.sinkDistance() * pixelRatio), std::lround(fade * 64)};
+}
+
+bool OverlayView::isMoving(double time) const
+{
+    if (!m_rowVisibility.isSettled(time, fadeTolerance))
+        return true;
+    return std::any_of(m_items.begin(), m_items.end(), [&](const Item& item) {
+        return !item.x.isSettled(time, positionTolerance) || !item.visibility.isSettled(time, fadeTolerance) ||
+               !item.sink.isSettled(time, sinkTolerance);
+    });
+}
+
+void OverlayView::refreshFrame(double time)
+{
+    // Only what changes on screen is repainted: a keycap whose picture would come out the
+    // same costs nothing this frame.
+    QRegion dirty = m_pendingDirty;
+    m_pendingDirty = QRegion();
+    for (Item& item : m_items) {
+        const auto look = lookOf(item, time);
+        const QRect bounds = itemBounds(item, time);
+        if (look == item.paintedLook && bounds == item.paintedBounds && !item.contentChanged)
+            continue;
+        dirty += item.paintedBounds;
+        dirty += bounds;
+        item.paintedLook = look;
+        item.paintedBounds = bounds;
+        item.contentChanged = false;
+    }
+    if (!dirty.isEmpty())
+        update(inBands(dirty));
     if (!m_composited)
         updateShape(time);
-    if (!m_frameTimer.isActive())
-        m_frameTimer.start();
+}
+
+QRegion OverlayView::inBands(const QRegion& region)
+{
+    // Qt's raster engine hands fills of 96 rows or more to helper threads, which costs a
+    // keycap-sized repaint more in thread hand-offs than it saves: keep every piece lower.
+    constexpr int band = 64;
+    QRegion banded;
+    for (const QRect& rect : region) {
+        for (int top = rect.top(); top <= rect.bottom(); top += band)
+            banded += QRect(rect.left(), top, rect.width(), std::min(band, rect.bottom() + 1 - top));
+    }
+    return banded;
+}
+
+void OverlayView::scheduleNextFrame(double shown)
+{
+    // Sleep until the first frame that will look different, or until everything is at rest:
+    // a cap that sinks four pixels needs four frames, not the spring's whole duration.
+    double next = shown + frameInterval;
+    constexpr int lookAhead = 120; // two seconds of frames
+    for (int frame = 1; frame <= lookAhead; ++frame) {
+        next = shown + frame * frameInterval;
+        if (!isMoving(next))
+            break;
+        const bool changes = std::any_of(m_items.begin(), m_items.end(),
+                                         [&](const Item& item) { return lookOf(item, next) != item.paintedLook; });
+        if (changes)
+            break;
+    }
+    const double wait = next - frameInterval - now(); // frames are evaluated one frame ahead
+    m_frameTimer.start(std::max(0, static_cast<int>(std::lround(wait * 1000))));
+}
+
+void OverlayView::forget(const Item& item)
+{
+    m_pendingDirty += item.paintedBounds;
 }
 
 void OverlayView::tick()
 {
     const double time = frameTime();
-    bool moving = !m_rowVisibility.isSettled(time);
-    for (const Item& item : m_items) {
-        moving = moving || !item.x.isSettled(time, positionTolerance) || !item.visibility.isSettled(time) ||
-                 !item.sink.isSettled(time);
-    }
-    if (!moving) {
+    if (!isMoving(time)) {
         // At rest: drop what has faded away, draw the final frame, and stop the clock.
-        std::erase_if(m_items, [](const Item& item) { return item.leaving; });
-        if (m_rowVisibility.target() == 0)
-            m_items.clear();
-        m_frameTimer.stop();
-        const QRectF bounds = paintedBounds(time);
-        update(m_lastPainted.united(bounds).toAlignedRect().adjusted(-1, -1, 1, 1));
-        m_lastPainted = bounds;
-        if (!m_composited)
-            updateShape(time);
+        const bool rowGone = m_rowVisibility.target() == 0;
+        for (const Item& item : m_items) {
+            if (item.leaving || rowGone)
+                forget(item);
+        }
+        std::erase_if(m_items, [rowGone](const Item& item) { return item.leaving || rowGone; });
+        refreshFrame(time);
         showIfNeeded();
         return;
     }
-    const QRectF bounds = paintedBounds(time);
-    update(m_lastPainted.united(bounds).toAlignedRect().adjusted(-1, -1, 1, 1));
-    m_lastPainted = bounds;
-    if (!m_composited)
-        updateShape(time);
+    refreshFrame(time);
+    scheduleNextFrame(time);
 }
 
 void OverlayView::updateShape(double time)
 {
     const double size = m_model.fontSize.get();
     const double height = KeycapGeometry(size, KeycapShape::key).height;
+    // The outline depends only on where the keycaps are: most frames move none.
+    std::vector<long> outline{std::lround(m_rowTop), std::lround(size)};
+    for (const Item& item : m_items) {
+        outline.push_back(std::lround(item.x.value(time)));
+        outline.push_back(std::lround(item.width));
+    }
+    if (outline == m_shapeOutline)
+        return;
+    m_shapeOutline = std::move(outline);
+    // The keycaps' own outline, rounded corners and all: outside it the window would show black.
+    const double radius = 74 * KeycapGeometry(size, KeycapShape::key).unit;
     QRegion shape;
-    for (const Item& item : m_items)
-        shape += QRectF(item.x.value(time), m_rowTop, item.width, height).toAlignedRect();
+    for (const Item& item : m_items) {
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(item.x.value(time), m_rowTop, item.width, height), radius, radius);
+        shape += QRegion(outline.toFillPolygon().toPolygon());
+    }
     if (shape.isEmpty())
         shape = QRegion(0, 0, 1, 1); // an empty mask would mean no mask at all
-    setMask(shape);
+    // Reshaping the window costs the server work: only when the outline really changed.
+    if (shape != m_shape) {
+        m_shape = shape;
+        setMask(shape);
+    }
 }
 
 void OverlayView::paintEvent(QPaintEvent* event)
 {
+    // The backing store of a translucent window arrives cleared to transparent.
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(event->rect(), Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setClipRegion(event->region());
     const double time = frameTime();
     const double size = m_model.fontSize.get();
     const KeyColor color = m_model.keyColor.get();

@@ -6,6 +6,7 @@
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 
 #include <functional>
 #include <vector>
@@ -50,6 +51,10 @@ private:
         SpringValue sink;       // 0 up … 1 down
         bool leaving = false;
         bool placed = false; // has a place in the row yet
+        // What was drawn last, to repaint only what changes.
+        std::array<long, 3> paintedLook{-1, -1, -1};
+        QRect paintedBounds;
+        bool contentChanged = true;
     };
 
     static double now();
@@ -61,7 +66,13 @@ private:
     double rowWidth() const;
     void animate();
     void tick();
-    QRectF paintedBounds(double time) const;
+    void refreshFrame(double time);
+    static QRegion inBands(const QRegion& region);
+    void scheduleNextFrame(double shown);
+    std::array<long, 3> lookOf(const Item& item, double time) const;
+    bool isMoving(double time) const;
+    void forget(const Item& item); // its area is repainted at the next frame
+    QRect itemBounds(const Item& item, double time) const;
     void updateShape(double time);
     void showIfNeeded();
 
@@ -74,7 +85,9 @@ private:
     bool m_composited = true;
     bool m_orderedIn = false;
     QTimer m_frameTimer;
-    QRectF m_lastPainted;
+    QRegion m_pendingDirty;
+    QRegion m_shape;
+    std::vector<long> m_shapeOutline;
     std::vector<std::function<void()>> m_unsubscribe;
 };
 

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QHash>
 #include <QScreen>
 
 namespace kestrel {
@@ -41,9 +42,17 @@ std::string QtScreenService::displayIdentity(const QString& manufacturer, const 
 
 Screen QtScreenService::describe(const QScreen& screen)
 {
+    // Hashing the identity costs more than the rest of a key press: remember it per output.
+    static QHash<QString, std::string> identities;
+    const QString output =
+        screen.name() + '\n' + screen.manufacturer() + '\n' + screen.model() + '\n' + screen.serialNumber();
+    auto identity = identities.find(output);
+    if (identity == identities.end())
+        identity = identities.insert(
+            output, displayIdentity(screen.manufacturer(), screen.model(), screen.serialNumber(), screen.name()));
     const ScreenCoordinates convert = coordinates();
-    return Screen{displayIdentity(screen.manufacturer(), screen.model(), screen.serialNumber(), screen.name()),
-                  convert.toKestrel(QRectF(screen.geometry())), convert.toKestrel(QRectF(screen.availableGeometry()))};
+    return Screen{*identity, convert.toKestrel(QRectF(screen.geometry())),
+                  convert.toKestrel(QRectF(screen.availableGeometry()))};
 }
 
 std::vector<Screen> QtScreenService::screens() const

@@ -27,7 +27,7 @@ std::unique_ptr<GrabDetector> GrabDetector::create(const std::string& displayNam
         xcb_input_event_mask_t head;
         std::uint32_t mask;
     } selection{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS};
-        const XcbPointer<xcb_generic_error_t> refused(
+    const XcbPointer<xcb_generic_error_t> refused(
         xcb_request_check(connection, xcb_input_xi_select_events_checked(connection, root, 1, &selection.head)));
     if (refused)
         return nullptr;

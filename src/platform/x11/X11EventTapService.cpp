@@ -128,9 +128,10 @@ bool X11EventTapService::Impl::open()
     } selection{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
                 XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE |
                     XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_RELEASE};
-        // Checked, so the selection is in force once the tap counts as created.
-    const XcbPointer<xcb_generic_error_t> refused(xcb_request_check(
-        display->connection, xcb_input_xi_select_events_checked(display->connection, display->root, 1, &selection.head)));
+    // Checked, so the selection is in force once the tap counts as created.
+    const XcbPointer<xcb_generic_error_t> refused(
+        xcb_request_check(display->connection,
+                          xcb_input_xi_select_events_checked(display->connection, display->root, 1, &selection.head)));
     if (refused)
         return false;
 
