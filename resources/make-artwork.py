@@ -61,11 +61,11 @@ def cap(width, scheme):
       <stop offset="0.55" stop-color="{face_mid}"/>
       <stop offset="1" stop-color="{face_bottom}"/>
     </linearGradient>
-    <radialGradient id="dish" cx="0.5" cy="0.35" r="0.75">
-      <stop offset="0" stop-color="#000000" stop-opacity="0.10"/>
-      <stop offset="0.7" stop-color="#000000" stop-opacity="0.02"/>
-      <stop offset="1" stop-color="#ffffff" stop-opacity="0.06"/>
-    </radialGradient>
+    <linearGradient id="dish" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="#000000" stop-opacity="0.06"/>
+      <stop offset="0.45" stop-color="#000000" stop-opacity="0.0"/>
+      <stop offset="1" stop-color="#ffffff" stop-opacity="0.08"/>
+    </linearGradient>
   </defs>
   <rect x="8" y="4" width="{width - 16}" height="{SKIRT_BOTTOM - 4}" rx="62" fill="url(#skirt)"/>
   <rect x="8" y="4" width="{width - 16}" height="{SKIRT_BOTTOM - 4}" rx="62" fill="url(#sides)"/>

@@ -1,0 +1,160 @@
+#include "overlay/ui/KeycapPainter.h"
+
+#include "input/EventRecords.h"
+#include "input/KeystrokeFormatter.h"
+#include "overlay/KeycapColors.h"
+#include "overlay/ui/KeycapArtwork.h"
+
+#include <QFont>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+namespace kestrel {
+namespace {
+
+Keycap letter(const std::string& symbol)
+{
+    return Keycap{.id = "key-0", .symbol = symbol, .isPressed = false};
+}
+
+class KeycapPainterTest : public ::testing::Test {
+protected:
+    // Paints one keycap at the top-left of a transparent image, at pixel ratio 1.
+    QImage paint(const Keycap& keycap, KeyColor color = KeyColor::dark, double sink = 0, double size = 64)
+    {
+        const KeycapGeometry geometry(size, keycap.shape);
+        QImage image(static_cast<int>(std::ceil(geometry.width)) + 2, static_cast<int>(geometry.height) + 20,
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.translate(1, 1);
+        keycaps.paint(painter, QPointF(0, 0), keycap, size, color, sink, 1);
+        return image;
+    }
+
+    // The bounding box of the pixels that differ between two pictures.
+    static QRect difference(const QImage& a, const QImage& b)
+    {
+        QRect box;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    box |= QRect(x, y, 1, 1);
+            }
+        }
+        return box;
+    }
+
+    KeycapArtwork artwork;
+    KeycapPainter keycaps{artwork};
+};
+
+TEST_F(KeycapPainterTest, TheCapSinksAndTheBaseStays)
+{
+    const Keycap key = letter("K");
+    const QImage up = paint(key);
+    const QImage down = paint(key, KeyColor::dark, 1);
+    const KeycapGeometry geometry(64, KeycapShape::key);
+    EXPECT_NE(up, down);
+    // Nothing is drawn past the frame when up; when down the cap reaches 4.39 points lower.
+    EXPECT_EQ(qAlpha(up.pixel(50, static_cast<int>(geometry.height) + 3)), 0);
+    EXPECT_GT(qAlpha(up.pixel(50, 50)), 250) << "opaque in the middle";
+
+    // A scroll keycap is pressed by its data but never sinks.
+    Keycap scroll{
+        .id = "scroll", .symbol = "↓", .name = "scroll", .mouse = MouseGlyph::forScroll(ScrollDirection::down)};
+    EXPECT_EQ(paint(scroll), paint(scroll, KeyColor::dark, 1));
+}
+
+TEST_F(KeycapPainterTest, ScrollArrowsSitOnTheirSideOfTheMouse)
+{
+    const auto picture = [&](ScrollDirection direction) {
+        return paint(Keycap{.id = "scroll", .name = "scroll", .mouse = MouseGlyph::forScroll(direction)});
+    };
+    const QImage up = picture(ScrollDirection::up);
+    const QPoint centre = QRectF(KeycapGeometry(64, KeycapShape::key).labelArea().x + 1,
+                                 KeycapGeometry(64, KeycapShape::key).labelArea().y + 1,
+                                 KeycapGeometry(64, KeycapShape::key).labelArea().width,
+                                 KeycapGeometry(64, KeycapShape::key).labelArea().height)
+                              .center()
+                              .toPoint();
+    // Against the picture of another direction, only the arrows differ.
+    EXPECT_LT(difference(up, picture(ScrollDirection::down)).top(), centre.y() - 10);
+    EXPECT_GT(difference(picture(ScrollDirection::down), up).bottom(), centre.y() + 10);
+    const QRect horizontal = difference(picture(ScrollDirection::left), picture(ScrollDirection::right));
+    EXPECT_LT(horizontal.left(), centre.x() - 10);
+    EXPECT_GT(horizontal.right(), centre.x() + 10);
+    const QRect leftOnly = difference(picture(ScrollDirection::left), picture(ScrollDirection::up));
+    EXPECT_LT(leftOnly.left(), centre.x() - 10);
+}
+
+TEST_F(KeycapPainterTest, TheCapsLockLightGlowsWhenOn)
+{
+    const auto capsLock = [](bool on) {
+        return Keycap{
+            .id = "caps-lock", .symbol = "⇪", .name = "caps lock", .indicatorIsOn = on, .shape = KeycapShape::shift};
+    };
+    const KeycapGeometry geometry(64, KeycapShape::shift);
+    const Box face = geometry.labelArea();
+    const QPoint light(static_cast<int>(1 + face.x + geometry.lightInset() + geometry.lightDiameter() / 2),
+                       static_cast<int>(1 + face.y + geometry.lightInset() + geometry.lightDiameter() / 2));
+    const QColor on = paint(capsLock(true)).pixelColor(light);
+    const QColor off = paint(capsLock(false)).pixelColor(light);
+    const QColor white = paint(capsLock(true), KeyColor::white).pixelColor(light);
+    EXPECT_GT(on.green(), 150);
+    EXPECT_GT(on.green(), on.red() + 60) << "green";
+    EXPECT_NEAR(off.red(), off.green(), 8) << "grey when off";
+    EXPECT_LT(off.red(), 120);
+    EXPECT_GT(white.red(), 240);
+    EXPECT_GT(white.blue(), 240) << "white on a white keycap";
+}
+
+TEST_F(KeycapPainterTest, TintedCapsCarryTheirColour)
+{
+    const QColor blue = paint(letter("A"), KeyColor::blue).pixelColor(20, 60);
+    const QColor white = paint(letter("A"), KeyColor::white).pixelColor(20, 60);
+    const QColor dark = paint(letter("A"), KeyColor::dark).pixelColor(20, 60);
+    EXPECT_GT(blue.blue(), blue.red() + 60);
+    EXPECT_GT(white.lightness(), 180);
+    EXPECT_LT(dark.lightness(), 90);
+}
+
+TEST(KeycapFonts, EveryLabelKestrelCanShowHasItsGlyphs)
+{
+    std::vector<std::string> labels;
+    for (const auto& [code, key] : KeystrokeFormatter::specialKeys()) {
+        labels.emplace_back(key.symbol);
+        if (key.name)
+            labels.emplace_back(*key.name);
+    }
+    for (Modifier modifier : allModifiers) {
+        labels.emplace_back(symbol(modifier));
+        labels.emplace_back(caption(modifier));
+    }
+    for (const char* text : {"⇪", "caps lock", "↑", "↓", "←", "→", "left click", "middle click", "right click",
+                             "scroll", "ß", "SS", "é", "ф", "@", "´", "^", "¨"})
+        labels.emplace_back(text);
+
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(30);
+    for (const std::string& label : labels) {
+        if (label.empty())
+            continue;
+        QTextLayout layout(QString::fromStdString(label), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            for (quint32 glyph : run.glyphIndexes())
+                EXPECT_NE(glyph, 0u) << "missing glyph in \"" << label << "\" ("
+                                     << run.rawFont().familyName().toStdString() << ")";
+        }
+    }
+}
+
+} // namespace
+} // namespace kestrel
