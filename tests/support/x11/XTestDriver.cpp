@@ -56,6 +56,13 @@ void XTestDriver::button(std::uint8_t button, bool down)
     sync();
 }
 
+void XTestDriver::moveTo(int x, int y)
+{
+    xcb_test_fake_input(d->connection, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, d->root, static_cast<std::int16_t>(x),
+                        static_cast<std::int16_t>(y), 0);
+    sync();
+}
+
 void XTestDriver::click(std::uint8_t buttonNumber)
 {
     button(buttonNumber, true);

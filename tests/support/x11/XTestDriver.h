@@ -18,6 +18,7 @@ public:
     void key(std::uint32_t evdevCode, bool down);
     void tap(std::uint32_t evdevCode); // press and release
     void button(std::uint8_t button, bool down);
+    void moveTo(int x, int y);
     void click(std::uint8_t button);
 
     // Takes the whole keyboard, as a password prompt does; false if that failed.

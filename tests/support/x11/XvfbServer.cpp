@@ -9,8 +9,9 @@
 
 namespace kestrel::test {
 
-XvfbServer::XvfbServer()
+XvfbServer::XvfbServer(const std::string& screenSize)
 {
+    const std::string screen = screenSize + "x24";
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) {
         m_error = std::strerror(errno);
@@ -21,7 +22,7 @@ XvfbServer::XvfbServer()
         ::close(pipeFds[0]);
         const std::string fd = std::to_string(pipeFds[1]);
         ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
-                 "1280x800x24", static_cast<char*>(nullptr));
+                 screen.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(pipeFds[1]);

@@ -10,7 +10,7 @@ namespace kestrel::test {
 // stopped when this object goes. A server that cannot start is a test failure, never a skip.
 class XvfbServer {
 public:
-    XvfbServer();
+    explicit XvfbServer(const std::string& screenSize = "1280x800");
     ~XvfbServer();
 
     XvfbServer(const XvfbServer&) = delete;
