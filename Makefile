@@ -9,7 +9,7 @@ JOBS ?= 2
 WERROR := $(if $(CI),ON,OFF)
 SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' 2>/dev/null)
 
-.PHONY: all deps build test test-sanitize bench format check-format clean
+.PHONY: all deps build run test test-sanitize bench format check-format clean
 
 all: build
 
@@ -19,6 +19,10 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Installs what is missing, builds, and starts Kestrel (or, without a display, a demo).
+run:
+	@scripts/run-kestrel
 
 # Installs what is missing, builds, and runs every test.
 test: build
@@ -46,4 +50,4 @@ check-format:
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR) build-run
