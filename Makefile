@@ -39,9 +39,10 @@ test-sanitize: deps
 # Google Benchmark programs, built optimised in their own folder (not part of `make test`).
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTREL_BUILD_BENCHMARKS=ON
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrel_pipeline_bench kestrel_x11_latency_bench
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrel_pipeline_bench kestrel_x11_latency_bench kestrel_frame_bench
 	$(BENCH_DIR)/bench/kestrel_pipeline_bench
 	$(BENCH_DIR)/bench/kestrel_x11_latency_bench
+	$(BENCH_DIR)/bench/kestrel_frame_bench
 
 format:
 	clang-format -i $(SOURCES)
