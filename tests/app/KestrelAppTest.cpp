@@ -2,7 +2,7 @@
 // XTest, judged by what reaches the screen.
 
 #include "platform/x11/XcbHeaders.h"
-#include "support/x11/EventLoop.h"
+#include "support/EventLoop.h"
 #include "support/x11/XTestDriver.h"
 #include "support/x11/XvfbServer.h"
 

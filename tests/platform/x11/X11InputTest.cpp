@@ -5,9 +5,9 @@
 #include "input/GlobalHotKey.h"
 #include "input/KeystrokeMonitor.h"
 #include "input/MouseMonitor.h"
+#include "support/EventLoop.h"
 #include "support/MemoryDefaultsStore.h"
 #include "support/Printers.h"
-#include "support/x11/EventLoop.h"
 #include "support/x11/XTestDriver.h"
 #include "support/x11/XvfbServer.h"
 
