@@ -123,8 +123,9 @@ QPointF OverlayView::rowOrigin(double width) const
     return {x, y};
 }
 
-void OverlayView::layOut(double time, bool animated)
+void OverlayView::layOut(double time, bool slide)
 {
+    // New keycaps start at their place; with `slide`, the others move there.
     const double size = m_model.fontSize.get();
     const QPointF origin = rowOrigin(rowWidth());
     m_rowTop = origin.y() + KeycapRow::padding(size);
@@ -132,10 +133,11 @@ void OverlayView::layOut(double time, bool animated)
     for (Item& item : m_items) {
         if (item.leaving)
             continue;
-        if (animated && item.x.target() != x)
-            item.x.animate(x, keycapSpring, time);
-        else if (!animated)
+        if (!slide || !item.placed)
             item.x.set(x);
+        else if (item.x.target() != x)
+            item.x.animate(x, keycapSpring, time);
+        item.placed = true;
         x += item.width + KeycapRow::spacing(size);
     }
 }
@@ -216,20 +218,7 @@ void OverlayView::keycapsChanged(const std::vector<Keycap>& keycaps)
     }
     m_items = std::move(next);
 
-    // New keycaps start at their place; the others slide there.
-    const QPointF origin = rowOrigin(rowWidth());
-    m_rowTop = origin.y() + KeycapRow::padding(size);
-    double x = origin.x() + KeycapRow::padding(size);
-    for (Item& item : m_items) {
-        if (item.leaving)
-            continue;
-        if (!item.placed || wasEmpty || !m_composited)
-            item.x.set(x);
-        else if (item.x.target() != x)
-            item.x.animate(x, keycapSpring, time);
-        item.placed = true;
-        x += item.width + KeycapRow::spacing(size);
-    }
+    layOut(time, !wasEmpty && m_composited);
     showIfNeeded();
     animate();
 }

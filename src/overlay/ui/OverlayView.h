@@ -61,7 +61,7 @@ private:
     double frameTime() const; // when the next frame will be on screen
     void keycapsChanged(const std::vector<Keycap>& keycaps);
     void styleChanged();
-    void layOut(double time, bool animated);
+    void layOut(double time, bool slide);
     QPointF rowOrigin(double rowWidth) const;
     double rowWidth() const;
     void animate();
