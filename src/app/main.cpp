@@ -26,10 +26,13 @@ int main(int argc, char** argv)
     // whose completion Qt waits for with a round trip and a thread hand-off per frame.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) {
+        std::fprintf(stderr, "kestrel: no X display to show keys on: DISPLAY is not set.\n");
+        return 1;
+    }
     if (!kestrel::x11::X11EventTapService::canListen()) {
-        std::fprintf(stderr, "kestrel: cannot open the X display%s%s, or it lacks XInput 2.2.\n",
-                     std::getenv("DISPLAY") ? " " : " (DISPLAY is not set)",
-                     std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+        std::fprintf(stderr, "kestrel: cannot open the X display %s, or it lacks XInput 2.2.\n", display);
         return 1;
     }
 
