@@ -56,12 +56,10 @@ void OverlayController::refresh()
         m_panel = m_services.panels.makePanel(m_model);
 
     const OverlayPosition position = Preferences::overlayPosition(defaults);
-    place(*m_panel, position);
+    const UnitPoint custom{Preferences::customPositionX(defaults), Preferences::customPositionY(defaults)};
+    place(*m_panel, position, custom);
     m_model.alignment = PanelPlacement::alignment(position);
-    m_model.anchor = position == OverlayPosition::custom
-                         ? std::optional<UnitPoint>(UnitPoint{Preferences::customPositionX(defaults),
-                                                              Preferences::customPositionY(defaults)})
-                         : std::nullopt;
+    m_model.anchor = position == OverlayPosition::custom ? std::optional<UnitPoint>(custom) : std::nullopt;
     m_model.fontSize = fontSize(Preferences::overlaySize(defaults));
     m_model.keyColor = Preferences::keyColor(defaults);
     m_model.keycaps = m_state.keycaps;
@@ -73,7 +71,7 @@ void OverlayController::refresh()
         scheduleHide();
 }
 
-void OverlayController::place(OverlayPanel& panel, OverlayPosition position)
+void OverlayController::place(OverlayPanel& panel, OverlayPosition position, UnitPoint custom)
 {
     const DefaultsStore& defaults = m_services.defaults;
     const ScreenService& screens = m_services.screens;
@@ -83,7 +81,6 @@ void OverlayController::place(OverlayPanel& panel, OverlayPosition position)
     // With no screen at all the panel keeps its frame; the model still updates.
     if (!screen)
         return;
-    const UnitPoint custom{Preferences::customPositionX(defaults), Preferences::customPositionY(defaults)};
     panel.setFrame(PanelPlacement::panelFrame(position, screen->visibleFrame, custom));
 }
 

@@ -66,7 +66,8 @@ private:
     void scheduleHide();
     void scheduleRelease(const std::string& id, std::chrono::milliseconds delay);
     void cancel(std::optional<Task>& task);
-    void place(OverlayPanel& panel, OverlayPosition position);
+    // `custom` holds the clamped custom fractions, used only for the custom position.
+    void place(OverlayPanel& panel, OverlayPosition position, UnitPoint custom);
 
     Services m_services;
     OverlayModel m_model;
