@@ -161,7 +161,15 @@ void OverlayView::keycapsChanged(const std::vector<Keycap>& keycaps)
     }
     if (wasEmpty) {
         // A row appearing from nothing: fresh, no departing keycaps, and fading in as a whole.
+        const bool wasComposited = m_composited;
         m_composited = m_options.isComposited();
+        if (m_composited && !wasComposited) {
+            // A compositor has started: the window blends now and must not stay cut to an
+            // old outline.
+            clearMask();
+            m_shape = QRegion();
+            m_shapeOutline.clear();
+        }
         for (const Item& item : m_items)
             forget(item);
         m_items.clear();
@@ -292,22 +300,9 @@ void OverlayView::refreshFrame(double time)
         item.contentChanged = false;
     }
     if (!dirty.isEmpty())
-        update(inBands(dirty));
+        update(dirty);
     if (!m_composited)
         updateShape(time);
-}
-
-QRegion OverlayView::inBands(const QRegion& region)
-{
-    // Qt's raster engine hands fills of 96 rows or more to helper threads, which costs a
-    // keycap-sized repaint more in thread hand-offs than it saves: keep every piece lower.
-    constexpr int band = 64;
-    QRegion banded;
-    for (const QRect& rect : region) {
-        for (int top = rect.top(); top <= rect.bottom(); top += band)
-            banded += QRect(rect.left(), top, rect.width(), std::min(band, rect.bottom() + 1 - top));
-    }
-    return banded;
 }
 
 void OverlayView::scheduleNextFrame(double shown)
@@ -345,6 +340,14 @@ void OverlayView::tick()
                 forget(item);
         }
         std::erase_if(m_items, [rowGone](const Item& item) { return item.leaving || rowGone; });
+        // Rest exactly at the targets: a fade that stopped at 0.999 would draw the blurred
+        // picture and a wider area at every later repaint.
+        m_rowVisibility.set(m_rowVisibility.target());
+        for (Item& item : m_items) {
+            item.x.set(item.x.target());
+            item.visibility.set(item.visibility.target());
+            item.sink.set(item.sink.target());
+        }
         refreshFrame(time);
         showIfNeeded();
         return;

@@ -67,7 +67,6 @@ private:
     void animate();
     void tick();
     void refreshFrame(double time);
-    static QRegion inBands(const QRegion& region);
     void scheduleNextFrame(double shown);
     std::array<long, 3> lookOf(const Item& item, double time) const;
     bool isMoving(double time) const;

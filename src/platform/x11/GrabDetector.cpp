@@ -60,8 +60,10 @@ bool GrabDetector::isWithheld(xcb_timestamp_t time, xcb_keycode_t keycode)
 {
     const XcbPointer<xcb_get_input_focus_reply_t> reply(
         xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
-    if (!reply)
-        return false; // the detector lost its display: we cannot tell, so do not hide typing
+    if (!reply) {
+        m_broken = true;
+        return true; // we cannot tell, and a password must never show: count it as withheld
+    }
     collect();
     const auto seen = std::ranges::find(m_seen, std::pair{time, keycode});
     if (seen == m_seen.end())

@@ -25,7 +25,10 @@ public:
     GrabDetector& operator=(const GrabDetector&) = delete;
 
     // One round trip: everything the server sent before the reply is then in our queue.
+    // When the detector cannot answer, the press counts as withheld.
     bool isWithheld(xcb_timestamp_t time, xcb_keycode_t keycode);
+    // The detector's own connection failed; make a new detector.
+    bool isBroken() const { return m_broken; }
 
 private:
     explicit GrabDetector(xcb_connection_t* connection) : m_connection(connection) {}
@@ -33,6 +36,7 @@ private:
 
     xcb_connection_t* m_connection;
     std::deque<std::pair<xcb_timestamp_t, xcb_keycode_t>> m_seen; // recent presses, oldest first
+    bool m_broken = false;
 };
 
 } // namespace kestrel::x11

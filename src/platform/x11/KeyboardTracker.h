@@ -48,6 +48,8 @@ public:
     // `layoutText` is what the key types with only Shift applied; only ordinary keys use it.
     std::optional<PlatformEvent> press(std::uint32_t evdevCode, KeyRole role, std::optional<std::string> layoutText);
     std::optional<PlatformEvent> release(std::uint32_t evdevCode);
+    // Counts a key found already down when listening starts as held, reporting nothing.
+    void adopt(std::uint32_t evdevCode, KeyRole role) { m_held.emplace(evdevCode, role); }
 
     // Brings the tracked state in line with the server's: modifiers the server no longer
     // holds are released (one flags-changed event if anything changed), and the caps-lock

@@ -98,6 +98,8 @@ struct X11EventTapService::Impl {
     void handle(const xcb_generic_event_t* event);
     void handleKey(const xcb_input_raw_key_press_event_t* event, bool isPress);
     void handleButton(const xcb_input_raw_button_press_event_t* event, bool isPress);
+    bool isTypedIntoGrab(xcb_timestamp_t time, xcb_keycode_t keycode);
+    void readPointerMapping();
     void checkHeldKeys();
     void connectionLost();
     void deliver(const PlatformEvent& event);
@@ -107,6 +109,7 @@ struct X11EventTapService::Impl {
     TapId lastTap = 0;
     std::unique_ptr<Session> session;
     KeyboardTracker tracker;
+    std::vector<std::uint8_t> pointerMapping; // physical button n is logical pointerMapping[n - 1]
     QTimer heldKeyCheck;
     QTimer reconnect;
 };
@@ -149,10 +152,36 @@ bool X11EventTapService::Impl::open()
         });
     session->keyboard = std::move(keyboard);
     session->display = std::move(display);
+    readPointerMapping();
     tracker = KeyboardTracker{};
+    // Modifiers already down (the hot key that switched Kestrel on, say) count as held.
+    xcb_connection_t* connection = session->display->connection;
+    if (const XcbPointer<xcb_query_keymap_reply_t> keys(
+            xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr));
+        keys) {
+        for (int keycode = 8; keycode < 256; ++keycode) {
+            if ((keys->keys[keycode / 8] & (1u << (keycode % 8))) == 0)
+                continue;
+            const KeyRole role = session->keyboard->role(static_cast<xcb_keycode_t>(keycode));
+            if (role != KeyRole::ordinary && role != KeyRole::capsLock)
+                tracker.adopt(evdevCode(static_cast<std::uint32_t>(keycode)), role);
+        }
+    }
     tracker.reconcileModifiers(session->keyboard->depressedModifiers(), session->keyboard->masks(),
                                session->keyboard->capsLockIsOn());
     return true;
+}
+
+void X11EventTapService::Impl::readPointerMapping()
+{
+    xcb_connection_t* connection = session->display->connection;
+    const XcbPointer<xcb_get_pointer_mapping_reply_t> mapping(
+        xcb_get_pointer_mapping_reply(connection, xcb_get_pointer_mapping(connection), nullptr));
+    pointerMapping.clear();
+    if (mapping) {
+        const std::uint8_t* map = xcb_get_pointer_mapping_map(mapping.get());
+        pointerMapping.assign(map, map + xcb_get_pointer_mapping_map_length(mapping.get()));
+    }
 }
 
 void X11EventTapService::Impl::close()
@@ -167,20 +196,25 @@ void X11EventTapService::Impl::drain()
 {
     if (!session)
         return;
-    xcb_connection_t* connection = session->display->connection;
-    while (xcb_generic_event_t* raw = xcb_poll_for_event(connection)) {
+    const Session* current = session.get();
+    while (xcb_generic_event_t* raw = xcb_poll_for_event(current->display->connection)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
         handle(raw);
-        if (!session)
-            return; // a callback stopped the last tap
+        if (session.get() != current)
+            return; // a callback closed the display (and maybe opened another)
     }
-    if (xcb_connection_has_error(connection))
+    if (xcb_connection_has_error(current->display->connection))
         connectionLost();
 }
 
 void X11EventTapService::Impl::handle(const xcb_generic_event_t* event)
 {
     const std::uint8_t type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        if (reinterpret_cast<const xcb_mapping_notify_event_t*>(event)->request == XCB_MAPPING_POINTER)
+            readPointerMapping();
+        return;
+    }
     if (type == session->keyboard->firstEvent()) {
         if (session->keyboard->handleEvent(event)) {
             for (const PlatformEvent& released :
@@ -232,15 +266,29 @@ void X11EventTapService::Impl::handleKey(const xcb_input_raw_key_press_event_t* 
         return;
     // Never show what is typed into another client's grab: that is where passwords go.
     // Modifier changes and releases still pass, so nothing stays held.
-    if (pressed->type == EventType::keyDown && session->grabs && session->grabs->isWithheld(event->time, keycode))
+    if (pressed->type == EventType::keyDown && isTypedIntoGrab(event->time, keycode))
         return;
     deliver(*pressed);
+}
+
+bool X11EventTapService::Impl::isTypedIntoGrab(xcb_timestamp_t time, xcb_keycode_t keycode)
+{
+    // Without a working detector nothing can be told apart, and a password must never show:
+    // such presses are withheld until a new detector answers.
+    if (!session->grabs || session->grabs->isBroken())
+        session->grabs = GrabDetector::create(displayName);
+    return !session->grabs || session->grabs->isWithheld(time, keycode);
 }
 
 void X11EventTapService::Impl::handleButton(const xcb_input_raw_button_press_event_t* event, bool isPress)
 {
     const std::uint64_t flags = tracker.flags();
-    switch (event->detail) {
+    // Raw events report the physical button; the user's button map (left-handed, swapped
+    // wheel) decides what it means.
+    const std::uint32_t physical = event->detail;
+    const std::uint32_t button =
+        physical >= 1 && physical <= pointerMapping.size() ? pointerMapping[physical - 1] : physical;
+    switch (button) {
     case 1:
         deliver(mouseEvent(isPress ? EventType::leftMouseDown : EventType::leftMouseUp, flags));
         break;
@@ -250,7 +298,7 @@ void X11EventTapService::Impl::handleButton(const xcb_input_raw_button_press_eve
     case 2: // middle
     case 8: // back and forward: other buttons 3 and 4
     case 9: {
-        const std::int64_t number = event->detail == 2 ? 2 : event->detail - 5;
+        const std::int64_t number = button == 2 ? 2 : button - 5;
         deliver(mouseEvent(isPress ? EventType::otherMouseDown : EventType::otherMouseUp, flags, number));
         break;
     }
@@ -261,8 +309,8 @@ void X11EventTapService::Impl::handleButton(const xcb_input_raw_button_press_eve
         if (!isPress)
             break;
         PlatformEvent scroll = mouseEvent(EventType::scrollWheel, flags);
-        scroll.scrollDeltaAxis1 = event->detail == 4 ? 1.0 : event->detail == 5 ? -1.0 : 0.0;
-        scroll.scrollDeltaAxis2 = event->detail == 6 ? 1.0 : event->detail == 7 ? -1.0 : 0.0;
+        scroll.scrollDeltaAxis1 = button == 4 ? 1.0 : button == 5 ? -1.0 : 0.0;
+        scroll.scrollDeltaAxis2 = button == 6 ? 1.0 : button == 7 ? -1.0 : 0.0;
         deliver(scroll);
         break;
     }

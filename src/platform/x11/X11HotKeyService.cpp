@@ -47,13 +47,15 @@ ServerModifiers serverModifiers(xcb_connection_t* connection)
             if (keycode < setup->min_keycode || keycode > setup->max_keycode)
                 continue;
             const xcb_keysym_t keysym = keysyms[(keycode - setup->min_keycode) * perKeycode];
+            // One bit each: a grab needs exactly the modifiers the user holds, and the Alt
+            // and Super keys each set one.
             const KeyRole role = keyRole(keysym);
-            if (role == KeyRole::leftOption || role == KeyRole::rightOption)
-                result.option |= bit;
-            else if (role == KeyRole::leftCommand || role == KeyRole::rightCommand)
-                result.command |= bit;
-            else if (keysym == XK_Num_Lock)
-                result.numLock |= bit;
+            if ((role == KeyRole::leftOption || role == KeyRole::rightOption) && !result.option)
+                result.option = bit;
+            else if ((role == KeyRole::leftCommand || role == KeyRole::rightCommand) && !result.command)
+                result.command = bit;
+            else if (keysym == XK_Num_Lock && !result.numLock)
+                result.numLock = bit;
         }
     }
     return result;
@@ -143,7 +145,7 @@ std::vector<std::uint16_t> X11HotKeyService::Impl::lockVariants(std::uint16_t ma
 
 void X11HotKeyService::Impl::drain()
 {
-    if (!connection)
+    if (!connection || !notifier)
         return;
     while (xcb_generic_event_t* raw = xcb_poll_for_event(connection)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
@@ -168,6 +170,12 @@ void X11HotKeyService::Impl::drain()
             action();
         if (!connection)
             return;
+    }
+    // A broken connection stays readable: stop listening instead of spinning. The grabs
+    // went with it, so the hot key is silent until Kestrel starts again.
+    if (xcb_connection_has_error(connection)) {
+        QObject::disconnect(beforeSleep);
+        notifier.reset();
     }
 }
 

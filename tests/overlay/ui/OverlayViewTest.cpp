@@ -85,6 +85,28 @@ TEST_F(OverlayViewTest, ACustomAnchorPutsTheRowsPointOnThePanelsPoint)
     EXPECT_NEAR(box.top() - padding, 0.85 * (200 - rowHeight), 2);
 }
 
+TEST(OverlayViewShape, ACompositorStartingLaterLiftsTheKeycapOutline)
+{
+    OverlayModel model;
+    KeycapArtwork artwork;
+    KeycapPainter painter{artwork};
+    bool composited = false;
+    OverlayView view{model, painter, {.isComposited = [&] { return composited; }}};
+    view.resize(1400, 200);
+    const auto settle = [&] { return test::runEventLoopUntil([&] { return !view.isAnimating(); }, 3s); };
+
+    model.keycaps = std::vector<Keycap>{Keycap{.id = "key-0", .symbol = "a"}};
+    ASSERT_TRUE(settle());
+    EXPECT_FALSE(view.mask().isEmpty()) << "without a compositor the window takes the keycap's shape";
+    model.keycaps = std::vector<Keycap>{};
+    ASSERT_TRUE(settle());
+
+    composited = true;
+    model.keycaps = std::vector<Keycap>{Keycap{.id = "key-0", .symbol = "a"}};
+    ASSERT_TRUE(settle());
+    EXPECT_TRUE(view.mask().isEmpty()) << "with one, the window blends and needs no shape";
+}
+
 TEST_F(OverlayViewTest, AnEmptiedRowFadesAwayAndTheClockStops)
 {
     show(commandK());

@@ -178,6 +178,32 @@ TEST_F(X11InputTest, ClicksAndScrollsWithTheirModifiers)
     EXPECT_EQ(mice, expected);
 }
 
+TEST_F(X11InputTest, ALeftHandedButtonMapShowsTheButtonsMeaning)
+{
+    input.setButtonMap({3, 2, 1, 4, 5, 6, 7, 8, 9, 10});
+    input.click(1);
+    await(mice, 2);
+    input.setButtonMap({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    EXPECT_EQ(mice, (std::vector<MouseEvent>{ButtonDown{MouseButton::right, {}}, ButtonUp{MouseButton::right}}));
+}
+
+TEST(X11HeldAtStart, ModifiersAlreadyDownCountAsHeld)
+{
+    ASSERT_TRUE(server().isRunning()) << server().error();
+    test::XTestDriver input{server().display()};
+    input.key(leftSuper, true); // still down from the shortcut that switched Kestrel on
+    X11EventTapService taps{server().display()};
+    KeystrokeMonitor keyboard{taps};
+    std::vector<KeyEvent> keys;
+    keyboard.onKeyEvent = [&](const KeyEvent& event) { keys.push_back(event); };
+    keyboard.start();
+    input.tap(k);
+    input.key(leftSuper, false);
+    runEventLoopUntil([&] { return keys.size() >= 3; });
+    EXPECT_EQ(keys, (std::vector<KeyEvent>{KeyDown{letter(40, "k"), {Modifier::command}, false}, KeyUp{40},
+                                           ModifiersChanged{{}}}));
+}
+
 TEST_F(X11InputTest, NothingTypedIntoAnotherClientsGrabIsShown)
 {
     test::XTestDriver passwordPrompt{server().display()};

@@ -63,6 +63,14 @@ void XTestDriver::moveTo(int x, int y)
     sync();
 }
 
+void XTestDriver::setButtonMap(const std::vector<std::uint8_t>& map)
+{
+    std::free(xcb_set_pointer_mapping_reply(
+        d->connection, xcb_set_pointer_mapping(d->connection, static_cast<std::uint8_t>(map.size()), map.data()),
+        nullptr));
+    sync();
+}
+
 void XTestDriver::click(std::uint8_t buttonNumber)
 {
     button(buttonNumber, true);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kestrel::test {
 
@@ -19,6 +20,8 @@ public:
     void tap(std::uint32_t evdevCode); // press and release
     void button(std::uint8_t button, bool down);
     void moveTo(int x, int y);
+    // Sets the pointer's button map: button n acts as map[n - 1].
+    void setButtonMap(const std::vector<std::uint8_t>& map);
     void click(std::uint8_t button);
 
     // Takes the whole keyboard, as a password prompt does; false if that failed.
