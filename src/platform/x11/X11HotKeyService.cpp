@@ -65,9 +65,11 @@ ServerModifiers serverModifiers(xcb_connection_t* connection)
 
 struct X11HotKeyService::Impl {
     struct HotKey {
-        xcb_keycode_t keycode = 0;
-        std::uint16_t mask = 0;
+        std::uint32_t keyCode = 0;   // Kestrel's key code
+        std::uint32_t modifiers = 0; // HotKeyModifier bits
         std::function<void()> onPressed;
+        xcb_keycode_t keycode = 0; // as grabbed on this server; 0 while not grabbed
+        std::uint16_t mask = 0;
         bool isDown = false;
     };
 
@@ -78,11 +80,15 @@ struct X11HotKeyService::Impl {
     void disconnect();
     void drain();
     std::vector<std::uint16_t> lockVariants(std::uint16_t mask) const;
+    bool grab(HotKey& hotKey);
+    void ungrab(HotKey& hotKey);
+    void mappingChanged();
 
     std::string displayName;
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = 0;
     ServerModifiers modifiers;
+    std::uint8_t xkbFirstEvent = 0; // 0 without XKB
     std::unique_ptr<QSocketNotifier> notifier;
     QMetaObject::Connection beforeSleep;
     std::map<Registration, HotKey> hotKeys;
@@ -114,6 +120,11 @@ bool X11HotKeyService::Impl::connect()
                                                                XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
                                                                XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0)
                                           .sequence);
+        // An XKB client gets no core MappingNotify: ask for XKB's notice of keymap changes.
+        xkbFirstEvent = xcb_get_extension_data(connection, &xcb_xkb_id)->first_event;
+        constexpr std::uint16_t events = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
+        constexpr std::uint16_t parts = XCB_XKB_MAP_PART_KEY_SYMS | XCB_XKB_MAP_PART_MODIFIER_MAP;
+        xcb_xkb_select_events(connection, XCB_XKB_ID_USE_CORE_KBD, events, 0, events, parts, parts, nullptr);
     }
 
     notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read);
@@ -150,6 +161,16 @@ void X11HotKeyService::Impl::drain()
     while (xcb_generic_event_t* raw = xcb_poll_for_event(connection)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
         const std::uint8_t type = raw->response_type & 0x7f;
+        if (xkbFirstEvent != 0 && type == xkbFirstEvent) {
+            mappingChanged();
+            continue;
+        }
+        if (type == XCB_MAPPING_NOTIFY) {
+            const auto request = reinterpret_cast<const xcb_mapping_notify_event_t*>(raw)->request;
+            if (request == XCB_MAPPING_MODIFIER || request == XCB_MAPPING_KEYBOARD)
+                mappingChanged();
+            continue;
+        }
         if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
             continue;
         const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(raw);
@@ -157,7 +178,7 @@ void X11HotKeyService::Impl::drain()
         // Collect first: a handler may unregister hot keys.
         std::vector<std::function<void()>> fired;
         for (auto& [id, hotKey] : hotKeys) {
-            if (hotKey.keycode != key->detail)
+            if (hotKey.keycode == 0 || hotKey.keycode != key->detail)
                 continue;
             if (type == XCB_KEY_RELEASE) {
                 hotKey.isDown = false;
@@ -187,45 +208,16 @@ std::optional<HotKeyService::Registration> X11HotKeyService::registerHotKey(std:
                                                                             std::uint32_t modifiers, HotKeyIdentifier,
                                                                             std::function<void()> onPressed)
 {
-    const auto evdev = evdevCodeForMacKeyCode(keyCode);
-    if (!evdev || *evdev + 8 > 255 || !d->connect())
+    if (!d->connect())
         return std::nullopt;
-    const ServerModifiers& server = d->modifiers;
-    if (((modifiers & HotKeyModifier::option) && !server.option) ||
-        ((modifiers & HotKeyModifier::command) && !server.command))
-        return std::nullopt; // this keyboard has no such modifier
-
-    std::uint16_t mask = 0;
-    if (modifiers & HotKeyModifier::shift)
-        mask |= XCB_MOD_MASK_SHIFT;
-    if (modifiers & HotKeyModifier::control)
-        mask |= XCB_MOD_MASK_CONTROL;
-    if (modifiers & HotKeyModifier::option)
-        mask |= server.option;
-    if (modifiers & HotKeyModifier::command)
-        mask |= server.command;
-    const auto keycode = static_cast<xcb_keycode_t>(*evdev + 8);
-
-    const auto variants = d->lockVariants(mask);
-    std::vector<xcb_void_cookie_t> cookies;
-    for (std::uint16_t variant : variants)
-        cookies.push_back(xcb_grab_key_checked(d->connection, 1, d->root, variant, keycode, XCB_GRAB_MODE_ASYNC,
-                                               XCB_GRAB_MODE_ASYNC));
-    bool grabbed = true;
-    for (const auto cookie : cookies) {
-        if (const XcbPointer<xcb_generic_error_t> error(xcb_request_check(d->connection, cookie)); error)
-            grabbed = false;
-    }
-    if (!grabbed) {
-        for (std::uint16_t variant : variants)
-            xcb_ungrab_key(d->connection, keycode, d->root, variant);
-        xcb_flush(d->connection);
+    Impl::HotKey hotKey{keyCode, modifiers, std::move(onPressed)};
+    if (!d->grab(hotKey)) {
         if (d->hotKeys.empty())
             d->disconnect();
         return std::nullopt;
     }
     const Registration registration = ++d->lastRegistration;
-    d->hotKeys[registration] = Impl::HotKey{keycode, mask, std::move(onPressed)};
+    d->hotKeys[registration] = std::move(hotKey);
     return registration;
 }
 
@@ -234,13 +226,75 @@ void X11HotKeyService::unregisterHotKey(Registration registration)
     const auto found = d->hotKeys.find(registration);
     if (found == d->hotKeys.end())
         return;
-    for (std::uint16_t variant : d->lockVariants(found->second.mask))
-        xcb_ungrab_key(d->connection, found->second.keycode, d->root, variant);
+    d->ungrab(found->second);
     d->hotKeys.erase(found);
     if (d->hotKeys.empty())
         d->disconnect();
     else
         xcb_flush(d->connection);
+}
+
+bool X11HotKeyService::Impl::grab(HotKey& hotKey)
+{
+    hotKey.keycode = 0;
+    const auto evdev = evdevCodeForMacKeyCode(hotKey.keyCode);
+    if (!evdev || *evdev + 8 > 255)
+        return false;
+    if (((hotKey.modifiers & HotKeyModifier::option) && !modifiers.option) ||
+        ((hotKey.modifiers & HotKeyModifier::command) && !modifiers.command))
+        return false; // this keyboard has no such modifier
+
+    std::uint16_t mask = 0;
+    if (hotKey.modifiers & HotKeyModifier::shift)
+        mask |= XCB_MOD_MASK_SHIFT;
+    if (hotKey.modifiers & HotKeyModifier::control)
+        mask |= XCB_MOD_MASK_CONTROL;
+    if (hotKey.modifiers & HotKeyModifier::option)
+        mask |= modifiers.option;
+    if (hotKey.modifiers & HotKeyModifier::command)
+        mask |= modifiers.command;
+    const auto keycode = static_cast<xcb_keycode_t>(*evdev + 8);
+
+    const auto variants = lockVariants(mask);
+    std::vector<xcb_void_cookie_t> cookies;
+    for (std::uint16_t variant : variants)
+        cookies.push_back(
+            xcb_grab_key_checked(connection, 1, root, variant, keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    bool grabbed = true;
+    for (const auto cookie : cookies) {
+        if (const XcbPointer<xcb_generic_error_t> error(xcb_request_check(connection, cookie)); error)
+            grabbed = false; // another program holds the combination
+    }
+    if (!grabbed) {
+        for (std::uint16_t variant : variants)
+            xcb_ungrab_key(connection, keycode, root, variant);
+        xcb_flush(connection);
+        return false;
+    }
+    hotKey.keycode = keycode;
+    hotKey.mask = mask;
+    return true;
+}
+
+void X11HotKeyService::Impl::ungrab(HotKey& hotKey)
+{
+    if (hotKey.keycode == 0)
+        return;
+    for (std::uint16_t variant : lockVariants(hotKey.mask))
+        xcb_ungrab_key(connection, hotKey.keycode, root, variant);
+    hotKey.keycode = 0;
+}
+
+void X11HotKeyService::Impl::mappingChanged()
+{
+    // Alt, Super and NumLock may sit on other modifier bits now, and keys may have moved:
+    // grab everything again under the new mapping.
+    for (auto& [id, hotKey] : hotKeys)
+        ungrab(hotKey);
+    modifiers = serverModifiers(connection);
+    for (auto& [id, hotKey] : hotKeys)
+        grab(hotKey);
+    xcb_flush(connection);
 }
 
 } // namespace kestrel::x11

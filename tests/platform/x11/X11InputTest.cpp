@@ -1,6 +1,7 @@
 #include "platform/x11/X11EventTapService.h"
 #include "platform/x11/X11HotKeyService.h"
 #include "platform/x11/X11PermissionService.h"
+#include "platform/x11/XcbHeaders.h"
 
 #include "input/GlobalHotKey.h"
 #include "input/KeystrokeMonitor.h"
@@ -22,6 +23,7 @@ namespace {
 using namespace std::chrono_literals;
 using test::runEventLoop;
 using test::runEventLoopUntil;
+using x11::XcbPointer;
 
 // Linux evdev codes of the keys the tests press.
 enum Evdev : std::uint32_t {
@@ -307,6 +309,28 @@ TEST(X11HotKey, FiresOncePerPressOfTheExactCombination)
     chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
     input.tap(capsLock);
     EXPECT_EQ(presses, 3);
+
+    // Super moved to another modifier bit (Mod4 to Mod3): the hot key follows it.
+    xcb_connection_t* connection = xcb_connect(server().display().c_str(), nullptr);
+    const XcbPointer<xcb_get_modifier_mapping_reply_t> original(
+        xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr));
+    ASSERT_TRUE(original);
+    const int perModifier = original->keycodes_per_modifier;
+    const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(original.get());
+    std::vector<xcb_keycode_t> moved(keycodes, keycodes + 8 * perModifier);
+    for (int i = 0; i < perModifier; ++i)
+        std::swap(moved[5 * perModifier + i], moved[6 * perModifier + i]); // rows Mod3 and Mod4
+    const auto setMapping = [&](const xcb_keycode_t* map) {
+        std::free(xcb_set_modifier_mapping_reply(
+            connection, xcb_set_modifier_mapping(connection, static_cast<std::uint8_t>(perModifier), map), nullptr));
+    };
+    setMapping(moved.data());
+    runEventLoop(100ms);
+    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
+    setMapping(keycodes);
+    runEventLoop(100ms);
+    xcb_disconnect(connection);
+    EXPECT_EQ(presses, 4);
 
     // A second program asking for the same combination is refused, and stays silent.
     X11HotKeyService other{server().display()};
