@@ -12,13 +12,13 @@ QString sizeKey(QSize pixels)
     return QString::number(pixels.width()) + 'x' + QString::number(pixels.height());
 }
 
-QColor toQColor(Rgb color)
+} // namespace
+
+QColor toQColor(Rgb color, double alpha)
 {
     return QColor::fromRgbF(static_cast<float>(color.red), static_cast<float>(color.green),
-                            static_cast<float>(color.blue));
+                            static_cast<float>(color.blue), static_cast<float>(alpha));
 }
-
-} // namespace
 
 KeycapArtwork::KeycapArtwork() = default;
 KeycapArtwork::~KeycapArtwork() = default;

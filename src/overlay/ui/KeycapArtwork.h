@@ -3,6 +3,7 @@
 #include "overlay/InputDisplayState.h"
 #include "overlay/KeycapColors.h"
 
+#include <QColor>
 #include <QHash>
 #include <QImage>
 #include <QString>
@@ -12,6 +13,9 @@
 class QSvgRenderer;
 
 namespace kestrel {
+
+// A keycap colour as Qt's.
+QColor toQColor(Rgb color, double alpha = 1);
 
 // The keycap artwork, rendered from its SVG files into images once per shape, colour and
 // pixel size, and kept: vectors are never re-rendered for a frame.

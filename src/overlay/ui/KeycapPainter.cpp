@@ -20,12 +20,6 @@ namespace {
 constexpr double hiddenBlurRadius = 12;
 constexpr std::size_t spriteCacheLimit = 256;
 
-QColor toQColor(Rgb color, double alpha = 1)
-{
-    return QColor::fromRgbF(static_cast<float>(color.red), static_cast<float>(color.green),
-                            static_cast<float>(color.blue), static_cast<float>(alpha));
-}
-
 QRectF toQRect(const Box& box)
 {
     return {box.x, box.y, box.width, box.height};
