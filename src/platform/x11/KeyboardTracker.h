@@ -36,7 +36,35 @@ struct RealModifierMasks {
     std::uint8_t control = 0x04;
     std::uint8_t option = 0x08;  // Mod1 on most keymaps
     std::uint8_t command = 0x40; // Mod4 on most keymaps
+    std::uint8_t numLock = 0x10; // Mod2 on most keymaps
 };
+
+// The real modifiers that carry Alt, Super and NumLock, read from the server's modifier
+// mapping: eight rows (Shift, Lock, Control, Mod1…Mod5) of `perModifier` keycodes, 0 for
+// none, and `keysymOf` giving a keycode's first keysym. A role no key carries gets 0.
+template <typename KeysymOf>
+RealModifierMasks realModifierMasks(const std::uint8_t* keycodes, int perModifier, KeysymOf keysymOf)
+{
+    constexpr std::uint32_t XK_Num_Lock = 0xff7f;
+    RealModifierMasks masks{.option = 0, .command = 0, .numLock = 0};
+    for (int modifier = 3; modifier < 8; ++modifier) {
+        const auto bit = static_cast<std::uint8_t>(1u << modifier);
+        for (int i = 0; i < perModifier; ++i) {
+            const std::uint8_t keycode = keycodes[modifier * perModifier + i];
+            if (keycode == 0)
+                continue;
+            const std::uint32_t keysym = keysymOf(keycode);
+            const KeyRole role = keyRole(keysym);
+            if (role == KeyRole::leftOption || role == KeyRole::rightOption)
+                masks.option |= bit;
+            else if (role == KeyRole::leftCommand || role == KeyRole::rightCommand)
+                masks.command |= bit;
+            else if (keysym == XK_Num_Lock)
+                masks.numLock |= bit;
+        }
+    }
+    return masks;
+}
 
 // Turns raw key presses and releases into the platform events Kestrel's keystroke monitor
 // reads: key-downs with the flag word rebuilt from what is held, key-ups, and flags-changed

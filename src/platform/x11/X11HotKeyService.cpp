@@ -15,10 +15,9 @@ namespace kestrel::x11 {
 
 namespace {
 
-constexpr std::uint32_t XK_Num_Lock = 0xff7f;
-
-// The real modifier bits that carry Alt, Super and NumLock on this server, from the core
-// modifier mapping and keyboard mapping: Mod1 and Mod4 are only the usual choice.
+// The real modifier bits that carry Alt, Super and NumLock on this server: Mod1 and Mod4 are
+// only the usual choice. One bit each, as a grab needs exactly the modifiers the user holds
+// and the Alt and Super keys each set one.
 struct ServerModifiers {
     std::uint16_t option = 0;
     std::uint16_t command = 0;
@@ -27,7 +26,6 @@ struct ServerModifiers {
 
 ServerModifiers serverModifiers(xcb_connection_t* connection)
 {
-    ServerModifiers result;
     const xcb_setup_t* setup = xcb_get_setup(connection);
     const XcbPointer<xcb_get_modifier_mapping_reply_t> mapping(
         xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr));
@@ -36,29 +34,16 @@ ServerModifiers serverModifiers(xcb_connection_t* connection)
         connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, static_cast<std::uint8_t>(keycodeCount)),
         nullptr));
     if (!mapping || !keyboard)
-        return result;
-    const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(mapping.get());
+        return {};
     const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(keyboard.get());
-    const int perKeycode = keyboard->keysyms_per_keycode;
-    for (int modifier = 3; modifier < 8; ++modifier) { // Mod1…Mod5
-        const auto bit = static_cast<std::uint16_t>(1u << modifier);
-        for (int i = 0; i < mapping->keycodes_per_modifier; ++i) {
-            const xcb_keycode_t keycode = keycodes[modifier * mapping->keycodes_per_modifier + i];
-            if (keycode < setup->min_keycode || keycode > setup->max_keycode)
-                continue;
-            const xcb_keysym_t keysym = keysyms[(keycode - setup->min_keycode) * perKeycode];
-            // One bit each: a grab needs exactly the modifiers the user holds, and the Alt
-            // and Super keys each set one.
-            const KeyRole role = keyRole(keysym);
-            if ((role == KeyRole::leftOption || role == KeyRole::rightOption) && !result.option)
-                result.option = bit;
-            else if ((role == KeyRole::leftCommand || role == KeyRole::rightCommand) && !result.command)
-                result.command = bit;
-            else if (keysym == XK_Num_Lock && !result.numLock)
-                result.numLock = bit;
-        }
-    }
-    return result;
+    const auto masks = realModifierMasks(
+        xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier, [&](xcb_keycode_t keycode) {
+            return keycode < setup->min_keycode || keycode > setup->max_keycode
+                       ? 0u
+                       : keysyms[(keycode - setup->min_keycode) * keyboard->keysyms_per_keycode];
+        });
+    const auto lowestBit = [](std::uint8_t mask) { return static_cast<std::uint16_t>(mask & -mask); };
+    return {lowestBit(masks.option), lowestBit(masks.command), lowestBit(masks.numLock)};
 }
 
 } // namespace

@@ -91,34 +91,12 @@ bool X11Keyboard::ensureKeymap()
     m_keymapIsStale = false;
 
     // Which real modifiers carry Alt and Super on this keymap.
-    m_masks =
-        RealModifierMasks{.shift = XCB_MOD_MASK_SHIFT, .control = XCB_MOD_MASK_CONTROL, .option = 0, .command = 0};
+    m_masks = RealModifierMasks{};
     const XcbPointer<xcb_get_modifier_mapping_reply_t> mapping(
         xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
-    if (mapping) {
-        const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(mapping.get());
-        const int perModifier = mapping->keycodes_per_modifier;
-        for (int modifier = 3; modifier < 8; ++modifier) { // Mod1…Mod5
-            for (int i = 0; i < perModifier; ++i) {
-                const xcb_keycode_t keycode = keycodes[modifier * perModifier + i];
-                if (keycode == 0)
-                    continue;
-                const auto bit = static_cast<std::uint8_t>(1u << modifier);
-                switch (keyRole(keysym(keycode, 0))) {
-                case KeyRole::leftOption:
-                case KeyRole::rightOption:
-                    m_masks.option |= bit;
-                    break;
-                case KeyRole::leftCommand:
-                case KeyRole::rightCommand:
-                    m_masks.command |= bit;
-                    break;
-                default:
-                    break;
-                }
-            }
-        }
-    }
+    if (mapping)
+        m_masks = realModifierMasks(xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier,
+                                    [&](xcb_keycode_t keycode) { return keysym(keycode, 0); });
     readState();
     return true;
 }

@@ -165,6 +165,35 @@ TEST(KeyboardTracker, ReconcilingReleasesWhatTheServerNoLongerHolds)
     EXPECT_EQ(keys[0].keyCode, 0);
 }
 
+TEST(RealModifierMasks, FollowTheKeysOnEachModifierRow)
+{
+    // Rows Shift, Lock, Control, Mod1…Mod5, two keycodes each; Super has moved to Mod3.
+    const std::uint8_t rows[16] = {50, 62, 66, 0, 37, 105, 64, 108, 77, 0, 133, 134, 0, 0, 92, 0};
+    const auto keysymOf = [](std::uint8_t keycode) -> std::uint32_t {
+        switch (keycode) {
+        case 64:
+            return 0xffe9; // Alt_L
+        case 108:
+            return 0xffea; // Alt_R
+        case 77:
+            return 0xff7f; // Num_Lock
+        case 133:
+            return 0xffeb; // Super_L
+        case 134:
+            return 0xffec; // Super_R
+        case 92:
+            return 0xfe03; // ISO_Level3_Shift: no modifier of Kestrel's
+        default:
+            return 0;
+        }
+    };
+    const RealModifierMasks masks = realModifierMasks(rows, 2, keysymOf);
+    EXPECT_EQ(masks.option, 0x08);
+    EXPECT_EQ(masks.numLock, 0x10);
+    EXPECT_EQ(masks.command, 0x20);
+    EXPECT_EQ(masks.control, 0x04);
+}
+
 TEST(LayoutText, ControlCharactersGiveNothingAndDeadKeysTheirAccent)
 {
     EXPECT_EQ(layoutText("a", 0x61), "a");
