@@ -34,8 +34,9 @@ Enum storedEnum(const DefaultsStore& store, std::string_view key, Enum fallback)
 double fraction(const DefaultsStore& store, std::string_view key, double fallback)
 {
     const double value = number(store, key).value_or(fallback);
-    // NaN would pass through std::clamp and poison every coordinate computed from it.
-    if (!std::isfinite(value))
+    // NaN would pass through std::clamp and poison every coordinate computed from it;
+    // an infinity is just far out, and clamps like any other number.
+    if (std::isnan(value))
         return fallback;
     return std::clamp(value, 0.0, 1.0);
 }

@@ -105,15 +105,19 @@ TEST_F(PreferencesTest, CustomPositionIsClampedAndNeverNaN)
     EXPECT_EQ(Preferences::customPositionX(store), 1.0);
     EXPECT_EQ(Preferences::customPositionY(store), 0.0);
 
-    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                       -std::numeric_limits<double>::infinity()}) {
-        store.set(PreferenceKey::customPositionX, bad);
-        store.set(PreferenceKey::customPositionY, bad);
-        EXPECT_EQ(Preferences::customPositionX(store), 0.5);
-        EXPECT_EQ(Preferences::customPositionY(store), 0.85);
-    }
-    store.set(PreferenceKey::customPositionX, "nan");
+    // Infinities are far out, not unknown: they clamp like any other number.
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    store.set(PreferenceKey::customPositionX, infinity);
+    store.set(PreferenceKey::customPositionY, -infinity);
+    EXPECT_EQ(Preferences::customPositionX(store), 1.0);
+    EXPECT_EQ(Preferences::customPositionY(store), 0.0);
+    store.set(PreferenceKey::customPositionX, "-1e999");
     store.set(PreferenceKey::customPositionY, "1e999");
+    EXPECT_EQ(Preferences::customPositionX(store), 0.0);
+    EXPECT_EQ(Preferences::customPositionY(store), 1.0);
+
+    store.set(PreferenceKey::customPositionX, std::numeric_limits<double>::quiet_NaN());
+    store.set(PreferenceKey::customPositionY, "nan");
     EXPECT_EQ(Preferences::customPositionX(store), 0.5);
     EXPECT_EQ(Preferences::customPositionY(store), 0.85);
 }

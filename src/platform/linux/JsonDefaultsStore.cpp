@@ -160,59 +160,127 @@ Stamp stampFrom(const struct stat& info)
             static_cast<std::intmax_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
+std::string describe(int error)
+{
+    return std::error_code(error, std::generic_category()).message();
+}
+
+// Opens for reading without ever blocking (a FIFO at the path must not hang Kestrel) and
+// without becoming a controlling terminal.
+int openForReading(const fs::path& file)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        if (fd >= 0 || errno != EINTR)
+            return fd;
+    }
+    return -1;
+}
+
+// The file a chain of symbolic links ends at, even when that file does not exist yet
+// (a dotfile manager's link to a file still to be written). Nothing for a loop.
+std::optional<fs::path> resolveLinks(fs::path file)
+{
+    std::error_code error;
+    for (int depth = 0; depth < 40; ++depth) {
+        if (!fs::is_symlink(file, error))
+            return file;
+        const fs::path target = fs::read_symlink(file, error);
+        if (error)
+            return std::nullopt;
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
 } // namespace
-
-// Identity (device, inode) catches replacement by rename; size and modification time catch
-// editing in place.
-JsonDefaultsStore::FileStamp JsonDefaultsStore::stampOf(const fs::path& file)
-{
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0)
-        return {};
-    return stampFrom<FileStamp>(info);
-}
-
-JsonDefaultsStore::FileStamp JsonDefaultsStore::stampOf(int fd)
-{
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return {};
-    return stampFrom<FileStamp>(info);
-}
 
 void JsonDefaultsStore::reloadIfChanged() const
 {
     if (m_path.empty())
         return;
-    const FileStamp stamp = stampOf(m_path);
-    if (m_stamp && *m_stamp == stamp)
+    struct stat info {};
+    if (::stat(m_path.c_str(), &info) != 0) {
+        const int error = errno;
+        if (error != ENOENT && error != ENOTDIR) {
+            markUnreadable(describe(error));
+            return;
+        }
+        // No file (a dangling link included): the defaults, and whatever was set meanwhile.
+        const FileStamp absent;
+        if (m_stamp == absent)
+            return;
+        m_stamp = absent;
+        m_fileIsBroken = false;
+        takeValues(nlohmann::json::object());
         return;
-    m_stamp = stamp;
-    m_values = nlohmann::json::object();
-    m_fileIsBroken = false;
-    if (!stamp.exists)
+    }
+    if (!S_ISREG(info.st_mode)) {
+        markUnreadable("it is not a regular file");
+        return;
+    }
+    if (m_stamp && *m_stamp == stampFrom<FileStamp>(info))
         return;
 
-    std::optional<std::string> contents;
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        contents = readAll(fd);
-        ::close(fd);
-    }
-    if (!contents) {
-        // Unreadable (permissions, a directory, too large): never overwrite what we
-        // could not read.
-        m_fileIsBroken = true;
+    const int fd = openForReading(m_path);
+    if (fd < 0) {
+        markUnreadable(describe(errno));
         return;
     }
+    // Checked again on what was opened: the path may have changed since the stat.
+    struct stat opened {};
+    std::optional<std::string> contents;
+    std::string reason;
+    if (::fstat(fd, &opened) != 0) {
+        reason = describe(errno);
+    } else if (!S_ISREG(opened.st_mode)) {
+        reason = "it is not a regular file";
+    } else if (opened.st_size > maximumFileSize) {
+        reason = "it is larger than a preferences file can be";
+    } else {
+        errno = 0;
+        contents = readAll(fd);
+        if (!contents)
+            reason = errno == 0 ? "it is larger than a preferences file can be" : describe(errno);
+    }
+    ::close(fd);
+    if (!contents) {
+        markUnreadable(reason);
+        return;
+    }
+
+    m_stamp = stampFrom<FileStamp>(opened);
+    m_fileIsUnreadable = false;
+    if (m_trouble == Trouble::unreadable)
+        report(Trouble::none, {});
     auto parsed = nlohmann::json::parse(*contents, nullptr, /*allow_exceptions=*/false);
     if (parsed.is_discarded())
         parsed = nlohmann::json::parse(clampOutOfRangeNumbers(*contents), nullptr, /*allow_exceptions=*/false);
-    if (!parsed.is_object()) {
-        m_fileIsBroken = true;
-        return;
-    }
-    m_values = std::move(parsed);
+    // Read whole and not ours to understand: it reads as empty and goes aside before a write.
+    m_fileIsBroken = !parsed.is_object();
+    takeValues(m_fileIsBroken ? nlohmann::json::object() : std::move(parsed));
+}
+
+void JsonDefaultsStore::takeValues(nlohmann::json values) const
+{
+    for (const auto& [key, value] : m_unsaved.items())
+        values[key] = value;
+    m_values = std::move(values);
+}
+
+void JsonDefaultsStore::markUnreadable(const std::string& reason) const
+{
+    // The values last read stay; nothing is cached, so the next access tries again.
+    m_stamp.reset();
+    m_fileIsUnreadable = true;
+    report(Trouble::unreadable, "cannot read the preferences file " + m_path.string() + ": " + reason +
+                                    ". Kestrel uses the settings it last read and will not change the file.");
+}
+
+void JsonDefaultsStore::report(Trouble trouble, std::string message) const
+{
+    m_trouble = trouble;
+    m_problem = std::move(message);
 }
 
 std::optional<DefaultsValue> JsonDefaultsStore::object(std::string_view key) const
@@ -230,68 +298,102 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
         return false;
 
     reloadIfChanged(); // merge with whatever another process wrote meanwhile
-    std::visit([&](auto&& stored) { m_values[std::string(key)] = std::move(stored); }, std::move(value));
+    std::visit(
+        [&](auto&& stored) {
+            m_values[std::string(key)] = stored;
+            m_unsaved[std::string(key)] = std::move(stored);
+        },
+        std::move(value));
 
-    if (m_path.empty())
-        return false;
+    if (m_path.empty() || m_fileIsUnreadable)
+        return false; // never overwrite what could not be read
     if (m_fileIsBroken && !moveBrokenFileAside())
         return false;
 
-    std::error_code error;
     // Write through a symbolic link (dotfile managers use them) instead of replacing it.
-    fs::path target = fs::is_symlink(m_path, error) ? fs::weakly_canonical(m_path, error) : m_path;
-    if (error)
-        target = m_path;
-    fs::create_directories(target.parent_path(), error);
+    const auto target = resolveLinks(m_path);
+    const auto notSaved = [&](const std::string& reason) {
+        report(Trouble::unsaved, "cannot save preferences to " + m_path.string() + ": " + reason +
+                                     ". Changes are kept until Kestrel quits.");
+        return false;
+    };
+    if (!target)
+        return notSaved(describe(ELOOP));
+    std::error_code error;
+    fs::create_directories(target->parent_path(), error);
 
     const std::string contents =
         m_values.dump(2, ' ', /*ensure_ascii=*/false, nlohmann::json::error_handler_t::replace) + "\n";
-    const auto written = writeFile(target, contents);
-    if (!written)
-        return false;
-    m_stamp = written;
+    const Written written = writeFile(*target, contents);
+    if (!written.stamp)
+        return notSaved(describe(written.error));
+    m_stamp = written.stamp;
+    m_unsaved = nlohmann::json::object();
+    report(Trouble::none, {});
     return true;
 }
 
 bool JsonDefaultsStore::moveBrokenFileAside()
 {
     // No exceptions here: a name too long or a directory gone must fail the write, not
-    // escape through the store's interface.
+    // escape through the store's interface. Through a symbolic link, the broken file is the
+    // one the link points to: it goes aside and the link stays.
+    const auto broken = resolveLinks(m_path);
     std::error_code error;
-    fs::path aside = m_path;
+    if (!broken)
+        return false;
+    fs::path aside = *broken;
     aside += ".broken";
     // An earlier broken file is kept too: pick the first free name.
-    for (int attempt = 2; fs::exists(aside, error) && attempt < 100; ++attempt) {
-        aside = m_path;
+    for (int attempt = 2; fs::exists(fs::symlink_status(aside, error)) && attempt < 100; ++attempt) {
+        aside = *broken;
         aside += ".broken-" + std::to_string(attempt);
     }
-    fs::rename(m_path, aside, error);
-    if (error && fs::exists(m_path, error))
+    fs::rename(*broken, aside, error);
+    if (error && fs::exists(*broken, error)) {
+        report(Trouble::unsaved, "cannot set the unreadable preferences file " + broken->string() +
+                                     " aside: " + error.message() + ". Changes are kept until Kestrel quits.");
         return false;
+    }
     m_fileIsBroken = false;
+    report(Trouble::setAside, "the preferences file " + broken->string() + " did not make sense; it was kept as " +
+                                  aside.string() + " and a new one started.");
     // The file is gone now: should the write that follows fail, the next read must not
     // take its absence for a change and drop what is held in memory.
-    m_stamp = stampOf(m_path);
+    m_stamp = FileStamp{};
     return true;
 }
 
-std::optional<JsonDefaultsStore::FileStamp> JsonDefaultsStore::writeFile(const fs::path& target,
-                                                                         std::string_view contents)
+JsonDefaultsStore::Written JsonDefaultsStore::writeFile(const fs::path& target, std::string_view contents)
 {
+    // The file keeps its permissions; a new one is the user's alone.
+    struct stat existing {};
+    const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0600;
     std::string temporary = target.string() + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return std::nullopt;
-    ::fchmod(fd, 0644);
-    const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
-    const FileStamp stamp = stampOf(fd); // rename keeps inode, size and modification time
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        return {std::nullopt, errno};
+    const auto fail = [&](int error) {
+        ::close(fd);
         ::unlink(temporary.c_str());
-        return std::nullopt;
+        return Written{std::nullopt, error};
+    };
+    if (::fchmod(fd, mode) != 0 || !writeAll(fd, contents) || ::fsync(fd) != 0)
+        return fail(errno);
+    struct stat info {};
+    ::fstat(fd, &info); // rename keeps inode, size and modification time
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return {std::nullopt, error};
+    }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return {std::nullopt, error};
     }
     syncDirectory(target.parent_path());
-    return stamp;
+    return {stampFrom<FileStamp>(info), 0};
 }
 
 } // namespace kestrel

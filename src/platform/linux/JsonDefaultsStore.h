@@ -1,22 +1,31 @@
 #pragma once
 
+#include "common/Observable.h"
 #include "platform/DefaultsStore.h"
 
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kestrel {
 
 // The preferences file, $XDG_CONFIG_HOME/kestrel/preferences.json: one JSON object whose
 // members are the keys. Every set rewrites the file atomically (temporary file, flush,
-// rename), so a crash leaves either the old file or the new one, never half of one. Before
-// each access the file's identity is checked, so a change made by another process (a second
-// Kestrel, an editor) is picked up on the next read and merged into the next write. A file
-// that does not parse reads as empty and is moved aside to preferences.json.broken before
-// anything overwrites it. Members Kestrel does not understand are kept as they are.
+// rename), keeping the file's permissions (0600 for a new one), so a crash leaves either the
+// old file or the new one, never half of one. Before each access the file's identity is
+// checked, so a change made by another process (a second Kestrel, an editor) is picked up on
+// the next read and merged into the next write. Members Kestrel does not understand are kept.
+//
+// What cannot be trusted is never destroyed:
+// - A file that was read whole and does not parse reads as empty and is moved aside to
+//   preferences.json.broken (beside the file a symbolic link points to) before the next write.
+// - A file that cannot be read (no permission, an I/O error, not a regular file, too large)
+//   is left exactly as it is: reads keep the values last read, a set keeps its value in
+//   memory only and reports that it was not saved, and every access tries to read again.
+// Values that could not be saved are written with the next write that succeeds.
 class JsonDefaultsStore final : public DefaultsStore {
 public:
     // An empty path keeps everything in memory.
@@ -35,6 +44,10 @@ public:
     // Numbers that are not finite have no JSON form and are refused.
     bool set(std::string_view key, DefaultsValue value) override;
 
+    // What is wrong with the file, in words for the user; empty while all is well. It changes
+    // when a trouble starts or ends, not at every access, so observers tell the user once.
+    const Observable<std::string>& problem() const { return m_problem; }
+
 private:
     struct FileStamp {
         bool exists = false;
@@ -44,20 +57,32 @@ private:
         std::intmax_t modifiedNs = 0;
         bool operator==(const FileStamp&) const = default;
     };
+    enum class Trouble { none, unreadable, unsaved, setAside };
 
-    static FileStamp stampOf(const std::filesystem::path& file);
-    static FileStamp stampOf(int fd);
     void reloadIfChanged() const;
+    void takeValues(nlohmann::json values) const;
+    void markUnreadable(const std::string& reason) const;
+    void report(Trouble trouble, std::string message) const;
     bool moveBrokenFileAside();
-    // Returns the stamp of the written file, taken before it replaces the old one, so a
-    // write by another process right after ours is still seen as a change.
-    std::optional<FileStamp> writeFile(const std::filesystem::path& target, std::string_view contents);
+    // The stamp of the written file is taken before it replaces the old one, so a write by
+    // another process right after ours is still seen as a change. Errors come as errno.
+    struct Written {
+        std::optional<FileStamp> stamp;
+        int error = 0;
+    };
+    static Written writeFile(const std::filesystem::path& target, std::string_view contents);
 
     std::filesystem::path m_path;
     // Refreshed from the file on access, hence mutable behind the const readers.
     mutable nlohmann::json m_values = nlohmann::json::object();
+    // Values set since the last successful write: they survive re-reading the file.
+    nlohmann::json m_unsaved = nlohmann::json::object();
+    // The stamp of the last file read whole; none after a failed read, so the next access reads again.
     mutable std::optional<FileStamp> m_stamp;
     mutable bool m_fileIsBroken = false;
+    mutable bool m_fileIsUnreadable = false;
+    mutable Trouble m_trouble = Trouble::none;
+    mutable Observable<std::string> m_problem;
 };
 
 } // namespace kestrel

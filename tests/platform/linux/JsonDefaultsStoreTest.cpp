@@ -13,7 +13,10 @@
 #include <sstream>
 
 #include <csignal>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kestrel {
 namespace {
@@ -179,18 +182,169 @@ TEST_F(JsonDefaultsStoreTest, AFailedWriteIsReportedAndTheValueStillReadsBack)
     EXPECT_EQ(good.object(PreferenceKey::displayDuration), std::nullopt) << "JSON has no form for them";
 }
 
-TEST_F(JsonDefaultsStoreTest, WritesThroughASymbolicLink)
+TEST_F(JsonDefaultsStoreTest, WritesThroughASymbolicLinkAndSetsAsideTheFileItPointsTo)
 {
     const fs::path real = m_directory / "dotfiles" / "kestrel.json";
     write(real, R"({"keyColor": "pink"})");
     fs::create_directories(file.parent_path());
-    fs::create_symlink(real, file);
+    fs::create_symlink("../../dotfiles/kestrel.json", file);
 
     JsonDefaultsStore store(file);
     EXPECT_EQ(Preferences::keyColor(store), KeyColor::pink);
     ASSERT_TRUE(store.set(PreferenceKey::overlaySize, "small"));
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(nlohmann::json::parse(read(real))["overlaySize"], "small");
+
+    // A broken file behind the link goes aside where it is; the link stays a link.
+    write(real, "{ broken");
+    ASSERT_TRUE(store.set(PreferenceKey::keyColor, "red"));
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(read(fs::path(real.string() + ".broken")), "{ broken");
+    EXPECT_EQ(nlohmann::json::parse(read(real)), nlohmann::json({{"keyColor", "red"}}));
+    EXPECT_EQ(filesBesideTheStore(), std::vector<std::string>{"preferences.json"});
+
+    // A link to a file not written yet gets its file.
+    fs::remove(real);
+    ASSERT_TRUE(store.set(PreferenceKey::keyColor, "green"));
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(nlohmann::json::parse(read(real))["keyColor"], "green");
+}
+
+TEST_F(JsonDefaultsStoreTest, ARewriteKeepsTheFilesPermissionsAndANewFileIsPrivate)
+{
+    JsonDefaultsStore store(file);
+    ASSERT_TRUE(store.set(PreferenceKey::keyColor, "blue"));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(store.set(PreferenceKey::keyColor, "red"));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// Everything that makes the file unreadable. None of it may ever be moved, replaced or
+// written: the user's settings may be fine behind it.
+class UnreadablePreferencesTest : public JsonDefaultsStoreTest {
+protected:
+    // Reads and writes through a store on `file`, expecting the defaults (or what was set),
+    // refused writes and one message; then checks that `file` is exactly as it was.
+    void expectLeftAlone(const std::string& what)
+    {
+        SCOPED_TRACE(what);
+        const auto before = fs::symlink_status(file).type();
+        const std::string contents = fs::is_regular_file(fs::symlink_status(file)) ? read(file) : std::string{};
+        {
+            JsonDefaultsStore store(file);
+            int messages = 0;
+            store.problem().subscribe([&](const std::string& message) { messages += message.empty() ? 0 : 1; });
+            EXPECT_EQ(Preferences::keyColor(store), KeyColor::dark);
+            EXPECT_FALSE(store.set(PreferenceKey::keyColor, "blue"));
+            EXPECT_FALSE(store.set(PreferenceKey::overlaySize, "large"));
+            EXPECT_EQ(Preferences::keyColor(store), KeyColor::blue) << "kept in memory";
+            EXPECT_EQ(Preferences::overlaySize(store), OverlaySize::large);
+            EXPECT_EQ(messages, 1);
+            EXPECT_NE(store.problem().get().find(file.string()), std::string::npos) << store.problem().get();
+        }
+        EXPECT_EQ(fs::symlink_status(file).type(), before);
+        if (before == fs::file_type::regular) {
+            EXPECT_EQ(read(file), contents);
+        }
+        EXPECT_EQ(filesBesideTheStore(), std::vector<std::string>{"preferences.json"});
+    }
+};
+
+TEST_F(UnreadablePreferencesTest, AFileThatCannotBeReadIsNeverMovedOrOverwritten)
+{
+    // Good settings, but more than a preferences file can hold.
+    write(file, R"({"keyColor": "green",)" + std::string(2 << 20, ' ') + R"("overlaySize": "small"})");
+    expectLeftAlone("a file of 2 MiB");
+
+    fs::remove(file);
+    fs::create_directory(file);
+    expectLeftAlone("a directory");
+    fs::remove(file);
+
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    expectLeftAlone("a FIFO: opening it must not wait for a writer");
+    fs::remove(file);
+
+    fs::create_symlink("preferences.json", file);
+    expectLeftAlone("a link to itself");
+    fs::remove(file);
+}
+
+TEST_F(UnreadablePreferencesTest, AFileWithoutReadPermissionIsNeverMovedOrOverwritten)
+{
+    write(file, R"({"keyColor": "green"})");
+    fs::permissions(file, fs::perms::none);
+    if (::geteuid() != 0) {
+        expectLeftAlone("no read permission");
+        return;
+    }
+    // Root reads everything: try as an ordinary user, in a child.
+    fs::permissions(m_directory, fs::perms::all);
+    fs::permissions(file.parent_path(), fs::perms::all);
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    const auto asNobody = [&] {
+        if (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
+            std::_Exit(2);
+        JsonDefaultsStore store(file);
+        const bool refused = Preferences::keyColor(store) == KeyColor::dark &&
+                             !store.set(PreferenceKey::keyColor, "blue") &&
+                             Preferences::keyColor(store) == KeyColor::blue && !store.problem().get().empty();
+        std::_Exit(refused ? 0 : 1);
+    };
+    EXPECT_EXIT(asNobody(), ::testing::ExitedWithCode(0), "");
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_EQ(read(file), R"({"keyColor": "green"})");
+    EXPECT_EQ(filesBesideTheStore(), std::vector<std::string>{"preferences.json"});
+}
+
+TEST_F(UnreadablePreferencesTest, KeepsTheValuesLastReadAndSavesWhatWasSetOnceTheFileReadsAgain)
+{
+    write(file, R"({"keyColor": "green", "overlaySize": "small"})");
+    JsonDefaultsStore store(file);
+    std::vector<std::string> messages;
+    store.problem().subscribe([&](const std::string& message) { messages.push_back(message); });
+    EXPECT_EQ(Preferences::keyColor(store), KeyColor::green);
+
+    const fs::path away = m_directory / "away.json";
+    fs::rename(file, away);
+    fs::create_directory(file); // say, a sync tool's conflict
+    EXPECT_EQ(Preferences::keyColor(store), KeyColor::green) << "the values last read stay";
+    EXPECT_FALSE(store.set(PreferenceKey::displayDuration, 3.0));
+    EXPECT_EQ(Preferences::overlaySize(store), OverlaySize::small);
+    EXPECT_EQ(Preferences::displayDuration(store), 3.0);
+    ASSERT_EQ(messages.size(), 1u);
+
+    fs::remove(file);
+    fs::rename(away, file);
+    EXPECT_EQ(Preferences::keyColor(store), KeyColor::green);
+    EXPECT_EQ(Preferences::displayDuration(store), 3.0) << "what was set is not lost";
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages.back(), "") << "the trouble is over";
+    ASSERT_TRUE(store.set(PreferenceKey::keyColor, "red"));
+    EXPECT_EQ(nlohmann::json::parse(read(file)),
+              nlohmann::json({{"keyColor", "red"}, {"overlaySize", "small"}, {"displayDuration", 3.0}}));
+}
+
+TEST_F(JsonDefaultsStoreTest, WriteFailuresAreToldOnceAndWhatWasSetIsSavedLater)
+{
+    write(m_directory / "config", "a file where the configuration directory should be");
+    JsonDefaultsStore store(file);
+    std::vector<std::string> messages;
+    store.problem().subscribe([&](const std::string& message) { messages.push_back(message); });
+    for (const char* color : {"blue", "red", "pink"})
+        EXPECT_FALSE(store.set(PreferenceKey::keyColor, color));
+    EXPECT_FALSE(store.set(PreferenceKey::overlaySize, "large"));
+    ASSERT_EQ(messages.size(), 1u) << "once, not once per change";
+    EXPECT_NE(messages[0].find("cannot save"), std::string::npos) << messages[0];
+
+    fs::remove(m_directory / "config");
+    ASSERT_TRUE(store.set(PreferenceKey::displayDuration, 2.0));
+    EXPECT_EQ(messages.back(), "");
+    EXPECT_EQ(nlohmann::json::parse(read(file)),
+              nlohmann::json({{"keyColor", "pink"}, {"overlaySize", "large"}, {"displayDuration", 2.0}}));
 }
 
 TEST(JsonDefaultsStorePath, FollowsTheXdgConfigHomeRules)
