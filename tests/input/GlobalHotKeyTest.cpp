@@ -4,32 +4,38 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace kestrel {
 namespace {
 
 TEST(GlobalHotKey, TheToggleCombinationAndItsTextDescribeTheSameKeys)
 {
-    EXPECT_EQ(ToggleHotKey::modifiers, 0x1900u);
-    EXPECT_EQ(ToggleHotKey::identifier, (HotKeyIdentifier{0x4B535452, 1}));
     EXPECT_EQ(hotKeyText(ToggleHotKey::keyCode, ToggleHotKey::modifiers), ToggleHotKey::text);
     EXPECT_EQ(hotKeyText(76, HotKeyModifier::shift | HotKeyModifier::command), "⇧⌘⌤");
     EXPECT_EQ(hotKeyText(0, HotKeyModifier::command), "") << "a layout key has no fixed symbol";
 }
 
-TEST(GlobalHotKey, RunsItsActionOnceForEveryPressOfTheExactCombination)
+// Which presses match is the hot-key service's business (the X11 tests press near misses on
+// a real server); the hot key registers its combination and runs its action once per press.
+TEST(GlobalHotKey, RegistersItsCombinationAndRunsItsActionOncePerPress)
 {
     test::FakeHotKeyService service;
     int presses = 0;
-    GlobalHotKey hotKey{service, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [&] { ++presses; }};
-    ASSERT_TRUE(hotKey.isRegistered());
-    const auto& entry = service.entries().begin()->second;
-    EXPECT_EQ(entry.keyCode, 36u);
+    auto hotKey = std::make_unique<GlobalHotKey>(service, ToggleHotKey::keyCode, ToggleHotKey::modifiers,
+                                                 [&] { ++presses; });
+    ASSERT_TRUE(hotKey->isRegistered());
+    ASSERT_EQ(service.entries().size(), 1u);
+    const auto entry = service.entries().begin()->second;
+    EXPECT_EQ(entry.keyCode, ToggleHotKey::keyCode);
+    EXPECT_EQ(entry.modifiers, ToggleHotKey::modifiers);
     EXPECT_EQ(entry.identifier, ToggleHotKey::identifier);
 
-    service.press(36, 0x1900);
-    service.press(36, 0x1900);
-    service.press(36, HotKeyModifier::control | HotKeyModifier::option); // without Command
-    service.press(76, 0x1900);                                           // keypad Enter
+    entry.onPressed();
+    entry.onPressed();
+    EXPECT_EQ(presses, 2);
+    hotKey.reset();
+    entry.onPressed(); // a press already on its way when the hot key went
     EXPECT_EQ(presses, 2);
 }
 

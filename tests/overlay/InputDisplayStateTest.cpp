@@ -176,6 +176,14 @@ TEST_F(InputDisplayStateTest, KeysAndModifiersWhileAButtonIsHeld)
     EXPECT_EQ(row(state), (Row{"⇧*", "mouse-left click*"})) << "the mouse row comes back with the modifier";
 }
 
+TEST_F(InputDisplayStateTest, AModifierAddedWhileAKeyAndAButtonAreHeldKeepsTheButton)
+{
+    key(press(0, "a"));
+    state.apply(ButtonDown{MouseButton::left, {}});
+    key(ModifiersChanged{command});
+    EXPECT_EQ(row(state), (Row{"⌘*", "mouse-left click*"})) << "held buttons win over the held key";
+}
+
 TEST_F(InputDisplayStateTest, ScrollStepsKeepOneArrowCap)
 {
     state.apply(Scroll{ScrollDirection::down, shift});

@@ -4,12 +4,12 @@
 #include "support/FakeOverlay.h"
 #include "support/ManualScheduler.h"
 #include "support/MemoryDefaultsStore.h"
+#include "support/OverlayEventScript.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
-#include <set>
 
 namespace kestrel {
 namespace {
@@ -252,68 +252,18 @@ TEST(OverlayControllerLifetime, ATimerOutlivingTheControllerDoesNothing)
 // checked after every step.
 TEST_F(OverlayControllerTest, InvariantsHoldOverRandomEventStreams)
 {
+    test::OverlayEventScript script(controller, scheduler, defaults);
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 random(seed);
         const auto pick = [&](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
-        // Bits 17 to 20 of the flag word are Shift, Control, Option and Command.
-        const auto anyModifiers = [&] { return modifierSet(static_cast<std::uint64_t>(pick(16)) << 17); };
-        const std::vector<std::pair<std::int64_t, const char*>> keys{
-            {0, "a"}, {8, "c"}, {36, "↩"}, {49, ""}, {18, "1"}};
         controller.hide();
-
         for (int step = 0; step < 2000; ++step) {
-            const auto& [keyCode, symbol] = keys[static_cast<std::size_t>(pick(static_cast<int>(keys.size())))];
-            switch (pick(12)) {
-            case 0:
-            case 1:
-                controller.handle(KeyDown{KeyInfo{keyCode, symbol, std::nullopt, keyCode == 36 || keyCode == 49},
-                                          anyModifiers(), pick(4) == 0});
-                break;
-            case 2:
-            case 3:
-                controller.handle(KeyUp{keyCode});
-                break;
-            case 4:
-                controller.handle(ModifiersChanged{anyModifiers()});
-                break;
-            case 5:
-                controller.handle(CapsLockToggled{pick(2) == 0});
-                break;
-            case 6:
-                controller.handle(ButtonDown{static_cast<MouseButton>(pick(3)), anyModifiers()});
-                break;
-            case 7:
-                controller.handle(ButtonUp{static_cast<MouseButton>(pick(3))});
-                break;
-            case 8:
-                controller.handle(Scroll{static_cast<ScrollDirection>(pick(4)), anyModifiers()});
-                break;
-            case 9:
-                scheduler.advance(std::chrono::milliseconds(pick(2500)));
-                break;
-            case 10:
-                if (pick(10) == 0)
-                    controller.hide();
-                break;
-            case 11:
-                defaults.set(PreferenceKey::displayMode, pick(2) == 0 ? "shortcutsOnly" : "allKeys");
-                defaults.set(PreferenceKey::showShiftWithCapitals, pick(2) == 0);
-                defaults.set(PreferenceKey::displayDuration, pick(5) * 0.5);
-                break;
-            }
-
-            const auto& state = controller.state();
-            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
-            std::set<std::string> ids;
-            int modifierCaps = 0;
-            for (const Keycap& keycap : state.keycaps) {
-                ASSERT_TRUE(ids.insert(keycap.id).second) << "duplicate id " << keycap.id;
-                modifierCaps += keycap.modifier ? 1 : 0;
-            }
-            ASSERT_LE(modifierCaps, 4);
-            ASSERT_EQ(controller.model().keycaps.get(), state.keycaps) << "the model mirrors the state";
-            ASSERT_EQ(controller.isHideScheduled(), !state.isHoldingAnything() && !state.keycaps.empty());
+            script.step(pick);
+            const auto broken = script.brokenInvariant();
+            ASSERT_FALSE(broken) << *broken << " (seed " << seed << ", step " << step << ")";
         }
+        const auto broken = script.releaseEverythingAndWait();
+        ASSERT_FALSE(broken) << *broken << " (seed " << seed << ")";
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/x11/GrabDetector.h"
 
+#include "platform/x11/X11Display.h"
+
 #include <algorithm>
 
 namespace kestrel::x11 {
@@ -10,11 +12,10 @@ constexpr std::size_t rememberedPresses = 64;
 
 std::unique_ptr<GrabDetector> GrabDetector::create(const std::string& displayName)
 {
-    xcb_connection_t* connection = xcb_connect(displayName.empty() ? nullptr : displayName.c_str(), nullptr);
-    if (xcb_connection_has_error(connection)) {
-        xcb_disconnect(connection);
+    const auto display = connectDisplay(displayName);
+    if (!display)
         return nullptr;
-    }
+    xcb_connection_t* connection = display->connection;
     std::unique_ptr<GrabDetector> detector(new GrabDetector(connection));
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_input_id);
     const XcbPointer<xcb_input_xi_query_version_reply_t> version(
@@ -22,7 +23,7 @@ std::unique_ptr<GrabDetector> GrabDetector::create(const std::string& displayNam
     if (!extension || !extension->present || !version || version->major_version < 2)
         return nullptr;
 
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_window_t root = display->root;
     struct {
         xcb_input_event_mask_t head;
         std::uint32_t mask;

@@ -37,15 +37,17 @@ struct RealModifierMasks {
     std::uint8_t option = 0x08;  // Mod1 on most keymaps
     std::uint8_t command = 0x40; // Mod4 on most keymaps
     std::uint8_t numLock = 0x10; // Mod2 on most keymaps
+    std::uint8_t scrollLock = 0; // on no modifier in most keymaps
 };
 
-// The real modifiers that carry Alt, Super and NumLock, read from the server's modifier
+// The real modifiers that carry Alt, Super, NumLock and Scroll Lock, read from the server's modifier
 // mapping: eight rows (Shift, Lock, Control, Mod1…Mod5) of `perModifier` keycodes, 0 for
 // none, and `keysymOf` giving a keycode's first keysym. A role no key carries gets 0.
 template <typename KeysymOf>
 RealModifierMasks realModifierMasks(const std::uint8_t* keycodes, int perModifier, KeysymOf keysymOf)
 {
     constexpr std::uint32_t XK_Num_Lock = 0xff7f;
+    constexpr std::uint32_t XK_Scroll_Lock = 0xff14;
     RealModifierMasks masks{.option = 0, .command = 0, .numLock = 0};
     for (int modifier = 3; modifier < 8; ++modifier) {
         const auto bit = static_cast<std::uint8_t>(1u << modifier);
@@ -61,6 +63,8 @@ RealModifierMasks realModifierMasks(const std::uint8_t* keycodes, int perModifie
                 masks.command |= bit;
             else if (keysym == XK_Num_Lock)
                 masks.numLock |= bit;
+            else if (keysym == XK_Scroll_Lock)
+                masks.scrollLock |= bit;
         }
     }
     return masks;

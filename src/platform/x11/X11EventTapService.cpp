@@ -2,7 +2,8 @@
 
 #include "platform/x11/GrabDetector.h"
 #include "platform/x11/KeyCodeMap.h"
-#include "platform/x11/KeyboardTracker.h"
+#include "platform/x11/RawEventDecoder.h"
+#include "platform/x11/X11Display.h"
 #include "platform/x11/X11Keyboard.h"
 #include "platform/x11/XcbHeaders.h"
 
@@ -32,33 +33,29 @@ struct Display {
     ~Display() { xcb_disconnect(connection); }
 };
 
-// Opens the display and checks for XInput 2.2; nothing when either is missing.
-std::unique_ptr<Display> openDisplay(const std::string& name)
+// Opens the display and checks for XInput 2.2; nothing when either is missing, and `error`
+// says which.
+std::unique_ptr<Display> openDisplay(const std::string& name, std::string* error = nullptr)
 {
+    const auto opened = connectDisplay(name, error);
+    if (!opened)
+        return nullptr;
     auto display = std::make_unique<Display>();
-    int screenNumber = 0;
-    display->connection = xcb_connect(name.empty() ? nullptr : name.c_str(), &screenNumber);
-    if (xcb_connection_has_error(display->connection))
-        return nullptr;
+    display->connection = opened->connection;
+    display->root = opened->root;
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(display->connection, &xcb_input_id);
-    if (!extension || !extension->present)
+    const XcbPointer<xcb_input_xi_query_version_reply_t> version(
+        extension && extension->present
+            ? xcb_input_xi_query_version_reply(display->connection,
+                                               xcb_input_xi_query_version(display->connection, 2, 2), nullptr)
+            : nullptr);
+    if (!version || version->major_version < 2 || (version->major_version == 2 && version->minor_version < 2)) {
+        if (error)
+            *error = "the X display lacks XInput 2.2, through which Kestrel sees keys";
         return nullptr;
-    const XcbPointer<xcb_input_xi_query_version_reply_t> version(xcb_input_xi_query_version_reply(
-        display->connection, xcb_input_xi_query_version(display->connection, 2, 2), nullptr));
-    if (!version || version->major_version < 2 || (version->major_version == 2 && version->minor_version < 2))
-        return nullptr;
+    }
     display->inputOpcode = extension->major_opcode;
-
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(display->connection));
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
-        xcb_screen_next(&screens);
-    display->root = screens.data->root;
     return display;
-}
-
-PlatformEvent mouseEvent(std::uint32_t type, std::uint64_t flags, std::int64_t buttonNumber = 0)
-{
-    return PlatformEvent{.type = type, .flags = flags, .buttonNumber = buttonNumber};
 }
 
 } // namespace
@@ -74,6 +71,7 @@ struct X11EventTapService::Impl {
     struct Session {
         std::unique_ptr<Display> display;
         std::unique_ptr<X11Keyboard> keyboard;
+        std::unique_ptr<RawEventDecoder> decoder;
         std::unique_ptr<GrabDetector> grabs;
         std::unique_ptr<QSocketNotifier> notifier;
         QMetaObject::Connection beforeSleep;
@@ -95,21 +93,17 @@ struct X11EventTapService::Impl {
     bool open();
     void close();
     void drain();
-    void handle(const xcb_generic_event_t* event);
-    void handleKey(const xcb_input_raw_key_press_event_t* event, bool isPress);
-    void handleButton(const xcb_input_raw_button_press_event_t* event, bool isPress);
     bool isTypedIntoGrab(xcb_timestamp_t time, xcb_keycode_t keycode);
     void readPointerMapping();
     void checkHeldKeys();
     void connectionLost();
     void deliver(const PlatformEvent& event);
+    void deliver(const std::vector<PlatformEvent>& events);
 
     std::string displayName;
     std::map<TapId, Tap> taps;
     TapId lastTap = 0;
     std::unique_ptr<Session> session;
-    KeyboardTracker tracker;
-    std::vector<std::uint8_t> pointerMapping; // physical button n is logical pointerMapping[n - 1]
     QTimer heldKeyCheck;
     QTimer reconnect;
 };
@@ -151,9 +145,13 @@ bool X11EventTapService::Impl::open()
                 drain();
         });
     session->keyboard = std::move(keyboard);
+    session->decoder = std::make_unique<RawEventDecoder>(*session->keyboard, display->inputOpcode);
+    session->decoder->isTypedIntoGrab = [this](xcb_timestamp_t time, xcb_keycode_t keycode) {
+        return isTypedIntoGrab(time, keycode);
+    };
+    session->decoder->onPointerMappingChanged = [this] { readPointerMapping(); };
     session->display = std::move(display);
     readPointerMapping();
-    tracker = KeyboardTracker{};
     // Modifiers already down (the hot key that switched Kestrel on, say) count as held.
     xcb_connection_t* connection = session->display->connection;
     if (const XcbPointer<xcb_query_keymap_reply_t> keys(
@@ -164,11 +162,10 @@ bool X11EventTapService::Impl::open()
                 continue;
             const KeyRole role = session->keyboard->role(static_cast<xcb_keycode_t>(keycode));
             if (role != KeyRole::ordinary && role != KeyRole::capsLock)
-                tracker.adopt(evdevCode(static_cast<std::uint32_t>(keycode)), role);
+                session->decoder->adopt(evdevCode(static_cast<std::uint32_t>(keycode)), role);
         }
     }
-    tracker.reconcileModifiers(session->keyboard->depressedModifiers(), session->keyboard->masks(),
-                               session->keyboard->capsLockIsOn());
+    session->decoder->reconcileModifiers();
     return true;
 }
 
@@ -177,11 +174,12 @@ void X11EventTapService::Impl::readPointerMapping()
     xcb_connection_t* connection = session->display->connection;
     const XcbPointer<xcb_get_pointer_mapping_reply_t> mapping(
         xcb_get_pointer_mapping_reply(connection, xcb_get_pointer_mapping(connection), nullptr));
-    pointerMapping.clear();
+    std::vector<std::uint8_t> buttons;
     if (mapping) {
         const std::uint8_t* map = xcb_get_pointer_mapping_map(mapping.get());
-        pointerMapping.assign(map, map + xcb_get_pointer_mapping_map_length(mapping.get()));
+        buttons.assign(map, map + xcb_get_pointer_mapping_map_length(mapping.get()));
     }
+    session->decoder->setPointerMapping(std::move(buttons));
 }
 
 void X11EventTapService::Impl::close()
@@ -189,7 +187,6 @@ void X11EventTapService::Impl::close()
     session.reset();
     heldKeyCheck.stop();
     reconnect.stop();
-    tracker = KeyboardTracker{};
 }
 
 void X11EventTapService::Impl::drain()
@@ -199,76 +196,16 @@ void X11EventTapService::Impl::drain()
     const Session* current = session.get();
     while (xcb_generic_event_t* raw = xcb_poll_for_event(current->display->connection)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
-        handle(raw);
+        deliver(current->decoder->decode(raw, RawEventDecoder::eventSize(raw)));
         if (session.get() != current)
             return; // a callback closed the display (and maybe opened another)
+        if (!current->decoder->isHoldingOrdinaryKeys())
+            heldKeyCheck.stop();
+        else if (!heldKeyCheck.isActive())
+            heldKeyCheck.start();
     }
     if (xcb_connection_has_error(current->display->connection))
         connectionLost();
-}
-
-void X11EventTapService::Impl::handle(const xcb_generic_event_t* event)
-{
-    const std::uint8_t type = event->response_type & 0x7f;
-    if (type == XCB_MAPPING_NOTIFY) {
-        if (reinterpret_cast<const xcb_mapping_notify_event_t*>(event)->request == XCB_MAPPING_POINTER)
-            readPointerMapping();
-        return;
-    }
-    if (type == session->keyboard->firstEvent()) {
-        if (session->keyboard->handleEvent(event)) {
-            for (const PlatformEvent& released :
-                 tracker.reconcileModifiers(session->keyboard->depressedModifiers(), session->keyboard->masks(),
-                                            session->keyboard->capsLockIsOn()))
-                deliver(released);
-        }
-        return;
-    }
-    if (type != XCB_GE_GENERIC)
-        return;
-    const auto* generic = reinterpret_cast<const xcb_ge_generic_event_t*>(event);
-    if (generic->extension != session->display->inputOpcode)
-        return;
-    switch (generic->event_type) {
-    case XCB_INPUT_RAW_KEY_PRESS:
-    case XCB_INPUT_RAW_KEY_RELEASE:
-        handleKey(reinterpret_cast<const xcb_input_raw_key_press_event_t*>(event),
-                  generic->event_type == XCB_INPUT_RAW_KEY_PRESS);
-        break;
-    case XCB_INPUT_RAW_BUTTON_PRESS:
-    case XCB_INPUT_RAW_BUTTON_RELEASE:
-        handleButton(reinterpret_cast<const xcb_input_raw_button_press_event_t*>(event),
-                     generic->event_type == XCB_INPUT_RAW_BUTTON_PRESS);
-        break;
-    default:
-        break;
-    }
-}
-
-void X11EventTapService::Impl::handleKey(const xcb_input_raw_key_press_event_t* event, bool isPress)
-{
-    const auto keycode = static_cast<xcb_keycode_t>(event->detail);
-    const std::uint32_t evdev = evdevCode(keycode);
-    if (!isPress) {
-        if (const auto released = tracker.release(evdev))
-            deliver(*released);
-        if (!tracker.isHoldingOrdinaryKeys())
-            heldKeyCheck.stop();
-        return;
-    }
-
-    X11Keyboard& keyboard = *session->keyboard;
-    const KeyRole role = keyboard.role(keycode);
-    const auto pressed = tracker.press(evdev, role, role == KeyRole::ordinary ? keyboard.text(keycode) : std::nullopt);
-    if (tracker.isHoldingOrdinaryKeys() && !heldKeyCheck.isActive())
-        heldKeyCheck.start();
-    if (!pressed)
-        return;
-    // Never show what is typed into another client's grab: that is where passwords go.
-    // Modifier changes and releases still pass, so nothing stays held.
-    if (pressed->type == EventType::keyDown && isTypedIntoGrab(event->time, keycode))
-        return;
-    deliver(*pressed);
 }
 
 bool X11EventTapService::Impl::isTypedIntoGrab(xcb_timestamp_t time, xcb_keycode_t keycode)
@@ -280,48 +217,9 @@ bool X11EventTapService::Impl::isTypedIntoGrab(xcb_timestamp_t time, xcb_keycode
     return !session->grabs || session->grabs->isWithheld(time, keycode);
 }
 
-void X11EventTapService::Impl::handleButton(const xcb_input_raw_button_press_event_t* event, bool isPress)
-{
-    const std::uint64_t flags = tracker.flags();
-    // Raw events report the physical button; the user's button map (left-handed, swapped
-    // wheel) decides what it means.
-    const std::uint32_t physical = event->detail;
-    const std::uint32_t button =
-        physical >= 1 && physical <= pointerMapping.size() ? pointerMapping[physical - 1] : physical;
-    switch (button) {
-    case 1:
-        deliver(mouseEvent(isPress ? EventType::leftMouseDown : EventType::leftMouseUp, flags));
-        break;
-    case 3:
-        deliver(mouseEvent(isPress ? EventType::rightMouseDown : EventType::rightMouseUp, flags));
-        break;
-    case 2: // middle
-    case 8: // back and forward: other buttons 3 and 4
-    case 9: {
-        const std::int64_t number = button == 2 ? 2 : button - 5;
-        deliver(mouseEvent(isPress ? EventType::otherMouseDown : EventType::otherMouseUp, flags, number));
-        break;
-    }
-    case 4: // wheel up, down, left, right: one step per press, up and left positive
-    case 5:
-    case 6:
-    case 7: {
-        if (!isPress)
-            break;
-        PlatformEvent scroll = mouseEvent(EventType::scrollWheel, flags);
-        scroll.scrollDeltaAxis1 = button == 4 ? 1.0 : button == 5 ? -1.0 : 0.0;
-        scroll.scrollDeltaAxis2 = button == 6 ? 1.0 : button == 7 ? -1.0 : 0.0;
-        deliver(scroll);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
 void X11EventTapService::Impl::checkHeldKeys()
 {
-    if (!session || !tracker.isHoldingOrdinaryKeys()) {
+    if (!session || !session->decoder->isHoldingOrdinaryKeys()) {
         heldKeyCheck.stop();
         return;
     }
@@ -334,26 +232,27 @@ void X11EventTapService::Impl::checkHeldKeys()
         const std::uint32_t keycode = evdev + 8;
         return keycode < 256 && (keymap->keys[keycode / 8] & (1u << (keycode % 8))) != 0;
     };
-    for (const PlatformEvent& released : tracker.reconcileKeys(isDown))
-        deliver(released);
-    if (!tracker.isHoldingOrdinaryKeys())
+    deliver(session->decoder->reconcileKeys(isDown));
+    if (session && !session->decoder->isHoldingOrdinaryKeys())
         heldKeyCheck.stop();
 }
 
 void X11EventTapService::Impl::connectionLost()
 {
-    // Let go of everything held, then tell the taps and try again later.
-    const auto held = tracker.reconcileKeys([](std::uint32_t) { return false; });
-    auto releasedModifiers = tracker.reconcileModifiers(0, RealModifierMasks{}, false);
+    // Let go of everything held (keys, modifiers, buttons), then tell the taps and try again later.
+    const auto released = session->decoder->releaseAll();
     close();
-    for (const PlatformEvent& released : held)
-        deliver(released);
-    for (const PlatformEvent& released : releasedModifiers)
-        deliver(released);
+    deliver(released);
     const PlatformEvent disabled{.type = EventType::tapDisabledByTimeout};
     deliver(disabled);
     if (!taps.empty())
         reconnect.start();
+}
+
+void X11EventTapService::Impl::deliver(const std::vector<PlatformEvent>& events)
+{
+    for (const PlatformEvent& event : events)
+        deliver(event);
 }
 
 void X11EventTapService::Impl::deliver(const PlatformEvent& event)
@@ -401,9 +300,10 @@ void X11EventTapService::remove(TapId tap)
         d->close();
 }
 
-bool X11EventTapService::canListen(const std::string& displayName)
+std::string X11EventTapService::whyCannotListen(const std::string& displayName)
 {
-    return openDisplay(displayName) != nullptr;
+    std::string error;
+    return openDisplay(displayName, &error) ? std::string{} : error;
 }
 
 } // namespace kestrel::x11

@@ -29,7 +29,9 @@ public:
     void remove(TapId tap) override;
 
     // Whether the display opens and offers XInput 2.2: Kestrel's "input access" on X11.
-    static bool canListen(const std::string& displayName = {});
+    static bool canListen(const std::string& displayName = {}) { return whyCannotListen(displayName).empty(); }
+    // Why not, in words for the user; empty when it can.
+    static std::string whyCannotListen(const std::string& displayName = {});
 
 private:
     struct Impl;

@@ -2,12 +2,14 @@
 
 #include "platform/x11/KeyCodeMap.h"
 #include "platform/x11/KeyboardTracker.h"
+#include "platform/x11/X11Display.h"
 #include "platform/x11/XcbHeaders.h"
 
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
 #include <array>
+#include <cstdio>
 #include <map>
 #include <vector>
 
@@ -15,13 +17,14 @@ namespace kestrel::x11 {
 
 namespace {
 
-// The real modifier bits that carry Alt, Super and NumLock on this server: Mod1 and Mod4 are
-// only the usual choice. One bit each, as a grab needs exactly the modifiers the user holds
-// and the Alt and Super keys each set one.
+// The real modifier bits that carry Alt, Super, NumLock and Scroll Lock on this server: Mod1
+// and Mod4 are only the usual choice. One bit each, as a grab needs exactly the modifiers the
+// user holds and the Alt and Super keys each set one.
 struct ServerModifiers {
     std::uint16_t option = 0;
     std::uint16_t command = 0;
     std::uint16_t numLock = 0;
+    std::uint16_t scrollLock = 0;
 };
 
 ServerModifiers serverModifiers(xcb_connection_t* connection)
@@ -43,7 +46,7 @@ ServerModifiers serverModifiers(xcb_connection_t* connection)
                        : keysyms[(keycode - setup->min_keycode) * keyboard->keysyms_per_keycode];
         });
     const auto lowestBit = [](std::uint8_t mask) { return static_cast<std::uint16_t>(mask & -mask); };
-    return {lowestBit(masks.option), lowestBit(masks.command), lowestBit(masks.numLock)};
+    return {lowestBit(masks.option), lowestBit(masks.command), lowestBit(masks.numLock), lowestBit(masks.scrollLock)};
 }
 
 } // namespace
@@ -67,7 +70,12 @@ struct X11HotKeyService::Impl {
     std::vector<std::uint16_t> lockVariants(std::uint16_t mask) const;
     bool grab(HotKey& hotKey);
     void ungrab(HotKey& hotKey);
-    void mappingChanged();
+    void regrab();
+    // The modifier bits a press is judged by: those a combination can hold.
+    std::uint16_t significantModifiers() const
+    {
+        return XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | modifiers.option | modifiers.command;
+    }
 
     std::string displayName;
     xcb_connection_t* connection = nullptr;
@@ -78,23 +86,22 @@ struct X11HotKeyService::Impl {
     QMetaObject::Connection beforeSleep;
     std::map<Registration, HotKey> hotKeys;
     Registration lastRegistration = 0;
+    std::function<void(const std::string&)> warn = [](const std::string& message) {
+        std::fprintf(stderr, "kestrel: %s\n", message.c_str());
+    };
+    bool regrabFailed = false; // reported; not again until a re-grab succeeds
+    int regrabs = 0;
 };
 
 bool X11HotKeyService::Impl::connect()
 {
     if (connection)
         return true;
-    int screenNumber = 0;
-    xcb_connection_t* opened = xcb_connect(displayName.empty() ? nullptr : displayName.c_str(), &screenNumber);
-    if (xcb_connection_has_error(opened)) {
-        xcb_disconnect(opened);
+    const auto display = connectDisplay(displayName);
+    if (!display)
         return false;
-    }
-    connection = opened;
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
-        xcb_screen_next(&screens);
-    root = screens.data->root;
+    connection = display->connection;
+    root = display->root;
     modifiers = serverModifiers(connection);
 
     // Holding the shortcut repeats as presses without releases, so one press is one toggle.
@@ -130,11 +137,14 @@ void X11HotKeyService::Impl::disconnect()
 
 std::vector<std::uint16_t> X11HotKeyService::Impl::lockVariants(std::uint16_t mask) const
 {
-    // The grab matches an exact modifier mask, so repeat it for every Lock/NumLock combination.
-    std::vector<std::uint16_t> variants{mask, static_cast<std::uint16_t>(mask | XCB_MOD_MASK_LOCK)};
-    if (modifiers.numLock != 0) {
-        variants.push_back(mask | modifiers.numLock);
-        variants.push_back(mask | modifiers.numLock | XCB_MOD_MASK_LOCK);
+    // The grab matches an exact modifier mask, so repeat it for every combination of locks.
+    std::vector<std::uint16_t> variants{mask};
+    for (const std::uint16_t lock :
+         {static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK), modifiers.numLock, modifiers.scrollLock}) {
+        if (lock == 0 || (lock & mask) != 0)
+            continue;
+        for (std::size_t i = 0, count = variants.size(); i < count; ++i)
+            variants.push_back(static_cast<std::uint16_t>(variants[i] | lock));
     }
     return variants;
 }
@@ -143,23 +153,25 @@ void X11HotKeyService::Impl::drain()
 {
     if (!connection || !notifier)
         return;
+    bool mappingIsStale = false;
     while (xcb_generic_event_t* raw = xcb_poll_for_event(connection)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
         const std::uint8_t type = raw->response_type & 0x7f;
         if (xkbFirstEvent != 0 && type == xkbFirstEvent) {
-            mappingChanged();
+            mappingIsStale = true;
             continue;
         }
         if (type == XCB_MAPPING_NOTIFY) {
             const auto request = reinterpret_cast<const xcb_mapping_notify_event_t*>(raw)->request;
             if (request == XCB_MAPPING_MODIFIER || request == XCB_MAPPING_KEYBOARD)
-                mappingChanged();
+                mappingIsStale = true;
             continue;
         }
         if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
             continue;
         const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(raw);
-        const auto state = static_cast<std::uint16_t>(key->state & ~(XCB_MOD_MASK_LOCK | modifiers.numLock));
+        // Buttons held, the layout group and the locks do not change what was pressed.
+        const auto state = static_cast<std::uint16_t>(key->state & significantModifiers());
         // Collect first: a handler may unregister hot keys.
         std::vector<std::function<void()>> fired;
         for (auto& [id, hotKey] : hotKeys) {
@@ -177,6 +189,9 @@ void X11HotKeyService::Impl::drain()
         if (!connection)
             return;
     }
+    // One keymap change sends several notices in a row: grab again once for all of them.
+    if (mappingIsStale && !xcb_connection_has_error(connection))
+        regrab();
     // A broken connection stays readable: stop listening instead of spinning. The grabs
     // went with it, so the hot key is silent until Kestrel starts again.
     if (xcb_connection_has_error(connection)) {
@@ -270,16 +285,35 @@ void X11HotKeyService::Impl::ungrab(HotKey& hotKey)
     hotKey.keycode = 0;
 }
 
-void X11HotKeyService::Impl::mappingChanged()
+void X11HotKeyService::Impl::regrab()
 {
-    // Alt, Super and NumLock may sit on other modifier bits now, and keys may have moved:
+    // Alt, Super and the locks may sit on other modifier bits now, and keys may have moved:
     // grab everything again under the new mapping.
     for (auto& [id, hotKey] : hotKeys)
         ungrab(hotKey);
     modifiers = serverModifiers(connection);
+    bool grabbed = true;
     for (auto& [id, hotKey] : hotKeys)
-        grab(hotKey);
+        grabbed = grab(hotKey) && grabbed;
     xcb_flush(connection);
+    ++regrabs;
+    if (grabbed) {
+        regrabFailed = false;
+    } else if (!regrabFailed) {
+        regrabFailed = true;
+        warn("the keyboard changed and the hot key could not be taken again (another program may hold it, or the "
+             "keyboard lacks one of its keys); it is tried again at the next keyboard change.");
+    }
+}
+
+void X11HotKeyService::setWarningHandler(std::function<void(const std::string&)> handler)
+{
+    d->warn = std::move(handler);
+}
+
+int X11HotKeyService::regrabCount() const
+{
+    return d->regrabs;
 }
 
 } // namespace kestrel::x11

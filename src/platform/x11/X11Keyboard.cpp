@@ -31,6 +31,13 @@ struct XkbAnyEvent {
     std::uint8_t deviceID;
 };
 
+std::uint32_t firstKeysym(xkb_keymap* keymap, xcb_keycode_t keycode, std::uint32_t layout)
+{
+    const xkb_keysym_t* symbols = nullptr;
+    const int count = xkb_keymap_key_get_syms_by_level(keymap, keycode, layout, 0, &symbols);
+    return count > 0 ? symbols[0] : 0;
+}
+
 } // namespace
 
 std::unique_ptr<X11Keyboard> X11Keyboard::create(xcb_connection_t* connection)
@@ -51,66 +58,82 @@ std::unique_ptr<X11Keyboard> X11Keyboard::create(xcb_connection_t* connection)
     xcb_xkb_select_events_aux(connection, static_cast<xcb_xkb_device_spec_t>(deviceId), selectedEvents, 0, 0,
                               selectedMapParts, selectedMapParts, &details);
 
-    std::unique_ptr<X11Keyboard> keyboard(new X11Keyboard(connection, firstEvent, deviceId));
-    if (!keyboard->m_context || !keyboard->ensureKeymap())
+    const std::shared_ptr<xkb_context> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS), xkb_context_unref);
+    if (!context)
+        return nullptr;
+    auto load = [connection, deviceId, context]() -> Snapshot {
+        Snapshot snapshot;
+        snapshot.keymap =
+            xkb_x11_keymap_new_from_device(context.get(), connection, deviceId, XKB_KEYMAP_COMPILE_NO_FLAGS);
+        if (!snapshot.keymap)
+            return snapshot;
+        // Which real modifiers carry Alt and Super on this keymap.
+        const XcbPointer<xcb_get_modifier_mapping_reply_t> mapping(
+            xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr));
+        if (mapping)
+            snapshot.masks = realModifierMasks(
+                xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier,
+                [&](xcb_keycode_t keycode) { return firstKeysym(snapshot.keymap, keycode, 0); });
+        const XcbPointer<xcb_xkb_get_state_reply_t> state(xcb_xkb_get_state_reply(
+            connection, xcb_xkb_get_state(connection, static_cast<xcb_xkb_device_spec_t>(deviceId)), nullptr));
+        if (state)
+            snapshot.state = ModifierState{state->baseMods, state->latchedMods, state->lockedMods, state->group};
+        return snapshot;
+    };
+    auto keyboard = std::make_unique<X11Keyboard>(firstEvent, deviceId, std::move(load));
+    if (!keyboard->ensureKeymap())
         return nullptr;
     return keyboard;
 }
 
-X11Keyboard::X11Keyboard(xcb_connection_t* connection, std::uint8_t firstEvent, std::int32_t deviceId)
-    : m_connection(connection),
-      m_firstEvent(firstEvent),
-      m_deviceId(deviceId),
-      m_context(xkb_context_new(XKB_CONTEXT_NO_FLAGS))
+std::unique_ptr<X11Keyboard> X11Keyboard::forLayout(const std::string& layout, std::uint8_t firstEvent,
+                                                     std::int32_t deviceId)
+{
+    auto load = [layout] {
+        Snapshot snapshot;
+        xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+        const xkb_rule_names names{.rules = "evdev", .model = "pc105", .layout = layout.c_str()};
+        snapshot.keymap = context ? xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS) : nullptr;
+        xkb_context_unref(context);
+        return snapshot;
+    };
+    auto keyboard = std::make_unique<X11Keyboard>(firstEvent, deviceId, std::move(load));
+    if (!keyboard->ensureKeymap())
+        return nullptr;
+    return keyboard;
+}
+
+X11Keyboard::X11Keyboard(std::uint8_t firstEvent, std::int32_t deviceId, Loader load)
+    : m_firstEvent(firstEvent), m_deviceId(deviceId), m_load(std::move(load))
 {}
 
 X11Keyboard::~X11Keyboard()
 {
     xkb_state_unref(m_textState);
     xkb_keymap_unref(m_keymap);
-    xkb_context_unref(m_context);
 }
 
 bool X11Keyboard::ensureKeymap()
 {
     if (!m_keymapIsStale)
         return m_keymap != nullptr;
-    xkb_keymap* keymap =
-        xkb_x11_keymap_new_from_device(m_context, m_connection, m_deviceId, XKB_KEYMAP_COMPILE_NO_FLAGS);
-    if (!keymap)
+    const Snapshot snapshot = m_load();
+    if (!snapshot.keymap)
         return m_keymap != nullptr; // keep the old one rather than none
-    xkb_state* state = xkb_state_new(keymap);
+    xkb_state* state = xkb_state_new(snapshot.keymap);
     if (!state) {
-        xkb_keymap_unref(keymap);
+        xkb_keymap_unref(snapshot.keymap);
         return m_keymap != nullptr;
     }
     xkb_state_unref(m_textState);
     xkb_keymap_unref(m_keymap);
-    m_keymap = keymap;
+    m_keymap = snapshot.keymap;
     m_textState = state;
     m_keymapIsStale = false;
-
-    // Which real modifiers carry Alt and Super on this keymap.
-    m_masks = RealModifierMasks{};
-    const XcbPointer<xcb_get_modifier_mapping_reply_t> mapping(
-        xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
-    if (mapping)
-        m_masks = realModifierMasks(xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier,
-                                    [&](xcb_keycode_t keycode) { return keysym(keycode, 0); });
-    readState();
+    m_masks = snapshot.masks;
+    if (snapshot.state)
+        m_state = *snapshot.state;
     return true;
-}
-
-void X11Keyboard::readState()
-{
-    const XcbPointer<xcb_xkb_get_state_reply_t> state(xcb_xkb_get_state_reply(
-        m_connection, xcb_xkb_get_state(m_connection, static_cast<xcb_xkb_device_spec_t>(m_deviceId)), nullptr));
-    if (!state)
-        return;
-    m_baseMods = state->baseMods;
-    m_latchedMods = state->latchedMods;
-    m_lockedMods = state->lockedMods;
-    m_group = state->group;
 }
 
 bool X11Keyboard::handleEvent(const xcb_generic_event_t* event)
@@ -125,10 +148,7 @@ bool X11Keyboard::handleEvent(const xcb_generic_event_t* event)
         return false;
     case XCB_XKB_STATE_NOTIFY: {
         const auto* notify = reinterpret_cast<const xcb_xkb_state_notify_event_t*>(event);
-        m_baseMods = notify->baseMods;
-        m_latchedMods = notify->latchedMods;
-        m_lockedMods = notify->lockedMods;
-        m_group = notify->group;
+        m_state = {notify->baseMods, notify->latchedMods, notify->lockedMods, notify->group};
         return true;
     }
     default:
@@ -138,9 +158,7 @@ bool X11Keyboard::handleEvent(const xcb_generic_event_t* event)
 
 std::uint32_t X11Keyboard::keysym(xcb_keycode_t keycode, std::uint32_t layout)
 {
-    const xkb_keysym_t* symbols = nullptr;
-    const int count = xkb_keymap_key_get_syms_by_level(m_keymap, keycode, layout, 0, &symbols);
-    return count > 0 ? symbols[0] : 0;
+    return firstKeysym(m_keymap, keycode, layout);
 }
 
 KeyRole X11Keyboard::role(xcb_keycode_t keycode)
@@ -163,8 +181,8 @@ std::optional<std::string> X11Keyboard::text(xcb_keycode_t keycode)
     // Keep Shift, NumLock and the level choosers (AltGr); drop caps lock, Control, Alt and
     // Super, which choose no characters on a keycap.
     const std::uint8_t dropped = XCB_MOD_MASK_LOCK | m_masks.control | m_masks.option | m_masks.command;
-    const std::uint8_t active = (m_baseMods | m_latchedMods | m_lockedMods) & static_cast<std::uint8_t>(~dropped);
-    xkb_state_update_mask(m_textState, active, 0, 0, 0, 0, m_group);
+    const std::uint8_t active = (m_state.base | m_state.latched | m_state.locked) & static_cast<std::uint8_t>(~dropped);
+    xkb_state_update_mask(m_textState, active, 0, 0, 0, 0, m_state.group);
 
     std::array<char, 64> buffer{};
     const int length = xkb_state_key_get_utf8(m_textState, keycode, buffer.data(), buffer.size());

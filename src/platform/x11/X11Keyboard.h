@@ -4,6 +4,7 @@
 #include "platform/x11/XcbHeaders.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,43 +22,63 @@ namespace kestrel::x11 {
 // notifications that one layout switch sends costs one rebuild and no timer.
 class X11Keyboard {
 public:
+    struct ModifierState {
+        std::uint8_t base = 0;
+        std::uint8_t latched = 0;
+        std::uint8_t locked = 0;
+        std::uint32_t group = 0;
+    };
+    // The keyboard as it is now: a keymap (its reference handed over; none when it could not
+    // be had), the real modifier bits that carry Alt, Super and NumLock on it, and the state
+    // when it is known.
+    struct Snapshot {
+        xkb_keymap* keymap = nullptr;
+        RealModifierMasks masks;
+        std::optional<ModifierState> state;
+    };
+    using Loader = std::function<Snapshot()>;
+
     // Sets up XKB on the connection and selects its notifications; nothing when the server
     // has no usable XKB.
     static std::unique_ptr<X11Keyboard> create(xcb_connection_t* connection);
+    // A keyboard with a fixed layout ("us", "de"…), as if the server had it; nothing when
+    // xkbcommon does not know the layout. XKB events for `deviceId` still change its state.
+    static std::unique_ptr<X11Keyboard> forLayout(const std::string& layout, std::uint8_t firstEvent,
+                                                  std::int32_t deviceId);
+
+    // `load` is asked for the keymap now and after every keymap change.
+    X11Keyboard(std::uint8_t firstEvent, std::int32_t deviceId, Loader load);
     ~X11Keyboard();
+
+    X11Keyboard(const X11Keyboard&) = delete;
+    X11Keyboard& operator=(const X11Keyboard&) = delete;
 
     std::uint8_t firstEvent() const { return m_firstEvent; }
 
-    // Handles an XKB event; true when it changed the modifier state (so the caller can
-    // reconcile what it believes is held).
+    // Handles an XKB event of at least 32 bytes; true when it changed the modifier state (so
+    // the caller can reconcile what it believes is held).
     bool handleEvent(const xcb_generic_event_t* event);
 
     KeyRole role(xcb_keycode_t keycode);
     // The key's text on the active layout with only Shift (and AltGr, NumLock) applied.
     std::optional<std::string> text(xcb_keycode_t keycode);
 
-    std::uint8_t depressedModifiers() const { return m_baseMods; }
-    bool capsLockIsOn() const { return (m_lockedMods & XCB_MOD_MASK_LOCK) != 0; }
+    std::uint8_t depressedModifiers() const { return m_state.base; }
+    bool capsLockIsOn() const { return (m_state.locked & XCB_MOD_MASK_LOCK) != 0; }
     RealModifierMasks masks();
 
 private:
-    X11Keyboard(xcb_connection_t* connection, std::uint8_t firstEvent, std::int32_t deviceId);
     bool ensureKeymap();
-    void readState();
     std::uint32_t keysym(xcb_keycode_t keycode, std::uint32_t layout);
 
-    xcb_connection_t* m_connection;
     std::uint8_t m_firstEvent;
     std::int32_t m_deviceId;
-    xkb_context* m_context = nullptr;
+    Loader m_load;
     xkb_keymap* m_keymap = nullptr;
     xkb_state* m_textState = nullptr;
     bool m_keymapIsStale = true;
     RealModifierMasks m_masks;
-    std::uint8_t m_baseMods = 0;
-    std::uint8_t m_latchedMods = 0;
-    std::uint8_t m_lockedMods = 0;
-    std::uint32_t m_group = 0;
+    ModifierState m_state;
 };
 
 } // namespace kestrel::x11

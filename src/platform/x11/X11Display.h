@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/x11/XcbHeaders.h"
+
+#include <optional>
+#include <string>
+
+namespace kestrel::x11 {
+
+// A connection to an X display and the root window of the screen its name chose.
+struct DisplayConnection {
+    xcb_connection_t* connection = nullptr; // the caller's to disconnect
+    xcb_window_t root = 0;
+};
+
+// Connects to the display `name` ($DISPLAY when empty). Nothing, and nothing left open, when
+// the display cannot be opened or has no screen of the number the name gives (":0.7");
+// `error` then says which, in words for the user.
+std::optional<DisplayConnection> connectDisplay(const std::string& name, std::string* error = nullptr);
+
+} // namespace kestrel::x11
