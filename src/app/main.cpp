@@ -8,14 +8,18 @@
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreenService.h"
 #include "platform/x11/X11Compositor.h"
+#include "platform/x11/X11DisplayLoss.h"
 #include "platform/x11/X11EventTapService.h"
 #include "platform/x11/X11HotKeyService.h"
 #include "platform/x11/X11PermissionService.h"
 
 #include <QApplication>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 int main(int argc, char** argv)
 {
@@ -31,16 +35,30 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kestrel: no X display to show keys on: DISPLAY is not set.\n");
         return 1;
     }
-    if (!kestrel::x11::X11EventTapService::canListen()) {
-        std::fprintf(stderr, "kestrel: cannot open the X display %s, or it lacks XInput 2.2.\n", display);
+    if (kestrel::x11::DisplayLossRestart::isRestartAfterLoss()) {
+        using namespace std::chrono_literals;
+        if (const std::string why = kestrel::x11::DisplayLossRestart::waitForDisplay(10min); !why.empty()) {
+            std::fprintf(stderr, "kestrel: %s; giving up.\n", why.c_str());
+            return 1;
+        }
+        std::fprintf(stderr, "kestrel: the X display %s is back.\n", display);
+    } else if (const std::string why = kestrel::x11::X11EventTapService::whyCannotListen(); !why.empty()) {
+        std::fprintf(stderr, "kestrel: %s.\n", why.c_str());
         return 1;
     }
+    // A file size limit must fail a preferences write, not end Kestrel.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
     QApplication::setQuitOnLastWindowClosed(false);
+    const kestrel::x11::DisplayLossRestart restartAfterLoss(argv);
 
     kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath());
+    defaults.problem().subscribe([](const std::string& problem) {
+        if (!problem.empty())
+            std::fprintf(stderr, "kestrel: %s\n", problem.c_str());
+    });
     kestrel::x11::X11EventTapService taps;
     kestrel::x11::X11HotKeyService hotKeys;
     kestrel::x11::X11PermissionService permission;

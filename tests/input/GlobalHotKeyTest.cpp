@@ -22,8 +22,8 @@ TEST(GlobalHotKey, RegistersItsCombinationAndRunsItsActionOncePerPress)
 {
     test::FakeHotKeyService service;
     int presses = 0;
-    auto hotKey = std::make_unique<GlobalHotKey>(service, ToggleHotKey::keyCode, ToggleHotKey::modifiers,
-                                                 [&] { ++presses; });
+    auto hotKey =
+        std::make_unique<GlobalHotKey>(service, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [&] { ++presses; });
     ASSERT_TRUE(hotKey->isRegistered());
     ASSERT_EQ(service.entries().size(), 1u);
     const auto entry = service.entries().begin()->second;

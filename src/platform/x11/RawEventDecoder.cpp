@@ -165,8 +165,7 @@ void RawEventDecoder::decodeButton(const xcb_input_raw_button_press_event_t& eve
 
 std::vector<PlatformEvent> RawEventDecoder::reconcileModifiers()
 {
-    return m_tracker.reconcileModifiers(m_keyboard.depressedModifiers(), m_keyboard.masks(),
-                                        m_keyboard.capsLockIsOn());
+    return m_tracker.reconcileModifiers(m_keyboard.depressedModifiers(), m_keyboard.masks(), m_keyboard.capsLockIsOn());
 }
 
 std::vector<PlatformEvent> RawEventDecoder::releaseAll()

@@ -57,8 +57,7 @@ public:
 
 private:
     void decodeKey(const xcb_input_raw_key_press_event_t& event, bool isPress, std::vector<PlatformEvent>& out);
-    void decodeButton(const xcb_input_raw_button_press_event_t& event, bool isPress,
-                      std::vector<PlatformEvent>& out);
+    void decodeButton(const xcb_input_raw_button_press_event_t& event, bool isPress, std::vector<PlatformEvent>& out);
 
     X11Keyboard& m_keyboard;
     std::uint8_t m_inputOpcode;

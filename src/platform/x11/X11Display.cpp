@@ -10,20 +10,24 @@ std::optional<DisplayConnection> connectDisplay(const std::string& name, std::st
     const std::string shownName = display ? display : "";
     int screenNumber = 0;
     xcb_connection_t* connection = xcb_connect(name.empty() ? nullptr : name.c_str(), &screenNumber);
-    if (xcb_connection_has_error(connection)) {
+    const auto noSuchScreen = [&] {
+        if (error)
+            *error = "the X display " + shownName + " has no screen " + std::to_string(screenNumber);
+        return std::nullopt;
+    };
+    if (const int failure = xcb_connection_has_error(connection); failure != 0) {
         xcb_disconnect(connection);
+        if (failure == XCB_CONN_CLOSED_INVALID_SCREEN)
+            return noSuchScreen();
         if (error)
             *error = "cannot open the X display " + shownName;
         return std::nullopt;
     }
+    // Older xcb leaves the screen number to us.
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    const int screenCount = screens.rem;
-    if (screenNumber < 0 || screenNumber >= screenCount) {
+    if (screenNumber < 0 || screenNumber >= screens.rem) {
         xcb_disconnect(connection);
-        if (error)
-            *error = "the X display " + shownName + " has no screen " + std::to_string(screenNumber) + " (it has " +
-                     std::to_string(screenCount) + ")";
-        return std::nullopt;
+        return noSuchScreen();
     }
     for (int i = 0; i < screenNumber; ++i)
         xcb_screen_next(&screens);

@@ -71,9 +71,9 @@ std::unique_ptr<X11Keyboard> X11Keyboard::create(xcb_connection_t* connection)
         const XcbPointer<xcb_get_modifier_mapping_reply_t> mapping(
             xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr));
         if (mapping)
-            snapshot.masks = realModifierMasks(
-                xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier,
-                [&](xcb_keycode_t keycode) { return firstKeysym(snapshot.keymap, keycode, 0); });
+            snapshot.masks =
+                realModifierMasks(xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier,
+                                  [&](xcb_keycode_t keycode) { return firstKeysym(snapshot.keymap, keycode, 0); });
         const XcbPointer<xcb_xkb_get_state_reply_t> state(xcb_xkb_get_state_reply(
             connection, xcb_xkb_get_state(connection, static_cast<xcb_xkb_device_spec_t>(deviceId)), nullptr));
         if (state)
@@ -87,7 +87,7 @@ std::unique_ptr<X11Keyboard> X11Keyboard::create(xcb_connection_t* connection)
 }
 
 std::unique_ptr<X11Keyboard> X11Keyboard::forLayout(const std::string& layout, std::uint8_t firstEvent,
-                                                     std::int32_t deviceId)
+                                                    std::int32_t deviceId)
 {
     auto load = [layout] {
         Snapshot snapshot;

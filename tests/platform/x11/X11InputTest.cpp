@@ -246,6 +246,15 @@ TEST(X11Access, GrantedWithADisplayAndRefusedWithout)
     EXPECT_FALSE(X11PermissionService(":999").isInputMonitoringGranted());
     X11EventTapService nowhere{":999"};
     EXPECT_EQ(nowhere.createTap(0x1C00, [](std::uint32_t, const PlatformEvent&) {}), std::nullopt);
+
+    // A display name choosing a screen the server does not have is refused, with the reason.
+    const std::string noSuchScreen = server().display() + ".7";
+    EXPECT_EQ(X11EventTapService::whyCannotListen(noSuchScreen), "the X display " + noSuchScreen + " has no screen 7");
+    X11EventTapService wrongScreen{noSuchScreen};
+    EXPECT_EQ(wrongScreen.createTap(0x1C00, [](std::uint32_t, const PlatformEvent&) {}), std::nullopt);
+    X11HotKeyService hotKeys{noSuchScreen};
+    EXPECT_EQ(hotKeys.registerHotKey(ToggleHotKey::keyCode, ToggleHotKey::modifiers, ToggleHotKey::identifier, [] {}),
+              std::nullopt);
 }
 
 TEST(X11LostDisplay, ReleasesWhatWasHeldAndNeitherCrashesNorSpins)
@@ -253,16 +262,22 @@ TEST(X11LostDisplay, ReleasesWhatWasHeldAndNeitherCrashesNorSpins)
     test::XvfbServer doomed;
     ASSERT_TRUE(doomed.isRunning()) << doomed.error();
     X11EventTapService taps{doomed.display()};
+    test::MemoryDefaultsStore defaults;
     KeystrokeMonitor keyboard{taps};
+    MouseMonitor mouse{taps, defaults};
     std::vector<KeyEvent> keys;
+    std::vector<MouseEvent> mice;
     keyboard.onKeyEvent = [&](const KeyEvent& event) { keys.push_back(event); };
+    mouse.onMouseEvent = [&](const MouseEvent& event) { mice.push_back(event); };
     keyboard.start();
+    mouse.start();
     {
         test::XTestDriver input{doomed.display()};
         input.key(leftControl, true);
         input.key(a, true);
+        input.button(3, true);
     }
-    ASSERT_TRUE(runEventLoopUntil([&] { return keys.size() == 2; }));
+    ASSERT_TRUE(runEventLoopUntil([&] { return keys.size() == 2 && mice.size() == 1; }));
 
     doomed.stop();
     const std::clock_t before = std::clock();
@@ -274,6 +289,9 @@ TEST(X11LostDisplay, ReleasesWhatWasHeldAndNeitherCrashesNorSpins)
         EXPECT_EQ(keys[2], KeyEvent(KeyUp{0}));
         EXPECT_EQ(keys[3], KeyEvent(ModifiersChanged{{}}));
     }
+    EXPECT_EQ(mice, (std::vector<MouseEvent>{ButtonDown{MouseButton::right, {Modifier::control}},
+                                             ButtonUp{MouseButton::right}}))
+        << "the held button is let go too";
     EXPECT_TRUE(keyboard.isRunning.get()) << "the tap stays on and comes back with the display";
 }
 
@@ -336,6 +354,136 @@ TEST(X11HotKey, FiresOncePerPressOfTheExactCombination)
     X11HotKeyService other{server().display()};
     GlobalHotKey taken{other, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [] { FAIL(); }};
     EXPECT_FALSE(taken.isRegistered());
+}
+
+// The server's modifier mapping, to change and restore.
+class ModifierMapping {
+public:
+    explicit ModifierMapping(xcb_connection_t* connection) : m_connection(connection)
+    {
+        const XcbPointer<xcb_get_modifier_mapping_reply_t> reply(
+            xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr));
+        if (!reply)
+            return;
+        perModifier = reply->keycodes_per_modifier;
+        const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(reply.get());
+        original.assign(keycodes, keycodes + 8 * perModifier);
+    }
+    void restore() const { set(original); }
+
+    // Row 0 Shift, 1 Lock, 2 Control, 3…7 Mod1…Mod5.
+    xcb_keycode_t& at(std::vector<xcb_keycode_t>& map, int row, int column) const
+    {
+        return map[static_cast<std::size_t>(row * perModifier + column)];
+    }
+    void set(const std::vector<xcb_keycode_t>& map) const
+    {
+        std::free(xcb_set_modifier_mapping_reply(
+            m_connection, xcb_set_modifier_mapping(m_connection, static_cast<std::uint8_t>(perModifier), map.data()),
+            nullptr));
+    }
+
+    int perModifier = 0;
+    std::vector<xcb_keycode_t> original;
+
+private:
+    xcb_connection_t* m_connection;
+};
+
+class X11HotKeyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server().isRunning()) << server().error();
+        ASSERT_TRUE(hotKey.isRegistered());
+        ASSERT_FALSE(mapping.original.empty());
+        service.setWarningHandler([this](const std::string& warning) { warnings.push_back(warning); });
+    }
+    void TearDown() override
+    {
+        mapping.restore();
+        xcb_disconnect(connection);
+    }
+
+    void chord()
+    {
+        input.chord({leftControl, leftAlt, leftSuper}, returnKey);
+        runEventLoop(50ms);
+    }
+
+    test::XTestDriver input{server().display()};
+    X11HotKeyService service{server().display()};
+    int presses = 0;
+    GlobalHotKey hotKey{service, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [this] { ++presses; }};
+    xcb_connection_t* connection = xcb_connect(server().display().c_str(), nullptr);
+    ModifierMapping mapping{connection};
+    std::vector<std::string> warnings;
+};
+
+TEST_F(X11HotKeyTest, StillTogglesWithAButtonHeldOrScrollLockOn)
+{
+    input.button(1, true);
+    chord();
+    input.button(1, false);
+    EXPECT_EQ(presses, 1) << "a held mouse button is no part of the combination";
+
+    // Scroll Lock on Mod3, as some keymaps put it, and locked.
+    constexpr xcb_keycode_t scrollLockKeycode = 78;
+    auto withScrollLock = mapping.original;
+    mapping.at(withScrollLock, 5, 0) = scrollLockKeycode;
+    mapping.set(withScrollLock);
+    runEventLoop(100ms);
+    const XcbPointer<xcb_xkb_use_extension_reply_t> xkb(
+        xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr));
+    ASSERT_TRUE(xkb && xkb->supported);
+    const auto lockMod3 = [&](bool on) {
+        const XcbPointer<xcb_generic_error_t> error(xcb_request_check(
+            connection, xcb_xkb_latch_lock_state_checked(connection, XCB_XKB_ID_USE_CORE_KBD, XCB_MOD_MASK_3,
+                                                         on ? XCB_MOD_MASK_3 : 0, 0, 0, 0, 0, 0)));
+        ASSERT_FALSE(error);
+    };
+    lockMod3(true);
+    chord();
+    lockMod3(false);
+    EXPECT_EQ(presses, 2) << "Scroll Lock is no part of the combination";
+}
+
+TEST_F(X11HotKeyTest, GrabsAgainOncePerKeymapChangeAndSaysOnceWhenItCannot)
+{
+    const int before = service.regrabCount();
+    const std::string command = "setxkbmap -display " + server().display() + " us";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    runEventLoop(200ms);
+    EXPECT_EQ(service.regrabCount() - before, 1) << "one keymap change, several notices, one re-grab";
+    chord();
+    EXPECT_EQ(presses, 1);
+
+    // Super moves to Mod3, where another program already holds the combination.
+    auto superOnMod3 = mapping.original;
+    for (int column = 0; column < mapping.perModifier; ++column)
+        std::swap(mapping.at(superOnMod3, 5, column), mapping.at(superOnMod3, 6, column));
+    const auto returnKeycode = static_cast<xcb_keycode_t>(returnKey + 8);
+    constexpr std::uint16_t elsewhere = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_3;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const XcbPointer<xcb_generic_error_t> refused(
+        xcb_request_check(connection, xcb_grab_key_checked(connection, 1, root, elsewhere, returnKeycode,
+                                                           XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)));
+    ASSERT_FALSE(refused);
+    mapping.set(superOnMod3);
+    runEventLoop(100ms);
+    mapping.set(superOnMod3); // a second change while it is still taken
+    runEventLoop(100ms);
+    ASSERT_EQ(warnings.size(), 1u) << "said once, not at every change";
+    EXPECT_NE(warnings[0].find("hot key"), std::string::npos) << warnings[0];
+
+    // The other program lets go; the next change takes the combination back.
+    xcb_ungrab_key(connection, returnKeycode, root, elsewhere);
+    xcb_flush(connection);
+    mapping.set(superOnMod3);
+    runEventLoop(100ms);
+    chord();
+    EXPECT_EQ(presses, 2);
+    EXPECT_EQ(warnings.size(), 1u);
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 #include <xcb/xtest.h>
 
 #include <cstdlib>
+#include <iterator>
 
 namespace kestrel::test {
 
 struct XTestDriver::Impl {
+    std::string display;
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = 0;
     xcb_window_t grabWindow = 0;
@@ -15,7 +17,16 @@ struct XTestDriver::Impl {
 
 XTestDriver::XTestDriver(const std::string& display) : d(std::make_unique<Impl>())
 {
-    d->connection = xcb_connect(display.c_str(), nullptr);
+    d->display = display;
+    reconnect();
+}
+
+void XTestDriver::reconnect()
+{
+    if (d->connection)
+        xcb_disconnect(d->connection);
+    d->root = 0;
+    d->connection = xcb_connect(d->display.c_str(), nullptr);
     if (xcb_connection_has_error(d->connection))
         return;
     d->root = xcb_setup_roots_iterator(xcb_get_setup(d->connection)).data->root;
@@ -36,10 +47,15 @@ void XTestDriver::sync()
     std::free(xcb_get_input_focus_reply(d->connection, xcb_get_input_focus(d->connection), nullptr));
 }
 
-void XTestDriver::key(std::uint32_t evdevCode, bool down)
+void XTestDriver::keyAsync(std::uint32_t evdevCode, bool down)
 {
     xcb_test_fake_input(d->connection, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, static_cast<std::uint8_t>(evdevCode + 8),
                         XCB_CURRENT_TIME, d->root, 0, 0, 0);
+}
+
+void XTestDriver::key(std::uint32_t evdevCode, bool down)
+{
+    keyAsync(evdevCode, down);
     sync();
 }
 
@@ -49,10 +65,24 @@ void XTestDriver::tap(std::uint32_t evdevCode)
     key(evdevCode, false);
 }
 
-void XTestDriver::button(std::uint8_t button, bool down)
+void XTestDriver::chord(std::initializer_list<std::uint32_t> modifiers, std::uint32_t evdevCode)
+{
+    for (std::uint32_t modifier : modifiers)
+        key(modifier, true);
+    tap(evdevCode);
+    for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier)
+        key(*modifier, false);
+}
+
+void XTestDriver::buttonAsync(std::uint8_t button, bool down)
 {
     xcb_test_fake_input(d->connection, down ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, button, XCB_CURRENT_TIME, d->root,
                         0, 0, 0);
+}
+
+void XTestDriver::button(std::uint8_t button, bool down)
+{
+    buttonAsync(button, down);
     sync();
 }
 

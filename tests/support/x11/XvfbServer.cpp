@@ -9,9 +9,23 @@
 
 namespace kestrel::test {
 
-XvfbServer::XvfbServer(const std::string& screenSize)
+XvfbServer::XvfbServer(const std::string& screenSize) : m_screen(screenSize + "x24")
 {
-    const std::string screen = screenSize + "x24";
+    launch({});
+}
+
+bool XvfbServer::restart()
+{
+    const std::string display = m_display;
+    stop();
+    launch(display);
+    return isRunning() && m_display == display;
+}
+
+void XvfbServer::launch(const std::string& display)
+{
+    m_display.clear();
+    m_error.clear();
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) {
         m_error = std::strerror(errno);
@@ -21,8 +35,12 @@ XvfbServer::XvfbServer(const std::string& screenSize)
     if (m_pid == 0) {
         ::close(pipeFds[0]);
         const std::string fd = std::to_string(pipeFds[1]);
-        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
-                 screen.c_str(), static_cast<char*>(nullptr));
+        if (display.empty())
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
+                     m_screen.c_str(), static_cast<char*>(nullptr));
+        else
+            ::execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp",
+                     "-screen", "0", m_screen.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(pipeFds[1]);

@@ -21,8 +21,13 @@ public:
     const std::string& error() const { return m_error; }
     // Ends the server now, as a crashed or closed display would.
     void stop();
+    // Starts a new server on the same display, as a restarted X server would come back.
+    bool restart();
 
 private:
+    void launch(const std::string& display);
+
+    std::string m_screen;
     pid_t m_pid = -1;
     std::string m_display;
     std::string m_error;

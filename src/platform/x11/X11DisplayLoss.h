@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace kestrel::x11 {
+
+// Qt ends the process when its X connection breaks, as it does when the X server stops or
+// restarts. While armed, Kestrel then starts itself again in place (the same process and
+// arguments) and the new start waits for the display to come back before it carries on, so
+// a restarted X server gets its keycaps back without anyone relaunching Kestrel.
+class DisplayLossRestart {
+public:
+    // Arm once the Qt application exists; disarmed again when this object goes (before the
+    // application does).
+    explicit DisplayLossRestart(char** argv);
+    ~DisplayLossRestart();
+
+    DisplayLossRestart(const DisplayLossRestart&) = delete;
+    DisplayLossRestart& operator=(const DisplayLossRestart&) = delete;
+
+    // True when this process is such a restart; asks only once.
+    static bool isRestartAfterLoss();
+    // Waits, without spinning, until Kestrel can listen on the display again: empty then, or
+    // why not once `patience` has run out.
+    static std::string waitForDisplay(std::chrono::seconds patience);
+};
+
+} // namespace kestrel::x11

@@ -1,0 +1,227 @@
+// Kestrel as a user meets it: the real program on a private X server, typed at through
+// XTest, judged by what reaches the screen.
+#pragma once
+
+#include "platform/x11/XcbHeaders.h"
+#include "support/EventLoop.h"
+#include "support/x11/XTestDriver.h"
+#include "support/x11/XvfbServer.h"
+
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace kestrel::test {
+
+using namespace std::chrono_literals;
+using x11::XcbPointer;
+
+constexpr std::uint32_t background = 0x4a78b0; // a mid blue, so dark keycaps stand out
+constexpr int screenWidth = 1920;
+constexpr int screenHeight = 1080;
+
+enum Evdev : std::uint32_t { a = 30, c = 46, returnKey = 28, leftControl = 29, leftAlt = 56, leftSuper = 125 };
+
+// What is on screen: the root window's pixels, and where they differ from how the screen
+// looked before Kestrel drew anything.
+struct Screenshot {
+    std::vector<std::uint32_t> pixels;
+    QRect changed;            // bounding box of everything not background
+    std::vector<QRect> blobs; // runs of changed columns, left to right, with their rows
+};
+
+class KestrelAppTest : public ::testing::Test {
+protected:
+    KestrelAppTest()
+    {
+        QObject::connect(&kestrel, &QProcess::readyReadStandardError, [this] {
+            const QByteArray said = kestrel.readAllStandardError();
+            errors += said.toStdString();
+            std::fwrite(said.constData(), 1, static_cast<std::size_t>(said.size()), stderr);
+        });
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.isRunning()) << server.error();
+        connectToServer();
+    }
+
+    // Paints the desktop and takes the baseline; again after the server was restarted.
+    void connectToServer()
+    {
+        if (connection)
+            xcb_disconnect(connection);
+        connection = xcb_connect(server.display().c_str(), nullptr);
+        ASSERT_EQ(xcb_connection_has_error(connection), 0);
+        root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        xcb_change_window_attributes(connection, root, XCB_CW_BACK_PIXEL, &background);
+        xcb_clear_area(connection, 0, root, 0, 0, 0, 0);
+        takeBaseline();
+    }
+
+    // The screen without Kestrel, to compare against.
+    void takeBaseline()
+    {
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+        baseline = grab();
+    }
+
+    std::vector<std::uint32_t> grab()
+    {
+        const XcbPointer<xcb_get_image_reply_t> image(xcb_get_image_reply(
+            connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, 0, 0, screenWidth, screenHeight, ~0u), nullptr));
+        if (!image)
+            return {};
+        const auto* data = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(image.get()));
+        return {data, data + screenWidth * screenHeight};
+    }
+
+    void TearDown() override
+    {
+        stop();
+        xcb_disconnect(connection);
+    }
+
+    void stop()
+    {
+        if (kestrel.state() != QProcess::NotRunning) {
+            kestrel.terminate();
+            kestrel.waitForFinished(3000);
+        }
+    }
+
+    std::string preferencesPath() const { return config.path().toStdString() + "/kestrel/preferences.json"; }
+
+    // Kestrel's processor time so far, in clock ticks.
+    long cpuTicks() const
+    {
+        std::ifstream stat("/proc/" + std::to_string(kestrel.processId()) + "/stat");
+        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+        const auto fields = text.rfind(')'); // the name may hold spaces
+        if (fields == std::string::npos)
+            return -1;
+        std::istringstream rest(text.substr(fields + 2));
+        std::string field;
+        long ticks = 0;
+        for (int index = 3; rest >> field; ++index) {
+            if (index == 14 || index == 15) // utime, stime
+                ticks += std::stol(field);
+        }
+        return ticks;
+    }
+
+    // How often Kestrel has said `text` on its standard error so far.
+    int saidTimes(const std::string& text)
+    {
+        test::runEventLoop(50ms);
+        int count = 0;
+        for (auto at = errors.find(text); at != std::string::npos; at = errors.find(text, at + 1))
+            ++count;
+        return count;
+    }
+
+    void writePreferences(const std::string& json)
+    {
+        std::filesystem::create_directories(config.path().toStdString() + "/kestrel");
+        std::ofstream(preferencesPath()) << json;
+    }
+
+    // Starts Kestrel and waits until it shows a key, then until the screen is clear again.
+    void start()
+    {
+        ASSERT_NO_FATAL_FAILURE(launch());
+        ASSERT_NO_FATAL_FAILURE(awaitListening());
+    }
+
+    void launch()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", QString::fromStdString(server.display()));
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("XDG_RUNTIME_DIR", config.path());
+        environment.remove("QT_QPA_PLATFORM");
+        kestrel.setProcessEnvironment(environment);
+        kestrel.setProcessChannelMode(QProcess::SeparateChannels);
+        kestrel.setStandardOutputFile(QProcess::nullDevice());
+        errors.clear();
+        if (childSetup)
+            kestrel.setChildProcessModifier(childSetup);
+        kestrel.start(KESTREL_BINARY, {});
+        ASSERT_TRUE(kestrel.waitForStarted());
+    }
+
+    // Types until a key shows, then waits until the screen is clear again.
+    void awaitListening()
+    {
+        const bool listening = test::runEventLoopUntil(
+            [&] {
+                input.tap(a);
+                test::runEventLoop(150ms);
+                return !screenshot().changed.isNull();
+            },
+            15s);
+        ASSERT_TRUE(listening) << "Kestrel did not start listening";
+        const bool clear = test::runEventLoopUntil([&] { return screenshot().changed.isNull(); }, 10s);
+        ASSERT_TRUE(clear) << "the first keycap never went away";
+    }
+
+    Screenshot screenshot()
+    {
+        Screenshot shot;
+        shot.pixels = grab();
+        if (shot.pixels.size() != baseline.size())
+            return shot;
+        std::vector<QRect> columns(screenWidth);
+        for (int y = 0; y < screenHeight; ++y) {
+            for (int x = 0; x < screenWidth; ++x) {
+                const auto index = static_cast<std::size_t>(y * screenWidth + x);
+                if ((shot.pixels[index] & 0xffffff) != (baseline[index] & 0xffffff))
+                    columns[static_cast<std::size_t>(x)] |= QRect(x, y, 1, 1);
+            }
+        }
+        for (int x = 0; x < screenWidth; ++x) {
+            const QRect& column = columns[static_cast<std::size_t>(x)];
+            if (column.isNull())
+                continue;
+            shot.changed |= column;
+            if (!shot.blobs.empty() && shot.blobs.back().right() == x - 1)
+                shot.blobs.back() |= column;
+            else
+                shot.blobs.push_back(column);
+        }
+        return shot;
+    }
+
+    // Waits until the screen holds still, then takes it.
+    Screenshot settledScreenshot()
+    {
+        test::runEventLoop(400ms);
+        return screenshot();
+    }
+
+    void pressHotKey() { input.chord({leftControl, leftAlt, leftSuper}, returnKey); }
+
+    test::XvfbServer server{"1920x1080"};
+    test::XTestDriver input{server.display()};
+    QTemporaryDir config;
+    QProcess kestrel;
+    std::function<void()> childSetup; // run in Kestrel's process before it starts
+    std::string errors;               // what Kestrel said on its standard error
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t root = 0;
+    std::vector<std::uint32_t> baseline;
+};
+
+} // namespace kestrel::test
