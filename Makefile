@@ -4,12 +4,13 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 BENCH_DIR ?= build-bench
+FUZZ_DIR ?= build-fuzz
 JOBS ?= 2
 # CI builds with warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' 2>/dev/null)
 
-.PHONY: all deps build run test test-sanitize bench format check-format clean
+.PHONY: all deps build run test test-sanitize bench fuzz format check-format clean
 
 all: build
 
@@ -44,6 +45,16 @@ bench: deps
 	$(BENCH_DIR)/bench/kestrel_x11_latency_bench
 	$(BENCH_DIR)/bench/kestrel_frame_bench
 
+# The libFuzzer programs in fuzz/, built with clang under ASan and UBSan, each run for
+# FUZZ_SECONDS (60) on its seed corpus, or for FUZZ_RUNS executions; any finding fails.
+fuzz:
+	@scripts/install-dependencies fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DKESTREL_BUILD_FUZZERS=ON -DKESTREL_BUILD_TESTS=OFF -DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kestrel_preferences_fuzzer kestrel_raw_event_fuzzer \
+		kestrel_display_state_fuzzer
+	scripts/run-fuzzers $(FUZZ_DIR)
+
 format:
 	clang-format -i $(SOURCES)
 
@@ -51,4 +62,4 @@ check-format:
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR) build-run
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR) $(FUZZ_DIR) build-run

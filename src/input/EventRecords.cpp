@@ -1,5 +1,7 @@
 #include "input/EventRecords.h"
 
+#include "common/Overloaded.h"
+
 namespace kestrel {
 
 namespace {
@@ -25,11 +27,6 @@ constexpr const ModifierInfo& info(Modifier modifier)
 
 constexpr std::array<std::string_view, 3> buttonNames{"left", "middle", "right"};
 constexpr std::array<std::string_view, 4> directionNames{"up", "down", "left", "right"};
-
-template <typename... Cases>
-struct Overloaded : Cases... {
-    using Cases::operator()...;
-};
 
 } // namespace
 

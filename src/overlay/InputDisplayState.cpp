@@ -1,5 +1,6 @@
 #include "overlay/InputDisplayState.h"
 
+#include "common/Overloaded.h"
 #include "common/UnicodeText.h"
 
 #include <algorithm>
@@ -49,11 +50,6 @@ Keycap scrollKeycap(ScrollDirection direction)
         .mouse = MouseGlyph::forScroll(direction),
     };
 }
-
-template <typename... Cases>
-struct Overloaded : Cases... {
-    using Cases::operator()...;
-};
 
 } // namespace
 

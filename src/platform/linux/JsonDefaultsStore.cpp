@@ -1,5 +1,7 @@
 #include "platform/linux/JsonDefaultsStore.h"
 
+#include "common/UnicodeText.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -294,7 +296,11 @@ std::optional<DefaultsValue> JsonDefaultsStore::object(std::string_view key) con
 
 bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
 {
+    // JSON holds neither infinities nor text that is not UTF-8: such values could not be read
+    // back as they were set.
     if (const double* number = std::get_if<double>(&value); number && !std::isfinite(*number))
+        return false;
+    if (const std::string* text = std::get_if<std::string>(&value); text && !unicode::decodeUtf8(*text))
         return false;
 
     reloadIfChanged(); // merge with whatever another process wrote meanwhile

@@ -41,7 +41,7 @@ public:
 
     std::optional<DefaultsValue> object(std::string_view key) const override;
     // False when the file could not be written; the value still reads back from memory.
-    // Numbers that are not finite have no JSON form and are refused.
+    // Numbers that are not finite and text that is not UTF-8 have no JSON form and are refused.
     bool set(std::string_view key, DefaultsValue value) override;
 
     // What is wrong with the file, in words for the user; empty while all is well. It changes

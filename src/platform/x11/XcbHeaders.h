@@ -4,9 +4,16 @@
 // keyword in C++, so it is renamed while the header is read.
 #include <xcb/xcb.h>
 #include <xcb/xinput.h>
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 #include <cstdlib>
 #include <memory>

@@ -180,6 +180,8 @@ TEST_F(JsonDefaultsStoreTest, AFailedWriteIsReportedAndTheValueStillReadsBack)
     EXPECT_FALSE(good.set(PreferenceKey::displayDuration, std::nan("")));
     EXPECT_FALSE(good.set(PreferenceKey::displayDuration, HUGE_VAL));
     EXPECT_EQ(good.object(PreferenceKey::displayDuration), std::nullopt) << "JSON has no form for them";
+    EXPECT_FALSE(good.set(PreferenceKey::overlayDisplay, "\xa4 not UTF-8"));
+    EXPECT_EQ(good.object(PreferenceKey::overlayDisplay), std::nullopt) << "nor for text that is not UTF-8";
 }
 
 TEST_F(JsonDefaultsStoreTest, WritesThroughASymbolicLinkAndSetsAsideTheFileItPointsTo)
