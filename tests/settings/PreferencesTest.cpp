@@ -122,22 +122,30 @@ TEST_F(PreferencesTest, CustomPositionIsClampedAndNeverNaN)
     EXPECT_EQ(Preferences::customPositionY(store), 0.85);
 }
 
-TEST(PreferenceEnums, RawValuesTitlesAndOrder)
+// Every case of a stored enumeration reads back from its raw value, and no two cases share a
+// raw value or a title (a picker would show two rows alike).
+template <typename Enum>
+void expectRoundTrips()
 {
-    EXPECT_EQ(title(DisplayMode::shortcutsOnly), "Special Keys Only");
-    EXPECT_EQ(allCases<OverlaySize>(), (std::array{OverlaySize::small, OverlaySize::medium, OverlaySize::large}));
-    EXPECT_EQ(allCases<KeyColor>().size(), 9u);
-    EXPECT_EQ(allCases<KeyColor>().back(), KeyColor::green);
-    EXPECT_EQ(allCases<OverlayPosition>().back(), OverlayPosition::custom);
-    EXPECT_EQ(title(OverlayPosition::middleRight), "Middle Right");
-    EXPECT_EQ(fromRawValue<OverlayPosition>("bottomRight"), OverlayPosition::bottomRight);
-    EXPECT_EQ(fromRawValue<KeyColor>("Blue"), std::nullopt) << "raw values match case-sensitively";
+    std::set<std::string_view> rawValues;
+    std::set<std::string_view> titles;
+    for (Enum value : allCases<Enum>()) {
+        EXPECT_EQ(fromRawValue<Enum>(rawValue(value)), value) << rawValue(value);
+        EXPECT_TRUE(rawValues.insert(rawValue(value)).second) << rawValue(value);
+        EXPECT_TRUE(titles.insert(title(value)).second) << title(value);
+    }
+}
 
-    // Every case round-trips through its raw value.
-    for (OverlayPosition position : allCases<OverlayPosition>())
-        EXPECT_EQ(fromRawValue<OverlayPosition>(rawValue(position)), position);
-    for (KeyColor color : allCases<KeyColor>())
-        EXPECT_EQ(fromRawValue<KeyColor>(rawValue(color)), color);
+TEST(PreferenceEnums, EveryCaseRoundTripsAndOnlyExactRawValuesMatch)
+{
+    expectRoundTrips<DisplayMode>();
+    expectRoundTrips<OverlaySize>();
+    expectRoundTrips<KeyColor>();
+    expectRoundTrips<OverlayPosition>();
+    EXPECT_EQ(fromRawValue<KeyColor>("Blue"), std::nullopt) << "raw values match case-sensitively";
+    EXPECT_EQ(fromRawValue<OverlayPosition>("center"), std::nullopt);
+    EXPECT_EQ(fromRawValue<OverlaySize>(""), std::nullopt);
+    EXPECT_EQ(fromRawValue<DisplayMode>("allKeys "), std::nullopt);
 }
 
 TEST(PreferenceDefinitions, ThirteenDistinctKeysWhoseDefaultsMatchTheirTypes)
