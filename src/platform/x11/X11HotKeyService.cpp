@@ -193,10 +193,11 @@ void X11HotKeyService::Impl::drain()
     if (mappingIsStale && !xcb_connection_has_error(connection))
         regrab();
     // A broken connection stays readable: stop listening instead of spinning. The grabs
-    // went with it, so the hot key is silent until Kestrel starts again.
+    // went with it, so the hot key is silent until Kestrel starts again; say so.
     if (xcb_connection_has_error(connection)) {
         QObject::disconnect(beforeSleep);
         notifier.reset();
+        warn("the hot key lost its connection to the X display and is off until Kestrel starts again.");
     }
 }
 
