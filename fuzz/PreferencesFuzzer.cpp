@@ -59,11 +59,9 @@ void readEverything(const DefaultsStore& store)
         if (!(fraction >= 0 && fraction <= 1))
             fail("a custom position fraction is outside 0 to 1");
     }
-    for (const auto& definition : preferenceDefinitions) {
+    // The readers above use the store's own conversions; the raw values too.
+    for (const auto& definition : preferenceDefinitions)
         store.object(definition.key);
-        store.boolForKey(definition.key);
-        store.doubleForKey(definition.key);
-    }
 }
 
 } // namespace
