@@ -214,6 +214,9 @@ void JsonDefaultsStore::reloadIfChanged() const
             return;
         m_stamp = absent;
         m_fileIsBroken = false;
+        m_fileIsUnreadable = false;
+        if (m_trouble == Trouble::unreadable)
+            report(Trouble::none, {});
         takeValues(nlohmann::json::object());
         return;
     }

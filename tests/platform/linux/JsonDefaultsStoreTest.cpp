@@ -330,6 +330,17 @@ TEST_F(UnreadablePreferencesTest, KeepsTheValuesLastReadAndSavesWhatWasSetOnceTh
               nlohmann::json({{"keyColor", "red"}, {"overlaySize", "small"}, {"displayDuration", 3.0}}));
 }
 
+TEST_F(UnreadablePreferencesTest, OnceWhatCouldNotBeReadIsGoneANewFileKeepsWhatWasSet)
+{
+    fs::create_directories(file);
+    JsonDefaultsStore store(file);
+    EXPECT_FALSE(store.set(PreferenceKey::keyColor, "blue"));
+    fs::remove(file);
+    EXPECT_TRUE(store.set(PreferenceKey::overlaySize, "large"));
+    EXPECT_EQ(store.problem().get(), "");
+    EXPECT_EQ(nlohmann::json::parse(read(file)), nlohmann::json({{"keyColor", "blue"}, {"overlaySize", "large"}}));
+}
+
 TEST_F(JsonDefaultsStoreTest, WriteFailuresAreToldOnceAndWhatWasSetIsSavedLater)
 {
     write(m_directory / "config", "a file where the configuration directory should be");
