@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -114,5 +115,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readEverything(again);
     if (saved && again.object(definition.key) != written)
         fail("a value saved does not read back from the file");
+
+    // Only a file that does not parse as an object is set aside, and then byte for byte.
+    const fs::path aside = folder() / "preferences.json.broken";
+    const auto original = nlohmann::json::parse(contents, nullptr, /*allow_exceptions=*/false);
+    if (fs::exists(aside, error)) {
+        if (original.is_object())
+            fail("a file that parses was set aside");
+        std::ifstream kept(aside, std::ios::binary);
+        if (std::string(std::istreambuf_iterator<char>(kept), {}) != contents)
+            fail("the file set aside is not the file that was there");
+    }
     return 0;
 }

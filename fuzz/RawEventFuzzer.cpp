@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <vector>
 
 namespace {
@@ -179,6 +180,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         decoder.setPointerMapping(input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange(0, 12)));
     };
 
+    // What Kestrel's monitors believe is down, from the events alone.
+    std::set<std::int64_t> keysDown;
+    std::multiset<std::uint32_t> buttonsDown; // by the type of their release
+    std::uint64_t flags = 0;
+    const auto follow = [&](const PlatformEvent& event) {
+        check(event);
+        flags = event.flags;
+        switch (event.type) {
+        case EventType::keyDown:
+            keysDown.insert(event.keyCode);
+            break;
+        case EventType::keyUp:
+            keysDown.erase(event.keyCode);
+            break;
+        case EventType::leftMouseDown:
+        case EventType::rightMouseDown:
+        case EventType::otherMouseDown:
+            buttonsDown.insert(event.type + 1);
+            break;
+        case EventType::leftMouseUp:
+        case EventType::rightMouseUp:
+        case EventType::otherMouseUp:
+            if (const auto down = buttonsDown.find(event.type); down != buttonsDown.end())
+                buttonsDown.erase(down);
+            break;
+        default:
+            break;
+        }
+    };
     for (int count = 0; count < 512 && input.remaining_bytes() > 0; ++count) {
         grabbed = input.ConsumeIntegralInRange(0, 7) == 0;
         const std::vector<std::uint8_t> event = nextEvent(input);
@@ -187,16 +217,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!event.empty())
             std::memcpy(copy.get(), event.data(), event.size());
         for (const PlatformEvent& decoded : decoder.decode(copy.get(), event.size()))
-            check(decoded);
+            follow(decoded);
     }
     for (const PlatformEvent& released : decoder.releaseAll()) {
-        check(released);
         if (released.type == EventType::keyDown || released.type == EventType::leftMouseDown ||
             released.type == EventType::rightMouseDown || released.type == EventType::otherMouseDown ||
             released.type == EventType::scrollWheel)
             fail("letting go pressed something");
+        follow(released);
     }
-    if (decoder.isHoldingAnything())
-        fail("something is still held after the display was let go");
+    if (!keysDown.empty() || !buttonsDown.empty())
+        fail("a key or button is still down after the display was let go");
+    if ((flags & ~EventFlag::capsLock) != 0)
+        fail("a modifier is still held after the display was let go");
     return 0;
 }

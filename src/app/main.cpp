@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -49,10 +50,11 @@ int main(int argc, char** argv)
     // A file size limit must fail a preferences write, not end Kestrel.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    const std::vector<std::string> arguments(argv, argv + argc); // before Qt takes its options
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
     QApplication::setQuitOnLastWindowClosed(false);
-    const kestrel::x11::DisplayLossRestart restartAfterLoss(argv);
+    const kestrel::x11::DisplayLossRestart restartAfterLoss(arguments);
 
     kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath());
     defaults.problem().subscribe([](const std::string& problem) {

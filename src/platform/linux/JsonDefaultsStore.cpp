@@ -2,9 +2,11 @@
 
 #include "common/UnicodeText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -20,8 +22,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A preferences file is a few hundred bytes; anything this large is not ours to parse.
+// A preferences file is a few hundred bytes; anything this large is not ours to parse, and
+// nothing nested this deep (members Kestrel does not know are written back, and writing
+// recurses once per level).
 constexpr std::intmax_t maximumFileSize = 1 << 20;
+constexpr int maximumNesting = 64;
 
 std::optional<DefaultsValue> toDefaultsValue(const nlohmann::json& value)
 {
@@ -116,6 +121,44 @@ std::string clampOutOfRangeNumbers(std::string_view text)
     return result;
 }
 
+// How deep arrays and objects nest in JSON text, strings skipped.
+int nestingDepth(std::string_view text)
+{
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+// Renames without ever replacing what is at `to`; false with errno EEXIST when something is.
+bool renameWithoutReplacing(const fs::path& from, const fs::path& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without the flag: a hard link cannot replace anything either.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return false;
+    ::unlink(from.c_str());
+    return true;
+}
+
 // Makes a rename inside the directory survive a power cut.
 void syncDirectory(const fs::path& directory)
 {
@@ -157,9 +200,14 @@ namespace {
 template <typename Stamp>
 Stamp stampFrom(const struct stat& info)
 {
-    return {true, static_cast<std::uintmax_t>(info.st_dev), static_cast<std::uintmax_t>(info.st_ino),
+    return {true,
+            static_cast<std::uintmax_t>(info.st_dev),
+            static_cast<std::uintmax_t>(info.st_ino),
             static_cast<std::intmax_t>(info.st_size),
-            static_cast<std::intmax_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+            static_cast<std::intmax_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+            static_cast<std::uintmax_t>(info.st_mode),
+            static_cast<std::uintmax_t>(info.st_uid),
+            static_cast<std::uintmax_t>(info.st_gid)};
 }
 
 std::string describe(int error)
@@ -245,8 +293,12 @@ void JsonDefaultsStore::reloadIfChanged() const
     } else {
         errno = 0;
         contents = readAll(fd);
-        if (!contents)
+        if (!contents) {
             reason = errno == 0 ? "it is larger than a preferences file can be" : describe(errno);
+        } else if (nestingDepth(*contents) > maximumNesting) {
+            contents.reset();
+            reason = "it nests deeper than a preferences file does";
+        }
     }
     ::close(fd);
     if (!contents) {
@@ -331,8 +383,13 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
     std::error_code error;
     fs::create_directories(target->parent_path(), error);
 
-    const std::string contents =
+    // Indented for people who edit it by hand, unless that would make it too large to read back.
+    std::string contents =
         m_values.dump(2, ' ', /*ensure_ascii=*/false, nlohmann::json::error_handler_t::replace) + "\n";
+    if (static_cast<std::intmax_t>(contents.size()) > maximumFileSize)
+        contents = m_values.dump(-1, ' ', /*ensure_ascii=*/false, nlohmann::json::error_handler_t::replace) + "\n";
+    if (static_cast<std::intmax_t>(contents.size()) > maximumFileSize)
+        return notSaved("the preferences would be larger than a preferences file can be");
     const Written written = writeFile(*target, contents);
     if (!written.stamp)
         return notSaved(describe(written.error));
@@ -348,22 +405,25 @@ bool JsonDefaultsStore::moveBrokenFileAside()
     // escape through the store's interface. Through a symbolic link, the broken file is the
     // one the link points to: it goes aside and the link stays.
     const auto broken = resolveLinks(m_path);
-    std::error_code error;
+    const auto cannot = [&](const std::string& reason) {
+        report(Trouble::unsaved, "cannot set the preferences file " + m_path.string() + ", which did not make sense, " +
+                                     "aside: " + reason + ". Changes are kept until Kestrel quits.");
+        return false;
+    };
     if (!broken)
-        return false;
-    fs::path aside = *broken;
-    aside += ".broken";
-    // An earlier broken file is kept too: pick the first free name.
-    for (int attempt = 2; fs::exists(fs::symlink_status(aside, error)) && attempt < 100; ++attempt) {
+        return cannot(describe(ELOOP));
+    // An earlier broken file is kept too: take the first free name, never replacing one.
+    fs::path aside;
+    bool moved = false;
+    for (int attempt = 1; attempt <= 1000 && !moved; ++attempt) {
         aside = *broken;
-        aside += ".broken-" + std::to_string(attempt);
+        aside += attempt == 1 ? std::string(".broken") : ".broken-" + std::to_string(attempt);
+        moved = renameWithoutReplacing(*broken, aside);
+        if (!moved && errno != EEXIST)
+            return errno == ENOENT ? true : cannot(describe(errno)); // gone meanwhile: nothing to keep
     }
-    fs::rename(*broken, aside, error);
-    if (error && fs::exists(*broken, error)) {
-        report(Trouble::unsaved, "cannot set the unreadable preferences file " + broken->string() +
-                                     " aside: " + error.message() + ". Changes are kept until Kestrel quits.");
-        return false;
-    }
+    if (!moved)
+        return cannot("every name for it is taken");
     m_fileIsBroken = false;
     report(Trouble::setAside, "the preferences file " + broken->string() + " did not make sense; it was kept as " +
                                   aside.string() + " and a new one started.");

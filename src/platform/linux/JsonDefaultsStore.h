@@ -49,12 +49,17 @@ public:
     const Observable<std::string>& problem() const { return m_problem; }
 
 private:
+    // Identity (device, inode) catches replacement by rename; size and modification time
+    // catch editing in place; mode and owner catch a file made unreadable after it was read.
     struct FileStamp {
         bool exists = false;
         std::uintmax_t device = 0;
         std::uintmax_t inode = 0;
         std::intmax_t size = 0;
         std::intmax_t modifiedNs = 0;
+        std::uintmax_t mode = 0;
+        std::uintmax_t owner = 0;
+        std::uintmax_t group = 0;
         bool operator==(const FileStamp&) const = default;
     };
     enum class Trouble { none, unreadable, unsaved, setAside };

@@ -127,6 +127,8 @@ void RawEventDecoder::decodeButton(const xcb_input_raw_button_press_event_t& eve
     // wheel) decides what it means. A release means what its press meant, even when the
     // map changed in between.
     const std::uint32_t physical = event.detail;
+    if (isPress && m_heldButtons.contains(physical))
+        return; // already down: a second press without a release is the server repeating itself
     std::uint32_t button =
         physical >= 1 && physical <= m_pointerMapping.size() ? m_pointerMapping[physical - 1] : physical;
     if (!isPress) {

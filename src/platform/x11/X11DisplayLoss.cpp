@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include <unistd.h>
 
@@ -22,23 +23,31 @@ constexpr auto retryInterval = std::chrono::seconds(1);
 
 // Read by the exit handler: plain globals, as nothing else may run then.
 xcb_connection_t* g_connection = nullptr;
-char** g_argv = nullptr;
+std::vector<std::string> g_arguments;
 
 void restartIfTheDisplayWasLost()
 {
-    if (!g_connection || !g_argv || xcb_connection_has_error(g_connection) == 0)
+    if (!g_connection || g_arguments.empty() || xcb_connection_has_error(g_connection) == 0)
+        return;
+    // Only a display that is gone: one that still answers closed our connection on purpose
+    // (xkill, a window manager's force quit), and then Kestrel is meant to end.
+    if (X11EventTapService::canListen())
         return;
     const char* display = std::getenv("DISPLAY");
     std::fprintf(stderr, "kestrel: the X display %s went away; waiting for it to come back.\n", display ? display : "");
     std::fflush(stderr);
     ::setenv(restartMarker, "1", 1);
-    ::execv("/proc/self/exe", g_argv);
+    std::vector<char*> argv;
+    for (std::string& argument : g_arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    ::execv("/proc/self/exe", argv.data());
     // Could not start again: the exit goes on.
 }
 
 } // namespace
 
-DisplayLossRestart::DisplayLossRestart(char** argv)
+DisplayLossRestart::DisplayLossRestart(std::vector<std::string> arguments)
 {
     const auto* native = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!native)
@@ -47,13 +56,13 @@ DisplayLossRestart::DisplayLossRestart(char** argv)
     if (!registered)
         return;
     g_connection = native->connection();
-    g_argv = argv;
+    g_arguments = std::move(arguments);
 }
 
 DisplayLossRestart::~DisplayLossRestart()
 {
     g_connection = nullptr;
-    g_argv = nullptr;
+    g_arguments.clear();
 }
 
 bool DisplayLossRestart::isRestartAfterLoss()

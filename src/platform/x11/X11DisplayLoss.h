@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace kestrel::x11 {
 
@@ -11,9 +12,11 @@ namespace kestrel::x11 {
 // a restarted X server gets its keycaps back without anyone relaunching Kestrel.
 class DisplayLossRestart {
 public:
-    // Arm once the Qt application exists; disarmed again when this object goes (before the
-    // application does).
-    explicit DisplayLossRestart(char** argv);
+    // Arm once the Qt application exists, with the command line as it was before the
+    // application took its own options from it; disarmed again when this object goes (before
+    // the application does). Only a display that no longer answers counts as lost: one that
+    // closed Kestrel's connection on purpose (xkill) ends Kestrel.
+    explicit DisplayLossRestart(std::vector<std::string> arguments);
     ~DisplayLossRestart();
 
     DisplayLossRestart(const DisplayLossRestart&) = delete;

@@ -125,6 +125,38 @@ TEST_F(JsonDefaultsStoreTest, AFileThatDoesNotParseReadsEmptyAndIsKeptAsideBefor
     EXPECT_EQ(read(fs::path(file.string() + ".broken-2")), "[\"not an object\"]");
 }
 
+TEST_F(JsonDefaultsStoreTest, ABrokenFileNeverReplacesOneSetAsideBefore)
+{
+    write(file, "{ broken");
+    for (int n = 1; n <= 1000; ++n)
+        write(fs::path(file.string() + (n == 1 ? ".broken" : ".broken-" + std::to_string(n))), std::to_string(n));
+    JsonDefaultsStore store(file);
+    EXPECT_FALSE(store.set(PreferenceKey::keyColor, "red")) << "no free name: nothing is moved";
+    EXPECT_EQ(read(file), "{ broken");
+    EXPECT_EQ(read(fs::path(file.string() + ".broken-1000")), "1000");
+    EXPECT_EQ(Preferences::keyColor(store), KeyColor::red);
+
+    fs::remove(fs::path(file.string() + ".broken-500"));
+    EXPECT_TRUE(store.set(PreferenceKey::keyColor, "blue"));
+    EXPECT_EQ(read(fs::path(file.string() + ".broken-500")), "{ broken");
+    EXPECT_EQ(nlohmann::json::parse(read(file)), nlohmann::json({{"keyColor", "blue"}}));
+}
+
+TEST_F(JsonDefaultsStoreTest, AWriteStaysSmallEnoughToBeReadBack)
+{
+    // Kept members Kestrel does not know: compact they fit, indented they would not.
+    nlohmann::json future = nlohmann::json::array();
+    for (int i = 0; i < 200'000; ++i)
+        future.push_back(i % 10);
+    write(file, nlohmann::json({{"future", future}}).dump());
+    JsonDefaultsStore store(file);
+    ASSERT_TRUE(store.set(PreferenceKey::keyColor, "blue"));
+    EXPECT_LE(fs::file_size(file), 1u << 20);
+    JsonDefaultsStore reread(file);
+    EXPECT_EQ(Preferences::keyColor(reread), KeyColor::blue);
+    EXPECT_EQ(reread.problem().get(), "");
+}
+
 TEST_F(JsonDefaultsStoreTest, ANumberBeyondADoubleCostsNoOtherPreference)
 {
     write(file, R"({"keyColor": "green", "displayDuration": 1e400, "customPositionX": -2e999,
@@ -260,6 +292,9 @@ TEST_F(UnreadablePreferencesTest, AFileThatCannotBeReadIsNeverMovedOrOverwritten
     write(file, R"({"keyColor": "green",)" + std::string(2 << 20, ' ') + R"("overlaySize": "small"})");
     expectLeftAlone("a file of 2 MiB");
 
+    write(file, R"({"keyColor": "green", "future": )" + std::string(100, '[') + std::string(100, ']') + "}");
+    expectLeftAlone("nested deeper than any preferences file");
+
     fs::remove(file);
     fs::create_directory(file);
     expectLeftAlone("a directory");
@@ -274,32 +309,54 @@ TEST_F(UnreadablePreferencesTest, AFileThatCannotBeReadIsNeverMovedOrOverwritten
     fs::remove(file);
 }
 
+// Permissions bind ordinary users only: as root, `body` runs in a child as "nobody", who then
+// owns the test's files. It returns whether everything went as expected.
+template <typename Body>
+void asOrdinaryUser(const fs::path& directory, Body body)
+{
+    if (::geteuid() != 0) {
+        EXPECT_TRUE(body());
+        return;
+    }
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    for (const auto& entry : fs::recursive_directory_iterator(directory))
+        ASSERT_EQ(::lchown(entry.path().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    ASSERT_EQ(::chown(directory.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    const auto run = [&] {
+        if (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
+            std::_Exit(2);
+        std::_Exit(body() ? 0 : 1);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
+}
+
 TEST_F(UnreadablePreferencesTest, AFileWithoutReadPermissionIsNeverMovedOrOverwritten)
 {
     write(file, R"({"keyColor": "green"})");
     fs::permissions(file, fs::perms::none);
-    if (::geteuid() != 0) {
-        expectLeftAlone("no read permission");
-        return;
-    }
-    // Root reads everything: try as an ordinary user, in a child.
-    fs::permissions(m_directory, fs::perms::all);
-    fs::permissions(file.parent_path(), fs::perms::all);
-    const passwd* nobody = ::getpwnam("nobody");
-    ASSERT_NE(nobody, nullptr);
-    const auto asNobody = [&] {
-        if (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
-            std::_Exit(2);
+    asOrdinaryUser(m_directory, [&] {
         JsonDefaultsStore store(file);
-        const bool refused = Preferences::keyColor(store) == KeyColor::dark &&
-                             !store.set(PreferenceKey::keyColor, "blue") &&
-                             Preferences::keyColor(store) == KeyColor::blue && !store.problem().get().empty();
-        std::_Exit(refused ? 0 : 1);
-    };
-    EXPECT_EXIT(asNobody(), ::testing::ExitedWithCode(0), "");
+        return Preferences::keyColor(store) == KeyColor::dark && !store.set(PreferenceKey::keyColor, "blue") &&
+               Preferences::keyColor(store) == KeyColor::blue && !store.problem().get().empty();
+    });
     fs::permissions(file, fs::perms::owner_read);
     EXPECT_EQ(read(file), R"({"keyColor": "green"})");
     EXPECT_EQ(filesBesideTheStore(), std::vector<std::string>{"preferences.json"});
+}
+
+TEST_F(UnreadablePreferencesTest, AFileMadeUnreadableAfterItWasReadIsNotOverwritten)
+{
+    write(file, R"({"keyColor": "green"})");
+    asOrdinaryUser(m_directory, [&] {
+        JsonDefaultsStore store(file);
+        const bool readFirst = Preferences::keyColor(store) == KeyColor::green;
+        fs::permissions(file, fs::perms::none); // the same file, size and time: only its mode changes
+        return readFirst && !store.set(PreferenceKey::overlaySize, "large") &&
+               Preferences::keyColor(store) == KeyColor::green && !store.problem().get().empty();
+    });
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_EQ(read(file), R"({"keyColor": "green"})");
 }
 
 TEST_F(UnreadablePreferencesTest, KeepsTheValuesLastReadAndSavesWhatWasSetOnceTheFileReadsAgain)

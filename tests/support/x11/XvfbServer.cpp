@@ -11,7 +11,17 @@ namespace kestrel::test {
 
 XvfbServer::XvfbServer(const std::string& screenSize) : m_screen(screenSize + "x24")
 {
-    launch({});
+    // A number of its own, away from the low ones desktops and other tools take, and spread
+    // by process so that tests running side by side do not meet: a restarted server must get
+    // its number back.
+    for (int attempt = 0; attempt < 40 && !isRunning(); ++attempt) {
+        const int number = 200 + static_cast<int>((::getpid() * 37 + attempt * 101) % 700);
+        if (::access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0)
+            continue;
+        launch(":" + std::to_string(number));
+        if (!isRunning())
+            stop();
+    }
 }
 
 bool XvfbServer::restart()
@@ -35,12 +45,8 @@ void XvfbServer::launch(const std::string& display)
     if (m_pid == 0) {
         ::close(pipeFds[0]);
         const std::string fd = std::to_string(pipeFds[1]);
-        if (display.empty())
-            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
-                     m_screen.c_str(), static_cast<char*>(nullptr));
-        else
-            ::execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp",
-                     "-screen", "0", m_screen.c_str(), static_cast<char*>(nullptr));
+        ::execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen",
+                 "0", m_screen.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(pipeFds[1]);

@@ -5,7 +5,8 @@
 
 namespace kestrel::test {
 
-// A private X server for the tests: Xvfb on the first free display, started with -noreset
+// A private X server for the tests: Xvfb on a free display of its own (200 and up, spread by
+// process so that tests side by side never share one), started with -noreset
 // (or it would reset, keyboard layout and all, whenever its last client leaves) and
 // stopped when this object goes. A server that cannot start is a test failure, never a skip.
 class XvfbServer {
