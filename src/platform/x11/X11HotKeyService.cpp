@@ -193,11 +193,15 @@ void X11HotKeyService::Impl::drain()
     if (mappingIsStale && !xcb_connection_has_error(connection))
         regrab();
     // A broken connection stays readable: stop listening instead of spinning. The grabs
-    // went with it, so the hot key is silent until Kestrel starts again; say so.
+    // went with it, so the hot key is silent until Kestrel starts again: say so, unless the
+    // whole display went away (Kestrel then starts again by itself).
     if (xcb_connection_has_error(connection)) {
         QObject::disconnect(beforeSleep);
         notifier.reset();
-        warn("the hot key lost its connection to the X display and is off until Kestrel starts again.");
+        if (const auto display = connectDisplay(displayName)) {
+            xcb_disconnect(display->connection);
+            warn("the hot key lost its connection to the X display and is off until Kestrel starts again.");
+        }
     }
 }
 
