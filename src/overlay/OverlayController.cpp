@@ -127,9 +127,7 @@ void OverlayController::cancel(std::optional<Task>& task)
 std::chrono::milliseconds OverlayController::hideDelay(double seconds)
 {
     using namespace std::chrono;
-    if (std::isnan(seconds))
-        seconds = preferenceDefault<double>(PreferenceKey::displayDuration);
-    if (seconds <= 0)
+    if (!(seconds > 0)) // the preferences never give NaN; should one come, it hides at once
         return milliseconds{0};
     if (seconds >= duration<double>(longestDisplayDuration).count())
         return duration_cast<milliseconds>(longestDisplayDuration);

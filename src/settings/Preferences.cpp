@@ -116,7 +116,9 @@ std::optional<double> number(const DefaultsStore& store, std::string_view key)
 double displayDuration(const DefaultsStore& store)
 {
     constexpr double fallback = preferenceDefault<double>(PreferenceKey::displayDuration);
-    return number(store, PreferenceKey::displayDuration).value_or(fallback);
+    // Used as stored, however long or short; only "not a number" has no length at all.
+    const double seconds = number(store, PreferenceKey::displayDuration).value_or(fallback);
+    return std::isnan(seconds) ? fallback : seconds;
 }
 
 double customPositionX(const DefaultsStore& store)

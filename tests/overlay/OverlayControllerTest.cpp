@@ -222,7 +222,7 @@ TEST_F(OverlayControllerTest, AWildDisplayDurationNeitherHangsNorOverflowsTheTim
 {
     EXPECT_EQ(OverlayController::hideDelay(0), 0ms);
     EXPECT_EQ(OverlayController::hideDelay(-3), 0ms);
-    EXPECT_EQ(OverlayController::hideDelay(std::nan("")), 1500ms);
+    EXPECT_EQ(OverlayController::hideDelay(std::nan("")), 0ms);
     EXPECT_EQ(OverlayController::hideDelay(0.25), 250ms);
     EXPECT_EQ(OverlayController::hideDelay(1e300), 24h);
     EXPECT_EQ(OverlayController::hideDelay(INFINITY), 24h);
@@ -232,6 +232,14 @@ TEST_F(OverlayControllerTest, AWildDisplayDurationNeitherHangsNorOverflowsTheTim
     controller.handle(KeyUp{0});
     scheduler.advance(0ms);
     EXPECT_EQ(shown(), 0u) << "a negative duration hides at once";
+
+    defaults.set(PreferenceKey::displayDuration, "nan"); // the store's conversion reads it as NaN
+    controller.handle(press(0, "a"));
+    controller.handle(KeyUp{0});
+    scheduler.advance(1499ms);
+    EXPECT_EQ(shown(), 1u) << "not a number is the default 1.5 s";
+    scheduler.advance(1ms);
+    EXPECT_EQ(shown(), 0u);
 }
 
 TEST(OverlayControllerLifetime, ATimerOutlivingTheControllerDoesNothing)

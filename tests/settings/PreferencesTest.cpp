@@ -81,6 +81,10 @@ TEST_F(PreferencesTest, NumbersGoThroughTheStoresOwnConversion)
     EXPECT_EQ(Preferences::displayDuration(store), 1.0);
     store.set(PreferenceKey::displayDuration, "soon");
     EXPECT_EQ(Preferences::displayDuration(store), 0.0) << "present but unreadable is 0, not the default";
+    store.set(PreferenceKey::displayDuration, "nan");
+    EXPECT_EQ(Preferences::displayDuration(store), 1.5) << "not a number has no length: the default";
+    store.set(PreferenceKey::displayDuration, "-inf");
+    EXPECT_EQ(Preferences::displayDuration(store), -std::numeric_limits<double>::infinity()) << "used as stored";
 
     // The one Boolean read with the store's conversion.
     for (const auto& [stored, expected] : std::vector<std::pair<DefaultsValue, bool>>{{"YES", true},
