@@ -1,12 +1,19 @@
 // Kestrel: shows the keys you press as keycaps in a click-through overlay.
-// This file only builds the services and the visualizer and runs the main loop.
+// This file only reads the command line, finds or becomes the one running Kestrel, builds
+// the services and the application, and runs the main loop.
 
-#include "overlay/Visualizer.h"
+#include "app/AppInfo.h"
+#include "app/CommandLine.h"
+#include "app/ui/AppDelegate.h"
+#include "app/ui/TrayItem.h"
 #include "overlay/ui/OverlayWindow.h"
 #include "platform/linux/DesktopSettings.h"
+#include "platform/linux/InstanceSocket.h"
 #include "platform/linux/JsonDefaultsStore.h"
+#include "platform/linux/XdgDirectories.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreenService.h"
+#include "platform/qt/QtWorkspace.h"
 #include "platform/x11/X11Compositor.h"
 #include "platform/x11/X11DisplayLoss.h"
 #include "platform/x11/X11EventTapService.h"
@@ -14,16 +21,44 @@
 #include "platform/x11/X11PermissionService.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
+namespace {
+
+void complain(const std::string& message)
+{
+    std::fprintf(stderr, "kestrel: %s\n", message.c_str());
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    using kestrel::LaunchRequest;
+    const std::vector<std::string> arguments(argv, argv + argc); // before Qt takes its options
+    const auto line = kestrel::CommandLine::parse({arguments.begin() + 1, arguments.end()});
+    if (line.showHelp) {
+        std::fputs(kestrel::CommandLine::helpText("kestrel").c_str(), stdout);
+        return 0;
+    }
+    if (line.showVersion) {
+        std::printf("%s %s\n", kestrel::AppInfo::current().name.c_str(),
+                    kestrel::AppInfo::current().versionText.c_str());
+        return 0;
+    }
+    if (!line.error.empty()) {
+        complain(line.error + ". Try kestrel --help.");
+        return 2;
+    }
+
     // Kestrel listens through X11; under Wayland it runs as an X client of XWayland.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
@@ -33,42 +68,100 @@ int main(int argc, char** argv)
         qputenv("QT_XCB_NO_MITSHM", "1");
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) {
-        std::fprintf(stderr, "kestrel: no X display to show keys on: DISPLAY is not set.\n");
+        complain("no X display to show keys on: DISPLAY is not set.");
         return 1;
     }
-    if (kestrel::x11::DisplayLossRestart::isRestartAfterLoss()) {
+    const bool restartedAfterLoss = kestrel::x11::DisplayLossRestart::isRestartAfterLoss();
+    if (restartedAfterLoss) {
         using namespace std::chrono_literals;
         if (const std::string why = kestrel::x11::DisplayLossRestart::waitForDisplay(10min); !why.empty()) {
-            std::fprintf(stderr, "kestrel: %s; giving up.\n", why.c_str());
+            complain(why + "; giving up.");
             return 1;
         }
-        std::fprintf(stderr, "kestrel: the X display %s is back.\n", display);
-    } else if (const std::string why = kestrel::x11::X11EventTapService::whyCannotListen(); !why.empty()) {
-        std::fprintf(stderr, "kestrel: %s.\n", why.c_str());
-        return 1;
+        complain(std::string("the X display ") + display + " is back.");
+    }
+
+    // One Kestrel per user and display: a later launch hands its request to the running one.
+    std::string instanceError;
+    const auto instancePath = kestrel::InstanceSocket::pathFor(display, instanceError);
+    std::unique_ptr<kestrel::InstanceSocket> instance;
+    while (!instancePath.empty() && !instance) {
+        using Delivery = kestrel::InstanceSocket::Delivery;
+        // Back after a lost display while another Kestrel has started since: that one stays.
+        const auto request = restartedAfterLoss ? "" : kestrel::requestWord(line.request);
+        const Delivery delivery = kestrel::InstanceSocket::send(instancePath, request, instanceError);
+        if (delivery == Delivery::delivered)
+            return 0;
+        if (delivery == Delivery::failed) {
+            complain(instanceError);
+            return 1;
+        }
+        if (line.request == LaunchRequest::quit) {
+            complain("Kestrel is not running.");
+            return 1;
+        }
+        instance = kestrel::InstanceSocket::listen(instancePath, instanceError);
+        if (!instance && !instanceError.empty())
+            break; // run anyway, just without the door for later launches
+    }
+    if (!instance)
+        complain("cannot make sure only one Kestrel runs: " + instanceError);
+
+    if (!restartedAfterLoss) {
+        if (const std::string why = kestrel::x11::X11EventTapService::whyCannotListen(); !why.empty()) {
+            complain(why + ".");
+            return 1;
+        }
     }
     // A file size limit must fail a preferences write, not end Kestrel.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    const std::vector<std::string> arguments(argv, argv + argc); // before Qt takes its options
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrel"));
+    QApplication::setApplicationName(QString::fromStdString(kestrel::AppInfo::current().name));
     QApplication::setQuitOnLastWindowClosed(false);
     const kestrel::x11::DisplayLossRestart restartAfterLoss(arguments);
 
-    kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath());
-    defaults.problem().subscribe([](const std::string& problem) {
+    const auto reportProblem = [](const std::string& problem) {
         if (!problem.empty())
-            std::fprintf(stderr, "kestrel: %s\n", problem.c_str());
-    });
+            complain(problem);
+    };
+    kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath());
+    defaults.problem().subscribe(reportProblem);
+    const auto stateHome = kestrel::XdgDirectories::stateHome();
+    kestrel::JsonDefaultsStore state(stateHome.empty() ? stateHome : stateHome / "kestrel" / "state.json");
+    state.problem().subscribe(reportProblem);
     kestrel::x11::X11EventTapService taps;
     kestrel::x11::X11HotKeyService hotKeys;
-    kestrel::x11::X11PermissionService permission;
+    kestrel::QtWorkspace workspace;
+    kestrel::x11::X11PermissionService permission(workspace, kestrel::QtWorkspace::helpPageURL("input-access.html"));
     kestrel::QtScheduler scheduler;
     kestrel::QtScreenService screens;
     kestrel::OverlayWindowFactory panels({.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
                                           .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); }});
 
-    kestrel::Visualizer visualizer({taps, hotKeys, permission, defaults, scheduler, screens, panels});
+    kestrel::AppDelegate delegate({.visualizer = {taps, hotKeys, permission, defaults, scheduler, screens, panels},
+                                   .permission = permission,
+                                   .state = state,
+                                   .quit = [] { QApplication::quit(); }},
+                                  KESTREL_UPDATE_FEED_URL);
+    if (!kestrel::TrayItem::isTrayAvailable())
+        complain("no system tray is available. Control-Alt-Super-Enter shows keys or stops; run kestrel again to "
+                 "open the settings.");
+
+    std::unique_ptr<QSocketNotifier> knocks;
+    if (instance) {
+        knocks = std::make_unique<QSocketNotifier>(instance->descriptor(), QSocketNotifier::Read);
+        QObject::connect(knocks.get(), &QSocketNotifier::activated, [&] {
+            if (const auto word = instance->acceptRequest()) {
+                if (const auto request = kestrel::requestFromWord(*word))
+                    delegate.handle(*request);
+            }
+        });
+    }
+    // This launch's own request: what a later launch would have asked of it.
+    if (line.request == LaunchRequest::settings)
+        delegate.openSettings();
+    else if (line.request == LaunchRequest::toggle && !delegate.visualizer().isRunning)
+        delegate.visualizer().toggle();
     return application.exec();
 }

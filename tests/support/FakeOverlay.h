@@ -61,7 +61,19 @@ public:
 class FakePermissionService final : public PermissionService {
 public:
     bool granted = true;
+    // What a request grants: the user's answer to the prompt.
+    bool grantOnRequest = false;
+    int requests = 0;
+    int settingsOpened = 0;
+
     bool isInputMonitoringGranted() const override { return granted; }
+    bool requestInputMonitoring() override
+    {
+        ++requests;
+        granted = granted || grantOnRequest;
+        return granted;
+    }
+    void openSystemSettings() override { ++settingsOpened; }
 };
 
 } // namespace kestrel::test

@@ -242,8 +242,22 @@ TEST_F(X11InputTest, StoppingClosesTheDisplayAndStartingAgainListens)
 TEST(X11Access, GrantedWithADisplayAndRefusedWithout)
 {
     ASSERT_TRUE(server().isRunning()) << server().error();
-    EXPECT_TRUE(X11PermissionService(server().display()).isInputMonitoringGranted());
-    EXPECT_FALSE(X11PermissionService(":999").isInputMonitoringGranted());
+    struct RecordingWorkspace final : Workspace {
+        std::vector<std::string> opened;
+        bool openURL(const std::string& url) override
+        {
+            opened.push_back(url);
+            return true;
+        }
+    } workspace;
+    X11PermissionService granted(workspace, "file:///help.html", server().display());
+    EXPECT_TRUE(granted.isInputMonitoringGranted());
+    EXPECT_TRUE(granted.requestInputMonitoring());
+    X11PermissionService refused(workspace, "file:///help.html", ":999");
+    EXPECT_FALSE(refused.isInputMonitoringGranted());
+    EXPECT_FALSE(refused.requestInputMonitoring());
+    refused.openSystemSettings(); // there is nobody to ask: Kestrel's help page says what is missing
+    EXPECT_EQ(workspace.opened, std::vector<std::string>{"file:///help.html"});
     X11EventTapService nowhere{":999"};
     EXPECT_EQ(nowhere.createTap(0x1C00, [](std::uint32_t, const PlatformEvent&) {}), std::nullopt);
 

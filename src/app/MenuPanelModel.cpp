@@ -1,0 +1,49 @@
+#include "app/MenuPanelModel.h"
+
+#include "input/GlobalHotKey.h"
+
+namespace kestrel {
+
+MenuPanelModel MenuPanelModel::build(const MenuPanelState& state, const AppInfo& info)
+{
+    MenuPanelModel model;
+    model.name = info.name;
+    model.hotKeyText = std::string(ToggleHotKey::text);
+    model.subtitle = "Shows your keys and clicks on screen";
+    model.switchIsOn = state.isRunning;
+    // Without input access the switch could not start anything.
+    model.switchIsEnabled = state.isInputMonitoringGranted;
+
+    if (!state.isInputMonitoringGranted) {
+        model.items.emplace_back(MenuRowModel{
+            .title = "Grant Input Monitoring…", .systemImage = "lock", .action = MenuAction::grantInputMonitoring});
+        model.items.emplace_back(MenuDivider{});
+    }
+    model.items.emplace_back(
+        MenuRowModel{.title = "About " + info.name, .systemImage = "info.circle", .action = MenuAction::about});
+    if (state.isUpdatePending) {
+        model.items.emplace_back(MenuRowModel{.title = "Update Available…",
+                                              .systemImage = "square.and.arrow.down",
+                                              .isEmphasized = true,
+                                              .showsDot = true,
+                                              .action = MenuAction::checkForUpdates});
+    } else {
+        model.items.emplace_back(MenuRowModel{
+            .title = "Check for Updates…",
+            .systemImage = "square.and.arrow.down",
+            .isEnabled = state.canCheckForUpdates,
+            .toolTip = state.updatesComeFromTheSystem ? "Kestrel is updated with your system's other software" : "",
+            .action = MenuAction::checkForUpdates});
+    }
+    model.items.emplace_back(MenuDivider{});
+    model.items.emplace_back(MenuRowModel{.title = "Settings…",
+                                          .systemImage = "gearshape",
+                                          .shortcut = std::string(MenuShortcut::settings),
+                                          .action = MenuAction::settings});
+    model.items.emplace_back(MenuDivider{});
+    model.items.emplace_back(MenuRowModel{
+        .title = "Quit " + info.name, .shortcut = std::string(MenuShortcut::quit), .action = MenuAction::quit});
+    return model;
+}
+
+} // namespace kestrel

@@ -1,0 +1,69 @@
+#include "app/ui/AppDelegate.h"
+
+#include "app/ui/MenuPanel.h"
+#include "app/ui/TrayItem.h"
+#include "settings/ui/SettingsWindow.h"
+
+namespace kestrel {
+
+AppDelegate::AppDelegate(Services services, std::string updateFeedURL)
+    : m_services(services),
+      m_activation(services.visualizer.scheduler),
+      m_updater(m_activation, std::move(updateFeedURL)),
+      m_visualizer(services.visualizer)
+{
+    m_tray = std::make_unique<TrayItem>(m_visualizer, m_updater, [this]() -> MenuPanel& { return menuPanel(); });
+}
+
+AppDelegate::~AppDelegate() = default;
+
+SettingsWindowController& AppDelegate::settingsWindow()
+{
+    if (!m_settingsWindow)
+        m_settingsWindow =
+            std::make_unique<SettingsWindowController>(m_visualizer, m_updater, m_activation, m_services.state);
+    return *m_settingsWindow;
+}
+
+MenuPanel& AppDelegate::menuPanel()
+{
+    if (!m_menuPanel) {
+        m_menuPanel = std::make_unique<MenuPanel>(MenuPanel::Services{m_visualizer, m_updater, m_services.permission,
+                                                                      m_services.visualizer.defaults,
+                                                                      m_services.visualizer.scheduler},
+                                                  MenuPanel::Actions{.openSettings = [this] { openSettings(); },
+                                                                     .openAbout = [this] { openAbout(); },
+                                                                     .quit = m_services.quit});
+    }
+    return *m_menuPanel;
+}
+
+void AppDelegate::openSettings()
+{
+    settingsWindow().open();
+}
+
+void AppDelegate::openAbout()
+{
+    settingsWindow().navigation.selection = SettingsSection::about;
+    settingsWindow().open();
+}
+
+void AppDelegate::handle(LaunchRequest request)
+{
+    switch (request) {
+    case LaunchRequest::start: // launched again: the user is looking for Kestrel
+    case LaunchRequest::settings:
+        openSettings();
+        break;
+    case LaunchRequest::toggle:
+        m_visualizer.toggle();
+        break;
+    case LaunchRequest::quit:
+        if (m_services.quit)
+            m_services.quit();
+        break;
+    }
+}
+
+} // namespace kestrel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/AppUpdater.h"
+#include "app/CommandLine.h"
+#include "app/WindowActivation.h"
+#include "overlay/Visualizer.h"
+
+#include <functional>
+#include <memory>
+
+namespace kestrel {
+
+class MenuPanel;
+class SettingsWindowController;
+class TrayItem;
+class Workspace;
+
+// Holds Kestrel together for the whole run: the update service, the visualizer, the tray
+// item, and (built the first time they are needed) the menu panel and the settings window.
+// It answers the requests of later launches. Nothing is released before the process ends.
+class AppDelegate {
+public:
+    struct Services {
+        Visualizer::Services visualizer;
+        PermissionService& permission;
+        DefaultsStore& state; // Kestrel's own state file, not the preferences
+        std::function<void()> quit;
+    };
+
+    AppDelegate(Services services, std::string updateFeedURL);
+    ~AppDelegate();
+
+    AppDelegate(const AppDelegate&) = delete;
+    AppDelegate& operator=(const AppDelegate&) = delete;
+
+    WindowActivation& activation() { return m_activation; }
+    AppUpdater& updater() { return m_updater; }
+    Visualizer& visualizer() { return m_visualizer; }
+    SettingsWindowController& settingsWindow();
+    MenuPanel& menuPanel();
+    TrayItem& trayItem() { return *m_tray; }
+
+    // The settings window at the section it last showed, or at About.
+    void openSettings();
+    void openAbout();
+    // A request from a later launch of `kestrel`, or from this launch's own command line.
+    void handle(LaunchRequest request);
+
+private:
+    Services m_services;
+    WindowActivation m_activation;
+    AppUpdater m_updater;
+    Visualizer m_visualizer;
+    std::unique_ptr<SettingsWindowController> m_settingsWindow;
+    std::unique_ptr<MenuPanel> m_menuPanel;
+    std::unique_ptr<TrayItem> m_tray;
+};
+
+} // namespace kestrel

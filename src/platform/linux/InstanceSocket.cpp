@@ -1,0 +1,251 @@
+#include "platform/linux/InstanceSocket.h"
+
+#include "platform/linux/XdgDirectories.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace kestrel {
+
+namespace {
+
+// A request is one short word; anything longer is not from a Kestrel.
+constexpr std::size_t maximumRequestLength = 64;
+constexpr std::chrono::milliseconds requestWait{500};
+
+std::string describe(int error)
+{
+    return std::error_code(error, std::generic_category()).message();
+}
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+bool addressFor(const fs::path& path, sockaddr_un& address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    const std::string& name = path.native();
+    if (name.size() >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, name.c_str(), name.size() + 1);
+    return true;
+}
+
+// A folder that only this user can enter: made with mode 0700, or found so, owned by us and
+// not a symbolic link (anyone may plant one in /tmp).
+bool makePrivateFolder(const fs::path& folder, std::string& error)
+{
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = "cannot create " + folder.string() + ": " + describe(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0) {
+        error = "cannot use " + folder.string() + ": " + describe(errno);
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid() || (info.st_mode & 077) != 0) {
+        error = folder.string() + " is not a folder private to this user";
+        return false;
+    }
+    return true;
+}
+
+// Waits until `fd` is ready for `events` or the deadline passes.
+bool waitFor(int fd, short events, std::chrono::steady_clock::time_point deadline)
+{
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return false;
+        pollfd entry{fd, events, 0};
+        const int ready = ::poll(&entry, 1, static_cast<int>(left.count()));
+        if (ready > 0)
+            return true;
+        if (ready < 0 && errno != EINTR)
+            return false;
+    }
+}
+
+// Reads up to a newline. False on a timeout, an error, an early end or an overlong line.
+bool readLine(int fd, std::string& line, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    line.clear();
+    while (waitFor(fd, POLLIN, deadline)) {
+        char buffer[maximumRequestLength];
+        const ssize_t count = ::recv(fd, buffer, sizeof(buffer), 0);
+        if (count < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (count <= 0)
+            return false;
+        line.append(buffer, static_cast<std::size_t>(count));
+        if (const auto end = line.find('\n'); end != std::string::npos) {
+            line.resize(end);
+            return true;
+        }
+        if (line.size() > maximumRequestLength)
+            return false;
+    }
+    return false;
+}
+
+bool writeAll(int fd, std::string_view text)
+{
+    while (!text.empty()) {
+        const ssize_t count = ::send(fd, text.data(), text.size(), MSG_NOSIGNAL);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        text.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// Connects to the socket at `path`: the descriptor, or -1 with errno set.
+int connectTo(const fs::path& path)
+{
+    sockaddr_un address;
+    if (!addressFor(path, address)) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (fd.get() < 0)
+        return -1;
+    int result;
+    do
+        result = ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+    while (result != 0 && errno == EINTR);
+    return result == 0 ? fd.release() : -1;
+}
+
+} // namespace
+
+fs::path InstanceSocket::pathFor(std::string_view display, std::string& error)
+{
+    const fs::path runtime = XdgDirectories::runtimeDir();
+    return pathFor(display,
+                   runtime.empty() ? fs::temp_directory_path() / ("kestrel-" + std::to_string(::getuid()))
+                                   : runtime / "kestrel",
+                   error);
+}
+
+fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folder, std::string& error)
+{
+    // host:number.screen; the screen does not make another display.
+    std::string name(display);
+    if (const auto colon = name.rfind(':'); colon != std::string::npos) {
+        if (const auto dot = name.find('.', colon); dot != std::string::npos)
+            name.resize(dot);
+    }
+    std::replace(name.begin(), name.end(), '/', '_');
+    if (!makePrivateFolder(folder, error))
+        return {};
+    fs::path path = folder / ("instance" + name + ".socket");
+    sockaddr_un address;
+    if (!addressFor(path, address)) {
+        error = "the path " + path.string() + " is too long for a socket";
+        return {};
+    }
+    return path;
+}
+
+InstanceSocket::Delivery InstanceSocket::send(const fs::path& path, std::string_view request, std::string& error,
+                                              std::chrono::milliseconds timeout)
+{
+    const Descriptor fd(connectTo(path));
+    if (fd.get() < 0) {
+        if (errno == ENOENT || errno == ECONNREFUSED)
+            return Delivery::noInstance;
+        error = "cannot reach the running Kestrel: " + describe(errno);
+        return Delivery::failed;
+    }
+    std::string reply;
+    if (!writeAll(fd.get(), std::string(request) + "\n") || !readLine(fd.get(), reply, timeout) || reply != "ok") {
+        error = "the running Kestrel did not answer";
+        return Delivery::failed;
+    }
+    return Delivery::delivered;
+}
+
+std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std::string& error)
+{
+    error.clear();
+    sockaddr_un address;
+    if (!addressFor(path, address)) {
+        error = "the path " + path.string() + " is too long for a socket";
+        return nullptr;
+    }
+    // Two launches at once must not both take over a stale socket.
+    const fs::path lockPath = path.string() + ".lock";
+    const Descriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (lock.get() < 0 || ::flock(lock.get(), LOCK_EX) != 0) {
+        error = "cannot lock " + lockPath.string() + ": " + describe(errno);
+        return nullptr;
+    }
+    if (const Descriptor other(connectTo(path)); other.get() >= 0)
+        return nullptr;     // someone answers: Kestrel already runs
+    ::unlink(path.c_str()); // left behind by an instance that is gone
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (fd.get() < 0 || ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::chmod(path.c_str(), 0600) != 0 || ::listen(fd.get(), 8) != 0) {
+        error = "cannot listen on " + path.string() + ": " + describe(errno);
+        return nullptr;
+    }
+    return std::unique_ptr<InstanceSocket>(new InstanceSocket(fd.release(), path));
+}
+
+InstanceSocket::~InstanceSocket()
+{
+    ::close(m_fd);
+    ::unlink(m_path.c_str());
+}
+
+std::optional<std::string> InstanceSocket::acceptRequest()
+{
+    const Descriptor client(::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+    if (client.get() < 0)
+        return std::nullopt;
+    ucred peer{};
+    socklen_t size = sizeof(peer);
+    if (::getsockopt(client.get(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::getuid())
+        return std::nullopt;
+    std::string request;
+    if (!readLine(client.get(), request, requestWait) || !writeAll(client.get(), "ok\n"))
+        return std::nullopt;
+    return request;
+}
+
+} // namespace kestrel

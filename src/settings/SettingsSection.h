@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/Observable.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace kestrel {
+
+// The sections of the settings window, in sidebar order.
+enum class SettingsSection { general, appearance, displays, about };
+
+struct SettingsSectionInfo {
+    SettingsSection section;
+    std::string_view rawValue;
+    std::string_view title;       // sidebar row, detail title and window title
+    std::string_view systemImage; // the sidebar icon's symbol name
+    std::string_view group;       // the sidebar heading it sits under
+};
+
+inline constexpr std::array<SettingsSectionInfo, 4> settingsSections{{
+    {SettingsSection::general, "general", "General", "gearshape.fill", "Essentials"},
+    {SettingsSection::appearance, "appearance", "Appearance", "paintbrush.pointed.fill", "Essentials"},
+    {SettingsSection::displays, "displays", "Displays", "desktopcomputer", "Essentials"},
+    {SettingsSection::about, "about", "About", "info.circle.fill", "App"},
+}};
+
+constexpr const SettingsSectionInfo& sectionInfo(SettingsSection section)
+{
+    return settingsSections[static_cast<std::size_t>(section)];
+}
+
+// Exactly the raw values of the table; any other text is no section.
+constexpr std::optional<SettingsSection> settingsSectionFromRawValue(std::string_view rawValue)
+{
+    for (const auto& info : settingsSections) {
+        if (info.rawValue == rawValue)
+            return info.section;
+    }
+    return std::nullopt;
+}
+
+// Which section the settings window shows. It lives as long as the window's owner, so the
+// window reopens at the section it last showed; openers set it before showing the window.
+// No selection is allowed (nothing picked in the sidebar) and shows General.
+struct SettingsNavigation {
+    Observable<std::optional<SettingsSection>> selection{SettingsSection::general};
+
+    SettingsSection shownSection() const { return selection.get().value_or(SettingsSection::general); }
+};
+
+} // namespace kestrel

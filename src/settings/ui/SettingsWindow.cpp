@@ -1,0 +1,229 @@
+#include "settings/ui/SettingsWindow.h"
+
+#include "app/AppUpdater.h"
+#include "common/ui/Symbols.h"
+#include "platform/DefaultsStore.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace kestrel {
+
+namespace {
+
+// Where the window's frame is kept in the state file.
+constexpr std::string_view frameKey = "settingsWindowFrame";
+constexpr int sectionRole = Qt::UserRole;
+constexpr int dotDiameter = 9;
+constexpr int symbolSize = 16;
+const QColor dotRed(0xFF, 0x3B, 0x30);
+
+QString qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Draws the pending-update dot at the right end of the About row: white on the selection,
+// red elsewhere.
+class SidebarDelegate final : public QStyledItemDelegate {
+public:
+    explicit SidebarDelegate(const bool& isUpdatePending, QObject* parent)
+        : QStyledItemDelegate(parent), m_isUpdatePending(isUpdatePending)
+    {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QVariant section = index.data(sectionRole);
+        if (!m_isUpdatePending || !section.isValid() ||
+            static_cast<SettingsSection>(section.toInt()) != SettingsSection::about)
+            return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(option.state & QStyle::State_Selected ? QColor(Qt::white) : dotRed);
+        const QRect row = option.rect;
+        painter->drawEllipse(QRectF(row.right() - 12 - dotDiameter, row.center().y() - dotDiameter / 2.0 + 0.5,
+                                    dotDiameter, dotDiameter));
+        painter->restore();
+    }
+
+private:
+    const bool& m_isUpdatePending;
+};
+
+} // namespace
+
+SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updater, WindowActivation& activation,
+                               DefaultsStore& state)
+    : m_navigation(navigation), m_updater(updater), m_activation(activation), m_state(state)
+{
+    setWindowFlags(Qt::Window);
+    setMinimumSize(contentWidth, minimumContentHeight);
+    setMaximumWidth(contentWidth);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_sidebar = new QListWidget(this);
+    m_sidebar->setFixedWidth(sidebarWidth);
+    m_sidebar->setAccessibleName(QStringLiteral("Sections"));
+    m_sidebar->setItemDelegate(new SidebarDelegate(m_updater.reminders.isUpdatePending.get(), m_sidebar));
+    m_sidebar->setIconSize(QSize(symbolSize, symbolSize));
+    m_detail = new QStackedWidget(this);
+    std::string_view group;
+    for (const auto& info : settingsSections) {
+        if (info.group != group) {
+            group = info.group;
+            auto* heading = new QListWidgetItem(qt(group), m_sidebar);
+            heading->setFlags(Qt::ItemIsEnabled); // a heading, not a choice
+            QFont font = heading->font();
+            font.setBold(true);
+            heading->setFont(font);
+        }
+        auto* row = new QListWidgetItem(qt(info.title), m_sidebar);
+        row->setData(sectionRole, static_cast<int>(info.section));
+        const QImage symbol = Symbols::image(qt(info.systemImage), qRound(symbolSize * devicePixelRatioF()),
+                                             palette().color(QPalette::WindowText));
+        row->setIcon(QIcon(QPixmap::fromImage(symbol)));
+
+        // Each section's page: its title, and its controls below.
+        auto* page = new QWidget(m_detail);
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->setContentsMargins(24, 20, 24, 20);
+        auto* title = new QLabel(qt(info.title), page);
+        QFont titleFont = title->font();
+        titleFont.setPixelSize(20);
+        titleFont.setWeight(QFont::DemiBold);
+        title->setFont(titleFont);
+        pageLayout->addWidget(title);
+        pageLayout->addStretch(1);
+        m_detail->addWidget(page);
+        m_titles.push_back(title);
+    }
+    layout->addWidget(m_sidebar);
+    layout->addWidget(m_detail, 1);
+
+    connect(m_sidebar, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto selected = m_sidebar->selectedItems();
+        if (selected.isEmpty())
+            m_navigation.selection = std::nullopt;
+        else
+            m_navigation.selection = static_cast<SettingsSection>(selected.front()->data(sectionRole).toInt());
+    });
+    const auto selection = m_navigation.selection.subscribe([this](const auto&) { showSelection(); });
+    const auto pending = m_updater.reminders.isUpdatePending.subscribe([this](bool) { refreshDot(); });
+    m_unsubscribe = {[this, selection] { m_navigation.selection.unsubscribe(selection); },
+                     [this, pending] { m_updater.reminders.isUpdatePending.unsubscribe(pending); }};
+    showSelection();
+    refreshDot();
+}
+
+SettingsWindow::~SettingsWindow()
+{
+    for (const auto& unsubscribe : m_unsubscribe)
+        unsubscribe();
+}
+
+void SettingsWindow::showSelection()
+{
+    const SettingsSection shown = m_navigation.shownSection();
+    m_detail->setCurrentIndex(static_cast<int>(shown));
+    setWindowTitle(qt(sectionInfo(shown).title));
+    // The sidebar follows a selection made elsewhere (the panel's About row).
+    const QSignalBlocker quiet(m_sidebar);
+    m_sidebar->clearSelection();
+    if (const auto selected = m_navigation.selection.get()) {
+        for (int i = 0; i < m_sidebar->count(); ++i) {
+            QListWidgetItem* item = m_sidebar->item(i);
+            if (item->data(sectionRole).isValid() && item->data(sectionRole).toInt() == static_cast<int>(*selected)) {
+                item->setSelected(true);
+                m_sidebar->setCurrentItem(item);
+            }
+        }
+    }
+    m_sidebar->viewport()->update();
+}
+
+void SettingsWindow::refreshDot()
+{
+    for (int i = 0; i < m_sidebar->count(); ++i) {
+        QListWidgetItem* item = m_sidebar->item(i);
+        if (item->data(sectionRole).isValid() &&
+            item->data(sectionRole).toInt() == static_cast<int>(SettingsSection::about))
+            item->setData(Qt::AccessibleDescriptionRole,
+                          m_updater.reminders.isUpdatePending ? QStringLiteral("Update available") : QString());
+    }
+    m_sidebar->viewport()->update();
+}
+
+QString SettingsWindow::detailTitle() const
+{
+    return m_titles[static_cast<std::size_t>(m_detail->currentIndex())]->text();
+}
+
+void SettingsWindow::bringToFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void SettingsWindow::saveFrame()
+{
+    m_state.set(frameKey, saveGeometry().toBase64().toStdString());
+}
+
+void SettingsWindow::closeEvent(QCloseEvent* event)
+{
+    saveFrame();
+    m_activation.hide(*this);
+    event->accept(); // hidden, kept for the next open
+}
+
+SettingsWindowController::SettingsWindowController(Visualizer& visualizer, AppUpdater& updater,
+                                                   WindowActivation& activation, DefaultsStore& state)
+    : m_visualizer(visualizer), m_updater(updater), m_activation(activation), m_state(state)
+{}
+
+SettingsWindowController::~SettingsWindowController()
+{
+    if (m_window && m_window->isVisible())
+        m_window->saveFrame();
+}
+
+SettingsWindow& SettingsWindowController::makeWindow()
+{
+    m_window = std::make_unique<SettingsWindow>(navigation, m_updater, m_activation, m_state);
+    m_window->resize(SettingsWindow::contentWidth, SettingsWindow::idealContentHeight);
+    // Centred on the screen with the pointer, unless a frame from an earlier run applies.
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame(QPoint(), m_window->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        m_window->move(frame.topLeft());
+    }
+    if (const auto saved = m_state.object(frameKey); saved && std::holds_alternative<std::string>(*saved))
+        m_window->restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(std::get<std::string>(*saved))));
+    return *m_window;
+}
+
+void SettingsWindowController::open()
+{
+    SettingsWindow& window = m_window ? *m_window : makeWindow();
+    m_activation.show(window);
+    window.bringToFront();
+}
+
+} // namespace kestrel

@@ -1,0 +1,47 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrel {
+namespace {
+
+TEST(CommandLine, ReadsEachRequestAndLeavesQtItsOwnOptions)
+{
+    EXPECT_EQ(CommandLine::parse({}).request, LaunchRequest::start);
+    EXPECT_EQ(CommandLine::parse({"--settings"}).request, LaunchRequest::settings);
+    EXPECT_EQ(CommandLine::parse({"--toggle"}).request, LaunchRequest::toggle);
+    EXPECT_EQ(CommandLine::parse({"--quit"}).request, LaunchRequest::quit);
+    EXPECT_TRUE(CommandLine::parse({"--version"}).showVersion);
+    EXPECT_TRUE(CommandLine::parse({"-h"}).showHelp);
+
+    // Qt takes -display and its value; neither is an error of ours.
+    const auto withQt = CommandLine::parse({"-display", ":3", "--toggle", "-sync"});
+    EXPECT_EQ(withQt.request, LaunchRequest::toggle);
+    EXPECT_TRUE(withQt.error.empty()) << withQt.error;
+    // Asking the same twice is still one request.
+    EXPECT_TRUE(CommandLine::parse({"--quit", "--quit"}).error.empty());
+}
+
+TEST(CommandLine, NamesWhatItDoesNotUnderstand)
+{
+    EXPECT_EQ(CommandLine::parse({"--setings"}).error, "unknown option --setings");
+    EXPECT_EQ(CommandLine::parse({"-x"}).error, "unknown option -x");
+    EXPECT_EQ(CommandLine::parse({"settings"}).error, "unexpected argument settings");
+    EXPECT_EQ(CommandLine::parse({"--quit", "--toggle"}).error, "choose one of --settings, --toggle and --quit");
+}
+
+TEST(CommandLine, RequestsTravelAsWordsBothWays)
+{
+    for (const auto request :
+         {LaunchRequest::start, LaunchRequest::settings, LaunchRequest::toggle, LaunchRequest::quit})
+        EXPECT_EQ(requestFromWord(requestWord(request)), request);
+    EXPECT_FALSE(requestFromWord("").has_value());
+    EXPECT_FALSE(requestFromWord("Quit").has_value());
+
+    const std::string help = CommandLine::helpText("kestrel");
+    for (const char* option : {"--settings", "--toggle", "--quit", "--version", "--help"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
+} // namespace
+} // namespace kestrel

@@ -1,0 +1,115 @@
+#include "platform/linux/InstanceSocket.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <future>
+
+namespace fs = std::filesystem;
+
+namespace kestrel {
+namespace {
+
+class InstanceSocketTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/kestrel-instance-XXXXXX";
+        root = ::mkdtemp(pattern);
+        std::string error;
+        path = InstanceSocket::pathFor(":7.0", root / "kestrel", error);
+        ASSERT_FALSE(path.empty()) << error;
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    fs::path root;
+    fs::path path;
+};
+
+TEST_F(InstanceSocketTest, OneSocketPerDisplayInAFolderOnlyTheUserCanEnter)
+{
+    std::string error;
+    EXPECT_EQ(InstanceSocket::pathFor(":7", root / "kestrel", error), path) << "the screen is not another display";
+    EXPECT_NE(InstanceSocket::pathFor(":8", root / "kestrel", error), path);
+    struct stat info {};
+    ASSERT_EQ(::stat((root / "kestrel").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    // A folder others may enter, or a link planted in its place, is refused.
+    fs::create_directory(root / "open");
+    fs::permissions(root / "open", fs::perms::all);
+    EXPECT_TRUE(InstanceSocket::pathFor(":7", root / "open", error).empty());
+    EXPECT_NE(error.find("not a folder private"), std::string::npos) << error;
+    fs::create_directory_symlink(root / "kestrel", root / "link");
+    EXPECT_TRUE(InstanceSocket::pathFor(":7", root / "link", error).empty());
+}
+
+TEST_F(InstanceSocketTest, ASecondLaunchHandsItsRequestToTheRunningInstance)
+{
+    std::string error;
+    EXPECT_EQ(InstanceSocket::send(path, "settings", error), InstanceSocket::Delivery::noInstance);
+    auto running = InstanceSocket::listen(path, error);
+    ASSERT_TRUE(running) << error;
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_FALSE(InstanceSocket::listen(path, error)) << "only one instance listens";
+    EXPECT_TRUE(error.empty()) << error;
+
+    auto delivery = std::async(std::launch::async, [&] {
+        std::string sendError;
+        return InstanceSocket::send(path, "toggle", sendError);
+    });
+    std::optional<std::string> request;
+    for (int attempt = 0; attempt < 500 && !request; ++attempt) {
+        request = running->acceptRequest();
+        if (!request)
+            ::usleep(2000); // the other launch is still connecting
+    }
+    EXPECT_EQ(request, "toggle");
+    EXPECT_EQ(delivery.get(), InstanceSocket::Delivery::delivered);
+
+    running.reset();
+    EXPECT_FALSE(fs::exists(path)) << "a clean exit removes the socket";
+}
+
+TEST_F(InstanceSocketTest, ASocketLeftByACrashedInstanceIsTakenOver)
+{
+    // Bound and closed without removing the file: what a crash leaves.
+    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, path.c_str());
+    ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(stale);
+    ASSERT_TRUE(fs::exists(path));
+
+    std::string error;
+    EXPECT_EQ(InstanceSocket::send(path, "settings", error), InstanceSocket::Delivery::noInstance);
+    EXPECT_TRUE(InstanceSocket::listen(path, error)) << error;
+}
+
+TEST_F(InstanceSocketTest, AKnockThatSaysNothingIsDroppedWithoutHangingTheInstance)
+{
+    std::string error;
+    auto running = InstanceSocket::listen(path, error);
+    ASSERT_TRUE(running);
+    const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, path.c_str());
+    ASSERT_EQ(::connect(silent, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_FALSE(running->acceptRequest().has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    ::close(silent);
+}
+
+} // namespace
+} // namespace kestrel
