@@ -145,14 +145,38 @@ protected:
         ASSERT_NO_FATAL_FAILURE(awaitListening());
     }
 
-    void launch()
+    // What Kestrel runs with: the test's display, and folders of its own for its files.
+    QProcessEnvironment kestrelEnvironment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", QString::fromStdString(server.display()));
         environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("XDG_STATE_HOME", config.path() + "/state");
         environment.insert("XDG_RUNTIME_DIR", config.path());
         environment.remove("QT_QPA_PLATFORM");
-        kestrel.setProcessEnvironment(environment);
+        // No session bus: the tray item takes the XEmbed path, as trayer offers it.
+        environment.remove("DBUS_SESSION_BUS_ADDRESS");
+        return environment;
+    }
+
+    // A later launch of `kestrel` with `arguments`: its exit status, or -1 when it hangs.
+    int launchAgain(const QStringList& arguments, std::string* said = nullptr)
+    {
+        QProcess again;
+        again.setProcessEnvironment(kestrelEnvironment());
+        again.start(KESTREL_BINARY, arguments);
+        if (!again.waitForFinished(10000)) {
+            again.kill();
+            return -1;
+        }
+        if (said)
+            *said = again.readAllStandardError().toStdString() + again.readAllStandardOutput().toStdString();
+        return again.exitStatus() == QProcess::NormalExit ? again.exitCode() : -1;
+    }
+
+    void launch()
+    {
+        kestrel.setProcessEnvironment(kestrelEnvironment());
         kestrel.setProcessChannelMode(QProcess::SeparateChannels);
         kestrel.setStandardOutputFile(QProcess::nullDevice());
         errors.clear();

@@ -338,9 +338,10 @@ void MenuPanel::setShowingKeys(bool on)
 QPoint MenuPanel::placement(const QRect& icon, const QPoint& pointer, const QSize& panel, const QRect& available)
 {
     const QRect anchor = icon.isValid() && !icon.isEmpty() ? icon : QRect(pointer, QSize(1, 1));
-    int x = anchor.center().x() - panel.width() / 2;
+    int x = anchor.left() + anchor.width() / 2 - panel.width() / 2;
     // Under the icon, or above it when the icon sits in the lower half (a tray at the bottom).
-    int y = anchor.center().y() > available.center().y() ? anchor.top() - panel.height() : anchor.bottom() + 1;
+    const bool trayAtBottom = anchor.top() + anchor.height() / 2 > available.top() + available.height() / 2;
+    int y = trayAtBottom ? anchor.top() - panel.height() : anchor.bottom() + 1;
     x = std::clamp(x, available.left(), std::max(available.left(), available.right() + 1 - panel.width()));
     y = std::clamp(y, available.top(), std::max(available.top(), available.bottom() + 1 - panel.height()));
     return {x, y};

@@ -51,9 +51,10 @@ bool TrayItem::isTrayAvailable()
 void TrayItem::refresh()
 {
     const bool pending = m_updater.reminders.isUpdatePending;
-    // One colour, as the desktop's theme draws text: trays follow the theme.
-    const QColor color = QGuiApplication::palette().color(QPalette::WindowText);
-    m_icon->setIcon(menuBarIconSet(m_visualizer.isRunning, pending, color));
+    // The theme's text colour, outlined in its window colour for trays that do not follow it.
+    const QPalette palette = QGuiApplication::palette();
+    m_icon->setIcon(menuBarIconSet(m_visualizer.isRunning, pending, palette.color(QPalette::WindowText),
+                                   palette.color(QPalette::Window)));
     // Trays read the tooltip as the item's name.
     const QString name = QString::fromStdString(AppInfo::current().name);
     m_icon->setToolTip(pending ? name + QStringLiteral(", update available") : name);

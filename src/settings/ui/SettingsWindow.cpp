@@ -79,6 +79,11 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updat
     m_sidebar->setAccessibleName(QStringLiteral("Sections"));
     m_sidebar->setItemDelegate(new SidebarDelegate(m_updater.reminders.isUpdatePending.get(), m_sidebar));
     m_sidebar->setIconSize(QSize(symbolSize, symbolSize));
+    m_sidebar->setFrameShape(QFrame::NoFrame);
+    m_sidebar->setStyleSheet(QStringLiteral(
+        "QListWidget { background: palette(window); padding: 10px 8px; outline: 0; }"
+        "QListWidget::item { padding: 5px 6px; border-radius: 6px; color: palette(window-text); }"
+        "QListWidget::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     m_detail = new QStackedWidget(this);
     std::string_view group;
     for (const auto& info : settingsSections) {
@@ -87,14 +92,26 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updat
             auto* heading = new QListWidgetItem(qt(group), m_sidebar);
             heading->setFlags(Qt::ItemIsEnabled); // a heading, not a choice
             QFont font = heading->font();
-            font.setBold(true);
+            font.setPixelSize(11);
+            font.setWeight(QFont::DemiBold);
             heading->setFont(font);
+            heading->setForeground(palette().color(QPalette::PlaceholderText));
+            if (m_sidebar->count() > 1) // space between one group and the next heading
+                heading->setSizeHint(QSize(0, 38));
+            heading->setTextAlignment(Qt::AlignLeft | Qt::AlignBottom);
         }
         auto* row = new QListWidgetItem(qt(info.title), m_sidebar);
         row->setData(sectionRole, static_cast<int>(info.section));
-        const QImage symbol = Symbols::image(qt(info.systemImage), qRound(symbolSize * devicePixelRatioF()),
-                                             palette().color(QPalette::WindowText));
-        row->setIcon(QIcon(QPixmap::fromImage(symbol)));
+        // The symbol in the row's text colour: the accent colour's own on the selection.
+        QIcon icon;
+        const int symbolPixels = qRound(symbolSize * devicePixelRatioF());
+        icon.addPixmap(QPixmap::fromImage(
+                           Symbols::image(qt(info.systemImage), symbolPixels, palette().color(QPalette::Highlight))),
+                       QIcon::Normal);
+        icon.addPixmap(QPixmap::fromImage(Symbols::image(qt(info.systemImage), symbolPixels,
+                                                         palette().color(QPalette::HighlightedText))),
+                       QIcon::Selected);
+        row->setIcon(icon);
 
         // Each section's page: its title, and its controls below.
         auto* page = new QWidget(m_detail);

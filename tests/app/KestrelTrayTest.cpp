@@ -1,0 +1,232 @@
+// Kestrel in the tray, as a user meets it: the icon in trayer on a private X server, clicked
+// through XTest; the panel, the settings window and later launches found by their windows.
+
+#include "app/KestrelAppFixture.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace kestrel::test {
+namespace {
+
+class KestrelTrayTest : public KestrelAppTest {
+protected:
+    void SetUp() override
+    {
+        KestrelAppTest::SetUp();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", QString::fromStdString(server.display()));
+        environment.remove("DBUS_SESSION_BUS_ADDRESS");
+        tray.setProcessEnvironment(environment);
+        tray.setStandardOutputFile(QProcess::nullDevice());
+        tray.setStandardErrorFile(QProcess::nullDevice());
+        // A tray across the top right, 24 pixels high.
+        tray.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24",
+                              "--SetDockType", "false"});
+        ASSERT_TRUE(tray.waitForStarted()) << "trayer is needed for the tray tests";
+        ASSERT_TRUE(runEventLoopUntil([&] { return topLevel("panel").has_value(); }, 10s)) << "trayer shows no tray";
+    }
+
+    // Starts Kestrel and waits for its icon in the tray: the screen to compare against
+    // holds the icon, so only keycaps count as changes.
+    void startInTray()
+    {
+        ASSERT_NO_FATAL_FAILURE(launch());
+        icon = awaitTrayIcon();
+        ASSERT_FALSE(icon.isNull());
+        takeBaseline();
+        ASSERT_NO_FATAL_FAILURE(awaitListening());
+    }
+
+    void TearDown() override
+    {
+        KestrelAppTest::TearDown();
+        tray.kill();
+        tray.waitForFinished(3000);
+    }
+
+    std::string windowName(xcb_window_t window)
+    {
+        const XcbPointer<xcb_get_property_reply_t> name(xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
+        if (!name)
+            return {};
+        return {static_cast<const char*>(xcb_get_property_value(name.get())),
+                static_cast<std::size_t>(xcb_get_property_value_length(name.get()))};
+    }
+
+    std::vector<xcb_window_t> children(xcb_window_t parent)
+    {
+        const XcbPointer<xcb_query_tree_reply_t> tree(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, parent), nullptr));
+        if (!tree)
+            return {};
+        const xcb_window_t* first = xcb_query_tree_children(tree.get());
+        return {first, first + xcb_query_tree_children_length(tree.get())};
+    }
+
+    bool isViewable(xcb_window_t window)
+    {
+        const XcbPointer<xcb_get_window_attributes_reply_t> attributes(
+            xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr));
+        return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    }
+
+    // A window's rectangle on the screen.
+    QRect frameOf(xcb_window_t window)
+    {
+        const XcbPointer<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+        const XcbPointer<xcb_translate_coordinates_reply_t> origin(xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr));
+        if (!geometry || !origin)
+            return {};
+        return {origin->dst_x, origin->dst_y, geometry->width, geometry->height};
+    }
+
+    // The viewable top-level window titled `title`, if there is one.
+    std::optional<xcb_window_t> topLevel(const std::string& title)
+    {
+        for (const xcb_window_t window : children(root)) {
+            if (isViewable(window) && windowName(window) == title)
+                return window;
+        }
+        return std::nullopt;
+    }
+
+    // Kestrel's icon, embedded in the tray: the viewable child of trayer's panel window.
+    std::optional<QRect> trayIcon()
+    {
+        for (const xcb_window_t window : children(root)) {
+            if (windowName(window) != "panel")
+                continue;
+            for (const xcb_window_t icon : children(window)) {
+                const QRect frame = frameOf(icon);
+                if (isViewable(icon) && frame.width() > 8)
+                    return frame;
+            }
+        }
+        return std::nullopt;
+    }
+
+    QRect awaitTrayIcon()
+    {
+        std::optional<QRect> icon;
+        EXPECT_TRUE(runEventLoopUntil([&] { return (icon = trayIcon()).has_value(); }, 10s)) << "no icon in the tray";
+        runEventLoop(600ms); // the icon settles at its place
+        icon = trayIcon();
+        return icon.value_or(QRect());
+    }
+
+    std::vector<std::uint32_t> pixelsOf(const QRect& area)
+    {
+        const Screenshot shot = screenshot();
+        std::vector<std::uint32_t> pixels;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                pixels.push_back(shot.pixels[static_cast<std::size_t>(y * screenWidth + x)] & 0xffffff);
+        }
+        return pixels;
+    }
+
+    std::optional<xcb_window_t> awaitTopLevel(const std::string& title, bool present = true)
+    {
+        std::optional<xcb_window_t> window;
+        runEventLoopUntil([&] { return (window = topLevel(title)).has_value() == present; }, 5s);
+        return window;
+    }
+
+    void clickAt(QPoint point)
+    {
+        input.moveTo(point.x(), point.y());
+        input.click(1);
+    }
+
+    QProcess tray;
+    QRect icon;
+};
+
+TEST_F(KestrelTrayTest, TheIconOpensThePanelUnderItWhoseSwitchStopsKeysAndChangesTheIcon)
+{
+    ASSERT_NO_FATAL_FAILURE(startInTray());
+    const auto iconShowingKeys = pixelsOf(icon);
+
+    clickAt(icon.center());
+    const auto panel = awaitTopLevel("Kestrel panel");
+    ASSERT_TRUE(panel) << "a click on the icon opens the panel";
+    const QRect frame = frameOf(*panel);
+    EXPECT_EQ(frame.width(), 280);
+    EXPECT_EQ(frame.top(), icon.bottom() + 1) << "directly under the icon";
+    EXPECT_TRUE(frame.right() == screenWidth - 1 || std::abs(frame.center().x() - icon.center().x()) <= 1)
+        << "centred under the icon, or kept on screen";
+
+    // The switch sits at the right end of the header.
+    clickAt(QPoint(frame.right() - 5 - 9 - 14, frame.top() + 5 + 4 + 9));
+    runEventLoop(300ms);
+    EXPECT_NE(pixelsOf(icon), iconShowingKeys) << "the icon shows that keys are off";
+    takeBaseline();
+    input.tap(a);
+    EXPECT_TRUE(settledScreenshot().changed.isNull()) << "no keycap once switched off";
+
+    // Escape closes the panel; the hot key starts again and the icon follows.
+    input.tap(1); // Escape
+    EXPECT_FALSE(awaitTopLevel("Kestrel panel", false)) << "Escape closes the panel";
+    pressHotKey();
+    runEventLoop(300ms);
+    EXPECT_EQ(pixelsOf(icon), iconShowingKeys);
+}
+
+TEST_F(KestrelTrayTest, ShortcutsOfThePanelOpenTheSettingsAndQuitWithStatusZero)
+{
+    ASSERT_NO_FATAL_FAILURE(startInTray());
+    clickAt(icon.center());
+    ASSERT_TRUE(awaitTopLevel("Kestrel panel"));
+    input.chord({leftControl}, 51); // Ctrl+,
+    const auto settings = awaitTopLevel("General");
+    ASSERT_TRUE(settings) << "Ctrl+, opens the settings window";
+    EXPECT_FALSE(topLevel("Kestrel panel")) << "the panel went first";
+    EXPECT_EQ(frameOf(*settings).width(), 870);
+
+    runEventLoop(500ms);
+    clickAt(icon.center());
+    ASSERT_TRUE(awaitTopLevel("Kestrel panel"));
+    input.chord({leftControl}, 16); // Ctrl+Q
+    ASSERT_TRUE(kestrel.waitForFinished(5000)) << "Quit ends Kestrel";
+    EXPECT_EQ(kestrel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(kestrel.exitCode(), 0);
+}
+
+TEST_F(KestrelTrayTest, LaterLaunchesReachTheRunningKestrel)
+{
+    ASSERT_NO_FATAL_FAILURE(startInTray());
+    // Launched again: the running one opens its settings, the new one leaves at once.
+    EXPECT_EQ(launchAgain({}), 0);
+    EXPECT_TRUE(awaitTopLevel("General")) << "the running Kestrel opens its settings window";
+    EXPECT_EQ(kestrel.state(), QProcess::Running);
+
+    // --toggle stops showing keys, as the hot key does.
+    EXPECT_EQ(launchAgain({"--toggle"}), 0);
+    runEventLoop(300ms);
+    takeBaseline();
+    // Control, not a letter: the settings window has the keyboard.
+    input.tap(leftControl);
+    EXPECT_TRUE(settledScreenshot().changed.isNull()) << "keys are off";
+    EXPECT_EQ(launchAgain({"--toggle"}), 0);
+    runEventLoop(200ms);
+    input.tap(leftControl);
+    EXPECT_FALSE(settledScreenshot().changed.isNull()) << "and on again";
+
+    EXPECT_EQ(launchAgain({"--quit"}), 0);
+    ASSERT_TRUE(kestrel.waitForFinished(5000));
+    EXPECT_EQ(kestrel.exitCode(), 0);
+    std::string said;
+    EXPECT_EQ(launchAgain({"--quit"}, &said), 1) << "nothing left to quit";
+    EXPECT_NE(said.find("not running"), std::string::npos) << said;
+    EXPECT_EQ(launchAgain({"--bogus"}, &said), 2);
+    EXPECT_EQ(launchAgain({"--version"}, &said), 0);
+    EXPECT_NE(said.find("Version "), std::string::npos) << said;
+}
+
+} // namespace
+} // namespace kestrel::test

@@ -1,0 +1,120 @@
+#include "settings/ui/SettingsWindow.h"
+
+#include "support/ShellDoubles.h"
+
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kestrel {
+namespace {
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    QListWidgetItem* sidebarRow(const QString& title)
+    {
+        auto items = controller.window()->sidebar().findItems(title, Qt::MatchExactly);
+        return items.isEmpty() ? nullptr : items.front();
+    }
+
+    test::ShellDoubles shell;
+    SettingsWindowController controller{shell.visualizer, shell.updater, shell.activation, shell.state};
+};
+
+TEST_F(SettingsWindowTest, NoWindowIsBuiltUntilTheFirstOpenAndThenItIsAlwaysTheSameOne)
+{
+    EXPECT_EQ(controller.window(), nullptr);
+    controller.open();
+    SettingsWindow* first = controller.window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("General"));
+    EXPECT_EQ(first->width(), SettingsWindow::contentWidth);
+    EXPECT_EQ(first->height(), SettingsWindow::idealContentHeight);
+    EXPECT_EQ(shell.activation.policy.get(), ActivationPolicy::regular);
+
+    // About while open at General: selection, detail and title follow, no second window.
+    controller.navigation.selection = SettingsSection::about;
+    controller.open();
+    EXPECT_EQ(controller.window(), first);
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(first->detailTitle(), QStringLiteral("About"));
+    EXPECT_TRUE(sidebarRow("About")->isSelected());
+}
+
+TEST_F(SettingsWindowTest, TheSidebarAndTheNavigationFollowEachOther)
+{
+    controller.navigation.selection = SettingsSection::displays;
+    controller.open();
+    SettingsWindow& window = *controller.window();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Displays")) << "the first window opens at the selection";
+
+    sidebarRow("Appearance")->setSelected(true);
+    EXPECT_EQ(controller.navigation.selection.get(), SettingsSection::appearance);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Appearance"));
+
+    // Nothing selected shows General under its title.
+    window.sidebar().clearSelection();
+    EXPECT_EQ(controller.navigation.selection.get(), std::nullopt);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("General"));
+    EXPECT_EQ(window.detailTitle(), QStringLiteral("General"));
+
+    // Headings are not choices.
+    const auto headings = window.sidebar().findItems(QStringLiteral("Essentials"), Qt::MatchExactly);
+    ASSERT_EQ(headings.size(), 1);
+    EXPECT_FALSE(headings.front()->flags() & Qt::ItemIsSelectable);
+}
+
+TEST_F(SettingsWindowTest, OnlyTheAboutRowCarriesTheUpdateMark)
+{
+    controller.open();
+    SettingsWindow& window = *controller.window();
+    EXPECT_TRUE(sidebarRow("About")->data(Qt::AccessibleDescriptionRole).toString().isEmpty());
+    const QImage before = window.sidebar().viewport()->grab().toImage();
+    shell.updater.reminders.foundUpdateGently();
+    EXPECT_EQ(sidebarRow("About")->data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Update available"));
+    for (const char* other : {"General", "Appearance", "Displays"})
+        EXPECT_TRUE(sidebarRow(other)->data(Qt::AccessibleDescriptionRole).toString().isEmpty()) << other;
+
+    // The dot is drawn in the About row and nowhere else.
+    const QImage after = window.sidebar().viewport()->grab().toImage();
+    const QRect about = window.sidebar().visualItemRect(sidebarRow("About"));
+    QRect changed;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) != before.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+        }
+    }
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(about.contains(changed)) << "changed area outside the About row";
+}
+
+TEST_F(SettingsWindowTest, ClosingHidesKeepsTheFrameAndEndsTheRegularState)
+{
+    controller.open();
+    SettingsWindow* window = controller.window();
+    window->move(40, 60);
+    window->resize(SettingsWindow::contentWidth, 500);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(shell.activation.policy.get(), ActivationPolicy::accessory);
+    ASSERT_TRUE(shell.state.object("settingsWindowFrame").has_value());
+
+    controller.open();
+    EXPECT_EQ(controller.window(), window);
+    EXPECT_EQ(window->height(), 500) << "reopened as it was left, not centred anew";
+
+    // A later run builds its window at the saved frame.
+    SettingsWindowController nextRun{shell.visualizer, shell.updater, shell.activation, shell.state};
+    EXPECT_EQ(nextRun.makeWindow().size(), QSize(SettingsWindow::contentWidth, 500));
+
+    // Width is fixed; height has a floor.
+    window->resize(1200, 200);
+    EXPECT_EQ(window->width(), SettingsWindow::contentWidth);
+    EXPECT_EQ(window->height(), SettingsWindow::minimumContentHeight);
+}
+
+} // namespace
+} // namespace kestrel
