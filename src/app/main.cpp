@@ -8,11 +8,14 @@
 #include "app/ui/TrayItem.h"
 #include "overlay/ui/OverlayWindow.h"
 #include "platform/linux/DesktopSettings.h"
+#include "platform/linux/Ed25519Verifier.h"
 #include "platform/linux/InstanceSocket.h"
 #include "platform/linux/JsonDefaultsStore.h"
 #include "platform/linux/XdgDirectories.h"
+#include "platform/qt/QtPackageInstaller.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreenService.h"
+#include "platform/qt/QtUpdateNetwork.h"
 #include "platform/qt/QtWorkspace.h"
 #include "platform/x11/X11Compositor.h"
 #include "platform/x11/X11DisplayLoss.h"
@@ -139,11 +142,23 @@ int main(int argc, char** argv)
     kestrel::OverlayWindowFactory panels({.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
                                           .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); }});
 
+    const auto cacheHome = kestrel::XdgDirectories::cacheHome();
+    kestrel::QtUpdateNetwork updateNetwork(cacheHome.empty() ? cacheHome : cacheHome / "kestrel" / "updates");
+    kestrel::Ed25519Verifier packageVerifier(KESTREL_UPDATE_PUBLIC_KEY);
+    kestrel::QtPackageInstaller packageInstaller(workspace);
+    // The build's feed, or another for testing an update.
+    const char* feedOverride = std::getenv("KESTREL_UPDATE_FEED");
+    const std::string updateFeed = feedOverride ? feedOverride : KESTREL_UPDATE_FEED_URL;
+
     kestrel::AppDelegate delegate({.visualizer = {taps, hotKeys, permission, defaults, scheduler, screens, panels},
                                    .permission = permission,
                                    .state = state,
+                                   .workspace = workspace,
+                                   .updateNetwork = updateNetwork,
+                                   .packageVerifier = packageVerifier,
+                                   .packageInstaller = packageInstaller,
                                    .quit = [] { QApplication::quit(); }},
-                                  KESTREL_UPDATE_FEED_URL);
+                                  updateFeed);
     if (!kestrel::TrayItem::isTrayAvailable())
         complain("no system tray is available. Control-Alt-Super-Enter shows keys or stops; run kestrel again to "
                  "open the settings.");

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -156,6 +157,8 @@ protected:
         environment.remove("QT_QPA_PLATFORM");
         // No session bus: the tray item takes the XEmbed path, as trayer offers it.
         environment.remove("DBUS_SESSION_BUS_ADDRESS");
+        for (const auto& [name, value] : extraEnvironment)
+            environment.insert(name, value);
         return environment;
     }
 
@@ -242,7 +245,8 @@ protected:
     QTemporaryDir config;
     QProcess kestrel;
     std::function<void()> childSetup; // run in Kestrel's process before it starts
-    std::string errors;               // what Kestrel said on its standard error
+    std::map<QString, QString> extraEnvironment;
+    std::string errors; // what Kestrel said on its standard error
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = 0;
     std::vector<std::uint32_t> baseline;

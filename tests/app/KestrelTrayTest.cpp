@@ -2,6 +2,7 @@
 // through XTest; the panel, the settings window and later launches found by their windows.
 
 #include "app/KestrelAppFixture.h"
+#include "support/network/HttpsTestServer.h"
 
 #include <QStringList>
 
@@ -226,6 +227,31 @@ TEST_F(KestrelTrayTest, LaterLaunchesReachTheRunningKestrel)
     EXPECT_EQ(launchAgain({"--bogus"}, &said), 2);
     EXPECT_EQ(launchAgain({"--version"}, &said), 0);
     EXPECT_NE(said.find("Version "), std::string::npos) << said;
+}
+
+TEST_F(KestrelTrayTest, AFeedWithANewerVersionPutsTheDotOnTheIconAndOpensNoWindow)
+{
+    HttpsTestServer updates;
+    ASSERT_TRUE(updates.isListening()) << updates.error().toStdString();
+    updates.answer("/appcast.xml",
+                   {.body = R"(<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+<channel><item><sparkle:version>99.0</sparkle:version>
+<enclosure url="https://example.org/k.deb" length="4" sparkle:edSignature="c2ln"/></item></channel></rss>)"});
+    extraEnvironment = {{"KESTREL_UPDATE_FEED", updates.url("/appcast.xml")},
+                        {"SSL_CERT_FILE", updates.certificateFile()}};
+    ASSERT_NO_FATAL_FAILURE(startInTray());
+    const auto withoutDot = pixelsOf(icon);
+    // The first scheduled check comes 10 s after start.
+    EXPECT_TRUE(runEventLoopUntil([&] { return pixelsOf(icon) != withoutDot; }, 20s)) << "no dot on the icon";
+    const auto withDot = pixelsOf(icon);
+    // The change is in the top-right corner, where the dot goes.
+    for (int y = icon.height() / 2; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width() / 2; ++x) {
+            const auto index = static_cast<std::size_t>(y * icon.width() + x);
+            EXPECT_EQ(withDot[index], withoutDot[index]) << x << "," << y;
+        }
+    }
+    EXPECT_FALSE(topLevel("Software Update")) << "a scheduled check opens no window";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "support/FakeEventTapService.h"
 #include "support/FakeHotKeyService.h"
 #include "support/FakeOverlay.h"
+#include "support/FakeUpdateServices.h"
 #include "support/ManualScheduler.h"
 #include "support/MemoryDefaultsStore.h"
 
@@ -25,7 +26,18 @@ struct ShellDoubles {
     FakeOverlayPanelFactory panels;
     Visualizer visualizer{{taps, hotKeys, permission, defaults, scheduler, screens, panels}};
     WindowActivation activation{scheduler};
-    AppUpdater updater{activation, "https://updates.example.org/appcast.xml"};
+    FakeUpdateNetwork network;
+    FakePackageVerifier verifier;
+    FakePackageInstaller installer;
+    AppUpdater updater{{.activation = activation,
+                        .scheduler = scheduler,
+                        .state = state,
+                        .wallClock = [] { return std::chrono::system_clock::time_point(); },
+                        .network = &network,
+                        .verifier = &verifier,
+                        .installer = &installer},
+                       "https://updates.example.org/appcast.xml",
+                       "1.0"};
 };
 
 } // namespace kestrel::test

@@ -1,7 +1,9 @@
 #include "app/ui/AppDelegate.h"
 
+#include "app/AppInfo.h"
 #include "app/ui/MenuPanel.h"
 #include "app/ui/TrayItem.h"
+#include "app/ui/UpdateWindow.h"
 #include "settings/ui/SettingsWindow.h"
 
 namespace kestrel {
@@ -9,9 +11,18 @@ namespace kestrel {
 AppDelegate::AppDelegate(Services services, std::string updateFeedURL)
     : m_services(services),
       m_activation(services.visualizer.scheduler),
-      m_updater(m_activation, std::move(updateFeedURL)),
+      m_updater({.activation = m_activation,
+                 .scheduler = services.visualizer.scheduler,
+                 .state = services.state,
+                 .wallClock = [] { return std::chrono::system_clock::now(); },
+                 .network = &services.updateNetwork,
+                 .verifier = &services.packageVerifier,
+                 .installer = &services.packageInstaller},
+                std::move(updateFeedURL), AppInfo::currentBundle().shortVersion.value_or("")),
+      m_updateWindow(std::make_unique<UpdateWindow>(m_updater, services.workspace)),
       m_visualizer(services.visualizer)
 {
+    m_updater.setUserDriver(m_updateWindow.get());
     m_tray = std::make_unique<TrayItem>(m_visualizer, m_updater, [this]() -> MenuPanel& { return menuPanel(); });
 }
 

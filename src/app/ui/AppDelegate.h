@@ -13,6 +13,7 @@ namespace kestrel {
 class MenuPanel;
 class SettingsWindowController;
 class TrayItem;
+class UpdateWindow;
 class Workspace;
 
 // Holds Kestrel together for the whole run: the update service, the visualizer, the tray
@@ -24,9 +25,14 @@ public:
         Visualizer::Services visualizer;
         PermissionService& permission;
         DefaultsStore& state; // Kestrel's own state file, not the preferences
+        Workspace& workspace;
+        UpdateNetwork& updateNetwork;
+        PackageVerifier& packageVerifier;
+        PackageInstaller& packageInstaller;
         std::function<void()> quit;
     };
 
+    // Without a feed address the distribution updates Kestrel, and nothing is checked.
     AppDelegate(Services services, std::string updateFeedURL);
     ~AppDelegate();
 
@@ -50,6 +56,7 @@ private:
     Services m_services;
     WindowActivation m_activation;
     AppUpdater m_updater;
+    std::unique_ptr<UpdateWindow> m_updateWindow;
     Visualizer m_visualizer;
     std::unique_ptr<SettingsWindowController> m_settingsWindow;
     std::unique_ptr<MenuPanel> m_menuPanel;

@@ -105,8 +105,13 @@ TEST_F(MenuPanelTest, TheUpdateRowSwapsWithThePendingMarkAndIsReadByItsTitle)
 {
     panel = makePanel();
     panel->popUp(QRect(500, 0, 22, 22), QPoint());
-    EXPECT_FALSE(rowTitled("Check for Updates…")->isEnabled()) << "the updater cannot check yet";
-    shell.updater.reminders.foundUpdateGently();
+    // While a check runs, no second one can start.
+    QTest::mouseClick(rowTitled("Check for Updates…"), Qt::LeftButton);
+    EXPECT_EQ(shell.network.feedRequests, 1);
+    panel->popUp(QRect(500, 0, 22, 22), QPoint());
+    EXPECT_FALSE(rowTitled("Check for Updates…")->isEnabled());
+    shell.network.answerFeed({.items = {{.version = "2.0", .enclosureURL = "https://example.org/k.deb"}}});
+    EXPECT_TRUE(shell.updater.reminders.isUpdatePending);
     MenuRowButton* available = rowTitled("Update Available…");
     ASSERT_NE(available, nullptr);
     EXPECT_TRUE(available->isEnabled());
@@ -116,6 +121,7 @@ TEST_F(MenuPanelTest, TheUpdateRowSwapsWithThePendingMarkAndIsReadByItsTitle)
 
 TEST_F(MenuPanelTest, AHoveredRowIsDrawnOnTheAccentColourAndADisabledOneIsNot)
 {
+    shell.updater.checkForUpdates(); // busy: "Check for Updates…" is disabled
     panel = makePanel();
     panel->popUp(QRect(500, 0, 22, 22), QPoint());
     const auto accentNear = [](const QImage& image, QPoint point) {

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/UpdateUserDriver.h"
+#include "platform/UpdateServices.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kestrel::test {
+
+// The network under the test's control: requests wait until the test answers them.
+class FakeUpdateNetwork final : public UpdateNetwork {
+public:
+    int feedRequests = 0;
+    std::function<void(Feed)> pendingFeed;
+    std::function<void(Download)> pendingDownload;
+    std::function<void(std::uint64_t)> pendingProgress;
+    std::string downloadedURL;
+
+    void fetchFeed(const std::string&, std::function<void(Feed)> done) override
+    {
+        ++feedRequests;
+        pendingFeed = std::move(done);
+    }
+    void download(const std::string& url, std::uint64_t, std::function<void(std::uint64_t)> progress,
+                  std::function<void(Download)> done) override
+    {
+        downloadedURL = url;
+        pendingProgress = std::move(progress);
+        pendingDownload = std::move(done);
+    }
+
+    void answerFeed(Feed feed) { std::exchange(pendingFeed, nullptr)(std::move(feed)); }
+    void answerDownload(Download download) { std::exchange(pendingDownload, nullptr)(std::move(download)); }
+};
+
+class FakePackageVerifier final : public PackageVerifier {
+public:
+    std::string mismatch; // what verify answers
+    std::string verify(const std::filesystem::path&, std::uint64_t, const std::string&) const override
+    {
+        return mismatch;
+    }
+};
+
+class FakePackageInstaller final : public PackageInstaller {
+public:
+    std::vector<std::filesystem::path> installed;
+    std::string install(const std::filesystem::path& file) override
+    {
+        installed.push_back(file);
+        return {};
+    }
+};
+
+// Records what the update window was asked to show.
+class RecordingUserDriver final : public UpdateUserDriver {
+public:
+    std::vector<std::string> shown;
+    std::function<void(UpdateChoice)> choose;
+    std::optional<AppcastItem> offered;
+
+    void showChecking() override { shown.push_back("checking"); }
+    void showUpToDate(const std::string& version) override { shown.push_back("up to date " + version); }
+    void showError(const std::string& message) override { shown.push_back("error: " + message); }
+    void showUpdate(const AppcastItem& update, std::function<void(UpdateChoice)> answer) override
+    {
+        shown.push_back("update " + update.version);
+        offered = update;
+        choose = std::move(answer);
+    }
+    void showDownloading(std::uint64_t received, std::uint64_t total) override
+    {
+        shown.push_back("downloading " + std::to_string(received) + "/" + std::to_string(total));
+    }
+    void showInstalled(const std::string&) override { shown.push_back("installed"); }
+};
+
+} // namespace kestrel::test
