@@ -11,12 +11,15 @@
 #include "platform/linux/Ed25519Verifier.h"
 #include "platform/linux/InstanceSocket.h"
 #include "platform/linux/JsonDefaultsStore.h"
+#include "platform/linux/Syslog.h"
+#include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgDirectories.h"
 #include "platform/qt/QtPackageInstaller.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreenService.h"
 #include "platform/qt/QtUpdateNetwork.h"
 #include "platform/qt/QtWorkspace.h"
+#include "platform/qt/QuitOnSignal.h"
 #include "platform/x11/X11Compositor.h"
 #include "platform/x11/X11DisplayLoss.h"
 #include "platform/x11/X11EventTapService.h"
@@ -123,6 +126,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromStdString(kestrel::AppInfo::current().name));
     QApplication::setQuitOnLastWindowClosed(false);
     const kestrel::x11::DisplayLossRestart restartAfterLoss(arguments);
+    const kestrel::QuitOnSignal quitOnSignal;
 
     const auto reportProblem = [](const std::string& problem) {
         if (!problem.empty())
@@ -146,6 +150,8 @@ int main(int argc, char** argv)
     kestrel::QtUpdateNetwork updateNetwork(cacheHome.empty() ? cacheHome : cacheHome / "kestrel" / "updates");
     kestrel::Ed25519Verifier packageVerifier(KESTREL_UPDATE_PUBLIC_KEY);
     kestrel::QtPackageInstaller packageInstaller(workspace);
+    kestrel::XdgAutostart loginItem = kestrel::XdgAutostart::forThisProgram(kestrel::AppInfo::current().name);
+    kestrel::Syslog log;
     // The build's feed, or another for testing an update.
     const char* feedOverride = std::getenv("KESTREL_UPDATE_FEED");
     const std::string updateFeed = feedOverride ? feedOverride : KESTREL_UPDATE_FEED_URL;
@@ -157,6 +163,8 @@ int main(int argc, char** argv)
                                    .updateNetwork = updateNetwork,
                                    .packageVerifier = packageVerifier,
                                    .packageInstaller = packageInstaller,
+                                   .loginItem = loginItem,
+                                   .log = log,
                                    .quit = [] { QApplication::quit(); }},
                                   updateFeed);
     if (!kestrel::TrayItem::isTrayAvailable())

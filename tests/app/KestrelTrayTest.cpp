@@ -229,6 +229,23 @@ TEST_F(KestrelTrayTest, LaterLaunchesReachTheRunningKestrel)
     EXPECT_NE(said.find("Version "), std::string::npos) << said;
 }
 
+TEST_F(KestrelTrayTest, AskedToStopByTheSessionKestrelLeavesAsFromItsQuitRow)
+{
+    ASSERT_NO_FATAL_FAILURE(startInTray());
+    EXPECT_EQ(launchAgain({"--settings"}), 0);
+    ASSERT_TRUE(awaitTopLevel("General"));
+    const std::string socket = config.path().toStdString() + "/kestrel/instance" + server.display() + ".socket";
+    EXPECT_TRUE(std::filesystem::exists(socket));
+    kestrel.terminate(); // SIGTERM, as a session ending sends
+    ASSERT_TRUE(kestrel.waitForFinished(5000));
+    EXPECT_EQ(kestrel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(kestrel.exitCode(), 0);
+    EXPECT_FALSE(std::filesystem::exists(socket)) << "the instance socket is removed";
+    std::ifstream state(config.path().toStdString() + "/state/kestrel/state.json");
+    const std::string saved((std::istreambuf_iterator<char>(state)), std::istreambuf_iterator<char>());
+    EXPECT_NE(saved.find("settingsWindowFrame"), std::string::npos) << "the open window's frame is kept";
+}
+
 TEST_F(KestrelTrayTest, AFeedWithANewerVersionPutsTheDotOnTheIconAndOpensNoWindow)
 {
     HttpsTestServer updates;

@@ -1,6 +1,7 @@
 #include "app/ui/AppDelegate.h"
 
 #include "app/AppInfo.h"
+#include "app/OpenAtLogin.h"
 #include "app/ui/MenuPanel.h"
 #include "app/ui/TrayItem.h"
 #include "app/ui/UpdateWindow.h"
@@ -47,6 +48,11 @@ MenuPanel& AppDelegate::menuPanel()
                                                                      .quit = m_services.quit});
     }
     return *m_menuPanel;
+}
+
+void AppDelegate::setOpenAtLogin(bool enabled)
+{
+    kestrel::setOpenAtLogin(m_services.loginItem, m_services.log, enabled);
 }
 
 void AppDelegate::openSettings()

@@ -4,6 +4,8 @@
 #include "app/CommandLine.h"
 #include "app/WindowActivation.h"
 #include "overlay/Visualizer.h"
+#include "platform/LoginItemService.h"
+#include "platform/SystemLog.h"
 
 #include <functional>
 #include <memory>
@@ -29,6 +31,8 @@ public:
         UpdateNetwork& updateNetwork;
         PackageVerifier& packageVerifier;
         PackageInstaller& packageInstaller;
+        LoginItemService& loginItem;
+        SystemLog& log;
         std::function<void()> quit;
     };
 
@@ -45,6 +49,11 @@ public:
     SettingsWindowController& settingsWindow();
     MenuPanel& menuPanel();
     TrayItem& trayItem() { return *m_tray; }
+
+    // Starting at login, as General settings and onboarding show and change it: a refused
+    // change is logged once, and the state read back tells the truth.
+    bool isOpenAtLogin() const { return m_services.loginItem.isEnabled(); }
+    void setOpenAtLogin(bool enabled);
 
     // The settings window at the section it last showed, or at About.
     void openSettings();

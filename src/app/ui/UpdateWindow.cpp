@@ -5,11 +5,14 @@
 #include "platform/Workspace.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextDocumentFragment>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -143,6 +146,17 @@ void UpdateWindow::present(const QString& heading, const QString& body, Buttons 
     if (choice)
         window.install->setDefault(true);
     window.adjustSize();
+    if (!window.isVisible()) {
+        // Centred on the screen with the pointer, where the user is looking.
+        const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect frame(QPoint(), window.size());
+            frame.moveCenter(screen->availableGeometry().center());
+            window.move(frame.topLeft());
+        }
+    }
     window.show();
     window.raise();
     window.activateWindow();

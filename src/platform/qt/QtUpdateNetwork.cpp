@@ -162,6 +162,10 @@ void QtUpdateNetwork::download(const std::string& url, std::uint64_t maximumLeng
     auto ownReason = std::make_shared<std::string>();
     // Writes what has arrived; false once the package is longer than it should be.
     auto take = [reply, file, received, ownReason, maximumLength] {
+        if (const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); status >= 400) {
+            *ownReason = "the server answered HTTP " + std::to_string(status); // an error page, not the package
+            return false;
+        }
         const QByteArray chunk = reply->readAll();
         *received += static_cast<std::uint64_t>(chunk.size());
         if (*received > maximumLength)

@@ -108,6 +108,8 @@ TEST_F(QtUpdateNetworkTest, APackageArrivesWholeOrNotAtAll)
     EXPECT_TRUE(cut.file.empty());
     const auto longer = download("/longer.deb", 4);
     EXPECT_EQ(longer.error, "the package is longer than the update feed says");
+    server.answer("/missing.deb", {.status = 404, .body = "<html>a long page saying the package is not here</html>"});
+    EXPECT_EQ(download("/missing.deb", 4).error, "the server answered HTTP 404");
     // Nothing partial is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.path().toStdString()), {}), 1);
 }
