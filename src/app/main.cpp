@@ -126,7 +126,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromStdString(kestrel::AppInfo::current().name));
     QApplication::setQuitOnLastWindowClosed(false);
     const kestrel::x11::DisplayLossRestart restartAfterLoss(arguments);
-    const kestrel::QuitOnSignal quitOnSignal;
+    const kestrel::QuitOnSignal quitOnSignal(&kestrel::x11::DisplayLossRestart::disarmFromSignalHandler);
 
     const auto reportProblem = [](const std::string& problem) {
         if (!problem.empty())

@@ -14,17 +14,21 @@ namespace kestrel {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+void (*signalAtOnce)() = nullptr;
 
 void onSignal(int)
 {
+    if (signalAtOnce)
+        signalAtOnce();
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
 
 } // namespace
 
-QuitOnSignal::QuitOnSignal()
+QuitOnSignal::QuitOnSignal(void (*atOnce)())
 {
+    signalAtOnce = atOnce;
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     m_notifier = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);

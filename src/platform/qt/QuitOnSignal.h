@@ -12,7 +12,9 @@ namespace kestrel {
 // the rest.
 class QuitOnSignal {
 public:
-    QuitOnSignal();
+    // `atOnce` runs inside the signal handler, before anything else can happen (such as the
+    // display going away with the session): it must be safe to call there.
+    explicit QuitOnSignal(void (*atOnce)() = nullptr);
     ~QuitOnSignal();
 
     QuitOnSignal(const QuitOnSignal&) = delete;

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
@@ -24,10 +25,12 @@ constexpr auto retryInterval = std::chrono::seconds(1);
 // Read by the exit handler: plain globals, as nothing else may run then.
 xcb_connection_t* g_connection = nullptr;
 std::vector<std::string> g_arguments;
+// Set from a signal handler, so a plain flag of the one type such a handler may write.
+volatile std::sig_atomic_t g_stopRequested = 0;
 
 void restartIfTheDisplayWasLost()
 {
-    if (!g_connection || g_arguments.empty() || xcb_connection_has_error(g_connection) == 0)
+    if (g_stopRequested || !g_connection || g_arguments.empty() || xcb_connection_has_error(g_connection) == 0)
         return;
     // Only a display that is gone: one that still answers closed our connection on purpose
     // (xkill, a window manager's force quit), and then Kestrel is meant to end.
@@ -60,6 +63,16 @@ DisplayLossRestart::DisplayLossRestart(std::vector<std::string> arguments)
 }
 
 DisplayLossRestart::~DisplayLossRestart()
+{
+    disarm();
+}
+
+void DisplayLossRestart::disarmFromSignalHandler()
+{
+    g_stopRequested = 1;
+}
+
+void DisplayLossRestart::disarm()
 {
     g_connection = nullptr;
     g_arguments.clear();

@@ -19,6 +19,11 @@ public:
     explicit DisplayLossRestart(std::vector<std::string> arguments);
     ~DisplayLossRestart();
 
+    // Kestrel was asked to stop (the session is ending): losing the display now is no reason
+    // to come back. The second may be called from a signal handler.
+    void disarm();
+    static void disarmFromSignalHandler();
+
     DisplayLossRestart(const DisplayLossRestart&) = delete;
     DisplayLossRestart& operator=(const DisplayLossRestart&) = delete;
 
