@@ -4,6 +4,7 @@
 #include "app/InputMonitoringPermission.h"
 #include "app/ui/MenuBarIcon.h"
 #include "common/ui/Symbols.h"
+#include "common/ui/UpdateMark.h"
 #include "overlay/Visualizer.h"
 #include "platform/DefaultsStore.h"
 #include "platform/PermissionService.h"
@@ -34,7 +35,6 @@ constexpr int dotDiameter = 8;
 constexpr int dividerPaddingY = 5;
 constexpr int fontSize = 13;
 constexpr int subtitleFontSize = 12;
-const QColor dotRed(0xFF, 0x3B, 0x30);
 
 QFont panelFont(int pixelSize, bool semibold = false)
 {
@@ -79,7 +79,7 @@ MenuRowButton::MenuRowButton(MenuRowModel row, QWidget* parent) : QAbstractButto
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     if (m_row.showsDot)
-        setAccessibleDescription(QStringLiteral("Update available"));
+        setAccessibleDescription(UpdateMark::accessibleName());
     if (!m_row.shortcut.empty())
         setShortcut(QKeySequence(qt(m_row.shortcut))); // works while the panel has the keyboard
 }
@@ -124,7 +124,7 @@ void MenuRowButton::paintEvent(QPaintEvent*)
     }
     if (m_row.showsDot) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(highlighted ? QColor(Qt::white) : dotRed);
+        painter.setBrush(UpdateMark::color(highlighted));
         painter.drawEllipse(QRectF(right - dotDiameter, middle - dotDiameter / 2.0, dotDiameter, dotDiameter));
         right -= dotDiameter + rowSpacing;
     }

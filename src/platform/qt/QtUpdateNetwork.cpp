@@ -38,6 +38,16 @@ std::string describeFailure(QNetworkReply& reply, const std::string& ownReason)
     return reply.errorString().toStdString();
 }
 
+// Stops a request whose answer nobody waits for any more, without telling anyone.
+void abandon(QPointer<QNetworkReply>& reply)
+{
+    if (reply) {
+        reply->disconnect();
+        reply->abort();
+    }
+    reply.clear();
+}
+
 bool isSecure(const std::string& url)
 {
     return QUrl(QString::fromStdString(url)).scheme() == QLatin1String("https");
@@ -62,12 +72,8 @@ QtUpdateNetwork::QtUpdateNetwork(std::filesystem::path downloadFolder) : m_downl
 
 QtUpdateNetwork::~QtUpdateNetwork()
 {
-    for (QNetworkReply* reply : {m_feedReply.data(), m_downloadReply.data()}) {
-        if (reply) {
-            reply->disconnect();
-            reply->abort();
-        }
-    }
+    abandon(m_feedReply);
+    abandon(m_downloadReply);
 }
 
 QNetworkAccessManager& QtUpdateNetwork::manager()
@@ -101,10 +107,7 @@ QNetworkRequest QtUpdateNetwork::request(const std::string& url) const
 
 void QtUpdateNetwork::fetchFeed(const std::string& url, std::function<void(Feed)> done)
 {
-    if (m_feedReply) {
-        m_feedReply->disconnect();
-        m_feedReply->abort();
-    }
+    abandon(m_feedReply);
     if (!isSecure(url)) {
         done({.error = "the update feed's address does not start with https://"});
         return;
@@ -138,10 +141,7 @@ void QtUpdateNetwork::fetchFeed(const std::string& url, std::function<void(Feed)
 void QtUpdateNetwork::download(const std::string& url, std::uint64_t maximumLength,
                                std::function<void(std::uint64_t received)> progress, std::function<void(Download)> done)
 {
-    if (m_downloadReply) {
-        m_downloadReply->disconnect();
-        m_downloadReply->abort();
-    }
+    abandon(m_downloadReply);
     if (!isSecure(url)) {
         done({.error = "the package's address does not start with https://"});
         return;

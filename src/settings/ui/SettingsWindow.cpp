@@ -2,6 +2,7 @@
 
 #include "app/AppUpdater.h"
 #include "common/ui/Symbols.h"
+#include "common/ui/UpdateMark.h"
 #include "platform/DefaultsStore.h"
 
 #include <QCloseEvent>
@@ -25,7 +26,6 @@ constexpr std::string_view frameKey = "settingsWindowFrame";
 constexpr int sectionRole = Qt::UserRole;
 constexpr int dotDiameter = 9;
 constexpr int symbolSize = 16;
-const QColor dotRed(0xFF, 0x3B, 0x30);
 
 QString qt(std::string_view text)
 {
@@ -50,7 +50,7 @@ public:
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(Qt::NoPen);
-        painter->setBrush(option.state & QStyle::State_Selected ? QColor(Qt::white) : dotRed);
+        painter->setBrush(UpdateMark::color(option.state & QStyle::State_Selected));
         const QRect row = option.rect;
         painter->drawEllipse(QRectF(row.right() - 12 - dotDiameter, row.center().y() - dotDiameter / 2.0 + 0.5,
                                     dotDiameter, dotDiameter));
@@ -178,7 +178,7 @@ void SettingsWindow::refreshDot()
         if (item->data(sectionRole).isValid() &&
             item->data(sectionRole).toInt() == static_cast<int>(SettingsSection::about))
             item->setData(Qt::AccessibleDescriptionRole,
-                          m_updater.reminders.isUpdatePending ? QStringLiteral("Update available") : QString());
+                          m_updater.reminders.isUpdatePending ? UpdateMark::accessibleName() : QString());
     }
     m_sidebar->viewport()->update();
 }
