@@ -3,6 +3,7 @@
 #include "settings/Preferences.h"
 #include "support/ShellDoubles.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QTest>
 
@@ -62,6 +63,21 @@ TEST_F(MenuPanelTest, AClickedRowClosesThePanelBeforeItsActionRuns)
     EXPECT_EQ(actions, std::vector<std::string>{"settings"});
     EXPECT_FALSE(panelWasOpenDuringAction);
     EXPECT_FALSE(panel->isVisible());
+}
+
+TEST_F(MenuPanelTest, AScreenReaderReadsEachRowByItsTitleAndTheSwitchByTheName)
+{
+    panel = makePanel();
+    panel->popUp(QRect(500, 0, 22, 22), QPoint());
+    for (auto* row : panel->rows()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(row);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), row->text());
+        EXPECT_EQ(accessible->role(), QAccessible::Button);
+    }
+    QAccessibleInterface* toggle = QAccessible::queryAccessibleInterface(&panel->showKeysSwitch());
+    EXPECT_EQ(toggle->text(QAccessible::Name), QStringLiteral("Kestrel"));
+    EXPECT_TRUE(toggle->state().checked);
 }
 
 TEST_F(MenuPanelTest, TheSwitchRecordsTheWishBeforeStartingOrStopping)
