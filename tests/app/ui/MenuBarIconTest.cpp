@@ -26,8 +26,9 @@ TEST(MenuBarIcon, OnAndOffAreTheirOwnArtworkAndWithoutAnUpdateNothingIsAdded)
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             const QColor pixel = on.pixelColor(x, y);
-            if (pixel.alpha() == 255)
+            if (pixel.alpha() == 255) {
                 EXPECT_EQ(pixel.rgb(), ink.rgb()) << x << "," << y;
+            }
         }
     }
 }
