@@ -135,7 +135,7 @@ int main(int argc, char** argv)
     kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath());
     defaults.problem().subscribe(reportProblem);
     const auto stateHome = kestrel::XdgDirectories::stateHome();
-    kestrel::JsonDefaultsStore state(stateHome.empty() ? stateHome : stateHome / "kestrel" / "state.json");
+    kestrel::JsonDefaultsStore state(stateHome.empty() ? stateHome : stateHome / "kestrel" / "state.json", "state");
     state.problem().subscribe(reportProblem);
     kestrel::x11::X11EventTapService taps;
     kestrel::x11::X11HotKeyService hotKeys;

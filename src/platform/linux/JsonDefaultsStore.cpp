@@ -1,5 +1,7 @@
 #include "platform/linux/JsonDefaultsStore.h"
 
+#include "platform/linux/XdgDirectories.h"
+
 #include "common/UnicodeText.h"
 
 #include <algorithm>
@@ -12,7 +14,6 @@
 #include <system_error>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -171,28 +172,28 @@ void syncDirectory(const fs::path& directory)
 
 } // namespace
 
-JsonDefaultsStore::JsonDefaultsStore(fs::path file) : m_path(std::move(file)) {}
+JsonDefaultsStore::JsonDefaultsStore(fs::path file, std::string contents)
+    : m_path(std::move(file)), m_contents(std::move(contents))
+{}
+
+namespace {
+
+// No configuration folder, no file: preferences are then kept in memory only.
+fs::path preferencesFileIn(const fs::path& configHome)
+{
+    return configHome.empty() ? configHome : configHome / "kestrel" / "preferences.json";
+}
+
+} // namespace
 
 fs::path JsonDefaultsStore::defaultPathFor(const char* xdgConfigHome, const char* home)
 {
-    fs::path base;
-    if (xdgConfigHome && fs::path(xdgConfigHome).is_absolute())
-        base = xdgConfigHome;
-    else if (home && fs::path(home).is_absolute())
-        base = fs::path(home) / ".config";
-    else
-        return {}; // never guess a shared place such as /tmp, where others could plant the file
-    return base / "kestrel" / "preferences.json";
+    return preferencesFileIn(XdgDirectories::resolve(xdgConfigHome, home, ".config"));
 }
 
 fs::path JsonDefaultsStore::defaultPath()
 {
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        if (const passwd* user = ::getpwuid(::getuid()))
-            home = user->pw_dir;
-    }
-    return defaultPathFor(std::getenv("XDG_CONFIG_HOME"), home);
+    return preferencesFileIn(XdgDirectories::configHome());
 }
 
 namespace {
@@ -289,15 +290,15 @@ void JsonDefaultsStore::reloadIfChanged() const
     } else if (!S_ISREG(opened.st_mode)) {
         reason = "it is not a regular file";
     } else if (opened.st_size > maximumFileSize) {
-        reason = "it is larger than a preferences file can be";
+        reason = "it is larger than a " + m_contents + " file can be";
     } else {
         errno = 0;
         contents = readAll(fd);
         if (!contents) {
-            reason = errno == 0 ? "it is larger than a preferences file can be" : describe(errno);
+            reason = errno == 0 ? "it is larger than a " + m_contents + " file can be" : describe(errno);
         } else if (nestingDepth(*contents) > maximumNesting) {
             contents.reset();
-            reason = "it nests deeper than a preferences file does";
+            reason = "it nests deeper than a " + m_contents + " file does";
         }
     }
     ::close(fd);
@@ -330,7 +331,7 @@ void JsonDefaultsStore::markUnreadable(const std::string& reason) const
     // The values last read stay; nothing is cached, so the next access tries again.
     m_stamp.reset();
     m_fileIsUnreadable = true;
-    report(Trouble::unreadable, "cannot read the preferences file " + m_path.string() + ": " + reason +
+    report(Trouble::unreadable, "cannot read the " + m_contents + " file " + m_path.string() + ": " + reason +
                                     ". Kestrel uses the settings it last read and will not change the file.");
 }
 
@@ -374,7 +375,7 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
     // Write through a symbolic link (dotfile managers use them) instead of replacing it.
     const auto target = resolveLinks(m_path);
     const auto notSaved = [&](const std::string& reason) {
-        report(Trouble::unsaved, "cannot save preferences to " + m_path.string() + ": " + reason +
+        report(Trouble::unsaved, "cannot save " + m_contents + " to " + m_path.string() + ": " + reason +
                                      ". Changes are kept until Kestrel quits.");
         return false;
     };
@@ -389,7 +390,7 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
     if (static_cast<std::intmax_t>(contents.size()) > maximumFileSize)
         contents = m_values.dump(-1, ' ', /*ensure_ascii=*/false, nlohmann::json::error_handler_t::replace) + "\n";
     if (static_cast<std::intmax_t>(contents.size()) > maximumFileSize)
-        return notSaved("the preferences would be larger than a preferences file can be");
+        return notSaved("the " + m_contents + " would be larger than a " + m_contents + " file can be");
     const Written written = writeFile(*target, contents);
     if (!written.stamp)
         return notSaved(describe(written.error));
@@ -406,8 +407,9 @@ bool JsonDefaultsStore::moveBrokenFileAside()
     // one the link points to: it goes aside and the link stays.
     const auto broken = resolveLinks(m_path);
     const auto cannot = [&](const std::string& reason) {
-        report(Trouble::unsaved, "cannot set the preferences file " + m_path.string() + ", which did not make sense, " +
-                                     "aside: " + reason + ". Changes are kept until Kestrel quits.");
+        report(Trouble::unsaved, "cannot set the " + m_contents + " file " + m_path.string() +
+                                     ", which did not make sense, " + "aside: " + reason +
+                                     ". Changes are kept until Kestrel quits.");
         return false;
     };
     if (!broken)
@@ -425,8 +427,8 @@ bool JsonDefaultsStore::moveBrokenFileAside()
     if (!moved)
         return cannot("every name for it is taken");
     m_fileIsBroken = false;
-    report(Trouble::setAside, "the preferences file " + broken->string() + " did not make sense; it was kept as " +
-                                  aside.string() + " and a new one started.");
+    report(Trouble::setAside, "the " + m_contents + " file " + broken->string() +
+                                  " did not make sense; it was kept as " + aside.string() + " and a new one started.");
     // The file is gone now: should the write that follows fail, the next read must not
     // take its absence for a change and drop what is held in memory.
     m_stamp = FileStamp{};

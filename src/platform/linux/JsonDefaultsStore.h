@@ -29,7 +29,9 @@ namespace kestrel {
 class JsonDefaultsStore final : public DefaultsStore {
 public:
     // An empty path keeps everything in memory.
-    explicit JsonDefaultsStore(std::filesystem::path file);
+    // `contents` names what the file holds in messages: "preferences", or "state" for
+    // Kestrel's own state file, which is kept the same way.
+    explicit JsonDefaultsStore(std::filesystem::path file, std::string contents = "preferences");
 
     // $XDG_CONFIG_HOME/kestrel/preferences.json, with ~/.config when the variable is unset
     // or not absolute (XDG ignores relative paths there). Empty when there is no home at
@@ -78,6 +80,7 @@ private:
     static Written writeFile(const std::filesystem::path& target, std::string_view contents);
 
     std::filesystem::path m_path;
+    std::string m_contents;
     // Refreshed from the file on access, hence mutable behind the const readers.
     mutable nlohmann::json m_values = nlohmann::json::object();
     // Values set since the last successful write: they survive re-reading the file.

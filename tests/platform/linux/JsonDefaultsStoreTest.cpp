@@ -398,6 +398,15 @@ TEST_F(UnreadablePreferencesTest, OnceWhatCouldNotBeReadIsGoneANewFileKeepsWhatW
     EXPECT_EQ(nlohmann::json::parse(read(file)), nlohmann::json({{"keyColor", "blue"}, {"overlaySize", "large"}}));
 }
 
+TEST_F(JsonDefaultsStoreTest, KestrelsStateFileIsNamedAsSuchInWhatItSays)
+{
+    fs::create_directories(file); // a folder where the file belongs
+    const JsonDefaultsStore state(file, "state");
+    state.object("settingsWindowFrame");
+    EXPECT_EQ(state.problem().get().rfind("cannot read the state file " + file.string(), 0), 0u)
+        << state.problem().get();
+}
+
 TEST_F(JsonDefaultsStoreTest, WriteFailuresAreToldOnceAndWhatWasSetIsSavedLater)
 {
     write(m_directory / "config", "a file where the configuration directory should be");
