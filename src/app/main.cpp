@@ -14,10 +14,10 @@
 #include "platform/linux/Syslog.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgDirectories.h"
+#include "platform/qt/LazyUpdateNetwork.h"
 #include "platform/qt/QtPackageInstaller.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreenService.h"
-#include "platform/qt/QtUpdateNetwork.h"
 #include "platform/qt/QtWorkspace.h"
 #include "platform/qt/QuitOnSignal.h"
 #include "platform/x11/X11Compositor.h"
@@ -147,7 +147,7 @@ int main(int argc, char** argv)
                                           .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); }});
 
     const auto cacheHome = kestrel::XdgDirectories::cacheHome();
-    kestrel::QtUpdateNetwork updateNetwork(cacheHome.empty() ? cacheHome : cacheHome / "kestrel" / "updates");
+    kestrel::LazyUpdateNetwork updateNetwork(cacheHome.empty() ? cacheHome : cacheHome / "kestrel" / "updates");
     kestrel::Ed25519Verifier packageVerifier(KESTREL_UPDATE_PUBLIC_KEY);
     kestrel::QtPackageInstaller packageInstaller(workspace);
     kestrel::XdgAutostart loginItem = kestrel::XdgAutostart::forThisProgram(kestrel::AppInfo::current().name);

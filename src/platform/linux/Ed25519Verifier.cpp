@@ -2,9 +2,13 @@
 
 #include <openssl/evp.h>
 
+#include <dlfcn.h>
+
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
+#include <type_traits>
 
 namespace kestrel {
 
@@ -12,6 +16,39 @@ namespace {
 
 constexpr std::size_t publicKeySize = 32;
 constexpr std::size_t signatureSize = 64;
+
+// OpenSSL's signature functions, loaded the first time a package is checked: linked in,
+// libcrypto would cost every run about 1.5 MiB for a check that happens rarely.
+struct Crypto {
+    decltype(&EVP_PKEY_new_raw_public_key) newRawPublicKey = nullptr;
+    decltype(&EVP_PKEY_free) freeKey = nullptr;
+    decltype(&EVP_MD_CTX_new) newContext = nullptr;
+    decltype(&EVP_MD_CTX_free) freeContext = nullptr;
+    decltype(&EVP_DigestVerifyInit) verifyInit = nullptr;
+    decltype(&EVP_DigestVerify) verify = nullptr;
+
+    // Nothing when libcrypto 3 is not there.
+    static const Crypto* load()
+    {
+        static const std::optional<Crypto> crypto = []() -> std::optional<Crypto> {
+            void* library = ::dlopen("libcrypto.so.3", RTLD_NOW | RTLD_LOCAL);
+            if (!library)
+                return std::nullopt;
+            Crypto functions;
+            const auto find = [library](auto& function, const char* name) {
+                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(library, name));
+                return function != nullptr;
+            };
+            if (!find(functions.newRawPublicKey, "EVP_PKEY_new_raw_public_key") ||
+                !find(functions.freeKey, "EVP_PKEY_free") || !find(functions.newContext, "EVP_MD_CTX_new") ||
+                !find(functions.freeContext, "EVP_MD_CTX_free") ||
+                !find(functions.verifyInit, "EVP_DigestVerifyInit") || !find(functions.verify, "EVP_DigestVerify"))
+                return std::nullopt;
+            return functions; // the library stays loaded for the rest of the run
+        }();
+        return crypto ? &*crypto : nullptr;
+    }
+};
 
 } // namespace
 
@@ -83,13 +120,15 @@ std::string Ed25519Verifier::verify(const std::filesystem::path& file, std::uint
     if (contents.size() != size)
         return "cannot read the package";
 
+    const Crypto* crypto = Crypto::load();
+    if (!crypto)
+        return "the signature could not be checked: OpenSSL's libcrypto 3 is not installed";
     const std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key(
-        EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr, m_publicKey->data(), m_publicKey->size()),
-        &EVP_PKEY_free);
-    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
-    if (!key || !context || EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1)
+        crypto->newRawPublicKey(EVP_PKEY_ED25519, nullptr, m_publicKey->data(), m_publicKey->size()), crypto->freeKey);
+    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(crypto->newContext(), crypto->freeContext);
+    if (!key || !context || crypto->verifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1)
         return "the signature could not be checked";
-    if (EVP_DigestVerify(context.get(), signature->data(), signature->size(), contents.data(), contents.size()) != 1)
+    if (crypto->verify(context.get(), signature->data(), signature->size(), contents.data(), contents.size()) != 1)
         return "the signature does not match the package";
     return {};
 }

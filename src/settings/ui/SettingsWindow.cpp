@@ -32,28 +32,64 @@ QString qt(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Draws the pending-update dot at the right end of the About row: white on the selection,
-// red elsewhere.
+// Draws the sidebar: headings in small secondary text, and each section as its symbol and
+// title, on a rounded accent-coloured background while selected, with the pending-update
+// dot at the right end of About (white on the selection, red elsewhere). Painted here
+// rather than styled with a style sheet, which would cost every run its own style engine.
 class SidebarDelegate final : public QStyledItemDelegate {
 public:
+    static constexpr int rowHeight = 28;
+    static constexpr int headingHeight = 26;
+    static constexpr int paddingX = 8;
+
     explicit SidebarDelegate(const bool& isUpdatePending, QObject* parent)
         : QStyledItemDelegate(parent), m_isUpdatePending(isUpdatePending)
     {}
 
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool heading = !index.data(sectionRole).isValid();
+        const bool spacedFromAbove = heading && index.row() > 0;
+        return {option.rect.width(), heading ? headingHeight + (spacedFromAbove ? 12 : 0) : rowHeight};
+    }
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::paint(painter, option, index);
-        const QVariant section = index.data(sectionRole);
-        if (!m_isUpdatePending || !section.isValid() ||
-            static_cast<SettingsSection>(section.toInt()) != SettingsSection::about)
-            return;
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(UpdateMark::color(option.state & QStyle::State_Selected));
+        const QPalette& colors = option.palette;
         const QRect row = option.rect;
-        painter->drawEllipse(QRectF(row.right() - 12 - dotDiameter, row.center().y() - dotDiameter / 2.0 + 0.5,
-                                    dotDiameter, dotDiameter));
+        const QVariant section = index.data(sectionRole);
+        if (!section.isValid()) {
+            QFont font = option.font;
+            font.setPixelSize(11);
+            font.setWeight(QFont::DemiBold);
+            painter->setFont(font);
+            painter->setPen(colors.color(QPalette::PlaceholderText));
+            painter->drawText(row.adjusted(paddingX, 0, -paddingX, -4), Qt::AlignLeft | Qt::AlignBottom,
+                              index.data(Qt::DisplayRole).toString());
+            painter->restore();
+            return;
+        }
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected) {
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(colors.color(QPalette::Highlight));
+            painter->drawRoundedRect(QRectF(row).adjusted(0, 1, 0, -1), 6, 6);
+        }
+        const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+        const QRect symbol(row.left() + paddingX, row.center().y() - symbolSize / 2 + 1, symbolSize, symbolSize);
+        icon.paint(painter, symbol, Qt::AlignCenter, selected ? QIcon::Selected : QIcon::Normal);
+        painter->setPen(colors.color(selected ? QPalette::HighlightedText : QPalette::WindowText));
+        painter->setFont(option.font);
+        painter->drawText(row.adjusted(paddingX + symbolSize + 8, 0, -paddingX, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString());
+        if (m_isUpdatePending && static_cast<SettingsSection>(section.toInt()) == SettingsSection::about) {
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(UpdateMark::color(selected));
+            painter->drawEllipse(QRectF(row.right() - 12 - dotDiameter, row.center().y() - dotDiameter / 2.0 + 0.5,
+                                        dotDiameter, dotDiameter));
+        }
         painter->restore();
     }
 
@@ -74,16 +110,21 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updat
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    m_sidebar = new QListWidget(this);
-    m_sidebar->setFixedWidth(sidebarWidth);
+    // The sidebar with a margin around its rows, in the window's own colour.
+    auto* sidebarFrame = new QWidget(this);
+    sidebarFrame->setFixedWidth(sidebarWidth);
+    auto* sidebarLayout = new QVBoxLayout(sidebarFrame);
+    sidebarLayout->setContentsMargins(8, 10, 8, 10);
+    m_sidebar = new QListWidget(sidebarFrame);
+    sidebarLayout->addWidget(m_sidebar);
     m_sidebar->setAccessibleName(QStringLiteral("Sections"));
     m_sidebar->setItemDelegate(new SidebarDelegate(m_updater.reminders.isUpdatePending.get(), m_sidebar));
     m_sidebar->setIconSize(QSize(symbolSize, symbolSize));
     m_sidebar->setFrameShape(QFrame::NoFrame);
-    m_sidebar->setStyleSheet(QStringLiteral(
-        "QListWidget { background: palette(window); padding: 10px 8px; outline: 0; }"
-        "QListWidget::item { padding: 5px 6px; border-radius: 6px; color: palette(window-text); }"
-        "QListWidget::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
+    m_sidebar->setSpacing(0);
+    QPalette sidebarColors = m_sidebar->palette();
+    sidebarColors.setColor(QPalette::Base, palette().color(QPalette::Window));
+    m_sidebar->setPalette(sidebarColors);
     m_detail = new QStackedWidget(this);
     std::string_view group;
     for (const auto& info : settingsSections) {
@@ -91,14 +132,6 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updat
             group = info.group;
             auto* heading = new QListWidgetItem(qt(group), m_sidebar);
             heading->setFlags(Qt::ItemIsEnabled); // a heading, not a choice
-            QFont font = heading->font();
-            font.setPixelSize(11);
-            font.setWeight(QFont::DemiBold);
-            heading->setFont(font);
-            heading->setForeground(palette().color(QPalette::PlaceholderText));
-            if (m_sidebar->count() > 1) // space between one group and the next heading
-                heading->setSizeHint(QSize(0, 38));
-            heading->setTextAlignment(Qt::AlignLeft | Qt::AlignBottom);
         }
         auto* row = new QListWidgetItem(qt(info.title), m_sidebar);
         row->setData(sectionRole, static_cast<int>(info.section));
@@ -127,7 +160,7 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updat
         m_detail->addWidget(page);
         m_titles.push_back(title);
     }
-    layout->addWidget(m_sidebar);
+    layout->addWidget(sidebarFrame);
     layout->addWidget(m_detail, 1);
 
     connect(m_sidebar, &QListWidget::itemSelectionChanged, this, [this] {

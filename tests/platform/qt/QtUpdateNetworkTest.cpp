@@ -1,4 +1,5 @@
 #include "platform/qt/QtUpdateNetwork.h"
+#include "platform/qt/LazyUpdateNetwork.h"
 
 #include "support/EventLoop.h"
 #include "support/network/HttpsTestServer.h"
@@ -112,6 +113,21 @@ TEST_F(QtUpdateNetworkTest, APackageArrivesWholeOrNotAtAll)
     EXPECT_EQ(download("/missing.deb", 4).error, "the server answered HTTP 404");
     // Nothing partial is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.path().toStdString()), {}), 1);
+}
+
+TEST(LazyUpdateNetwork, AMissingModuleIsAClearFailureNotACrash)
+{
+    // The tests' folder holds no network module.
+    LazyUpdateNetwork network{"/nonexistent"};
+    std::optional<UpdateNetwork::Feed> feed;
+    network.fetchFeed("https://example.org/appcast.xml", [&](UpdateNetwork::Feed answer) { feed = answer; });
+    ASSERT_TRUE(feed.has_value());
+    EXPECT_EQ(feed->error.rfind("Kestrel's network module could not be loaded", 0), 0u) << feed->error;
+    std::optional<UpdateNetwork::Download> download;
+    network.download("https://example.org/k.deb", 4, nullptr,
+                     [&](UpdateNetwork::Download answer) { download = answer; });
+    ASSERT_TRUE(download.has_value());
+    EXPECT_FALSE(download->error.empty());
 }
 
 } // namespace
