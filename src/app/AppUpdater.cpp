@@ -158,12 +158,16 @@ void AppUpdater::choose(const AppcastItem& update, UpdateChoice choice)
 
 void AppUpdater::install(const AppcastItem& update)
 {
-    if (update.edSignature.empty() || update.enclosureLength == 0 || !m_services.verifier || !m_services.installer) {
+    const auto refuse = [&](const std::string& message) {
         m_shownUpdate.reset();
         if (m_driver)
-            m_driver->showError("This update is not signed, and Kestrel installs only signed updates.");
-        return;
-    }
+            m_driver->showError(message);
+    };
+    if (update.edSignature.empty() || update.enclosureLength == 0 || !m_services.verifier || !m_services.installer)
+        return refuse("This update is not signed, and Kestrel installs only signed updates.");
+    if (update.enclosureLength > maximumPackageSize)
+        return refuse("The update feed announces a package of " + std::to_string(update.enclosureLength >> 20) +
+                      " MiB, far larger than Kestrel; it was not downloaded.");
     setBusy(Busy::installing);
     if (m_driver)
         m_driver->showDownloading(0, update.enclosureLength);

@@ -31,6 +31,8 @@ class AppUpdater {
 public:
     static constexpr std::chrono::hours checkInterval{24};
     static constexpr std::chrono::seconds firstCheckDelay{10};
+    // Kestrel's package is a few megabytes; a feed that announces far more is not believed.
+    static constexpr std::uint64_t maximumPackageSize = 256ull * 1024 * 1024;
 
     struct Services {
         WindowActivation& activation;

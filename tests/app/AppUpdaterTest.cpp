@@ -173,6 +173,25 @@ TEST_F(AppUpdaterTest, APackageThatFailsVerificationIsDeletedAndNeverInstalled)
     std::filesystem::remove_all(folder);
 }
 
+TEST_F(AppUpdaterTest, AnUnsignedOrOutsizedPackageIsNeverDownloaded)
+{
+    const auto updater = make();
+    for (const AppcastItem& suspicious :
+         {AppcastItem{.version = "1.2", .enclosureURL = "https://example.org/k.deb", .enclosureLength = 4},
+          AppcastItem{.version = "1.2",
+          .enclosureURL = "https://example.org/k.deb",
+          .enclosureLength = 10ull << 30,
+          .edSignature = "c2lnbmF0dXJl"}}) {
+        updater->checkForUpdates();
+        network.answerFeed({.items = {suspicious}});
+        driver.choose(UpdateChoice::install);
+        EXPECT_TRUE(network.downloadedURL.empty());
+        EXPECT_EQ(driver.shown.back().rfind("error: ", 0), 0u) << driver.shown.back();
+        EXPECT_TRUE(updater->canCheckForUpdates);
+        updater->userDriverDidClose();
+    }
+}
+
 TEST_F(AppUpdaterTest, WithoutAFeedNothingIsCheckedAndNoCheckCanStart)
 {
     const auto updater = make("");
