@@ -11,6 +11,11 @@ std::string nonEmptyOr(const std::optional<std::string>& value, const std::strin
     return value && !value->empty() ? *value : fallback;
 }
 
+std::string nonEmptyOr(const std::string& value, const std::string& fallback)
+{
+    return value.empty() ? fallback : value;
+}
+
 std::string processName()
 {
     // The name the program was started under, as the shell saw it.
@@ -29,6 +34,7 @@ AppInfo AppInfo::from(const BundleInfo& bundle, const std::string& processName)
         "Version " + nonEmptyOr(bundle.shortVersion, "1.0") + " (" + nonEmptyOr(bundle.buildNumber, "1") + ")";
     if (!bundle.supportMail.empty())
         info.supportMailURL = "mailto:" + bundle.supportMail;
+    info.publisher = nonEmptyOr(bundle.publisher, "the " + info.name + " developers");
     if (!bundle.website.empty()) {
         info.websiteURL = bundle.website;
         info.privacyURL = bundle.website + "/privacy";
@@ -47,6 +53,7 @@ const BundleInfo& AppInfo::currentBundle()
         .buildNumber = KESTREL_BUILD_NUMBER,
         .supportMail = KESTREL_SUPPORT_MAIL,
         .website = KESTREL_WEBSITE,
+        .publisher = KESTREL_PUBLISHER,
     };
     return bundle;
 }

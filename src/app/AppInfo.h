@@ -15,6 +15,7 @@ struct BundleInfo {
     // The product's addresses; an empty one is not shown anywhere.
     std::string supportMail;
     std::string website; // home page, without a trailing slash
+    std::string publisher;
 };
 
 // Kestrel's name, version and addresses, for the tray, the settings and the command line.
@@ -26,6 +27,7 @@ struct AppInfo {
     std::string websiteURL;
     std::string privacyURL;
     std::string acknowledgementsURL;
+    std::string publisher; // named in About's footer
 
     // The display name, else the bundle name, else the process name; "Version 1.0 (1)" when
     // the build gives no version.

@@ -165,6 +165,7 @@ int main(int argc, char** argv)
                                    .packageInstaller = packageInstaller,
                                    .loginItem = loginItem,
                                    .log = log,
+                                   .keycapPainter = panels.painter(),
                                    .quit = [] { QApplication::quit(); }},
                                   updateFeed);
     if (!kestrel::TrayItem::isTrayAvailable())

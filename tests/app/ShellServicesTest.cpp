@@ -7,6 +7,7 @@
 #include "settings/SettingsSection.h"
 
 #include "support/FakeOverlay.h"
+#include "support/FakeShellServices.h"
 #include "support/ManualScheduler.h"
 #include "support/MemoryDefaultsStore.h"
 
@@ -123,30 +124,10 @@ TEST(InputMonitoringPermission, TheFirstRequestOnlyPromptsAndLaterOnesAlsoShowHo
     EXPECT_EQ(permission.settingsOpened, 1);
 }
 
-struct FakeLoginItem final : LoginItemService {
-    bool enabled = false;
-    std::string refusal;
-    bool isEnabled() const override { return enabled; }
-    std::string setEnabled(bool value) override
-    {
-        if (refusal.empty())
-            enabled = value;
-        return refusal;
-    }
-};
-
-struct RecordingLog final : SystemLog {
-    std::vector<std::string> lines;
-    void error(std::string_view category, std::string_view message) override
-    {
-        lines.push_back(std::string(category) + ": " + std::string(message));
-    }
-};
-
 TEST(OpenAtLogin, ARefusedChangeWritesExactlyOneLogLineAndChangesNothing)
 {
-    FakeLoginItem loginItem;
-    RecordingLog log;
+    test::FakeLoginItem loginItem;
+    test::RecordingLog log;
     setOpenAtLogin(loginItem, log, true);
     EXPECT_TRUE(loginItem.isEnabled());
     EXPECT_TRUE(log.lines.empty());

@@ -7,6 +7,7 @@
 #include "support/FakeEventTapService.h"
 #include "support/FakeHotKeyService.h"
 #include "support/FakeOverlay.h"
+#include "support/FakeShellServices.h"
 #include "support/FakeUpdateServices.h"
 #include "support/ManualScheduler.h"
 #include "support/MemoryDefaultsStore.h"
@@ -38,6 +39,9 @@ struct ShellDoubles {
                         .installer = &installer},
                        "https://updates.example.org/appcast.xml",
                        "1.0"};
+    FakeLoginItem loginItem;
+    RecordingLog log;
+    RecordingWorkspace workspace;
 };
 
 } // namespace kestrel::test

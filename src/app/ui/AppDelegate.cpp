@@ -32,8 +32,17 @@ AppDelegate::~AppDelegate() = default;
 SettingsWindowController& AppDelegate::settingsWindow()
 {
     if (!m_settingsWindow)
-        m_settingsWindow =
-            std::make_unique<SettingsWindowController>(m_visualizer, m_updater, m_activation, m_services.state);
+        m_settingsWindow = std::make_unique<SettingsWindowController>(
+            SettingsWindow::Services{.visualizer = m_visualizer,
+                                     .updater = m_updater,
+                                     .activation = m_activation,
+                                     .defaults = m_services.visualizer.defaults,
+                                     .state = m_services.state,
+                                     .permission = m_services.permission,
+                                     .loginItem = m_services.loginItem,
+                                     .log = m_services.log,
+                                     .workspace = m_services.workspace,
+                                     .painter = m_services.keycapPainter});
     return *m_settingsWindow;
 }
 

@@ -12,6 +12,7 @@
 
 namespace kestrel {
 
+class KeycapPainter;
 class MenuPanel;
 class SettingsWindowController;
 class TrayItem;
@@ -33,6 +34,7 @@ public:
         PackageInstaller& packageInstaller;
         LoginItemService& loginItem;
         SystemLog& log;
+        KeycapPainter& keycapPainter;
         std::function<void()> quit;
     };
 

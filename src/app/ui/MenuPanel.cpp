@@ -147,34 +147,6 @@ void MenuRowButton::leaveEvent(QEvent* event)
     QAbstractButton::leaveEvent(event);
 }
 
-SwitchButton::SwitchButton(QWidget* parent) : QAbstractButton(parent)
-{
-    setCheckable(true);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-QSize SwitchButton::sizeHint() const
-{
-    return {32, 18};
-}
-
-void SwitchButton::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor trackColor = isChecked() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
-    if (!isEnabled())
-        trackColor.setAlphaF(0.4);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(trackColor);
-    painter.drawRoundedRect(track, track.height() / 2, track.height() / 2);
-    const double knob = track.height() - 4;
-    const double knobX = isChecked() ? track.right() - 2 - knob : track.left() + 2;
-    painter.setBrush(isEnabled() ? QColor(Qt::white) : QColor(255, 255, 255, 160));
-    painter.drawEllipse(QRectF(knobX, track.top() + 2, knob, knob));
-}
-
 MenuPanel::MenuPanel(Services services, Actions actions)
     : QWidget(nullptr, Qt::Popup), m_services(services), m_actions(std::move(actions))
 {
@@ -195,6 +167,7 @@ MenuPanel::MenuPanel(Services services, Actions actions)
     m_hotKey = new QLabel(this);
     m_hotKey->setFont(panelFont(fontSize));
     m_switch = new SwitchButton(this);
+    m_switch->setFocusPolicy(Qt::NoFocus); // the panel is worked by pointer and its shortcuts
     title->addWidget(m_icon);
     title->addWidget(m_name);
     title->addStretch(1);

@@ -2,6 +2,7 @@
 
 #include "app/MenuPanelModel.h"
 #include "common/Observable.h"
+#include "common/ui/SwitchButton.h"
 #include "platform/Scheduler.h"
 
 #include <QAbstractButton>
@@ -40,16 +41,6 @@ protected:
 private:
     MenuRowModel m_row;
     bool m_hovered = false;
-};
-
-// The on/off switch in the panel's header.
-class SwitchButton final : public QAbstractButton {
-public:
-    explicit SwitchButton(QWidget* parent = nullptr);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 // The panel that opens under the tray icon: a header with Kestrel's name, the hot key and

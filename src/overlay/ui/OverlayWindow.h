@@ -35,6 +35,8 @@ public:
     ~OverlayWindowFactory() override;
 
     std::unique_ptr<OverlayPanel> makePanel(OverlayModel& model) override;
+    // The painter and its cache, shared with the keycap previews of the settings.
+    KeycapPainter& painter() { return *m_painter; }
 
 private:
     OverlayView::Options m_options;

@@ -4,6 +4,8 @@
 #include "common/ui/Symbols.h"
 #include "common/ui/UpdateMark.h"
 #include "platform/DefaultsStore.h"
+#include "settings/ui/AboutSection.h"
+#include "settings/ui/GeneralSection.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -99,9 +101,8 @@ private:
 
 } // namespace
 
-SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updater, WindowActivation& activation,
-                               DefaultsStore& state)
-    : m_navigation(navigation), m_updater(updater), m_activation(activation), m_state(state)
+SettingsWindow::SettingsWindow(SettingsNavigation& navigation, Services services)
+    : m_navigation(navigation), m_services(services)
 {
     setWindowFlags(Qt::Window);
     setMinimumSize(contentWidth, minimumContentHeight);
@@ -118,7 +119,7 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updat
     m_sidebar = new QListWidget(sidebarFrame);
     sidebarLayout->addWidget(m_sidebar);
     m_sidebar->setAccessibleName(QStringLiteral("Sections"));
-    m_sidebar->setItemDelegate(new SidebarDelegate(m_updater.reminders.isUpdatePending.get(), m_sidebar));
+    m_sidebar->setItemDelegate(new SidebarDelegate(m_services.updater.reminders.isUpdatePending.get(), m_sidebar));
     m_sidebar->setIconSize(QSize(symbolSize, symbolSize));
     m_sidebar->setFrameShape(QFrame::NoFrame);
     m_sidebar->setSpacing(0);
@@ -149,14 +150,29 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updat
         // Each section's page: its title, and its controls below.
         auto* page = new QWidget(m_detail);
         auto* pageLayout = new QVBoxLayout(page);
-        pageLayout->setContentsMargins(24, 20, 24, 20);
+        pageLayout->setContentsMargins(0, 20, 0, 0);
         auto* title = new QLabel(qt(info.title), page);
         QFont titleFont = title->font();
         titleFont.setPixelSize(20);
         titleFont.setWeight(QFont::DemiBold);
         title->setFont(titleFont);
+        title->setContentsMargins(24, 0, 24, 8);
         pageLayout->addWidget(title);
-        pageLayout->addStretch(1);
+        switch (info.section) {
+        case SettingsSection::general:
+            m_general = new GeneralSection({m_services.visualizer, m_services.defaults, m_services.permission,
+                                            m_services.loginItem, m_services.log, m_services.painter},
+                                           page);
+            pageLayout->addWidget(m_general, 1);
+            break;
+        case SettingsSection::about:
+            m_about = new AboutSection(m_services.updater, m_services.workspace, page);
+            pageLayout->addWidget(m_about, 1);
+            break;
+        default:
+            pageLayout->addStretch(1);
+            break;
+        }
         m_detail->addWidget(page);
         m_titles.push_back(title);
     }
@@ -171,9 +187,9 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, AppUpdater& updat
             m_navigation.selection = static_cast<SettingsSection>(selected.front()->data(sectionRole).toInt());
     });
     const auto selection = m_navigation.selection.subscribe([this](const auto&) { showSelection(); });
-    const auto pending = m_updater.reminders.isUpdatePending.subscribe([this](bool) { refreshDot(); });
+    const auto pending = m_services.updater.reminders.isUpdatePending.subscribe([this](bool) { refreshDot(); });
     m_unsubscribe = {[this, selection] { m_navigation.selection.unsubscribe(selection); },
-                     [this, pending] { m_updater.reminders.isUpdatePending.unsubscribe(pending); }};
+                     [this, pending] { m_services.updater.reminders.isUpdatePending.unsubscribe(pending); }};
     showSelection();
     refreshDot();
 }
@@ -211,7 +227,7 @@ void SettingsWindow::refreshDot()
         if (item->data(sectionRole).isValid() &&
             item->data(sectionRole).toInt() == static_cast<int>(SettingsSection::about))
             item->setData(Qt::AccessibleDescriptionRole,
-                          m_updater.reminders.isUpdatePending ? UpdateMark::accessibleName() : QString());
+                          m_services.updater.reminders.isUpdatePending ? UpdateMark::accessibleName() : QString());
     }
     m_sidebar->viewport()->update();
 }
@@ -230,20 +246,28 @@ void SettingsWindow::bringToFront()
 
 void SettingsWindow::saveFrame()
 {
-    m_state.set(frameKey, saveGeometry().toBase64().toStdString());
+    m_services.state.set(frameKey, saveGeometry().toBase64().toStdString());
+}
+
+void SettingsWindow::changeEvent(QEvent* event)
+{
+    // Coming back from elsewhere (the system's settings, a terminal) may have changed input
+    // access, the login item or the date: read them again, without a timer.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_general->refresh();
+        m_about->refresh();
+    }
+    QWidget::changeEvent(event);
 }
 
 void SettingsWindow::closeEvent(QCloseEvent* event)
 {
     saveFrame();
-    m_activation.hide(*this);
+    m_services.activation.hide(*this);
     event->accept(); // hidden, kept for the next open
 }
 
-SettingsWindowController::SettingsWindowController(Visualizer& visualizer, AppUpdater& updater,
-                                                   WindowActivation& activation, DefaultsStore& state)
-    : m_visualizer(visualizer), m_updater(updater), m_activation(activation), m_state(state)
-{}
+SettingsWindowController::SettingsWindowController(SettingsWindow::Services services) : m_services(services) {}
 
 SettingsWindowController::~SettingsWindowController()
 {
@@ -253,7 +277,7 @@ SettingsWindowController::~SettingsWindowController()
 
 SettingsWindow& SettingsWindowController::makeWindow()
 {
-    m_window = std::make_unique<SettingsWindow>(navigation, m_updater, m_activation, m_state);
+    m_window = std::make_unique<SettingsWindow>(navigation, m_services);
     m_window->resize(SettingsWindow::contentWidth, SettingsWindow::idealContentHeight);
     // Centred on the screen with the pointer, unless a frame from an earlier run applies.
     const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
@@ -264,7 +288,7 @@ SettingsWindow& SettingsWindowController::makeWindow()
         frame.moveCenter(screen->availableGeometry().center());
         m_window->move(frame.topLeft());
     }
-    if (const auto saved = m_state.object(frameKey); saved && std::holds_alternative<std::string>(*saved))
+    if (const auto saved = m_services.state.object(frameKey); saved && std::holds_alternative<std::string>(*saved))
         m_window->restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(std::get<std::string>(*saved))));
     return *m_window;
 }
@@ -272,7 +296,7 @@ SettingsWindow& SettingsWindowController::makeWindow()
 void SettingsWindowController::open()
 {
     SettingsWindow& window = m_window ? *m_window : makeWindow();
-    m_activation.show(window);
+    m_services.activation.show(window);
     window.bringToFront();
 }
 

@@ -15,9 +15,16 @@ class QStackedWidget;
 
 namespace kestrel {
 
+class AboutSection;
 class AppUpdater;
 class DefaultsStore;
+class GeneralSection;
+class KeycapPainter;
+class LoginItemService;
+class PermissionService;
+class SystemLog;
 class Visualizer;
+class Workspace;
 
 // The settings window: a sidebar of sections on the left (Essentials: General, Appearance,
 // Displays; App: About) and the chosen section on the right, titled like the window. It
@@ -32,8 +39,21 @@ public:
     static constexpr int idealContentHeight = 726;
     static constexpr int sidebarWidth = 240;
 
-    SettingsWindow(SettingsNavigation& navigation, AppUpdater& updater, WindowActivation& activation,
-                   DefaultsStore& state);
+    // What the window and its sections work with.
+    struct Services {
+        Visualizer& visualizer;
+        AppUpdater& updater;
+        WindowActivation& activation;
+        DefaultsStore& defaults;
+        DefaultsStore& state; // Kestrel's state file: the window's frame
+        PermissionService& permission;
+        LoginItemService& loginItem;
+        SystemLog& log;
+        Workspace& workspace;
+        KeycapPainter& painter;
+    };
+
+    SettingsWindow(SettingsNavigation& navigation, Services services);
     ~SettingsWindow() override;
 
     void bringToFront() override;
@@ -42,19 +62,22 @@ public:
 
     QListWidget& sidebar() { return *m_sidebar; }
     QString detailTitle() const;
+    GeneralSection& general() const { return *m_general; }
+    AboutSection& about() const { return *m_about; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showSelection();
     void refreshDot();
 
     SettingsNavigation& m_navigation;
-    AppUpdater& m_updater;
-    WindowActivation& m_activation;
-    DefaultsStore& m_state;
+    Services m_services;
     QListWidget* m_sidebar = nullptr;
+    GeneralSection* m_general = nullptr;
+    AboutSection* m_about = nullptr;
     QStackedWidget* m_detail = nullptr;
     std::vector<QLabel*> m_titles;
     std::vector<std::function<void()>> m_unsubscribe;
@@ -63,8 +86,7 @@ private:
 // Owns the navigation and, from the first time it is opened, the one settings window.
 class SettingsWindowController {
 public:
-    SettingsWindowController(Visualizer& visualizer, AppUpdater& updater, WindowActivation& activation,
-                             DefaultsStore& state);
+    explicit SettingsWindowController(SettingsWindow::Services services);
     ~SettingsWindowController();
 
     SettingsNavigation navigation;
@@ -75,10 +97,7 @@ public:
     void open();
 
 private:
-    Visualizer& m_visualizer;
-    AppUpdater& m_updater;
-    WindowActivation& m_activation;
-    DefaultsStore& m_state;
+    SettingsWindow::Services m_services;
     std::unique_ptr<SettingsWindow> m_window;
 };
 

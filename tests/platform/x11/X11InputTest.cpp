@@ -7,6 +7,7 @@
 #include "input/KeystrokeMonitor.h"
 #include "input/MouseMonitor.h"
 #include "support/EventLoop.h"
+#include "support/FakeShellServices.h"
 #include "support/MemoryDefaultsStore.h"
 #include "support/Printers.h"
 #include "support/x11/XTestDriver.h"
@@ -242,14 +243,7 @@ TEST_F(X11InputTest, StoppingClosesTheDisplayAndStartingAgainListens)
 TEST(X11Access, GrantedWithADisplayAndRefusedWithout)
 {
     ASSERT_TRUE(server().isRunning()) << server().error();
-    struct RecordingWorkspace final : Workspace {
-        std::vector<std::string> opened;
-        bool openURL(const std::string& url) override
-        {
-            opened.push_back(url);
-            return true;
-        }
-    } workspace;
+    test::RecordingWorkspace workspace;
     X11PermissionService granted(workspace, "file:///help.html", server().display());
     EXPECT_TRUE(granted.isInputMonitoringGranted());
     EXPECT_TRUE(granted.requestInputMonitoring());

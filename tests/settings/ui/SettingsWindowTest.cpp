@@ -1,6 +1,6 @@
 #include "settings/ui/SettingsWindow.h"
 
-#include "support/ShellDoubles.h"
+#include "support/SettingsDoubles.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -18,8 +18,8 @@ protected:
         return items.isEmpty() ? nullptr : items.front();
     }
 
-    test::ShellDoubles shell;
-    SettingsWindowController controller{shell.visualizer, shell.updater, shell.activation, shell.state};
+    test::SettingsDoubles shell;
+    SettingsWindowController controller{shell.services()};
 };
 
 TEST_F(SettingsWindowTest, NoWindowIsBuiltUntilTheFirstOpenAndThenItIsAlwaysTheSameOne)
@@ -107,7 +107,7 @@ TEST_F(SettingsWindowTest, ClosingHidesKeepsTheFrameAndEndsTheRegularState)
     EXPECT_EQ(window->height(), 500) << "reopened as it was left, not centred anew";
 
     // A later run builds its window at the saved frame.
-    SettingsWindowController nextRun{shell.visualizer, shell.updater, shell.activation, shell.state};
+    SettingsWindowController nextRun{shell.services()};
     EXPECT_EQ(nextRun.makeWindow().size(), QSize(SettingsWindow::contentWidth, 500));
 
     // Width is fixed; height has a floor.

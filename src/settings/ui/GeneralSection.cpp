@@ -1,0 +1,159 @@
+#include "settings/ui/GeneralSection.h"
+
+#include "app/AppInfo.h"
+#include "app/OpenAtLogin.h"
+#include "common/ui/SwitchButton.h"
+#include "common/ui/Symbols.h"
+#include "input/GlobalHotKey.h"
+#include "overlay/Visualizer.h"
+#include "platform/PermissionService.h"
+#include "settings/Preferences.h"
+#include "settings/PreviewKeycaps.h"
+#include "settings/ui/KeyPreview.h"
+#include "settings/ui/SettingsForm.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kestrel {
+
+namespace {
+
+QString qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QColor allowedGreen(0x34, 0xA8, 0x53);
+const QColor notAllowedOrange(0xF0, 0x8A, 0x00);
+
+} // namespace
+
+GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(parent), m_services(services)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* form = new SettingsForm(this);
+    layout->addWidget(form);
+    const std::string name = AppInfo::current().name;
+
+    // Section 1: showing keys.
+    m_showKeys = new SwitchButton;
+    form->addSection()->addRow(new FormRow(QStringLiteral("Show Keys on Screen"),
+                                           QStringLiteral("Turn on or off anytime with ") + qt(ToggleHotKey::text),
+                                           m_showKeys));
+    connect(m_showKeys, &QAbstractButton::clicked, this, [this](bool on) {
+        // The same as the tray panel's switch: the wish first, then the attempt.
+        m_services.defaults.set(PreferenceKey::showKeystrokes, on);
+        if (on)
+            m_services.visualizer.start();
+        else
+            m_services.visualizer.stop();
+        m_showKeys->setChecked(m_services.visualizer.isRunning);
+    });
+    const auto running =
+        m_services.visualizer.isRunning.subscribe([this](bool isRunning) { m_showKeys->setChecked(isRunning); });
+    m_unsubscribe.push_back([this, running] { m_services.visualizer.isRunning.unsubscribe(running); });
+    m_showKeys->setChecked(m_services.visualizer.isRunning);
+
+    // Section 2: input access and starting at login.
+    auto* access = new QWidget;
+    auto* accessLayout = new QHBoxLayout(access);
+    accessLayout->setContentsMargins(0, 0, 0, 0);
+    accessLayout->setSpacing(6);
+    m_accessSymbol = new QLabel(access);
+    m_accessText = new QLabel(access);
+    QPalette secondary = m_accessText->palette();
+    secondary.setColor(QPalette::WindowText, secondaryTextColor(palette()));
+    m_accessText->setPalette(secondary);
+    m_openSystemSettings = new QPushButton(QStringLiteral("Open System Settings"), access);
+    accessLayout->addWidget(m_accessSymbol);
+    accessLayout->addWidget(m_accessText);
+    accessLayout->addSpacing(6);
+    accessLayout->addWidget(m_openSystemSettings);
+    connect(m_openSystemSettings, &QPushButton::clicked, this, [this] { m_services.permission.openSystemSettings(); });
+    m_openAtLogin = new SwitchButton;
+    FormSection* system = form->addSection();
+    system->addRow(
+        new FormRow(QStringLiteral("Input Monitoring"), QStringLiteral("Required to show the keys you press"), access));
+    system->addRow(
+        new FormRow(QStringLiteral("Open at Login"), qt("Start " + name + " when you log in"), m_openAtLogin));
+    connect(m_openAtLogin, &QAbstractButton::clicked, this, [this](bool on) {
+        setOpenAtLogin(m_services.loginItem, m_services.log, on);
+        m_openAtLogin->setChecked(m_services.loginItem.isEnabled()); // a refusal snaps back
+    });
+
+    // Section 3: what is shown.
+    m_preview = new KeyPreview(m_services.painter, m_services.defaults, {}, 218, 44);
+    m_show = new QComboBox;
+    for (const DisplayMode mode : {DisplayMode::allKeys, DisplayMode::shortcutsOnly})
+        m_show->addItem(qt(title(mode)), static_cast<int>(mode));
+    m_mouse = new SwitchButton;
+    m_shift = new SwitchButton;
+    FormSection* input = form->addSection();
+    auto* previewFrame = new QWidget;
+    auto* previewLayout = new QVBoxLayout(previewFrame);
+    previewLayout->setContentsMargins(10, 10, 10, 10);
+    previewLayout->addWidget(m_preview);
+    input->addRow(previewFrame);
+    input->addRow(new FormRow(QStringLiteral("Show"),
+                              QStringLiteral("Special Keys Only hides regular typing. Passwords are never shown"),
+                              m_show));
+    input->addRow(new FormRow(QStringLiteral("Mouse"), QStringLiteral("Show clicks and scrolling"), m_mouse));
+    input->addRow(
+        new FormRow(QStringLiteral("Show ⇧ for Capital Letters"), QStringLiteral("Shows ⇧ H instead of H"), m_shift));
+    connect(m_show, &QComboBox::activated, this, [this](int index) {
+        const auto mode = static_cast<DisplayMode>(m_show->itemData(index).toInt());
+        m_services.defaults.set(PreferenceKey::displayMode, std::string(rawValue(mode)));
+        showDisplayMode();
+    });
+    connect(m_mouse, &QAbstractButton::clicked, this,
+            [this](bool on) { m_services.defaults.set(PreferenceKey::showClicksAndScrolling, on); });
+    connect(m_shift, &QAbstractButton::clicked, this,
+            [this](bool on) { m_services.defaults.set(PreferenceKey::showShiftWithCapitals, on); });
+    // Stored values of the wrong type show as the default and stay as they are until changed.
+    m_mouse->setChecked(Preferences::showClicksAndScrolling(m_services.defaults));
+    m_shift->setChecked(Preferences::showShiftWithCapitals(m_services.defaults));
+    showDisplayMode();
+    refresh();
+}
+
+GeneralSection::~GeneralSection()
+{
+    for (const auto& unsubscribe : m_unsubscribe)
+        unsubscribe();
+}
+
+void GeneralSection::showDisplayMode()
+{
+    const DisplayMode mode = Preferences::displayMode(m_services.defaults);
+    m_show->setCurrentIndex(m_show->findData(static_cast<int>(mode)));
+    const bool allKeys = mode == DisplayMode::allKeys;
+    m_shift->setEnabled(allKeys); // its stored value is kept while it does not apply
+    m_preview->setKeycaps(previewKeycaps({Modifier::control, Modifier::shift, Modifier::command},
+                                         allKeys ? std::optional<std::string>("A") : std::nullopt));
+}
+
+void GeneralSection::refresh()
+{
+    m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
+    const bool granted = m_services.permission.isInputMonitoringGranted();
+    const int symbolSize = qRound(16 * devicePixelRatioF());
+    QImage symbol = granted ? Symbols::image(QStringLiteral("checkmark.circle"), symbolSize, allowedGreen)
+                            : Symbols::image(QStringLiteral("exclamationmark.circle"), symbolSize, notAllowedOrange);
+    symbol.setDevicePixelRatio(devicePixelRatioF());
+    m_accessSymbol->setPixmap(QPixmap::fromImage(symbol));
+    m_accessText->setText(granted ? QStringLiteral("Allowed") : QStringLiteral("Not Allowed"));
+    m_openSystemSettings->setVisible(!granted);
+    m_showKeys->setEnabled(granted);
+}
+
+QString GeneralSection::accessText() const
+{
+    return m_accessText->text();
+}
+
+} // namespace kestrel

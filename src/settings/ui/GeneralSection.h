@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace kestrel {
+
+class DefaultsStore;
+class KeyPreview;
+class KeycapPainter;
+class LoginItemService;
+class PermissionService;
+class SwitchButton;
+class SystemLog;
+class Visualizer;
+
+// The General section: showing keys on and off (live with the hot key and the tray panel),
+// whether Kestrel may listen, starting at login, and which input is shown. Each control
+// writes its preference the moment it changes. Access and the login item are read again
+// whenever the window becomes active, with no timer.
+class GeneralSection final : public QWidget {
+public:
+    struct Services {
+        Visualizer& visualizer;
+        DefaultsStore& defaults;
+        PermissionService& permission;
+        LoginItemService& loginItem;
+        SystemLog& log;
+        KeycapPainter& painter;
+    };
+
+    explicit GeneralSection(Services services, QWidget* parent = nullptr);
+    ~GeneralSection() override;
+
+    // Reads input access and the login item again (the window was activated).
+    void refresh();
+
+    SwitchButton& showKeysSwitch() const { return *m_showKeys; }
+    SwitchButton& openAtLoginSwitch() const { return *m_openAtLogin; }
+    SwitchButton& mouseSwitch() const { return *m_mouse; }
+    SwitchButton& shiftSwitch() const { return *m_shift; }
+    QComboBox& showPicker() const { return *m_show; }
+    KeyPreview& preview() const { return *m_preview; }
+    QString accessText() const;
+    QPushButton& openSystemSettingsButton() const { return *m_openSystemSettings; }
+
+private:
+    void showDisplayMode();
+
+    Services m_services;
+    SwitchButton* m_showKeys = nullptr;
+    QLabel* m_accessSymbol = nullptr;
+    QLabel* m_accessText = nullptr;
+    QPushButton* m_openSystemSettings = nullptr;
+    SwitchButton* m_openAtLogin = nullptr;
+    KeyPreview* m_preview = nullptr;
+    QComboBox* m_show = nullptr;
+    SwitchButton* m_mouse = nullptr;
+    SwitchButton* m_shift = nullptr;
+    std::vector<std::function<void()>> m_unsubscribe;
+};
+
+} // namespace kestrel

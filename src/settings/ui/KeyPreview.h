@@ -1,0 +1,39 @@
+#pragma once
+
+#include "overlay/InputDisplayState.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <vector>
+
+namespace kestrel {
+
+class DefaultsStore;
+class KeycapPainter;
+
+// A strip of sample keycaps on Kestrel's "preview-background" picture, drawn by the overlay's
+// own keycap painter so it shows exactly what the overlay will. The key colour is the
+// preference's at every paint, so a colour chosen anywhere shows in every preview at its
+// next repaint. Decoration only: screen readers pass over it.
+class KeyPreview final : public QWidget {
+public:
+    KeyPreview(KeycapPainter& painter, const DefaultsStore& defaults, std::vector<Keycap> keycaps, int height,
+               double keySize, QWidget* parent = nullptr);
+
+    void setKeycaps(std::vector<Keycap> keycaps);
+    const std::vector<Keycap>& keycaps() const { return m_keycaps; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    KeycapPainter& m_painter;
+    const DefaultsStore& m_defaults;
+    std::vector<Keycap> m_keycaps;
+    double m_keySize;
+    QImage m_background;
+};
+
+} // namespace kestrel

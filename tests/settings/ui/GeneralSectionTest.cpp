@@ -1,0 +1,123 @@
+#include "settings/ui/GeneralSection.h"
+
+#include "common/ui/SwitchButton.h"
+#include "settings/Preferences.h"
+#include "settings/ui/KeyPreview.h"
+#include "support/SettingsDoubles.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kestrel {
+namespace {
+
+class GeneralSectionTest : public ::testing::Test {
+protected:
+    std::unique_ptr<GeneralSection> make()
+    {
+        auto section = std::make_unique<GeneralSection>(GeneralSection::Services{
+            shell.visualizer, shell.defaults, shell.permission, shell.loginItem, shell.log, shell.painter});
+        section->resize(620, 700);
+        section->show();
+        return section;
+    }
+
+    std::vector<std::string> previewIds(const GeneralSection& section)
+    {
+        std::vector<std::string> ids;
+        for (const auto& keycap : section.preview().keycaps())
+            ids.push_back(keycap.id);
+        return ids;
+    }
+
+    test::SettingsDoubles shell;
+};
+
+TEST_F(GeneralSectionTest, ShowKeysFollowsTheVisualizerAndRecordsTheWishFirst)
+{
+    const auto section = make();
+    SwitchButton& showKeys = section->showKeysSwitch();
+    EXPECT_TRUE(showKeys.isChecked());
+    QTest::mouseClick(&showKeys, Qt::LeftButton);
+    EXPECT_FALSE(shell.visualizer.isRunning);
+    EXPECT_FALSE(Preferences::showKeystrokes(shell.defaults));
+    // The hot key flips it while the window is open, with nothing done in the window.
+    shell.visualizer.toggle();
+    EXPECT_TRUE(showKeys.isChecked());
+    // Space works it from the keyboard.
+    showKeys.setFocus();
+    QTest::keyClick(&showKeys, Qt::Key_Space);
+    EXPECT_FALSE(shell.visualizer.isRunning);
+}
+
+TEST_F(GeneralSectionTest, WithoutAccessTheSwitchIsOffLimitsUntilTheWindowIsActivatedAgain)
+{
+    shell.permission.granted = false;
+    const auto section = make();
+    EXPECT_FALSE(section->showKeysSwitch().isEnabled());
+    EXPECT_EQ(section->accessText(), QStringLiteral("Not Allowed"));
+    ASSERT_TRUE(section->openSystemSettingsButton().isVisible());
+    QTest::mouseClick(&section->openSystemSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(shell.permission.settingsOpened, 1);
+
+    shell.permission.granted = true; // granted elsewhere
+    section->refresh();              // what the window's activation does
+    EXPECT_EQ(section->accessText(), QStringLiteral("Allowed"));
+    EXPECT_FALSE(section->openSystemSettingsButton().isVisible());
+    EXPECT_TRUE(section->showKeysSwitch().isEnabled());
+}
+
+TEST_F(GeneralSectionTest, ARefusedLoginChangeSnapsBackAndIsLoggedOnce)
+{
+    const auto section = make();
+    SwitchButton& openAtLogin = section->openAtLoginSwitch();
+    QTest::mouseClick(&openAtLogin, Qt::LeftButton);
+    EXPECT_TRUE(openAtLogin.isChecked());
+    EXPECT_TRUE(shell.loginItem.enabled);
+
+    shell.loginItem.refusal = "the entry was written by someone else";
+    QTest::mouseClick(&openAtLogin, Qt::LeftButton);
+    EXPECT_TRUE(openAtLogin.isChecked()) << "back to the state read back";
+    EXPECT_EQ(shell.log.lines.size(), 1u);
+    EXPECT_EQ(openAtLogin.accessibleName(), QStringLiteral("Open at Login"));
+    EXPECT_EQ(openAtLogin.accessibleDescription(), QStringLiteral("Start Kestrel when you log in"));
+}
+
+TEST_F(GeneralSectionTest, SpecialKeysOnlyDropsTheSampleKeyAndDisablesButKeepsTheShiftOption)
+{
+    shell.defaults.set(PreferenceKey::showShiftWithCapitals, true);
+    const auto section = make();
+    EXPECT_EQ(previewIds(*section),
+              (std::vector<std::string>{"mod-control", "mod-shift", "mod-command", "key-sample"}));
+    QComboBox& show = section->showPicker();
+    show.setFocus();
+    QTest::keyClick(&show, Qt::Key_Down); // the keyboard way to "Special Keys Only"
+    EXPECT_EQ(Preferences::displayMode(shell.defaults), DisplayMode::shortcutsOnly);
+    EXPECT_EQ(previewIds(*section), (std::vector<std::string>{"mod-control", "mod-shift", "mod-command"}));
+    EXPECT_FALSE(section->shiftSwitch().isEnabled());
+    EXPECT_TRUE(Preferences::showShiftWithCapitals(shell.defaults)) << "its stored value is kept";
+
+    QTest::keyClick(&show, Qt::Key_Up);
+    EXPECT_EQ(Preferences::displayMode(shell.defaults), DisplayMode::allKeys);
+    EXPECT_TRUE(section->shiftSwitch().isEnabled());
+    EXPECT_EQ(previewIds(*section).size(), 4u);
+
+    QTest::mouseClick(&section->mouseSwitch(), Qt::LeftButton);
+    EXPECT_FALSE(Preferences::showClicksAndScrolling(shell.defaults));
+}
+
+TEST_F(GeneralSectionTest, StoredValuesOfTheWrongTypeShowTheDefaultAndAreLeftAsTheyAre)
+{
+    shell.defaults.set(PreferenceKey::displayMode, 3.0);
+    shell.defaults.set(PreferenceKey::showClicksAndScrolling, std::string("banana"));
+    const auto section = make();
+    EXPECT_EQ(section->showPicker().currentText(), QStringLiteral("All Keys"));
+    EXPECT_EQ(shell.defaults.object(PreferenceKey::displayMode), DefaultsValue(3.0)) << "not rewritten";
+    EXPECT_EQ(shell.defaults.object(PreferenceKey::showClicksAndScrolling), DefaultsValue(std::string("banana")));
+}
+
+} // namespace
+} // namespace kestrel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/LoginItemService.h"
+#include "platform/SystemLog.h"
+#include "platform/Workspace.h"
+
+#include <string>
+#include <vector>
+
+namespace kestrel::test {
+
+// The login item: on or off as set, unless a refusal is given, which every change returns.
+struct FakeLoginItem final : LoginItemService {
+    bool enabled = false;
+    std::string refusal;
+    bool isEnabled() const override { return enabled; }
+    std::string setEnabled(bool value) override
+    {
+        if (refusal.empty())
+            enabled = value;
+        return refusal;
+    }
+};
+
+struct RecordingLog final : SystemLog {
+    std::vector<std::string> lines;
+    void error(std::string_view category, std::string_view message) override
+    {
+        lines.push_back(std::string(category) + ": " + std::string(message));
+    }
+};
+
+struct RecordingWorkspace final : Workspace {
+    std::vector<std::string> opened;
+    bool openURL(const std::string& url) override
+    {
+        opened.push_back(url);
+        return true;
+    }
+};
+
+} // namespace kestrel::test
