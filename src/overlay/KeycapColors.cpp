@@ -78,6 +78,18 @@ Rgb lightColor(KeyColor color)
     return color == KeyColor::white ? white : green;
 }
 
+Rgb swatchFill(KeyColor color)
+{
+    switch (color) {
+    case KeyColor::dark:
+        return {0.2, 0.2, 0.2};
+    case KeyColor::white:
+        return {0.92, 0.92, 0.92};
+    default:
+        return tint(color).value_or(white);
+    }
+}
+
 Rgb lightOffColor()
 {
     return grey(0.35);

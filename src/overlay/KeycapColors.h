@@ -28,6 +28,9 @@ Rgb textColor(KeyColor color);
 // The caps-lock light when on: white on white caps, green on all others.
 Rgb lightColor(KeyColor color);
 Rgb lightOffColor();
+// The fill of the colour's swatch in the settings: a dark grey for dark caps, a light grey
+// for white ones, the tint for every other colour.
+Rgb swatchFill(KeyColor color);
 
 // Relative luminance of an sRGB colour, as the web's contrast rules define it.
 double relativeLuminance(Rgb color);

@@ -89,7 +89,7 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     // Section 3: what is shown.
     m_preview = new KeyPreview(m_services.painter, m_services.defaults, {}, 218, 44);
     m_show = new QComboBox;
-    for (const DisplayMode mode : {DisplayMode::allKeys, DisplayMode::shortcutsOnly})
+    for (const DisplayMode mode : allCases<DisplayMode>())
         m_show->addItem(qt(title(mode)), static_cast<int>(mode));
     m_mouse = new SwitchButton;
     m_shift = new SwitchButton;

@@ -5,7 +5,9 @@
 #include "common/ui/UpdateMark.h"
 #include "platform/DefaultsStore.h"
 #include "settings/ui/AboutSection.h"
+#include "settings/ui/AppearanceSection.h"
 #include "settings/ui/GeneralSection.h"
+#include "settings/ui/KeyPreview.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -164,6 +166,17 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, Services services
                                             m_services.loginItem, m_services.log, m_services.painter},
                                            page);
             pageLayout->addWidget(m_general, 1);
+            break;
+        case SettingsSection::appearance:
+            m_appearance = new AppearanceSection(
+                m_services.defaults, m_services.painter,
+                [this] {
+                    // Every preview in the window shows the new colour at once.
+                    for (auto* preview : findChildren<KeyPreview*>())
+                        preview->update();
+                },
+                page);
+            pageLayout->addWidget(m_appearance, 1);
             break;
         case SettingsSection::about:
             m_about = new AboutSection(m_services.updater, m_services.workspace, page);

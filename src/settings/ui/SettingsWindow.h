@@ -16,6 +16,7 @@ class QStackedWidget;
 namespace kestrel {
 
 class AboutSection;
+class AppearanceSection;
 class AppUpdater;
 class DefaultsStore;
 class GeneralSection;
@@ -63,6 +64,7 @@ public:
     QListWidget& sidebar() { return *m_sidebar; }
     QString detailTitle() const;
     GeneralSection& general() const { return *m_general; }
+    AppearanceSection& appearance() const { return *m_appearance; }
     AboutSection& about() const { return *m_about; }
 
 protected:
@@ -77,6 +79,7 @@ private:
     Services m_services;
     QListWidget* m_sidebar = nullptr;
     GeneralSection* m_general = nullptr;
+    AppearanceSection* m_appearance = nullptr;
     AboutSection* m_about = nullptr;
     QStackedWidget* m_detail = nullptr;
     std::vector<QLabel*> m_titles;
