@@ -15,6 +15,7 @@ struct Screen {
     std::optional<std::string> displayIdentity;
     Rect frame;
     Rect visibleFrame; // without panels and docks
+    std::string name;  // as the system names it to the user ("DP-1", "DELL U2720Q")
     bool operator==(const Screen&) const = default;
 };
 

@@ -51,8 +51,12 @@ Screen QtScreenService::describe(const QScreen& screen)
         identity = identities.insert(
             output, displayIdentity(screen.manufacturer(), screen.model(), screen.serialNumber(), screen.name()));
     const ScreenCoordinates convert = coordinates();
+    // The name people know the screen by: its model when it reports one, else its output.
+    const QString model =
+        screen.model().isEmpty() ? QString() : (screen.manufacturer() + ' ' + screen.model()).trimmed();
     return Screen{*identity, convert.toKestrel(QRectF(screen.geometry())),
-                  convert.toKestrel(QRectF(screen.availableGeometry()))};
+                  convert.toKestrel(QRectF(screen.availableGeometry())),
+                  (model.isEmpty() ? screen.name() : model).toStdString()};
 }
 
 std::vector<Screen> QtScreenService::screens() const
