@@ -25,7 +25,8 @@ struct SettingsDoubles : ShellDoubles {
                 .loginItem = loginItem,
                 .log = log,
                 .workspace = workspace,
-                .painter = painter};
+                .painter = painter,
+                .screens = screens};
     }
 };
 

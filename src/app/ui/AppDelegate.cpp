@@ -42,7 +42,8 @@ SettingsWindowController& AppDelegate::settingsWindow()
                                      .loginItem = m_services.loginItem,
                                      .log = m_services.log,
                                      .workspace = m_services.workspace,
-                                     .painter = m_services.keycapPainter});
+                                     .painter = m_services.keycapPainter,
+                                     .screens = m_services.visualizer.screens});
     return *m_settingsWindow;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/DefaultsStore.h"
 #include "settings/ui/AboutSection.h"
 #include "settings/ui/AppearanceSection.h"
+#include "settings/ui/DisplaysSection.h"
 #include "settings/ui/GeneralSection.h"
 #include "settings/ui/KeyPreview.h"
 
@@ -178,12 +179,13 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, Services services
                 page);
             pageLayout->addWidget(m_appearance, 1);
             break;
+        case SettingsSection::displays:
+            m_displays = new DisplaysSection(m_services.defaults, m_services.screens, page);
+            pageLayout->addWidget(m_displays, 1);
+            break;
         case SettingsSection::about:
             m_about = new AboutSection(m_services.updater, m_services.workspace, page);
             pageLayout->addWidget(m_about, 1);
-            break;
-        default:
-            pageLayout->addStretch(1);
             break;
         }
         m_detail->addWidget(page);

@@ -17,6 +17,8 @@ namespace kestrel {
 
 class AboutSection;
 class AppearanceSection;
+class DisplaysSection;
+class ScreenService;
 class AppUpdater;
 class DefaultsStore;
 class GeneralSection;
@@ -52,6 +54,7 @@ public:
         SystemLog& log;
         Workspace& workspace;
         KeycapPainter& painter;
+        const ScreenService& screens;
     };
 
     SettingsWindow(SettingsNavigation& navigation, Services services);
@@ -65,6 +68,7 @@ public:
     QString detailTitle() const;
     GeneralSection& general() const { return *m_general; }
     AppearanceSection& appearance() const { return *m_appearance; }
+    DisplaysSection& displays() const { return *m_displays; }
     AboutSection& about() const { return *m_about; }
 
 protected:
@@ -80,6 +84,7 @@ private:
     QListWidget* m_sidebar = nullptr;
     GeneralSection* m_general = nullptr;
     AppearanceSection* m_appearance = nullptr;
+    DisplaysSection* m_displays = nullptr;
     AboutSection* m_about = nullptr;
     QStackedWidget* m_detail = nullptr;
     std::vector<QLabel*> m_titles;
