@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -177,7 +178,7 @@ protected:
         return again.exitStatus() == QProcess::NormalExit ? again.exitCode() : -1;
     }
 
-    void launch()
+    void launch(const QStringList& arguments = {})
     {
         kestrel.setProcessEnvironment(kestrelEnvironment());
         kestrel.setProcessChannelMode(QProcess::SeparateChannels);
@@ -185,7 +186,7 @@ protected:
         errors.clear();
         if (childSetup)
             kestrel.setChildProcessModifier(childSetup);
-        kestrel.start(KESTREL_BINARY, {});
+        kestrel.start(KESTREL_BINARY, arguments);
         ASSERT_TRUE(kestrel.waitForStarted());
     }
 
@@ -239,6 +240,68 @@ protected:
     }
 
     void pressHotKey() { input.chord({leftControl, leftAlt, leftSuper}, returnKey); }
+
+    std::string windowName(xcb_window_t window)
+    {
+        const XcbPointer<xcb_get_property_reply_t> name(xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
+        if (!name)
+            return {};
+        return {static_cast<const char*>(xcb_get_property_value(name.get())),
+                static_cast<std::size_t>(xcb_get_property_value_length(name.get()))};
+    }
+
+    std::vector<xcb_window_t> children(xcb_window_t parent)
+    {
+        const XcbPointer<xcb_query_tree_reply_t> tree(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, parent), nullptr));
+        if (!tree)
+            return {};
+        const xcb_window_t* first = xcb_query_tree_children(tree.get());
+        return {first, first + xcb_query_tree_children_length(tree.get())};
+    }
+
+    bool isViewable(xcb_window_t window)
+    {
+        const XcbPointer<xcb_get_window_attributes_reply_t> attributes(
+            xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr));
+        return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    }
+
+    // A window's rectangle on the screen.
+    QRect frameOf(xcb_window_t window)
+    {
+        const XcbPointer<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+        const XcbPointer<xcb_translate_coordinates_reply_t> origin(xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr));
+        if (!geometry || !origin)
+            return {};
+        return {origin->dst_x, origin->dst_y, geometry->width, geometry->height};
+    }
+
+    // The viewable top-level window titled `title`, if there is one.
+    std::optional<xcb_window_t> topLevel(const std::string& title)
+    {
+        for (const xcb_window_t window : children(root)) {
+            if (isViewable(window) && windowName(window) == title)
+                return window;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<xcb_window_t> awaitTopLevel(const std::string& title, bool present = true)
+    {
+        std::optional<xcb_window_t> window;
+        runEventLoopUntil([&] { return (window = topLevel(title)).has_value() == present; }, 5s);
+        return window;
+    }
+
+    void clickAt(QPoint point)
+    {
+        input.moveTo(point.x(), point.y());
+        input.click(1);
+    }
 
     test::XvfbServer server{"1920x1080"};
     test::XTestDriver input{server.display()};
