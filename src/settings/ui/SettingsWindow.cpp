@@ -161,35 +161,9 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, Services services
         title->setFont(titleFont);
         title->setContentsMargins(24, 0, 24, 8);
         pageLayout->addWidget(title);
-        switch (info.section) {
-        case SettingsSection::general:
-            m_general = new GeneralSection({m_services.visualizer, m_services.defaults, m_services.permission,
-                                            m_services.loginItem, m_services.log, m_services.painter},
-                                           page);
-            pageLayout->addWidget(m_general, 1);
-            break;
-        case SettingsSection::appearance:
-            m_appearance = new AppearanceSection(
-                m_services.defaults, m_services.painter,
-                [this] {
-                    // Every preview in the window shows the new colour at once.
-                    for (auto* preview : findChildren<KeyPreview*>())
-                        preview->update();
-                },
-                page);
-            pageLayout->addWidget(m_appearance, 1);
-            break;
-        case SettingsSection::displays:
-            m_displays = new DisplaysSection(m_services.defaults, m_services.screens, page);
-            pageLayout->addWidget(m_displays, 1);
-            break;
-        case SettingsSection::about:
-            m_about = new AboutSection(m_services.updater, m_services.workspace, page);
-            pageLayout->addWidget(m_about, 1);
-            break;
-        }
         m_detail->addWidget(page);
         m_titles.push_back(title);
+        m_pageLayouts.push_back(pageLayout);
     }
     layout->addWidget(sidebarFrame);
     layout->addWidget(m_detail, 1);
@@ -215,9 +189,67 @@ SettingsWindow::~SettingsWindow()
         unsubscribe();
 }
 
+QWidget& SettingsWindow::section(SettingsSection section)
+{
+    // Each section is built the first time it is shown: a window opened to look at one
+    // section costs only that one.
+    QWidget*& built = m_sections[static_cast<std::size_t>(section)];
+    if (built)
+        return *built;
+    QWidget* page = m_detail->widget(static_cast<int>(section));
+    switch (section) {
+    case SettingsSection::general:
+        built = new GeneralSection({m_services.visualizer, m_services.defaults, m_services.permission,
+                                    m_services.loginItem, m_services.log, m_services.painter},
+                                   page);
+        break;
+    case SettingsSection::appearance:
+        built = new AppearanceSection(
+            m_services.defaults, m_services.painter,
+            [this] {
+                // Every preview in the window shows the new colour at once.
+                for (QWidget* widget : findChildren<QWidget*>()) {
+                    if (auto* preview = dynamic_cast<KeyPreview*>(widget))
+                        preview->update();
+                }
+            },
+            page);
+        break;
+    case SettingsSection::displays:
+        built = new DisplaysSection(m_services.defaults, m_services.screens, page);
+        break;
+    case SettingsSection::about:
+        built = new AboutSection(m_services.updater, m_services.workspace, page);
+        break;
+    }
+    m_pageLayouts[static_cast<std::size_t>(section)]->addWidget(built, 1);
+    return *built;
+}
+
+GeneralSection& SettingsWindow::general()
+{
+    return static_cast<GeneralSection&>(section(SettingsSection::general));
+}
+
+AppearanceSection& SettingsWindow::appearance()
+{
+    return static_cast<AppearanceSection&>(section(SettingsSection::appearance));
+}
+
+DisplaysSection& SettingsWindow::displays()
+{
+    return static_cast<DisplaysSection&>(section(SettingsSection::displays));
+}
+
+AboutSection& SettingsWindow::about()
+{
+    return static_cast<AboutSection&>(section(SettingsSection::about));
+}
+
 void SettingsWindow::showSelection()
 {
     const SettingsSection shown = m_navigation.shownSection();
+    section(shown);
     m_detail->setCurrentIndex(static_cast<int>(shown));
     setWindowTitle(qt(sectionInfo(shown).title));
     // The sidebar follows a selection made elsewhere (the panel's About row).
@@ -269,8 +301,12 @@ void SettingsWindow::changeEvent(QEvent* event)
     // Coming back from elsewhere (the system's settings, a terminal) may have changed input
     // access, the login item or the date: read them again, without a timer.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        m_general->refresh();
-        m_about->refresh();
+        if (auto* generalSection =
+                static_cast<GeneralSection*>(m_sections[static_cast<std::size_t>(SettingsSection::general)]))
+            generalSection->refresh();
+        if (auto* aboutSection =
+                static_cast<AboutSection*>(m_sections[static_cast<std::size_t>(SettingsSection::about)]))
+            aboutSection->refresh();
     }
     QWidget::changeEvent(event);
 }

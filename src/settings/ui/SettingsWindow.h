@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -12,6 +14,7 @@
 class QLabel;
 class QListWidget;
 class QStackedWidget;
+class QVBoxLayout;
 
 namespace kestrel {
 
@@ -66,26 +69,26 @@ public:
 
     QListWidget& sidebar() { return *m_sidebar; }
     QString detailTitle() const;
-    GeneralSection& general() const { return *m_general; }
-    AppearanceSection& appearance() const { return *m_appearance; }
-    DisplaysSection& displays() const { return *m_displays; }
-    AboutSection& about() const { return *m_about; }
+    // Each section, built on first use.
+    GeneralSection& general();
+    AppearanceSection& appearance();
+    DisplaysSection& displays();
+    AboutSection& about();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    QWidget& section(SettingsSection section);
     void showSelection();
     void refreshDot();
 
     SettingsNavigation& m_navigation;
     Services m_services;
     QListWidget* m_sidebar = nullptr;
-    GeneralSection* m_general = nullptr;
-    AppearanceSection* m_appearance = nullptr;
-    DisplaysSection* m_displays = nullptr;
-    AboutSection* m_about = nullptr;
+    std::array<QWidget*, settingsSections.size()> m_sections{};
+    std::vector<QVBoxLayout*> m_pageLayouts;
     QStackedWidget* m_detail = nullptr;
     std::vector<QLabel*> m_titles;
     std::vector<std::function<void()>> m_unsubscribe;

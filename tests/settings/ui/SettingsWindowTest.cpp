@@ -1,5 +1,6 @@
 #include "settings/ui/SettingsWindow.h"
 
+#include "settings/ui/AboutSection.h"
 #include "support/SettingsDoubles.h"
 
 #include <QListWidget>
@@ -34,6 +35,14 @@ TEST_F(SettingsWindowTest, NoWindowIsBuiltUntilTheFirstOpenAndThenItIsAlwaysTheS
     EXPECT_EQ(first->height(), SettingsWindow::idealContentHeight);
     EXPECT_EQ(shell.activation.policy.get(), ActivationPolicy::regular);
 
+    // Only the section shown is built.
+    const auto aboutSections = [first] {
+        const auto widgets = first->findChildren<QWidget*>();
+        return std::count_if(widgets.begin(), widgets.end(),
+                             [](QWidget* widget) { return dynamic_cast<AboutSection*>(widget) != nullptr; });
+    };
+    EXPECT_EQ(aboutSections(), 0);
+
     // About while open at General: selection, detail and title follow, no second window.
     controller.navigation.selection = SettingsSection::about;
     controller.open();
@@ -41,6 +50,7 @@ TEST_F(SettingsWindowTest, NoWindowIsBuiltUntilTheFirstOpenAndThenItIsAlwaysTheS
     EXPECT_EQ(first->windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(first->detailTitle(), QStringLiteral("About"));
     EXPECT_TRUE(sidebarRow("About")->isSelected());
+    EXPECT_EQ(aboutSections(), 1);
 }
 
 TEST_F(SettingsWindowTest, TheSidebarAndTheNavigationFollowEachOther)
