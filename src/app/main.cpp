@@ -21,6 +21,7 @@
 #include "platform/qt/QtWorkspace.h"
 #include "platform/qt/QuitOnSignal.h"
 #include "platform/x11/X11Compositor.h"
+#include "platform/x11/X11Display.h"
 #include "platform/x11/X11DisplayLoss.h"
 #include "platform/x11/X11EventTapService.h"
 #include "platform/x11/X11HotKeyService.h"
@@ -114,10 +115,15 @@ int main(int argc, char** argv)
         complain("cannot make sure only one Kestrel runs: " + instanceError);
 
     if (!restartedAfterLoss) {
-        if (const std::string why = kestrel::x11::X11EventTapService::whyCannotListen(); !why.empty()) {
+        // Without a display there is nothing to run on; a display without the input Kestrel
+        // needs still gets the tray and the settings, which say what is missing.
+        std::string why;
+        if (!kestrel::x11::connectDisplay(display, &why)) {
             complain(why + ".");
             return 1;
         }
+        if (why = kestrel::x11::X11EventTapService::whyCannotListen(); !why.empty())
+            complain(why + ". Kestrel cannot show keys here; its settings say what is missing.");
     }
     // A file size limit must fail a preferences write, not end Kestrel.
     std::signal(SIGXFSZ, SIG_IGN);

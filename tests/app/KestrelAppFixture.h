@@ -7,6 +7,8 @@
 #include "support/x11/XTestDriver.h"
 #include "support/x11/XvfbServer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
@@ -154,7 +156,11 @@ protected:
         environment.insert("DISPLAY", QString::fromStdString(server.display()));
         environment.insert("XDG_CONFIG_HOME", config.path());
         environment.insert("XDG_STATE_HOME", config.path() + "/state");
-        environment.insert("XDG_RUNTIME_DIR", config.path());
+        // The runtime folder is private, as the session's is; the instance socket lives there.
+        QDir(config.path()).mkdir(QStringLiteral("runtime"));
+        QFile::setPermissions(config.path() + "/runtime",
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        environment.insert("XDG_RUNTIME_DIR", config.path() + "/runtime");
         environment.remove("QT_QPA_PLATFORM");
         // No session bus: the tray item takes the XEmbed path, as trayer offers it.
         environment.remove("DBUS_SESSION_BUS_ADDRESS");

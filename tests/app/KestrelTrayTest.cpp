@@ -172,7 +172,7 @@ TEST_F(KestrelTrayTest, AskedToStopByTheSessionKestrelLeavesAsFromItsQuitRow)
     ASSERT_NO_FATAL_FAILURE(startInTray());
     EXPECT_EQ(launchAgain({"--settings"}), 0);
     ASSERT_TRUE(awaitTopLevel("General"));
-    const std::string socket = config.path().toStdString() + "/kestrel/instance" + server.display() + ".socket";
+    const std::string socket = config.path().toStdString() + "/runtime/kestrel/instance" + server.display() + ".socket";
     EXPECT_TRUE(std::filesystem::exists(socket));
     kestrel.terminate(); // SIGTERM, as a session ending sends
     ASSERT_TRUE(kestrel.waitForFinished(5000));
