@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -167,6 +168,10 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, Services services
     }
     layout->addWidget(sidebarFrame);
     layout->addWidget(m_detail, 1);
+
+    // Closed from the keyboard as other windows of the desktop are: Ctrl+W, or Escape.
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
     connect(m_sidebar, &QListWidget::itemSelectionChanged, this, [this] {
         const auto selected = m_sidebar->selectedItems();

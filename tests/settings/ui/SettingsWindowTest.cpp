@@ -120,6 +120,12 @@ TEST_F(SettingsWindowTest, ClosingHidesKeepsTheFrameAndEndsTheRegularState)
     SettingsWindowController nextRun{shell.services()};
     EXPECT_EQ(nextRun.makeWindow().size(), QSize(SettingsWindow::contentWidth, 500));
 
+    // Escape closes it too, as it does the desktop's other windows.
+    controller.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+
     // Width is fixed; height has a floor.
     window->resize(1200, 200);
     EXPECT_EQ(window->width(), SettingsWindow::contentWidth);
