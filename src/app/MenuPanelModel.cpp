@@ -1,6 +1,6 @@
 #include "app/MenuPanelModel.h"
 
-#include "input/GlobalHotKey.h"
+#include "overlay/KeyLabels.h"
 
 namespace kestrel {
 
@@ -8,7 +8,7 @@ MenuPanelModel MenuPanelModel::build(const MenuPanelState& state, const AppInfo&
 {
     MenuPanelModel model;
     model.name = info.name;
-    model.hotKeyText = std::string(ToggleHotKey::text);
+    model.hotKeyText = std::string(KeyLabels::hotKeyText(state.keyLabelStyle));
     model.subtitle = "Shows your keys and clicks on screen";
     model.switchIsOn = state.isRunning;
     // Without input access the switch could not start anything.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppInfo.h"
+#include "settings/PreferenceEnums.h"
 
 #include <string>
 #include <variant>
@@ -43,7 +44,8 @@ struct MenuPanelState {
     bool isInputMonitoringGranted = true;
     bool isUpdatePending = false;
     bool canCheckForUpdates = false;
-    bool updatesComeFromTheSystem = false; // no update feed: the distribution updates Kestrel
+    bool updatesComeFromTheSystem = false;            // no update feed: the distribution updates Kestrel
+    KeyLabelStyle keyLabelStyle = KeyLabelStyle::mac; // how the hot key is written
 };
 
 // The tray panel's content: a header with the on/off switch, then the command rows. It is

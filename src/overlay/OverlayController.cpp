@@ -1,5 +1,7 @@
 #include "overlay/OverlayController.h"
 
+#include "overlay/KeyLabels.h"
+
 #include "overlay/PanelPlacement.h"
 #include "settings/Preferences.h"
 
@@ -62,7 +64,7 @@ void OverlayController::refresh()
     m_model.anchor = position == OverlayPosition::custom ? std::optional<UnitPoint>(custom) : std::nullopt;
     m_model.fontSize = fontSize(Preferences::overlaySize(defaults));
     m_model.keyColor = Preferences::keyColor(defaults);
-    m_model.keycaps = m_state.keycaps;
+    m_model.keycaps = KeyLabels::styled(m_state.keycaps, Preferences::keyLabelStyle(defaults));
     m_panel->orderFrontRegardless();
 
     if (m_state.isHoldingAnything())

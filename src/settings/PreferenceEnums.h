@@ -12,6 +12,9 @@ namespace kestrel {
 enum class DisplayMode { allKeys, shortcutsOnly };
 enum class OverlaySize { small, medium, large };
 enum class KeyColor { dark, white, blue, purple, pink, red, orange, yellow, green };
+// How keys are named on the caps: as on a Mac keyboard (⌃ control, ⌘ command, ↩ return) or
+// as printed on PC keyboards (Ctrl, Super, Enter).
+enum class KeyLabelStyle { mac, pc };
 enum class OverlayPosition {
     topLeft,
     topCenter,
@@ -79,6 +82,14 @@ struct EnumCases<OverlayPosition> {
         {OverlayPosition::bottomCenter, "bottomCenter", "Bottom Center"},
         {OverlayPosition::bottomRight, "bottomRight", "Bottom Right"},
         {OverlayPosition::custom, "custom", "Custom"},
+    }};
+};
+
+template <>
+struct EnumCases<KeyLabelStyle> {
+    static constexpr std::array<EnumCase<KeyLabelStyle>, 2> all{{
+        {KeyLabelStyle::mac, "mac", "Mac"},
+        {KeyLabelStyle::pc, "pc", "PC"},
     }};
 };
 

@@ -105,6 +105,13 @@ OverlayPosition overlayPosition(const DefaultsStore& store)
     return storedEnum(store, PreferenceKey::overlayPosition, fallback);
 }
 
+KeyLabelStyle keyLabelStyle(const DefaultsStore& store)
+{
+    constexpr auto fallback =
+        fromRawValue<KeyLabelStyle>(preferenceDefault<std::string_view>(PreferenceKey::keyLabelStyle)).value();
+    return storedEnum(store, PreferenceKey::keyLabelStyle, fallback);
+}
+
 std::optional<double> number(const DefaultsStore& store, std::string_view key)
 {
     const auto value = store.object(key);

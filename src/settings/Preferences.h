@@ -26,6 +26,8 @@ inline constexpr std::string_view overlayDisplay = "overlayDisplay";
 inline constexpr std::string_view overlayPosition = "overlayPosition";
 inline constexpr std::string_view customPositionX = "customPositionX";
 inline constexpr std::string_view customPositionY = "customPositionY";
+// Kestrel's own, for PC keyboards.
+inline constexpr std::string_view keyLabelStyle = "keyLabelStyle";
 } // namespace PreferenceKey
 
 enum class PreferenceType { boolean, number, string };
@@ -38,7 +40,7 @@ struct PreferenceDefinition {
 
 // Every preference with its type and default. Nothing registers these with the store: each
 // reader falls back to the default here, so an unwritten key and a written default read alike.
-inline constexpr std::array<PreferenceDefinition, 13> preferenceDefinitions{{
+inline constexpr std::array<PreferenceDefinition, 14> preferenceDefinitions{{
     {PreferenceKey::showKeystrokes, PreferenceType::boolean, true},
     {PreferenceKey::hasCompletedOnboarding, PreferenceType::boolean, false},
     {PreferenceKey::hasRequestedInputMonitoring, PreferenceType::boolean, false},
@@ -52,6 +54,7 @@ inline constexpr std::array<PreferenceDefinition, 13> preferenceDefinitions{{
     {PreferenceKey::overlayPosition, PreferenceType::string, rawValue(OverlayPosition::bottomCenter)},
     {PreferenceKey::customPositionX, PreferenceType::number, 0.5},  // fraction of the visible width
     {PreferenceKey::customPositionY, PreferenceType::number, 0.85}, // fraction of the visible height, from the top
+    {PreferenceKey::keyLabelStyle, PreferenceType::string, rawValue(KeyLabelStyle::pc)}, // Linux keyboards are PCs
 }};
 
 // The default of a key in the table; T must match the key's type.
@@ -81,6 +84,8 @@ bool isShortcutsOnly(const DefaultsStore& store);
 OverlaySize overlaySize(const DefaultsStore& store);
 KeyColor keyColor(const DefaultsStore& store);
 OverlayPosition overlayPosition(const DefaultsStore& store);
+// Any value other than "mac" or "pc" reads as the default, "pc".
+KeyLabelStyle keyLabelStyle(const DefaultsStore& store);
 
 // Absent when the key was never written, else the store's own conversion to a number.
 std::optional<double> number(const DefaultsStore& store, std::string_view key);

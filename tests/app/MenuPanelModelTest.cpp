@@ -70,6 +70,12 @@ TEST_F(MenuPanelModelTest, TheUpdateRowFollowsThePendingMarkAndTheUpdater)
     EXPECT_FALSE(row(system, MenuAction::checkForUpdates).toolTip.empty());
 }
 
+TEST_F(MenuPanelModelTest, TheHotKeyIsWrittenInTheChosenKeyLabels)
+{
+    EXPECT_EQ(MenuPanelModel::build({.keyLabelStyle = KeyLabelStyle::mac}, info).hotKeyText, "⌃⌥⌘↩");
+    EXPECT_EQ(MenuPanelModel::build({.keyLabelStyle = KeyLabelStyle::pc}, info).hotKeyText, "Ctrl+Alt+Super+Enter");
+}
+
 TEST_F(MenuPanelModelTest, TitlesFollowTheApplicationName)
 {
     const auto model = MenuPanelModel::build({}, AppInfo::from({.name = "Falke"}, "kestrel"));

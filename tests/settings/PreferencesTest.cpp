@@ -152,7 +152,7 @@ TEST(PreferenceEnums, EveryCaseRoundTripsAndOnlyExactRawValuesMatch)
     EXPECT_EQ(fromRawValue<DisplayMode>("allKeys "), std::nullopt);
 }
 
-TEST(PreferenceDefinitions, ThirteenDistinctKeysWhoseDefaultsMatchTheirTypes)
+TEST(PreferenceDefinitions, FourteenDistinctKeysWhoseDefaultsMatchTheirTypes)
 {
     std::set<std::string_view> keys;
     for (const auto& definition : preferenceDefinitions) {
@@ -162,7 +162,19 @@ TEST(PreferenceDefinitions, ThirteenDistinctKeysWhoseDefaultsMatchTheirTypes)
                                                                                       : 2;
         EXPECT_EQ(definition.defaultValue.index(), expectedIndex) << definition.key;
     }
-    EXPECT_EQ(keys.size(), 13u);
+    EXPECT_EQ(keys.size(), 14u) << "the thirteen of the product and Kestrel's keyLabelStyle";
+}
+
+TEST(Preferences, KeyLabelStyleIsPcUnlessExactlyMac)
+{
+    test::MemoryDefaultsStore store;
+    EXPECT_EQ(Preferences::keyLabelStyle(store), KeyLabelStyle::pc);
+    store.set(PreferenceKey::keyLabelStyle, std::string("mac"));
+    EXPECT_EQ(Preferences::keyLabelStyle(store), KeyLabelStyle::mac);
+    for (const DefaultsValue& odd : {DefaultsValue(std::string("Mac")), DefaultsValue(true), DefaultsValue(1.0)}) {
+        store.set(PreferenceKey::keyLabelStyle, odd);
+        EXPECT_EQ(Preferences::keyLabelStyle(store), KeyLabelStyle::pc);
+    }
 }
 
 } // namespace

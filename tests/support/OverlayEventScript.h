@@ -1,5 +1,6 @@
 #pragma once
 
+#include "overlay/KeyLabels.h"
 #include "overlay/OverlayController.h"
 #include "settings/Preferences.h"
 #include "support/ManualScheduler.h"
@@ -83,7 +84,8 @@ public:
         }
         if (modifierCaps > 4)
             return "more than four modifier caps";
-        if (m_controller.model().keycaps.get() != state.keycaps)
+        if (m_controller.model().keycaps.get() !=
+            KeyLabels::styled(state.keycaps, Preferences::keyLabelStyle(m_defaults)))
             return "the model does not mirror the state";
         if (m_controller.isHideScheduled() != (!state.isHoldingAnything() && !state.keycaps.empty()))
             return "the hide timer is armed while something is held, or idle while nothing is";

@@ -226,7 +226,8 @@ void MenuPanel::rebuild()
                                .isInputMonitoringGranted = granted,
                                .isUpdatePending = m_services.updater.reminders.isUpdatePending,
                                .canCheckForUpdates = m_services.updater.canCheckForUpdates,
-                               .updatesComeFromTheSystem = m_services.updater.updatesComeFromTheSystem()},
+                               .updatesComeFromTheSystem = m_services.updater.updatesComeFromTheSystem(),
+                               .keyLabelStyle = Preferences::keyLabelStyle(m_services.defaults)},
                               AppInfo::current());
     const bool rowsChanged = model.items != m_model.items || m_rowWidgets.empty();
     m_model = std::move(model);

@@ -82,9 +82,9 @@ void ColorSwatch::paintEvent(QPaintEvent*)
     }
 }
 
-AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& painter,
-                                     std::function<void()> colorChanged, QWidget* parent)
-    : QWidget(parent), m_defaults(defaults), m_colorChanged(std::move(colorChanged))
+AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& painter, std::function<void()> changed,
+                                     QWidget* parent)
+    : QWidget(parent), m_defaults(defaults), m_changed(std::move(changed))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -112,14 +112,31 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
         connect(swatch, &QAbstractButton::clicked, this, [this, color] {
             m_defaults.set(PreferenceKey::keyColor, std::string(rawValue(color)));
             m_preview->update();
-            if (m_colorChanged)
-                m_colorChanged();
+            if (m_changed)
+                m_changed();
         });
         swatchLayout->addWidget(swatch);
         m_swatches.push_back(swatch);
     }
     section->addRow(
         new FormRow(QStringLiteral("Key Color"), QStringLiteral("More colors and themes are coming"), swatchRow));
+
+    // Not in the product's design: PC keyboards name their keys differently.
+    m_labels = new QComboBox;
+    for (const KeyLabelStyle style : allCases<KeyLabelStyle>())
+        m_labels->addItem(qt(title(style)), static_cast<int>(style));
+    m_labels->setCurrentIndex(m_labels->findData(static_cast<int>(Preferences::keyLabelStyle(m_defaults))));
+    connect(m_labels, &QComboBox::activated, this, [this](int index) {
+        const auto style = static_cast<KeyLabelStyle>(m_labels->itemData(index).toInt());
+        m_defaults.set(PreferenceKey::keyLabelStyle, std::string(rawValue(style)));
+        m_preview->update();
+        if (m_changed)
+            m_changed();
+    });
+    section->addRow(new FormRow(QStringLiteral("Key Labels"),
+                                QStringLiteral("Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC "
+                                               "(Ctrl, Super)"),
+                                m_labels));
 
     m_size = new QComboBox;
     for (const OverlaySize size : allCases<OverlaySize>())

@@ -33,16 +33,18 @@ private:
     KeyColor m_color;
 };
 
-// The Appearance section: the sample keycaps, the key colour swatches, the size and the
-// display duration. Each control writes its preference the moment it changes; previews
-// elsewhere pick up a new colour when `colorChanged` has them repaint.
+// The Appearance section: the sample keycaps, the key colour swatches, the key labels (Mac
+// or PC), the size and the display duration. Each control writes its preference the moment
+// it changes; the rest of the window picks up a new colour or new labels when `changed`
+// tells it to.
 class AppearanceSection final : public QWidget {
 public:
-    AppearanceSection(DefaultsStore& defaults, KeycapPainter& painter, std::function<void()> colorChanged,
+    AppearanceSection(DefaultsStore& defaults, KeycapPainter& painter, std::function<void()> changed,
                       QWidget* parent = nullptr);
 
     std::vector<ColorSwatch*> swatches() const { return m_swatches; }
     QComboBox& sizePicker() const { return *m_size; }
+    QComboBox& labelPicker() const { return *m_labels; }
     QSlider& durationSlider() const { return *m_duration; }
     QString durationText() const;
     KeyPreview& preview() const { return *m_preview; }
@@ -57,10 +59,11 @@ private:
     void showDuration();
 
     DefaultsStore& m_defaults;
-    std::function<void()> m_colorChanged;
+    std::function<void()> m_changed;
     KeyPreview* m_preview = nullptr;
     std::vector<ColorSwatch*> m_swatches;
     QComboBox* m_size = nullptr;
+    QComboBox* m_labels = nullptr;
     QSlider* m_duration = nullptr;
     QLabel* m_durationLabel = nullptr;
 };

@@ -4,7 +4,7 @@
 #include "app/OpenAtLogin.h"
 #include "common/ui/SwitchButton.h"
 #include "common/ui/Symbols.h"
-#include "input/GlobalHotKey.h"
+#include "overlay/KeyLabels.h"
 #include "overlay/Visualizer.h"
 #include "platform/PermissionService.h"
 #include "settings/Preferences.h"
@@ -42,9 +42,8 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
 
     // Section 1: showing keys.
     m_showKeys = new SwitchButton;
-    form->addSection()->addRow(new FormRow(QStringLiteral("Show Keys on Screen"),
-                                           QStringLiteral("Turn on or off anytime with ") + qt(ToggleHotKey::text),
-                                           m_showKeys));
+    m_showKeysRow = new FormRow(QStringLiteral("Show Keys on Screen"), QString(), m_showKeys);
+    form->addSection()->addRow(m_showKeysRow);
     connect(m_showKeys, &QAbstractButton::clicked, this, [this](bool on) {
         // The same as the tray panel's switch: the wish first, then the attempt.
         m_services.defaults.set(PreferenceKey::showKeystrokes, on);
@@ -139,6 +138,9 @@ void GeneralSection::showDisplayMode()
 
 void GeneralSection::refresh()
 {
+    // The hot key as the chosen key labels write it.
+    m_showKeysRow->setSubtitle(QStringLiteral("Turn on or off anytime with ") +
+                               qt(KeyLabels::hotKeyText(Preferences::keyLabelStyle(m_services.defaults))));
     m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
     const bool granted = m_services.permission.isInputMonitoringGranted();
     const int symbolSize = qRound(16 * devicePixelRatioF());
@@ -149,6 +151,11 @@ void GeneralSection::refresh()
     m_accessText->setText(granted ? QStringLiteral("Allowed") : QStringLiteral("Not Allowed"));
     m_openSystemSettings->setVisible(!granted);
     m_showKeys->setEnabled(granted);
+}
+
+QString GeneralSection::showKeysSubtitle() const
+{
+    return m_showKeys->accessibleDescription();
 }
 
 QString GeneralSection::accessText() const

@@ -12,6 +12,7 @@ class QPushButton;
 namespace kestrel {
 
 class DefaultsStore;
+class FormRow;
 class KeyPreview;
 class KeycapPainter;
 class LoginItemService;
@@ -38,7 +39,8 @@ public:
     explicit GeneralSection(Services services, QWidget* parent = nullptr);
     ~GeneralSection() override;
 
-    // Reads input access and the login item again (the window was activated).
+    // Reads input access, the login item and the key labels again (the window was activated,
+    // or the labels were changed in Appearance).
     void refresh();
 
     SwitchButton& showKeysSwitch() const { return *m_showKeys; }
@@ -48,6 +50,7 @@ public:
     QComboBox& showPicker() const { return *m_show; }
     KeyPreview& preview() const { return *m_preview; }
     QString accessText() const;
+    QString showKeysSubtitle() const;
     QPushButton& openSystemSettingsButton() const { return *m_openSystemSettings; }
 
 private:
@@ -55,6 +58,7 @@ private:
 
     Services m_services;
     SwitchButton* m_showKeys = nullptr;
+    FormRow* m_showKeysRow = nullptr;
     QLabel* m_accessSymbol = nullptr;
     QLabel* m_accessText = nullptr;
     QPushButton* m_openSystemSettings = nullptr;

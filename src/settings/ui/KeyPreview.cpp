@@ -1,5 +1,6 @@
 #include "settings/ui/KeyPreview.h"
 
+#include "overlay/KeyLabels.h"
 #include "overlay/KeycapGeometry.h"
 #include "overlay/ui/KeycapPainter.h"
 #include "settings/Preferences.h"
@@ -77,8 +78,9 @@ void KeyPreview::paintEvent(QPaintEvent*)
         rowHeight = std::max(rowHeight, geometry.height);
     }
     const KeyColor color = Preferences::keyColor(m_defaults);
+    const auto keycaps = KeyLabels::styled(m_keycaps, Preferences::keyLabelStyle(m_defaults));
     double x = (width() - rowWidth) / 2;
-    for (const Keycap& keycap : m_keycaps) {
+    for (const Keycap& keycap : keycaps) {
         const KeycapGeometry geometry(m_keySize, keycap.shape);
         m_painter.paint(painter, QPointF(x, (height() - rowHeight) / 2), keycap, m_keySize, color, 0, 1);
         x += geometry.width + gap;

@@ -15,7 +15,8 @@ class KeycapPainter;
 // A strip of sample keycaps on Kestrel's "preview-background" picture, drawn by the overlay's
 // own keycap painter so it shows exactly what the overlay will. The key colour is the
 // preference's at every paint, so a colour chosen anywhere shows in every preview at its
-// next repaint. Decoration only: screen readers pass over it.
+// next repaint, and so are the key labels (Mac or PC). Decoration only: screen readers pass
+// over it.
 class KeyPreview final : public QWidget {
 public:
     KeyPreview(KeycapPainter& painter, const DefaultsStore& defaults, std::vector<Keycap> keycaps, int height,

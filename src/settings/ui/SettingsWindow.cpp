@@ -212,11 +212,14 @@ QWidget& SettingsWindow::section(SettingsSection section)
         built = new AppearanceSection(
             m_services.defaults, m_services.painter,
             [this] {
-                // Every preview in the window shows the new colour at once.
+                // Every preview shows the new colour or labels at once, General its hot key.
                 for (QWidget* widget : findChildren<QWidget*>()) {
                     if (auto* preview = dynamic_cast<KeyPreview*>(widget))
                         preview->update();
                 }
+                if (auto* generalSection =
+                        static_cast<GeneralSection*>(m_sections[static_cast<std::size_t>(SettingsSection::general)]))
+                    generalSection->refresh();
             },
             page);
         break;

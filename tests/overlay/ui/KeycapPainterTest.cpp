@@ -2,6 +2,7 @@
 
 #include "input/EventRecords.h"
 #include "input/KeystrokeFormatter.h"
+#include "overlay/KeyLabels.h"
 #include "overlay/KeycapColors.h"
 #include "overlay/ui/KeycapArtwork.h"
 
@@ -134,6 +135,11 @@ TEST(KeycapFonts, EveryLabelKestrelCanShowHasItsGlyphs)
     for (Modifier modifier : allModifiers) {
         labels.emplace_back(symbol(modifier));
         labels.emplace_back(caption(modifier));
+    }
+    // The names of PC keyboards too.
+    for (const auto& label : KeyLabels::pcLabels()) {
+        labels.emplace_back(label.symbol);
+        labels.emplace_back(label.name);
     }
     for (const char* text : {"⇪", "caps lock", "↑", "↓", "←", "→", "left click", "middle click", "right click",
                              "scroll", "ß", "SS", "é", "ф", "@", "´", "^", "¨"})

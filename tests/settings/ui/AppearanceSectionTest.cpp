@@ -56,6 +56,19 @@ TEST_F(AppearanceSectionTest, NineSwatchesInOrderAndAClickChoosesTheColourEveryw
     EXPECT_EQ(blue.pixelColor(blue.rect().center()), QColor(Qt::white));
 }
 
+TEST_F(AppearanceSectionTest, KeyLabelsArePcUntilMacIsChosenAndThePreviewFollows)
+{
+    const auto section = make();
+    QComboBox& labels = section->labelPicker();
+    EXPECT_EQ(labels.currentText(), QStringLiteral("PC"));
+    const QImage pc = section->preview().grab().toImage();
+    labels.setFocus();
+    QTest::keyClick(&labels, Qt::Key_Home);
+    EXPECT_EQ(Preferences::keyLabelStyle(shell.defaults), KeyLabelStyle::mac);
+    EXPECT_EQ(colorChanges, 1) << "the rest of the window is told";
+    EXPECT_NE(section->preview().grab().toImage(), pc) << "control, shift, command instead of Ctrl, Shift, Super";
+}
+
 TEST_F(AppearanceSectionTest, TheSliderStopsAtHalfSecondsAndTheLabelFollowsTheLocale)
 {
     const auto section = make();

@@ -53,6 +53,15 @@ TEST_F(GeneralSectionTest, ShowKeysFollowsTheVisualizerAndRecordsTheWishFirst)
     EXPECT_FALSE(shell.visualizer.isRunning);
 }
 
+TEST_F(GeneralSectionTest, TheHotKeyIsWrittenInTheChosenKeyLabels)
+{
+    const auto section = make();
+    EXPECT_EQ(section->showKeysSubtitle(), QStringLiteral("Turn on or off anytime with Ctrl+Alt+Super+Enter"));
+    shell.defaults.set(PreferenceKey::keyLabelStyle, std::string("mac"));
+    section->refresh();
+    EXPECT_EQ(section->showKeysSubtitle(), QStringLiteral("Turn on or off anytime with ⌃⌥⌘↩"));
+}
+
 TEST_F(GeneralSectionTest, WithoutAccessTheSwitchIsOffLimitsUntilTheWindowIsActivatedAgain)
 {
     shell.permission.granted = false;
