@@ -343,8 +343,14 @@ SettingsWindow& SettingsWindowController::makeWindow()
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (screen) {
+        // A low screen (or a large scale) gets a lower window, never one taller than it.
+        const QRect available = screen->availableGeometry();
+        m_window->resize(SettingsWindow::contentWidth,
+                         std::clamp(SettingsWindow::idealContentHeight, SettingsWindow::minimumContentHeight,
+                                    std::max(SettingsWindow::minimumContentHeight, available.height())));
         QRect frame(QPoint(), m_window->size());
-        frame.moveCenter(screen->availableGeometry().center());
+        frame.moveCenter(available.center());
+        frame.moveTop(std::max(frame.top(), available.top()));
         m_window->move(frame.topLeft());
     }
     if (const auto saved = m_services.state.object(frameKey); saved && std::holds_alternative<std::string>(*saved))
