@@ -3,6 +3,7 @@
 #include "app/AppUpdater.h"
 #include "app/InputMonitoringPermission.h"
 #include "app/ui/MenuBarIcon.h"
+#include "common/ui/QtText.h"
 #include "common/ui/Symbols.h"
 #include "common/ui/UpdateMark.h"
 #include "overlay/Visualizer.h"
@@ -48,11 +49,6 @@ QFont panelFont(int pixelSize, bool semibold = false)
 QColor secondaryColor(const QPalette& palette)
 {
     return palette.color(QPalette::PlaceholderText);
-}
-
-QString qt(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 // A thin line between groups of rows, inset like the rows' text.

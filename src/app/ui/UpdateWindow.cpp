@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/AppUpdater.h"
+#include "common/ui/QtText.h"
 #include "platform/Workspace.h"
 
 #include <QCloseEvent>
@@ -19,15 +20,6 @@
 #include <QWidget>
 
 namespace kestrel {
-
-namespace {
-
-QString qt(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 // The window itself; closing it tells the update service.
 class UpdateWindow::Window final : public QWidget {

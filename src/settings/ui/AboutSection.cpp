@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/AppUpdater.h"
+#include "common/ui/QtText.h"
 #include "common/ui/SwitchButton.h"
 #include "platform/Workspace.h"
 #include "settings/ui/SettingsForm.h"
@@ -12,15 +13,6 @@
 #include <QVBoxLayout>
 
 namespace kestrel {
-
-namespace {
-
-QString qt(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 AboutSection::AboutSection(AppUpdater& updater, Workspace& workspace, QWidget* parent)
     : QWidget(parent), m_updater(updater)

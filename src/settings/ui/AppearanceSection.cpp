@@ -1,5 +1,6 @@
 #include "settings/ui/AppearanceSection.h"
 
+#include "common/ui/QtText.h"
 #include "overlay/KeycapColors.h"
 #include "platform/DefaultsStore.h"
 #include "settings/Preferences.h"
@@ -29,11 +30,6 @@ constexpr double durationStep = 0.5;
 constexpr int durationStops = 10;
 constexpr int sliderWidth = 226;
 constexpr int durationLabelWidth = 32;
-
-QString qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor qColor(Rgb rgb)
 {

@@ -1,5 +1,6 @@
 #include "settings/ui/DisplaysSection.h"
 
+#include "common/ui/QtText.h"
 #include "platform/DefaultsStore.h"
 #include "platform/ScreenService.h"
 #include "settings/DisplayChooser.h"
@@ -14,15 +15,6 @@
 #include <QVBoxLayout>
 
 namespace kestrel {
-
-namespace {
-
-QString qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 DisplaysSection::DisplaysSection(DefaultsStore& defaults, const ScreenService& screens, QWidget* parent)
     : QWidget(parent), m_defaults(defaults), m_screens(screens)

@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/OpenAtLogin.h"
+#include "common/ui/QtText.h"
 #include "common/ui/SwitchButton.h"
 #include "common/ui/Symbols.h"
 #include "overlay/KeyLabels.h"
@@ -21,11 +22,6 @@
 namespace kestrel {
 
 namespace {
-
-QString qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QColor allowedGreen(0x34, 0xA8, 0x53);
 const QColor notAllowedOrange(0xF0, 0x8A, 0x00);

@@ -4,10 +4,10 @@
 #include "overlay/KeycapGeometry.h"
 #include "overlay/ui/KeycapPainter.h"
 #include "settings/Preferences.h"
+#include "settings/ui/PreviewBackground.h"
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
 
 namespace kestrel {
 
@@ -49,24 +49,7 @@ void KeyPreview::paintEvent(QPaintEvent*)
     painter.setClipPath(clip);
 
     // The background fills the strip, cropped to keep its proportions; drawn once per size.
-    const qreal ratio = devicePixelRatioF();
-    if (m_background.size() != size() * ratio) {
-        m_background = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        m_background.fill(palette().color(QPalette::Dark));
-        QSvgRenderer artwork(QStringLiteral(":/preview/preview-background.svg"));
-        if (artwork.isValid()) {
-            QPainter backgroundPainter(&m_background);
-            const QSizeF natural = artwork.defaultSize();
-            const double scale =
-                std::max(m_background.width() / natural.width(), m_background.height() / natural.height());
-            const QSizeF drawn = natural * scale;
-            artwork.render(&backgroundPainter, QRectF(QPointF((m_background.width() - drawn.width()) / 2,
-                                                              (m_background.height() - drawn.height()) / 2),
-                                                      drawn));
-        }
-        m_background.setDevicePixelRatio(ratio);
-    }
-    painter.drawImage(QPointF(0, 0), m_background);
+    painter.drawImage(QPointF(0, 0), m_background.image(size(), devicePixelRatioF(), palette().color(QPalette::Dark)));
 
     // The keycaps, centred as a row.
     const double gap = m_keySize * gapShare;

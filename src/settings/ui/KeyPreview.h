@@ -2,6 +2,8 @@
 
 #include "overlay/InputDisplayState.h"
 
+#include "settings/ui/PreviewBackground.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -34,7 +36,7 @@ private:
     const DefaultsStore& m_defaults;
     std::vector<Keycap> m_keycaps;
     double m_keySize;
-    QImage m_background;
+    PreviewBackground m_background;
 };
 
 } // namespace kestrel

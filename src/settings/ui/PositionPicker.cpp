@@ -2,11 +2,11 @@
 
 #include "platform/DefaultsStore.h"
 #include "settings/Preferences.h"
+#include "settings/ui/PreviewBackground.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
 
 #include <cmath>
 
@@ -184,24 +184,7 @@ void PositionPicker::paintEvent(QPaintEvent*)
     clip.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
     painter.setClipPath(clip);
 
-    const qreal ratio = devicePixelRatioF();
-    if (m_background.size() != size() * ratio) {
-        m_background = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        m_background.fill(palette().color(QPalette::Dark));
-        QSvgRenderer artwork(QStringLiteral(":/preview/preview-background.svg"));
-        if (artwork.isValid()) {
-            QPainter backgroundPainter(&m_background);
-            const QSizeF natural = artwork.defaultSize();
-            const double scale =
-                std::max(m_background.width() / natural.width(), m_background.height() / natural.height());
-            const QSizeF drawn = natural * scale;
-            artwork.render(&backgroundPainter, QRectF(QPointF((m_background.width() - drawn.width()) / 2,
-                                                              (m_background.height() - drawn.height()) / 2),
-                                                      drawn));
-        }
-        m_background.setDevicePixelRatio(ratio);
-    }
-    painter.drawImage(QPointF(0, 0), m_background);
+    painter.drawImage(QPointF(0, 0), m_background.image(size(), devicePixelRatioF(), palette().color(QPalette::Dark)));
 
     const QColor accent = palette().color(QPalette::Highlight);
     const double opacity = markerOpacity();

@@ -3,7 +3,9 @@
 #include "overlay/Spring.h"
 #include "settings/PositionPickerGeometry.h"
 
+#include "settings/ui/PreviewBackground.h"
 #include <QElapsedTimer>
+
 #include <QImage>
 #include <QPointF>
 #include <QTimer>
@@ -62,7 +64,7 @@ private:
     QPointF m_pressedAt;
     bool m_pressed = false;
     bool m_dragging = false;
-    QImage m_background;
+    PreviewBackground m_background;
 };
 
 } // namespace kestrel

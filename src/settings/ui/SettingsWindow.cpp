@@ -1,6 +1,7 @@
 #include "settings/ui/SettingsWindow.h"
 
 #include "app/AppUpdater.h"
+#include "common/ui/QtText.h"
 #include "common/ui/Symbols.h"
 #include "common/ui/UpdateMark.h"
 #include "platform/DefaultsStore.h"
@@ -32,11 +33,6 @@ constexpr std::string_view frameKey = "settingsWindowFrame";
 constexpr int sectionRole = Qt::UserRole;
 constexpr int dotDiameter = 9;
 constexpr int symbolSize = 16;
-
-QString qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Draws the sidebar: headings in small secondary text, and each section as its symbol and
 // title, on a rounded accent-coloured background while selected, with the pending-update
