@@ -21,8 +21,7 @@ struct DesktopEntry {
     // Nothing when the text has no [Desktop Entry] group. Unknown keys and other groups are
     // ignored; a malformed line is skipped, as desktops do.
     static std::optional<DesktopEntry> parse(std::string_view text);
-    // The Exec value that runs `program` with no arguments, quoted as the specification
-    // requires.
+    // The Exec value that runs `program` with no arguments, with the quoting desktops expect.
     static std::string execValue(const std::filesystem::path& program);
 };
 

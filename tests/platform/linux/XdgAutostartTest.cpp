@@ -27,7 +27,7 @@ void writeFile(const fs::path& path, const std::string& text)
     std::ofstream(path) << text;
 }
 
-TEST(DesktopEntry, SplitsExecAsTheSpecificationQuotesIt)
+TEST(DesktopEntry, SplitsExecAsDesktopEntriesQuoteIt)
 {
     const auto entry = DesktopEntry::parse("# comment\n"
                                            "[Desktop Entry]\r\n"
