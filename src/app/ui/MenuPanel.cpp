@@ -4,6 +4,7 @@
 #include "app/InputMonitoringPermission.h"
 #include "app/ui/MenuBarIcon.h"
 #include "common/ui/QtText.h"
+#include "common/ui/SecondaryText.h"
 #include "common/ui/Symbols.h"
 #include "common/ui/UpdateMark.h"
 #include "overlay/Visualizer.h"
@@ -44,11 +45,6 @@ QFont panelFont(int pixelSize, bool semibold = false)
     if (semibold)
         font.setWeight(QFont::DemiBold);
     return font;
-}
-
-QColor secondaryColor(const QPalette& palette)
-{
-    return palette.color(QPalette::PlaceholderText);
 }
 
 // A thin line between groups of rows, inset like the rows' text.
@@ -99,20 +95,18 @@ void MenuRowButton::paintEvent(QPaintEvent*)
     }
     const QColor foreground = highlighted   ? QColor(Qt::white)
                               : isEnabled() ? colors.color(QPalette::WindowText)
-                                            : secondaryColor(colors);
+                                            : secondaryTextColor(colors);
     int x = rowPaddingX;
     const int middle = height() / 2;
     if (!m_row.systemImage.empty()) {
-        const qreal ratio = devicePixelRatioF();
-        QImage symbol = Symbols::image(qt(m_row.systemImage), qRound(symbolWidth * ratio), foreground);
-        symbol.setDevicePixelRatio(ratio);
-        painter.drawImage(QPointF(x, middle - symbolWidth / 2.0), symbol);
+        painter.drawImage(QPointF(x, middle - symbolWidth / 2.0),
+                          Symbols::image(qt(m_row.systemImage), symbolWidth, devicePixelRatioF(), foreground));
         x += symbolWidth + rowSpacing;
     }
     int right = width() - rowPaddingX;
     if (!m_row.shortcut.empty()) {
         painter.setFont(panelFont(fontSize));
-        QColor shortcutColor = highlighted ? QColor(255, 255, 255, 204) : secondaryColor(colors);
+        QColor shortcutColor = highlighted ? QColor(255, 255, 255, 204) : secondaryTextColor(colors);
         painter.setPen(shortcutColor);
         const int textWidth = painter.fontMetrics().horizontalAdvance(qt(m_row.shortcut));
         painter.drawText(QRect(right - textWidth, 0, textWidth, height()), Qt::AlignVCenter, qt(m_row.shortcut));
@@ -235,10 +229,8 @@ void MenuPanel::rebuild()
     m_name->setText(qt(m_model.name));
     m_hotKey->setText(qt(m_model.hotKeyText));
     m_subtitle->setText(qt(m_model.subtitle));
-    QPalette secondary = palette();
-    secondary.setColor(QPalette::WindowText, secondaryColor(palette()));
-    m_hotKey->setPalette(secondary);
-    m_subtitle->setPalette(secondary);
+    showAsSecondary(*m_hotKey);
+    showAsSecondary(*m_subtitle);
     m_switch->setChecked(m_model.switchIsOn);
     m_switch->setEnabled(m_model.switchIsEnabled);
     m_switch->setAccessibleName(qt(m_model.name));

@@ -1,6 +1,7 @@
 #include "common/ui/Symbols.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -8,6 +9,11 @@ namespace kestrel {
 
 QImage Symbols::image(const QString& name, int size, const QColor& color)
 {
+    // A handful of symbols in a few sizes and colours: the cache stays small.
+    static QHash<QString, QImage> drawn;
+    const QString key = name + u'/' + QString::number(size) + u'/' + QString::number(color.rgba(), 16);
+    if (const auto found = drawn.constFind(key); found != drawn.cend())
+        return *found;
     const QString path = QStringLiteral(":/symbols/%1.svg").arg(name);
     if (size <= 0 || !QFile::exists(path))
         return {};
@@ -22,7 +28,16 @@ QImage Symbols::image(const QString& name, int size, const QColor& color)
     // The artwork's shape, in the colour asked for.
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(image.rect(), color);
+    painter.end();
+    drawn.insert(key, image);
     return image;
+}
+
+QImage Symbols::image(const QString& name, int logicalSize, qreal pixelRatio, const QColor& color)
+{
+    QImage picture = image(name, qRound(logicalSize * pixelRatio), color);
+    picture.setDevicePixelRatio(pixelRatio);
+    return picture;
 }
 
 } // namespace kestrel

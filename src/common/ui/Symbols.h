@@ -12,8 +12,11 @@ namespace kestrel {
 namespace Symbols {
 
 // The artwork `name` rendered into a square of `size` device pixels and painted in `color`.
-// A null image when Kestrel has no artwork of that name.
+// A null image when Kestrel has no artwork of that name. Each picture is drawn once and
+// kept: rows repaint theirs on every hover.
 QImage image(const QString& name, int size, const QColor& color);
+// The same for a square of `logicalSize` pixels on a screen of `pixelRatio`.
+QImage image(const QString& name, int logicalSize, qreal pixelRatio, const QColor& color);
 
 } // namespace Symbols
 

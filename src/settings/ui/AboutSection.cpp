@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/AppUpdater.h"
 #include "common/ui/QtText.h"
+#include "common/ui/SecondaryText.h"
 #include "common/ui/SwitchButton.h"
 #include "platform/Workspace.h"
 #include "settings/ui/SettingsForm.h"
@@ -25,9 +26,7 @@ AboutSection::AboutSection(AppUpdater& updater, Workspace& workspace, QWidget* p
 
     FormSection* product = form->addSection();
     auto* version = new QLabel(qt(info.versionText));
-    QPalette secondary = version->palette();
-    secondary.setColor(QPalette::WindowText, secondaryTextColor(palette()));
-    version->setPalette(secondary);
+    showAsSecondary(*version);
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     product->addRow(new FormRow(qt(info.name), QString(), version));
     m_check = new QPushButton(QStringLiteral("Check for Updates…"));

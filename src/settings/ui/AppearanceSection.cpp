@@ -1,6 +1,7 @@
 #include "settings/ui/AppearanceSection.h"
 
 #include "common/ui/QtText.h"
+#include "common/ui/SecondaryText.h"
 #include "overlay/KeycapColors.h"
 #include "platform/DefaultsStore.h"
 #include "settings/Preferences.h"
@@ -155,9 +156,7 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
     m_durationLabel = new QLabel(durationRow);
     m_durationLabel->setFixedWidth(durationLabelWidth + 8);
     m_durationLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette secondary = m_durationLabel->palette();
-    secondary.setColor(QPalette::WindowText, secondaryTextColor(palette()));
-    m_durationLabel->setPalette(secondary);
+    showAsSecondary(*m_durationLabel);
     durationLayout->addWidget(m_duration);
     durationLayout->addWidget(m_durationLabel);
     section->addRow(new FormRow(QStringLiteral("Display Duration"),

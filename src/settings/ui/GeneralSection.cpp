@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/OpenAtLogin.h"
 #include "common/ui/QtText.h"
+#include "common/ui/SecondaryText.h"
 #include "common/ui/SwitchButton.h"
 #include "common/ui/Symbols.h"
 #include "overlay/KeyLabels.h"
@@ -61,9 +62,7 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     accessLayout->setSpacing(6);
     m_accessSymbol = new QLabel(access);
     m_accessText = new QLabel(access);
-    QPalette secondary = m_accessText->palette();
-    secondary.setColor(QPalette::WindowText, secondaryTextColor(palette()));
-    m_accessText->setPalette(secondary);
+    showAsSecondary(*m_accessText);
     m_openSystemSettings = new QPushButton(QStringLiteral("Open System Settings"), access);
     accessLayout->addWidget(m_accessSymbol);
     accessLayout->addWidget(m_accessText);
@@ -139,10 +138,9 @@ void GeneralSection::refresh()
                                qt(KeyLabels::hotKeyText(Preferences::keyLabelStyle(m_services.defaults))));
     m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
     const bool granted = m_services.permission.isInputMonitoringGranted();
-    const int symbolSize = qRound(16 * devicePixelRatioF());
-    QImage symbol = granted ? Symbols::image(QStringLiteral("checkmark.circle"), symbolSize, allowedGreen)
-                            : Symbols::image(QStringLiteral("exclamationmark.circle"), symbolSize, notAllowedOrange);
-    symbol.setDevicePixelRatio(devicePixelRatioF());
+    const QImage symbol =
+        granted ? Symbols::image(QStringLiteral("checkmark.circle"), 16, devicePixelRatioF(), allowedGreen)
+                : Symbols::image(QStringLiteral("exclamationmark.circle"), 16, devicePixelRatioF(), notAllowedOrange);
     m_accessSymbol->setPixmap(QPixmap::fromImage(symbol));
     m_accessText->setText(granted ? QStringLiteral("Allowed") : QStringLiteral("Not Allowed"));
     m_openSystemSettings->setVisible(!granted);

@@ -1,5 +1,6 @@
 #include "settings/ui/SettingsForm.h"
 
+#include "common/ui/SecondaryText.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -16,11 +17,6 @@ constexpr int rowPaddingY = 9;
 
 } // namespace
 
-QColor secondaryTextColor(const QPalette& palette)
-{
-    return palette.color(QPalette::PlaceholderText);
-}
-
 FormRow::FormRow(const QString& title, const QString& subtitle, QWidget* control, QWidget* parent)
     : QWidget(parent), m_control(control)
 {
@@ -35,9 +31,7 @@ FormRow::FormRow(const QString& title, const QString& subtitle, QWidget* control
     m_subtitle = new QLabel(this);
     m_subtitle->setTextFormat(Qt::PlainText);
     m_subtitle->setWordWrap(true);
-    QPalette secondary = m_subtitle->palette();
-    secondary.setColor(QPalette::WindowText, secondaryTextColor(palette()));
-    m_subtitle->setPalette(secondary);
+    showAsSecondary(*m_subtitle);
     QFont small = m_subtitle->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     m_subtitle->setFont(small);
@@ -117,9 +111,7 @@ QLabel* SettingsForm::addFooter(const QString& text)
 {
     auto* footer = new QLabel(text, widget());
     footer->setAlignment(Qt::AlignHCenter);
-    QPalette secondary = footer->palette();
-    secondary.setColor(QPalette::WindowText, secondaryTextColor(palette()));
-    footer->setPalette(secondary);
+    showAsSecondary(*footer);
     m_sections->insertWidget(m_sections->count() - 1, footer);
     return footer;
 }

@@ -50,7 +50,4 @@ private:
     QVBoxLayout* m_sections;
 };
 
-// The colour for secondary text, as the desktop's palette gives it.
-QColor secondaryTextColor(const QPalette& palette);
-
 } // namespace kestrel
