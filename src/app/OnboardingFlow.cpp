@@ -6,6 +6,21 @@
 
 namespace kestrel {
 
+OnboardingPageText onboardingPageText(OnboardingStep step, std::string_view appName)
+{
+    const std::string name(appName);
+    switch (step) {
+    case OnboardingStep::welcome:
+        return {"Welcome to " + name, "Show your keys and clicks on screen as you present, teach, or record."};
+    case OnboardingStep::permission:
+        return {"Permission", "Required to show the keys you press. " + name +
+                                  " never stores or sends what you type. " + name + " may restart after you allow it."};
+    case OnboardingStep::finish:
+        return {"All set!", ""};
+    }
+    return {};
+}
+
 bool OnboardingFlow::shouldShow(const DefaultsStore& defaults)
 {
     return !Preferences::hasCompletedOnboarding(defaults);
@@ -23,6 +38,7 @@ OnboardingFlow::OnboardingFlow(Services services, Callbacks callbacks)
                       : std::vector{OnboardingStep::welcome, OnboardingStep::permission, OnboardingStep::finish};
     isGranted = granted;
     index = startAtEnd ? static_cast<int>(m_steps.size()) - 1 : 0;
+    schedulePoll();
 }
 
 OnboardingFlow::~OnboardingFlow()
@@ -34,7 +50,6 @@ OnboardingFlow::~OnboardingFlow()
 void OnboardingFlow::moveTo(int newIndex)
 {
     index = std::clamp(newIndex, 0, static_cast<int>(m_steps.size()) - 1);
-    schedulePoll();
 }
 
 void OnboardingFlow::back()
@@ -60,13 +75,35 @@ void OnboardingFlow::primaryAction()
     }
 }
 
+std::string OnboardingFlow::primaryTitle() const
+{
+    switch (step()) {
+    case OnboardingStep::welcome:
+        return "Continue";
+    case OnboardingStep::permission:
+        return isGranted ? "Continue" : "Open System Settings…";
+    case OnboardingStep::finish:
+        return "Get Started";
+    }
+    return {};
+}
+
+std::string OnboardingFlow::stepDescription() const
+{
+    return "Step " + std::to_string(index.get() + 1) + " of " + std::to_string(m_steps.size());
+}
+
 void OnboardingFlow::schedulePoll()
 {
-    const bool wanted = step() == OnboardingStep::permission && !isGranted;
-    if (!wanted && m_poll)
-        m_services.scheduler.cancel(*std::exchange(m_poll, std::nullopt));
-    else if (wanted && !m_poll)
+    if (!isGranted && !m_ended && !m_poll)
         m_poll = m_services.scheduler.schedule(pollInterval, m_self.bind([](OnboardingFlow& self) { self.poll(); }));
+}
+
+void OnboardingFlow::stopPolling()
+{
+    m_ended = true;
+    if (m_poll)
+        m_services.scheduler.cancel(*std::exchange(m_poll, std::nullopt));
 }
 
 void OnboardingFlow::poll()
@@ -96,8 +133,7 @@ void OnboardingFlow::finish()
     m_services.defaults.set(PreferenceKey::showKeystrokes, true);
     m_services.visualizer.start();
     m_services.defaults.set(PreferenceKey::hasCompletedOnboarding, true);
-    if (m_poll)
-        m_services.scheduler.cancel(*std::exchange(m_poll, std::nullopt));
+    stopPolling();
     if (m_callbacks.close)
         m_callbacks.close();
 }
@@ -105,8 +141,7 @@ void OnboardingFlow::finish()
 void OnboardingFlow::closedByUser()
 {
     m_services.defaults.set(PreferenceKey::hasCompletedOnboarding, true);
-    if (m_poll)
-        m_services.scheduler.cancel(*std::exchange(m_poll, std::nullopt));
+    stopPolling();
 }
 
 } // namespace kestrel

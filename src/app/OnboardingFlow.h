@@ -9,6 +9,8 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrel {
@@ -17,11 +19,20 @@ class Visualizer;
 
 enum class OnboardingStep { welcome, permission, finish };
 
+// What a page says above its buttons. The last page's body is the hot key's hint, written in
+// the key labels the user chose, so it is not here.
+struct OnboardingPageText {
+    std::string title;
+    std::string body;
+};
+OnboardingPageText onboardingPageText(OnboardingStep step, std::string_view appName);
+
 // The steps of the welcome window, without the window: which pages there are, which one is
 // shown, what the primary button does on each, and what finishing, closing and a newly
-// granted permission change. While the permission page is shown and access is missing it
-// asks the permission service once a second, through the scheduler; on every other page,
-// and once access is there, no timer runs.
+// granted permission change. While access is missing and the window is open it asks the
+// permission service once a second, through the scheduler, so a grant made elsewhere moves
+// the permission page on by itself; once access is there, or the window has gone, no timer
+// runs.
 class OnboardingFlow {
 public:
     static constexpr std::chrono::seconds pollInterval{1};
@@ -54,6 +65,10 @@ public:
     OnboardingStep step() const { return m_steps[static_cast<std::size_t>(index.get())]; }
 
     bool canGoBack() const { return index.get() > 0; }
+    // The primary button's title on the page shown.
+    std::string primaryTitle() const;
+    // What a screen reader says for the step indicator: "Step 2 of 3".
+    std::string stepDescription() const;
     void back();
     // "Continue", "Open System Settings…" or "Get Started", as the page and access say.
     void primaryAction();
@@ -63,6 +78,7 @@ public:
 private:
     void moveTo(int newIndex);
     void schedulePoll();
+    void stopPolling();
     void poll();
     void permissionGranted();
     void finish();
@@ -71,6 +87,7 @@ private:
     Callbacks m_callbacks;
     std::vector<OnboardingStep> m_steps;
     std::optional<Scheduler::Handle> m_poll;
+    bool m_ended = false;
     WeakSelf<OnboardingFlow> m_self{this};
 };
 

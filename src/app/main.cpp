@@ -28,6 +28,7 @@
 #include "platform/x11/X11PermissionService.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QSocketNotifier>
 
 #include <chrono>
@@ -89,6 +90,12 @@ int main(int argc, char** argv)
     }
 
     // One Kestrel per user and display: a later launch hands its request to the running one.
+    // A Kestrel started by its predecessor first lets that one finish quitting.
+    {
+        using namespace std::chrono_literals;
+        if (!kestrel::InstanceSocket::waitForPredecessor(5s))
+            complain("the Kestrel that started this one is still running.");
+    }
     std::string instanceError;
     const auto instancePath = kestrel::InstanceSocket::pathFor(display, instanceError);
     std::unique_ptr<kestrel::InstanceSocket> instance;
@@ -162,6 +169,22 @@ int main(int argc, char** argv)
     const char* feedOverride = std::getenv("KESTREL_UPDATE_FEED");
     const std::string updateFeed = feedOverride ? feedOverride : KESTREL_UPDATE_FEED_URL;
 
+    std::unique_ptr<QSocketNotifier> knocks;
+    // A grant that only a new process sees: this one stops answering later launches, starts
+    // its successor and quits; the successor waits for it to be gone.
+    const auto relaunch = [&] {
+        knocks.reset();
+        instance.reset();
+        QProcess successor;
+        successor.setProgram(QCoreApplication::applicationFilePath());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kestrel::InstanceSocket::predecessorVariable),
+                           QString::number(QCoreApplication::applicationPid()));
+        successor.setProcessEnvironment(environment);
+        if (!successor.startDetached())
+            complain("cannot start Kestrel again: " + successor.errorString().toStdString());
+        QApplication::quit();
+    };
     kestrel::AppDelegate delegate({.visualizer = {taps, hotKeys, permission, defaults, scheduler, screens, panels},
                                    .permission = permission,
                                    .state = state,
@@ -172,13 +195,13 @@ int main(int argc, char** argv)
                                    .loginItem = loginItem,
                                    .log = log,
                                    .keycapPainter = panels.painter(),
-                                   .quit = [] { QApplication::quit(); }},
+                                   .quit = [] { QApplication::quit(); },
+                                   .relaunch = relaunch},
                                   updateFeed);
     if (!kestrel::TrayItem::isTrayAvailable())
         complain("no system tray is available. Control-Alt-Super-Enter shows keys or stops; run kestrel again to "
                  "open the settings.");
 
-    std::unique_ptr<QSocketNotifier> knocks;
     if (instance) {
         knocks = std::make_unique<QSocketNotifier>(instance->descriptor(), QSocketNotifier::Read);
         QObject::connect(knocks.get(), &QSocketNotifier::activated, [&] {
@@ -188,6 +211,7 @@ int main(int argc, char** argv)
             }
         });
     }
+    delegate.finishLaunching();
     // This launch's own request: what a later launch would have asked of it.
     if (line.request == LaunchRequest::settings)
         delegate.openSettings();

@@ -49,4 +49,9 @@ std::string_view KeyLabels::hotKeyText(KeyLabelStyle style)
     return style == KeyLabelStyle::pc ? "Ctrl+Alt+Super+Enter" : ToggleHotKey::text;
 }
 
+std::string KeyLabels::hotKeyHint(KeyLabelStyle style)
+{
+    return "Turn on or off anytime with " + std::string(hotKeyText(style));
+}
+
 } // namespace kestrel

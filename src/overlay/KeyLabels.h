@@ -4,6 +4,7 @@
 #include "settings/PreferenceEnums.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,8 @@ std::vector<Keycap> styled(std::vector<Keycap> keycaps, KeyLabelStyle style);
 
 // The toggle hot key as `style` writes it: "⌃⌥⌘↩", or "Ctrl+Alt+Super+Enter".
 std::string_view hotKeyText(KeyLabelStyle style);
+// The line under the switch in General settings and on onboarding's last page.
+std::string hotKeyHint(KeyLabelStyle style);
 
 } // namespace KeyLabels
 

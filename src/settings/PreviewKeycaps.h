@@ -14,4 +14,8 @@ namespace kestrel {
 // text is given, one more released cap "key-sample" with that text.
 std::vector<Keycap> previewKeycaps(ModifierSet modifiers, const std::optional<std::string>& key = std::nullopt);
 
+// The toggle hot key as released keycaps, ⌃ ⌥ ⌘ and a wide ↩, labelled like the key it is
+// so a PC keyboard's names apply to it too.
+std::vector<Keycap> hotKeyPreviewKeycaps();
+
 } // namespace kestrel

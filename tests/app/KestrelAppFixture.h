@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -35,6 +36,11 @@ constexpr int screenWidth = 1920;
 constexpr int screenHeight = 1080;
 
 enum Evdev : std::uint32_t { a = 30, c = 46, returnKey = 28, leftControl = 29, leftAlt = 56, leftSuper = 125 };
+
+constexpr std::uint32_t rgb(int red, int green, int blue)
+{
+    return static_cast<std::uint32_t>(red << 16 | green << 8 | blue);
+}
 
 // What is on screen: the root window's pixels, and where they differ from how the screen
 // looked before Kestrel drew anything.
@@ -136,16 +142,33 @@ protected:
         return count;
     }
 
-    void writePreferences(const std::string& json)
+    // Writes the preferences file, with onboarding done unless the test is about the first
+    // launch; returns what it wrote.
+    std::string writePreferences(const std::string& json)
     {
         std::filesystem::create_directories(config.path().toStdString() + "/kestrel");
-        std::ofstream(preferencesPath()) << json;
+        std::string written = json;
+        if (onboarded) {
+            const auto open = written.find('{');
+            const bool empty = written.find_first_not_of(" \n", open + 1) == written.find('}', open);
+            written.insert(open + 1, std::string(R"("hasCompletedOnboarding": true)") + (empty ? "" : ", "));
+        }
+        std::ofstream(preferencesPath()) << written;
+        return written;
     }
 
     // Starts Kestrel and waits until it shows a key, then until the screen is clear again.
-    void start()
+    // `welcomeExpected`: the preferences cannot be read, so Kestrel welcomes the user as on a
+    // first launch; the welcome window is closed first.
+    void start(bool welcomeExpected = false)
     {
         ASSERT_NO_FATAL_FAILURE(launch());
+        if (welcomeExpected) {
+            const auto welcome = awaitTopLevel(welcomeTitle);
+            ASSERT_TRUE(welcome) << "no welcome window";
+            closeWindow(*welcome);
+            ASSERT_FALSE(awaitTopLevel(welcomeTitle, false)) << "the welcome window stays";
+        }
         ASSERT_NO_FATAL_FAILURE(awaitListening());
     }
 
@@ -186,6 +209,9 @@ protected:
 
     void launch(const QStringList& arguments = {})
     {
+        std::error_code error;
+        if (onboarded && !std::filesystem::exists(std::filesystem::symlink_status(preferencesPath(), error)))
+            writePreferences("{}");
         kestrel.setProcessEnvironment(kestrelEnvironment());
         kestrel.setProcessChannelMode(QProcess::SeparateChannels);
         kestrel.setStandardOutputFile(QProcess::nullDevice());
@@ -303,6 +329,45 @@ protected:
         return window;
     }
 
+    // The first point inside `area`, read row by row, whose colour is within `tolerance` of
+    // `colour` in every channel.
+    std::optional<QPoint> find(std::uint32_t colour, const QRect& area, int tolerance = 6)
+    {
+        const Screenshot shot = screenshot();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const std::uint32_t pixel = shot.pixels[static_cast<std::size_t>(y * screenWidth + x)];
+                const auto near = [&](int shift) {
+                    return std::abs(static_cast<int>((pixel >> shift) & 0xff) -
+                                    static_cast<int>((colour >> shift) & 0xff)) <= tolerance;
+                };
+                if (near(16) && near(8) && near(0))
+                    return QPoint(x, y);
+            }
+        }
+        return std::nullopt;
+    }
+
+    // What the window manager's close button does: asks the window to close.
+    void closeWindow(xcb_window_t window)
+    {
+        const auto atom = [&](const char* name) {
+            const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+                connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+                nullptr));
+            return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        };
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = window;
+        message.type = atom("WM_PROTOCOLS");
+        message.data.data32[0] = atom("WM_DELETE_WINDOW");
+        message.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+        xcb_flush(connection);
+    }
+
     void clickAt(QPoint point)
     {
         input.moveTo(point.x(), point.y());
@@ -314,6 +379,8 @@ protected:
     QTemporaryDir config;
     QProcess kestrel;
     std::function<void()> childSetup; // run in Kestrel's process before it starts
+    bool onboarded = true;            // false: Kestrel starts as on its first launch
+    const std::string welcomeTitle = "Welcome to Kestrel";
     std::map<QString, QString> extraEnvironment;
     std::string errors; // what Kestrel said on its standard error
     xcb_connection_t* connection = nullptr;

@@ -116,7 +116,7 @@ TEST_P(PreferencesPathTest, StartsWithTheDefaultsAndLeavesItAsItWas)
     }
     }
     const PathState before = stateOf(path);
-    start();
+    start(true); // nothing read, so not even that onboarding was done
     input.tap(a);
     const Screenshot shot = settledScreenshot();
     ASSERT_FALSE(shot.changed.isNull());
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Kestrel, PreferencesPathTest,
 
 TEST_F(KestrelAppTest, APreferencesFileWithoutReadPermissionIsLeftAlone)
 {
-    writePreferences(R"({"overlayPosition": "topRight"})");
+    const std::string settings = writePreferences(R"({"overlayPosition": "topRight"})");
     const fs::path path = preferencesPath();
     fs::permissions(path, fs::perms::none);
     if (::geteuid() == 0) {
@@ -153,7 +153,7 @@ TEST_F(KestrelAppTest, APreferencesFileWithoutReadPermissionIsLeftAlone)
                 ::_exit(127);
         };
     }
-    start();
+    start(true);
     input.tap(a);
     const Screenshot shot = settledScreenshot();
     EXPECT_GT(shot.changed.top(), screenHeight / 2) << "the defaults, not the file's top right";
@@ -163,14 +163,13 @@ TEST_F(KestrelAppTest, APreferencesFileWithoutReadPermissionIsLeftAlone)
     stop();
     fs::permissions(path, fs::perms::owner_read);
     std::ifstream file(path);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), R"({"overlayPosition": "topRight"})");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), settings);
     EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator{}), 1);
 }
 
 TEST_F(KestrelAppTest, ADiskThatRefusesTheWriteLosesNothing)
 {
-    const std::string settings = R"({"overlayPosition": "topRight"})";
-    writePreferences(settings);
+    const std::string settings = writePreferences(R"({"overlayPosition": "topRight"})");
     childSetup = [] {
         const rlimit limit{16, 16}; // too small for any preferences file
         ::setrlimit(RLIMIT_FSIZE, &limit);

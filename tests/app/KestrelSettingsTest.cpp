@@ -7,32 +7,8 @@
 namespace kestrel::test {
 namespace {
 
-constexpr std::uint32_t rgb(int red, int green, int blue)
-{
-    return static_cast<std::uint32_t>(red << 16 | green << 8 | blue);
-}
-
 class KestrelSettingsTest : public KestrelAppTest {
 protected:
-    // The first point inside `area`, read row by row, whose colour is within `tolerance` of
-    // `colour` in every channel.
-    std::optional<QPoint> find(std::uint32_t colour, const QRect& area, int tolerance = 6)
-    {
-        const Screenshot shot = screenshot();
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                const std::uint32_t pixel = shot.pixels[static_cast<std::size_t>(y * screenWidth + x)];
-                const auto near = [&](int shift) {
-                    return std::abs(static_cast<int>((pixel >> shift) & 0xff) -
-                                    static_cast<int>((colour >> shift) & 0xff)) <= tolerance;
-                };
-                if (near(16) && near(8) && near(0))
-                    return QPoint(x, y);
-            }
-        }
-        return std::nullopt;
-    }
-
     // Taps Control until its keycap shows, then waits for the screen to clear.
     void awaitKeysOutside(const QRect& window)
     {

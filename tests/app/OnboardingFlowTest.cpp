@@ -56,15 +56,18 @@ TEST_F(OnboardingFlowTest, WithAccessThereAreTwoStepsAndGetStartedStartsAndCompl
     EXPECT_EQ(polls(), 0u) << "no poll ever ran";
 }
 
-TEST_F(OnboardingFlowTest, ThePermissionPagePollsEverySecondAndMovesOnByItselfOnce)
+TEST_F(OnboardingFlowTest, WhileAccessIsMissingItPollsEverySecondAndThePermissionPageMovesOnByItself)
 {
     shell.permission.granted = false;
     const auto flow = make();
     ASSERT_EQ(flow->steps().size(), 3u);
-    EXPECT_EQ(polls(), 0u) << "no timer on the welcome page";
+    EXPECT_EQ(polls(), 1u) << "one poll waiting from the start";
+    EXPECT_EQ(flow->primaryTitle(), "Continue");
     flow->primaryAction();
     ASSERT_EQ(flow->step(), OnboardingStep::permission);
-    flow->primaryAction(); // "Open System Settings…": the first request only prompts
+    EXPECT_EQ(flow->stepDescription(), "Step 2 of 3");
+    EXPECT_EQ(flow->primaryTitle(), "Open System Settings…");
+    flow->primaryAction(); // the first request only prompts
     EXPECT_EQ(shell.permission.requests, 1);
     EXPECT_EQ(shell.permission.settingsOpened, 0);
     flow->primaryAction();
@@ -72,18 +75,36 @@ TEST_F(OnboardingFlowTest, ThePermissionPagePollsEverySecondAndMovesOnByItselfOn
 
     shell.scheduler.advance(3s);
     EXPECT_EQ(flow->step(), OnboardingStep::permission);
-    EXPECT_EQ(polls(), 1u) << "one poll waiting, no more";
     flow->back();
-    EXPECT_EQ(polls(), 0u) << "no timer off the permission page";
     flow->primaryAction();
+    EXPECT_EQ(polls(), 1u) << "moving between pages adds no second poll";
 
     shell.permission.granted = true; // granted in the system's settings
     shell.scheduler.advance(1s);
     EXPECT_TRUE(flow->isGranted);
     EXPECT_EQ(flow->step(), OnboardingStep::finish);
+    EXPECT_EQ(flow->primaryTitle(), "Get Started");
     EXPECT_TRUE(shell.visualizer.isRunning);
     EXPECT_EQ(relaunched, 0);
-    EXPECT_EQ(polls(), 0u);
+    EXPECT_EQ(polls(), 0u) << "no timer once access is there";
+}
+
+TEST_F(OnboardingFlowTest, AGrantSeenOnTheWelcomePageLeavesThePageAndTurnsThePermissionPageIntoContinue)
+{
+    shell.visualizer.stop();
+    shell.permission.granted = false;
+    const auto flow = make();
+    shell.permission.granted = true;
+    shell.scheduler.advance(1s);
+    EXPECT_TRUE(flow->isGranted);
+    EXPECT_TRUE(shell.visualizer.isRunning) << "the grant starts showing keys";
+    EXPECT_EQ(flow->step(), OnboardingStep::welcome);
+    flow->primaryAction();
+    ASSERT_EQ(flow->step(), OnboardingStep::permission);
+    EXPECT_EQ(flow->primaryTitle(), "Continue");
+    flow->primaryAction();
+    EXPECT_EQ(flow->step(), OnboardingStep::finish);
+    EXPECT_EQ(shell.permission.requests, 0);
 }
 
 TEST_F(OnboardingFlowTest, AGrantThatDoesNotTakeRelaunchesAndAReturnStartsAtTheEnd)

@@ -1,5 +1,7 @@
 #include "settings/PreviewKeycaps.h"
 
+#include "overlay/KeyLabels.h"
+
 #include <gtest/gtest.h>
 
 namespace kestrel {
@@ -32,6 +34,21 @@ TEST(PreviewKeycaps, ModifiersComeInTheOverlaysOrderThenTheSampleKey)
               (std::vector<std::string>{"mod-control", "mod-command"}));
     EXPECT_EQ(ids(previewKeycaps({}, "A")), std::vector<std::string>{"key-sample"});
     EXPECT_TRUE(previewKeycaps({}).empty());
+}
+
+TEST(PreviewKeycaps, TheHotKeyReadsLikeItsShortcutInEitherLabelStyle)
+{
+    const auto hotKey = hotKeyPreviewKeycaps();
+    EXPECT_EQ(ids(hotKey), (std::vector<std::string>{"mod-control", "mod-option", "mod-command", "key-36"}));
+    std::string symbols;
+    for (const auto& keycap : hotKey)
+        symbols += keycap.symbol;
+    EXPECT_EQ(symbols, "⌃⌥⌘↩");
+    EXPECT_EQ(hotKey.back().name, "return");
+    EXPECT_EQ(hotKey.back().shape, KeycapShape::shift) << "the wide keycap";
+    EXPECT_FALSE(hotKey.back().isPressed);
+    // A PC keyboard calls the same key Enter, as it does everywhere else.
+    EXPECT_EQ(KeyLabels::styled(hotKey, KeyLabelStyle::pc).back().name, "Enter");
 }
 
 } // namespace

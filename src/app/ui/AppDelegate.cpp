@@ -21,7 +21,16 @@ AppDelegate::AppDelegate(Services services, std::string updateFeedURL)
                  .installer = &services.packageInstaller},
                 std::move(updateFeedURL), AppInfo::currentBundle().shortVersion.value_or("")),
       m_updateWindow(std::make_unique<UpdateWindow>(m_updater, services.workspace)),
-      m_visualizer(services.visualizer)
+      m_visualizer(services.visualizer),
+      m_onboarding({.flow = {.defaults = services.visualizer.defaults,
+                             .permission = services.permission,
+                             .scheduler = services.visualizer.scheduler,
+                             .visualizer = m_visualizer},
+                    .activation = m_activation,
+                    .loginItem = services.loginItem,
+                    .log = services.log,
+                    .painter = services.keycapPainter,
+                    .relaunch = services.relaunch})
 {
     m_updater.setUserDriver(m_updateWindow.get());
     m_tray = std::make_unique<TrayItem>(m_visualizer, m_updater, [this]() -> MenuPanel& { return menuPanel(); });
@@ -60,6 +69,12 @@ MenuPanel& AppDelegate::menuPanel()
     return *m_menuPanel;
 }
 
+void AppDelegate::finishLaunching()
+{
+    if (OnboardingFlow::shouldShow(m_services.visualizer.defaults))
+        m_onboarding.show();
+}
+
 void AppDelegate::setOpenAtLogin(bool enabled)
 {
     kestrel::setOpenAtLogin(m_services.loginItem, m_services.log, enabled);
@@ -80,6 +95,12 @@ void AppDelegate::handle(LaunchRequest request)
 {
     switch (request) {
     case LaunchRequest::start: // launched again: the user is looking for Kestrel
+        if (OnboardingWindow* welcome = m_onboarding.window(); welcome && welcome->isVisible()) {
+            welcome->bringToFront();
+            break;
+        }
+        openSettings();
+        break;
     case LaunchRequest::settings:
         openSettings();
         break;

@@ -3,6 +3,7 @@
 #include "app/AppUpdater.h"
 #include "app/CommandLine.h"
 #include "app/WindowActivation.h"
+#include "app/ui/OnboardingWindow.h"
 #include "overlay/Visualizer.h"
 #include "platform/LoginItemService.h"
 #include "platform/SystemLog.h"
@@ -20,7 +21,8 @@ class UpdateWindow;
 class Workspace;
 
 // Holds Kestrel together for the whole run: the update service, the visualizer, the tray
-// item, and (built the first time they are needed) the menu panel and the settings window.
+// item, onboarding, and (built the first time they are needed) the menu panel and the
+// settings window.
 // It answers the requests of later launches. Nothing is released before the process ends.
 class AppDelegate {
 public:
@@ -36,6 +38,8 @@ public:
         SystemLog& log;
         KeycapPainter& keycapPainter;
         std::function<void()> quit;
+        // Starts a new Kestrel and ends this one, for a grant only a new process sees.
+        std::function<void()> relaunch;
     };
 
     // Without a feed address the distribution updates Kestrel, and nothing is checked.
@@ -57,6 +61,10 @@ public:
     bool isOpenAtLogin() const { return m_services.loginItem.isEnabled(); }
     void setOpenAtLogin(bool enabled);
 
+    // The welcome window on a launch before onboarding was completed; nothing otherwise.
+    void finishLaunching();
+    OnboardingWindowController& onboarding() { return m_onboarding; }
+
     // The settings window at the section it last showed, or at About.
     void openSettings();
     void openAbout();
@@ -72,6 +80,7 @@ private:
     std::unique_ptr<SettingsWindowController> m_settingsWindow;
     std::unique_ptr<MenuPanel> m_menuPanel;
     std::unique_ptr<TrayItem> m_tray;
+    OnboardingWindowController m_onboarding;
 };
 
 } // namespace kestrel

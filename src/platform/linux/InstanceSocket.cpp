@@ -7,11 +7,15 @@
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -246,6 +250,46 @@ std::optional<std::string> InstanceSocket::acceptRequest()
     if (!readLine(client.get(), request, requestWait) || !writeAll(client.get(), "ok\n"))
         return std::nullopt;
     return request;
+}
+
+bool InstanceSocket::waitForProcessToEnd(int pid, std::chrono::milliseconds patience)
+{
+    if (pid <= 0)
+        return true;
+    // A process descriptor turns readable when the process ends (a zombie has ended too); a
+    // kernel without them gets a short poll of its own.
+    const Descriptor process(static_cast<int>(::syscall(SYS_pidfd_open, pid, 0)));
+    if (process.get() >= 0) {
+        pollfd watch{.fd = process.get(), .events = POLLIN, .revents = 0};
+        int ready = 0;
+        do
+            ready = ::poll(&watch, 1, static_cast<int>(patience.count()));
+        while (ready < 0 && errno == EINTR);
+        return ready > 0;
+    }
+    if (errno == ESRCH)
+        return true; // gone already
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (::kill(pid, 0) == 0 || errno == EPERM) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        ::poll(nullptr, 0, 10);
+    }
+    return true;
+}
+
+bool InstanceSocket::waitForPredecessor(std::chrono::milliseconds patience)
+{
+    const char* named = std::getenv(predecessorVariable);
+    if (!named)
+        return true;
+    const std::string_view text(named);
+    int pid = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
+    ::unsetenv(predecessorVariable);
+    if (error != std::errc() || end != text.data() + text.size())
+        return true; // not a number Kestrel wrote: nobody to wait for
+    return waitForProcessToEnd(pid, patience);
 }
 
 } // namespace kestrel

@@ -32,6 +32,17 @@ public:
     static std::unique_ptr<InstanceSocket> listen(const std::filesystem::path& path, std::string& error);
     ~InstanceSocket();
 
+    // A Kestrel that starts its own successor (after input access was granted) stops
+    // listening, names itself in the successor's environment under this variable, and quits.
+    // The successor waits for it to be gone before it takes the socket, the hot key and the
+    // tray, so neither answers the other and nothing shows twice.
+    static constexpr const char* predecessorVariable = "KESTREL_PREDECESSOR";
+    // Waits, without spinning, for the predecessor named in the environment (if any) to end,
+    // at most `patience`, and removes the variable so it is not passed on. False when it was
+    // still running at the end.
+    static bool waitForPredecessor(std::chrono::milliseconds patience);
+    static bool waitForProcessToEnd(int pid, std::chrono::milliseconds patience);
+
     InstanceSocket(const InstanceSocket&) = delete;
     InstanceSocket& operator=(const InstanceSocket&) = delete;
 

@@ -134,8 +134,7 @@ void GeneralSection::showDisplayMode()
 void GeneralSection::refresh()
 {
     // The hot key as the chosen key labels write it.
-    m_showKeysRow->setSubtitle(QStringLiteral("Turn on or off anytime with ") +
-                               qt(KeyLabels::hotKeyText(Preferences::keyLabelStyle(m_services.defaults))));
+    m_showKeysRow->setSubtitle(qt(KeyLabels::hotKeyHint(Preferences::keyLabelStyle(m_services.defaults))));
     m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
     const bool granted = m_services.permission.isInputMonitoringGranted();
     const QImage symbol =

@@ -1,13 +1,12 @@
 #include "settings/ui/KeyPreview.h"
 
+#include "common/ui/FilledArtwork.h"
 #include "overlay/KeyLabels.h"
 #include "overlay/KeycapGeometry.h"
 #include "overlay/ui/KeycapPainter.h"
 #include "settings/Preferences.h"
-#include "settings/ui/PreviewBackground.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace kestrel {
 
@@ -42,14 +41,9 @@ QSize KeyPreview::sizeHint() const
 
 void KeyPreview::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath clip;
-    clip.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
-    painter.setClipPath(clip);
-
     // The background fills the strip, cropped to keep its proportions; drawn once per size.
-    painter.drawImage(QPointF(0, 0), m_background.image(size(), devicePixelRatioF(), palette().color(QPalette::Dark)));
+    QPainter painter(this);
+    m_background.paintRounded(painter, *this, cornerRadius);
 
     // The keycaps, centred as a row.
     const double gap = m_keySize * gapShare;

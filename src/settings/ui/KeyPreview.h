@@ -2,7 +2,7 @@
 
 #include "overlay/InputDisplayState.h"
 
-#include "settings/ui/PreviewBackground.h"
+#include "common/ui/FilledArtwork.h"
 
 #include <QImage>
 #include <QWidget>
@@ -36,7 +36,7 @@ private:
     const DefaultsStore& m_defaults;
     std::vector<Keycap> m_keycaps;
     double m_keySize;
-    PreviewBackground m_background;
+    FilledArtwork m_background{Artwork::previewBackground};
 };
 
 } // namespace kestrel

@@ -1,8 +1,8 @@
 #include "settings/ui/PositionPicker.h"
 
+#include "common/ui/FilledArtwork.h"
 #include "platform/DefaultsStore.h"
 #include "settings/Preferences.h"
-#include "settings/ui/PreviewBackground.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -177,14 +177,9 @@ void PositionPicker::mouseReleaseEvent(QMouseEvent* event)
 void PositionPicker::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+    m_background.paintRounded(painter, *this, cornerRadius);
     const double w = width();
     const double h = height();
-    QPainterPath clip;
-    clip.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
-    painter.setClipPath(clip);
-
-    painter.drawImage(QPointF(0, 0), m_background.image(size(), devicePixelRatioF(), palette().color(QPalette::Dark)));
 
     const QColor accent = palette().color(QPalette::Highlight);
     const double opacity = markerOpacity();

@@ -3,7 +3,7 @@
 #include "overlay/Spring.h"
 #include "settings/PositionPickerGeometry.h"
 
-#include "settings/ui/PreviewBackground.h"
+#include "common/ui/FilledArtwork.h"
 #include <QElapsedTimer>
 
 #include <QImage>
@@ -64,7 +64,7 @@ private:
     QPointF m_pressedAt;
     bool m_pressed = false;
     bool m_dragging = false;
-    PreviewBackground m_background;
+    FilledArtwork m_background{Artwork::previewBackground};
 };
 
 } // namespace kestrel

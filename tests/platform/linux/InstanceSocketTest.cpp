@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -109,6 +110,36 @@ TEST_F(InstanceSocketTest, AKnockThatSaysNothingIsDroppedWithoutHangingTheInstan
     EXPECT_FALSE(running->acceptRequest().has_value());
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
     ::close(silent);
+}
+
+TEST(InstanceHandOver, ASuccessorWaitsForItsPredecessorToEndAndPassesTheNameOnToNobody)
+{
+    using namespace std::chrono_literals;
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    const pid_t predecessor = ::fork();
+    ASSERT_GE(predecessor, 0);
+    if (predecessor == 0) { // runs until the gate closes
+        ::close(gate[1]);
+        char byte;
+        while (::read(gate[0], &byte, 1) > 0) {}
+        ::_exit(0);
+    }
+    ::close(gate[0]);
+
+    ::setenv(InstanceSocket::predecessorVariable, std::to_string(predecessor).c_str(), 1);
+    EXPECT_FALSE(InstanceSocket::waitForPredecessor(50ms)) << "still running when patience ran out";
+    EXPECT_EQ(std::getenv(InstanceSocket::predecessorVariable), nullptr) << "not handed on to a later start";
+
+    ::close(gate[1]);
+    EXPECT_TRUE(InstanceSocket::waitForProcessToEnd(predecessor, 10s));
+    int status = 0;
+    ::waitpid(predecessor, &status, 0);
+    EXPECT_TRUE(InstanceSocket::waitForProcessToEnd(predecessor, 10s)) << "gone for good";
+
+    ::setenv(InstanceSocket::predecessorVariable, "12ab", 1);
+    EXPECT_TRUE(InstanceSocket::waitForPredecessor(10s)) << "not a process Kestrel named: nothing to wait for";
+    EXPECT_TRUE(InstanceSocket::waitForPredecessor(10s)) << "no predecessor";
 }
 
 } // namespace

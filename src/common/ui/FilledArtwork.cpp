@@ -1,20 +1,22 @@
-#include "settings/ui/PreviewBackground.h"
+#include "common/ui/FilledArtwork.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QSvgRenderer>
+#include <QWidget>
 
 #include <algorithm>
 
 namespace kestrel {
 
-const QImage& PreviewBackground::image(QSize size, qreal pixelRatio, const QColor& fallback)
+const QImage& FilledArtwork::image(QSize size, qreal pixelRatio, const QColor& fallback)
 {
     const QSize pixels = size * pixelRatio;
     if (m_image.size() == pixels && m_image.devicePixelRatio() == pixelRatio)
         return m_image;
     m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     m_image.fill(fallback);
-    QSvgRenderer artwork(QStringLiteral(":/preview/preview-background.svg"));
+    QSvgRenderer artwork(m_resource);
     if (artwork.isValid()) {
         QPainter painter(&m_image);
         const QSizeF natural = artwork.defaultSize();
@@ -26,6 +28,16 @@ const QImage& PreviewBackground::image(QSize size, qreal pixelRatio, const QColo
     }
     m_image.setDevicePixelRatio(pixelRatio);
     return m_image;
+}
+
+void FilledArtwork::paintRounded(QPainter& painter, const QWidget& widget, double cornerRadius)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath clip;
+    clip.addRoundedRect(QRectF(widget.rect()), cornerRadius, cornerRadius);
+    painter.setClipPath(clip);
+    painter.drawImage(QPointF(0, 0),
+                      image(widget.size(), widget.devicePixelRatioF(), widget.palette().color(QPalette::Dark)));
 }
 
 } // namespace kestrel

@@ -1,0 +1,269 @@
+#include "app/ui/OnboardingWindow.h"
+
+#include "app/AppInfo.h"
+#include "app/OpenAtLogin.h"
+#include "common/ui/FilledArtwork.h"
+#include "common/ui/QtText.h"
+#include "common/ui/SecondaryText.h"
+#include "overlay/KeyLabels.h"
+#include "settings/Preferences.h"
+#include "settings/PreviewKeycaps.h"
+#include "settings/ui/KeyPreview.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace kestrel {
+
+namespace {
+
+constexpr QSize pictureSize{440, 260};
+constexpr double pictureCornerRadius = 10;
+constexpr double hotKeySize = 44;
+constexpr int textBlockHeight = 110; // fixed, so the buttons stay put whatever the text
+constexpr int capsuleHeight = 6;
+constexpr int currentCapsuleWidth = 16;
+constexpr int capsuleSpacing = 6;
+
+// One of onboarding's pictures, filled into its frame and clipped to rounded corners.
+// Decoration: screen readers pass over it.
+class StepPicture final : public QWidget {
+public:
+    StepPicture(const char* artwork, QWidget* parent) : QWidget(parent), m_artwork(artwork)
+    {
+        setFixedSize(pictureSize);
+        setAccessibleName(QString());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_artwork.paintRounded(painter, *this, pictureCornerRadius);
+    }
+
+private:
+    FilledArtwork m_artwork;
+};
+
+int pageOf(OnboardingStep step)
+{
+    return static_cast<int>(step);
+}
+
+} // namespace
+
+OnboardingStepIndicator::OnboardingStepIndicator(int count, QWidget* parent) : QWidget(parent), m_count(count)
+{
+    setFixedSize(sizeHint());
+}
+
+void OnboardingStepIndicator::setCurrent(int index, const QString& description)
+{
+    m_current = index;
+    setAccessibleName(description);
+    update();
+}
+
+QSize OnboardingStepIndicator::sizeHint() const
+{
+    return {currentCapsuleWidth + (m_count - 1) * (capsuleHeight + capsuleSpacing), capsuleHeight};
+}
+
+void OnboardingStepIndicator::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    QColor others = secondaryTextColor(palette());
+    others.setAlphaF(0.4f);
+    double x = 0;
+    for (int i = 0; i < m_count; ++i) {
+        const bool current = i == m_current;
+        const double width = current ? currentCapsuleWidth : capsuleHeight;
+        painter.setBrush(current ? palette().color(QPalette::Highlight) : others);
+        painter.drawRoundedRect(QRectF(x, 0, width, capsuleHeight), capsuleHeight / 2.0, capsuleHeight / 2.0);
+        x += width + capsuleSpacing;
+    }
+}
+
+OnboardingWindow::OnboardingWindow(Services services)
+    : m_services(std::move(services)),
+      m_flow(
+          std::make_unique<OnboardingFlow>(m_services.flow, OnboardingFlow::Callbacks{.close =
+                                                                                          [this] {
+                                                                                              m_finished = true;
+                                                                                              close();
+                                                                                          },
+                                                                                      .relaunch = m_services.relaunch}))
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A window manager names windows by their title, in the task switcher and the taskbar.
+    setWindowTitle(qt(onboardingPageText(OnboardingStep::welcome, AppInfo::current().name).title));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 40, 20, 20);
+    layout->setSpacing(0);
+
+    m_pictures = new QStackedWidget(this);
+    m_pictures->addWidget(new StepPicture(Artwork::onboardingWelcome, m_pictures));
+    m_pictures->addWidget(new StepPicture(Artwork::onboardingPermission, m_pictures));
+    m_hotKey = new KeyPreview(m_services.painter, m_services.flow.defaults, hotKeyPreviewKeycaps(),
+                              pictureSize.height(), hotKeySize, m_pictures);
+    m_pictures->addWidget(m_hotKey);
+    m_pictures->setFixedSize(pictureSize);
+    layout->addWidget(m_pictures, 0, Qt::AlignHCenter);
+    layout->addSpacing(24);
+
+    auto* text = new QWidget(this);
+    text->setFixedHeight(textBlockHeight);
+    auto* textLayout = new QVBoxLayout(text);
+    textLayout->setContentsMargins(0, 0, 0, 0);
+    textLayout->setSpacing(8);
+    textLayout->setAlignment(Qt::AlignTop);
+    m_title = new QLabel(text);
+    QFont titleFont = m_title->font();
+    titleFont.setPixelSize(20);
+    titleFont.setWeight(QFont::DemiBold);
+    m_title->setFont(titleFont);
+    m_title->setAlignment(Qt::AlignHCenter);
+    textLayout->addWidget(m_title);
+    m_body = new QLabel(text);
+    m_body->setWordWrap(true);
+    m_body->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    showAsSecondary(*m_body);
+    textLayout->addWidget(m_body);
+    m_finishBody = new QWidget(text);
+    auto* finishLayout = new QVBoxLayout(m_finishBody);
+    finishLayout->setContentsMargins(0, 0, 0, 0);
+    finishLayout->setSpacing(16);
+    m_hint = new QLabel(m_finishBody);
+    m_hint->setAlignment(Qt::AlignHCenter);
+    showAsSecondary(*m_hint);
+    finishLayout->addWidget(m_hint);
+    m_openAtLogin = new QCheckBox(QStringLiteral("Open at Login"), m_finishBody);
+    finishLayout->addWidget(m_openAtLogin, 0, Qt::AlignHCenter);
+    textLayout->addWidget(m_finishBody);
+    layout->addWidget(text);
+
+    m_indicator = new OnboardingStepIndicator(static_cast<int>(m_flow->steps().size()), this);
+    layout->addWidget(m_indicator, 0, Qt::AlignHCenter);
+    layout->addSpacing(20);
+
+    auto* buttons = new QHBoxLayout;
+    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_primary = new QPushButton(this);
+    for (QPushButton* button : {m_back, m_primary})
+        button->setMinimumSize(96, 32); // large controls
+    m_primary->setDefault(true);
+    buttons->addWidget(m_back);
+    buttons->addStretch(1);
+    buttons->addWidget(m_primary);
+    layout->addLayout(buttons);
+
+    connect(m_back, &QPushButton::clicked, this, [this] { m_flow->back(); });
+    connect(m_primary, &QPushButton::clicked, this, [this] { m_flow->primaryAction(); });
+    // Return presses the primary button wherever the focus is, as in a dialog.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, m_primary, &QPushButton::click);
+    connect(m_openAtLogin, &QCheckBox::clicked, this, [this](bool on) {
+        setOpenAtLogin(m_services.loginItem, m_services.log, on);
+        m_openAtLogin->setChecked(m_services.loginItem.isEnabled()); // a refusal snaps back
+    });
+
+    const auto index = m_flow->index.subscribe([this](int) { showPage(); });
+    const auto granted = m_flow->isGranted.subscribe([this](bool) { showPage(); });
+    m_unsubscribe = {[this, index] { m_flow->index.unsubscribe(index); },
+                     [this, granted] { m_flow->isGranted.unsubscribe(granted); }};
+    showPage();
+    setFixedSize(contentWidth, sizeHint().height());
+}
+
+OnboardingWindow::~OnboardingWindow()
+{
+    for (const auto& unsubscribe : m_unsubscribe)
+        unsubscribe();
+}
+
+void OnboardingWindow::showPage()
+{
+    const OnboardingStep step = m_flow->step();
+    const OnboardingPageText text = onboardingPageText(step, AppInfo::current().name);
+    m_pictures->setCurrentIndex(pageOf(step));
+    m_title->setText(qt(text.title));
+    const bool finish = step == OnboardingStep::finish;
+    m_body->setText(qt(text.body));
+    m_body->setVisible(!finish);
+    m_finishBody->setVisible(finish);
+    if (finish) {
+        m_hint->setText(qt(KeyLabels::hotKeyHint(Preferences::keyLabelStyle(m_services.flow.defaults))));
+        m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
+    }
+    m_indicator->setCurrent(m_flow->index.get(), qt(m_flow->stepDescription()));
+    m_back->setEnabled(m_flow->canGoBack());
+    m_primary->setText(qt(m_flow->primaryTitle()));
+}
+
+QString OnboardingWindow::titleText() const
+{
+    return m_title->text();
+}
+
+QString OnboardingWindow::bodyText() const
+{
+    return m_flow->step() == OnboardingStep::finish ? m_hint->text() : m_body->text();
+}
+
+QWidget& OnboardingWindow::picture() const
+{
+    return *m_pictures->currentWidget();
+}
+
+void OnboardingWindow::bringToFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void OnboardingWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_finished)
+        m_flow->closedByUser();
+    m_finished = true;
+    m_services.activation.hide(*this);
+    event->accept(); // kept, not shown again in this run
+}
+
+OnboardingWindowController::OnboardingWindowController(OnboardingWindow::Services services)
+    : m_services(std::move(services))
+{}
+
+OnboardingWindowController::~OnboardingWindowController() = default;
+
+void OnboardingWindowController::show()
+{
+    m_window = std::make_unique<OnboardingWindow>(m_services);
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame(QPoint(), m_window->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        m_window->move(frame.topLeft());
+    }
+    m_services.activation.show(*m_window);
+    m_window->bringToFront();
+}
+
+} // namespace kestrel
