@@ -5,12 +5,18 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 BENCH_DIR ?= build-bench
 FUZZ_DIR ?= build-fuzz
+RELEASE_DIR ?= build-release
+PACKAGE_DIR ?= build-package
+# Where `make install` puts Kestrel; DESTDIR is honoured as well.
+PREFIX ?= /usr/local
+# A release's web site: About's rows, the package's homepage, the metainfo's screenshot.
+KESTREL_WEBSITE ?=
 JOBS ?= 2
 # CI builds with warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' 2>/dev/null)
 
-.PHONY: all deps build run test test-sanitize bench fuzz format check-format clean
+.PHONY: all deps build run test test-sanitize bench fuzz format check-format clean release install uninstall package
 
 all: build
 
@@ -55,6 +61,30 @@ fuzz:
 		kestrel_display_state_fuzzer
 	scripts/run-fuzzers $(FUZZ_DIR)
 
+# An optimised build without the tests, to install under PREFIX.
+release: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTREL_BUILD_TESTS=OFF \
+		-DCMAKE_INSTALL_PREFIX=$(PREFIX) -DKESTREL_WEBSITE=$(KESTREL_WEBSITE) -DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+install:
+	@test -f $(RELEASE_DIR)/build.ninja || $(MAKE) release
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+	cmake --install $(RELEASE_DIR)
+
+# Removes what `make install` put in place, as its manifest lists it.
+uninstall:
+	scripts/uninstall-kestrel $(RELEASE_DIR)/install_manifest.txt
+
+# The Debian package (under /usr), in $(PACKAGE_DIR).
+package:
+	@scripts/install-dependencies package
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTREL_BUILD_TESTS=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr -DKESTREL_WEBSITE=$(KESTREL_WEBSITE) -DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls -l $(PACKAGE_DIR)/*.deb
+
 format:
 	clang-format -i $(SOURCES)
 
@@ -62,4 +92,4 @@ check-format:
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR) $(FUZZ_DIR) build-run
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(RELEASE_DIR) $(PACKAGE_DIR) build-run

@@ -35,6 +35,13 @@ constexpr std::uint32_t background = 0x4a78b0; // a mid blue, so dark keycaps st
 constexpr int screenWidth = 1920;
 constexpr int screenHeight = 1080;
 
+// The Kestrel under test: the build's, or the one KESTREL_BINARY names (an installed one).
+inline QString kestrelBinary()
+{
+    const QString named = qEnvironmentVariable("KESTREL_BINARY");
+    return named.isEmpty() ? QStringLiteral(KESTREL_BINARY) : named;
+}
+
 enum Evdev : std::uint32_t { a = 30, c = 46, returnKey = 28, leftControl = 29, leftAlt = 56, leftSuper = 125 };
 
 constexpr std::uint32_t rgb(int red, int green, int blue)
@@ -197,7 +204,7 @@ protected:
     {
         QProcess again;
         again.setProcessEnvironment(kestrelEnvironment());
-        again.start(KESTREL_BINARY, arguments);
+        again.start(kestrelBinary(), arguments);
         if (!again.waitForFinished(10000)) {
             again.kill();
             return -1;
@@ -218,7 +225,7 @@ protected:
         errors.clear();
         if (childSetup)
             kestrel.setChildProcessModifier(childSetup);
-        kestrel.start(KESTREL_BINARY, arguments);
+        kestrel.start(kestrelBinary(), arguments);
         ASSERT_TRUE(kestrel.waitForStarted());
     }
 

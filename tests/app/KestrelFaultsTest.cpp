@@ -21,7 +21,7 @@ TEST_F(KestrelAppTest, ADisplayNamingAScreenThatDoesNotExistIsRefusedClearly)
     environment.insert("DISPLAY", QString::fromStdString(server.display() + ".7"));
     environment.remove("QT_QPA_PLATFORM");
     wrongScreen.setProcessEnvironment(environment);
-    wrongScreen.start(KESTREL_BINARY, {});
+    wrongScreen.start(kestrelBinary(), {});
     ASSERT_TRUE(wrongScreen.waitForFinished(10000));
     EXPECT_EQ(wrongScreen.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(wrongScreen.exitCode(), 1);

@@ -143,7 +143,11 @@ std::string writeAtomically(const fs::path& path, const std::string& text)
     fs::create_directories(path.parent_path(), error);
     if (error)
         return "cannot create " + path.parent_path().string() + ": " + error.message();
-    std::string temporary = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    // Appended piece by piece: GCC 12 sees a false overlap in "." + name + ".XXXXXX".
+    std::string hidden = ".";
+    hidden += path.filename().string();
+    hidden += ".XXXXXX";
+    std::string temporary = (path.parent_path() / hidden).string();
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return "cannot write in " + path.parent_path().string() + ": " + describe(errno);

@@ -27,8 +27,9 @@ UpdateNetwork* LazyUpdateNetwork::network()
     if (m_network || !m_loadError.empty())
         return m_network.get();
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {programFolder.filePath(QString::fromLatin1(moduleName)),
-                                     programFolder.filePath(QStringLiteral("../lib/kestrel/") + moduleName)}) {
+    for (const QString& candidate :
+         {programFolder.filePath(QString::fromLatin1(moduleName)),
+          programFolder.filePath(QStringLiteral(KESTREL_INSTALLED_MODULE_DIR "/") + moduleName)}) {
         auto library = std::make_unique<QLibrary>(candidate);
         if (!library->load()) {
             m_loadError = library->errorString().toStdString();
