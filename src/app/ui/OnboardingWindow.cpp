@@ -242,18 +242,31 @@ void OnboardingWindow::closeEvent(QCloseEvent* event)
         m_flow->closedByUser();
     m_finished = true;
     m_services.activation.hide(*this);
-    event->accept(); // kept, not shown again in this run
+    event->accept();
+    if (m_closed)
+        m_closed();
 }
 
 OnboardingWindowController::OnboardingWindowController(OnboardingWindow::Services services)
     : m_services(std::move(services))
 {}
 
-OnboardingWindowController::~OnboardingWindowController() = default;
+OnboardingWindowController::~OnboardingWindowController()
+{
+    if (m_release)
+        m_services.flow.scheduler.cancel(*m_release);
+}
 
 void OnboardingWindowController::show()
 {
     m_window = std::make_unique<OnboardingWindow>(m_services);
+    // Released once the close has run its course, not from within it.
+    m_window->setOnClosed([this] {
+        m_release = m_services.flow.scheduler.schedule(std::chrono::milliseconds(0), [this] {
+            m_release.reset();
+            m_window.reset();
+        });
+    });
     const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -44,6 +45,8 @@ public:
     ~OnboardingWindow() override;
 
     void bringToFront() override;
+    // Called once the window has closed, by either way.
+    void setOnClosed(std::function<void()> closed) { m_closed = std::move(closed); }
 
     OnboardingFlow& flow() { return *m_flow; }
     QPushButton& backButton() { return *m_back; }
@@ -65,6 +68,7 @@ private:
     Services m_services;
     std::unique_ptr<OnboardingFlow> m_flow;
     bool m_finished = false;
+    std::function<void()> m_closed;
     QStackedWidget* m_pictures = nullptr;
     KeyPreview* m_hotKey = nullptr;
     QLabel* m_title = nullptr;
@@ -97,7 +101,8 @@ private:
     int m_current = 0;
 };
 
-// Owns the welcome window from the first launch that needs it.
+// Owns the welcome window of a launch that needs it, while it is open: a closed welcome
+// window is never shown again, so it is let go and its pictures with it.
 class OnboardingWindowController {
 public:
     explicit OnboardingWindowController(OnboardingWindow::Services services);
@@ -105,11 +110,13 @@ public:
 
     // Builds the window, centred on the screen with the pointer, and brings it to the front.
     void show();
+    // Nothing before `show` and from the main loop's next turn after the window closed.
     OnboardingWindow* window() const { return m_window.get(); }
 
 private:
     OnboardingWindow::Services m_services;
     std::unique_ptr<OnboardingWindow> m_window;
+    std::optional<Scheduler::Handle> m_release;
 };
 
 } // namespace kestrel

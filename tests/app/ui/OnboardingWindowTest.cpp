@@ -100,6 +100,8 @@ TEST_F(OnboardingWindowTest, WithAccessReturnWalksTwoPagesToTheHotKeyAndGetStart
     EXPECT_TRUE(Preferences::hasCompletedOnboarding(shell.defaults));
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(shell.activation.isOpen(window));
+    shell.scheduler.advance(0ms);
+    EXPECT_EQ(controller.window(), nullptr) << "never shown again, so let go";
 }
 
 TEST_F(OnboardingWindowTest, WithoutAccessThePermissionPageAsksAndMovesOnWhenAccessArrives)
