@@ -22,6 +22,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <QVariantAnimation>
 
 namespace kestrel {
 
@@ -66,12 +67,30 @@ int pageOf(OnboardingStep step)
 OnboardingStepIndicator::OnboardingStepIndicator(int count, QWidget* parent) : QWidget(parent), m_count(count)
 {
     setFixedSize(sizeHint());
+    m_change = new QVariantAnimation(this);
+    m_change->setDuration(animationMilliseconds);
+    m_change->setEasingCurve(QEasingCurve::InOutQuad);
+    m_change->setStartValue(0.0);
+    m_change->setEndValue(1.0);
+    connect(m_change, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        m_progress = value.toDouble();
+        update();
+    });
 }
 
 void OnboardingStepIndicator::setCurrent(int index, const QString& description)
 {
-    m_current = index;
     setAccessibleName(description);
+    if (index == m_current)
+        return;
+    m_previous = m_current;
+    m_current = index;
+    m_progress = 0;
+    // Only while a window shows it: nothing runs for a page changed out of sight.
+    if (isVisible())
+        m_change->start();
+    else
+        m_progress = 1;
     update();
 }
 
@@ -85,13 +104,20 @@ void OnboardingStepIndicator::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
+    const QColor accent = palette().color(QPalette::Highlight);
     QColor others = secondaryTextColor(palette());
     others.setAlphaF(0.4f);
+    const auto blend = [](const QColor& from, const QColor& to, double share) {
+        return QColor::fromRgbF(
+            from.redF() + (to.redF() - from.redF()) * share, from.greenF() + (to.greenF() - from.greenF()) * share,
+            from.blueF() + (to.blueF() - from.blueF()) * share, from.alphaF() + (to.alphaF() - from.alphaF()) * share);
+    };
     double x = 0;
     for (int i = 0; i < m_count; ++i) {
-        const bool current = i == m_current;
-        const double width = current ? currentCapsuleWidth : capsuleHeight;
-        painter.setBrush(current ? palette().color(QPalette::Highlight) : others);
+        // How far this capsule is the current one: the new one grows as the old one shrinks.
+        const double share = i == m_current ? m_progress : i == m_previous ? 1 - m_progress : 0;
+        const double width = capsuleHeight + (currentCapsuleWidth - capsuleHeight) * share;
+        painter.setBrush(blend(others, accent, share));
         painter.drawRoundedRect(QRectF(x, 0, width, capsuleHeight), capsuleHeight / 2.0, capsuleHeight / 2.0);
         x += width + capsuleSpacing;
     }

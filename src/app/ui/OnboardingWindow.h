@@ -14,6 +14,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
+class QVariantAnimation;
 
 namespace kestrel {
 
@@ -82,10 +83,13 @@ private:
     std::vector<std::function<void()>> m_unsubscribe;
 };
 
-// One capsule per step, the current one long and in the accent colour. Screen readers hear
-// it as one element, "Step n of m".
+// One capsule per step, the current one long and in the accent colour; a change of step
+// stretches one and shrinks the other over a fifth of a second. Screen readers hear it as one
+// element, "Step n of m".
 class OnboardingStepIndicator final : public QWidget {
 public:
+    static constexpr int animationMilliseconds = 200;
+
     explicit OnboardingStepIndicator(int count, QWidget* parent = nullptr);
 
     void setCurrent(int index, const QString& description);
@@ -99,6 +103,9 @@ protected:
 private:
     int m_count;
     int m_current = 0;
+    int m_previous = 0;
+    double m_progress = 1; // of the change from the previous step to the current one
+    QVariantAnimation* m_change = nullptr;
 };
 
 // Owns the welcome window of a launch that needs it, while it is open: a closed welcome
