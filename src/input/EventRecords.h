@@ -18,6 +18,16 @@ enum class Modifier : std::uint8_t { control, option, shift, command };
 inline constexpr std::array<Modifier, 4> allModifiers{Modifier::control, Modifier::option, Modifier::shift,
                                                       Modifier::command};
 
+// Virtual key codes Kestrel treats by name.
+namespace KeyCode {
+inline constexpr std::int64_t returnKey = 36;
+inline constexpr std::int64_t tab = 48;
+inline constexpr std::int64_t space = 49;
+inline constexpr std::int64_t deleteKey = 51; // Backspace on a PC keyboard
+inline constexpr std::int64_t escape = 53;
+inline constexpr std::int64_t keypadEnter = 76;
+} // namespace KeyCode
+
 // Bits of a platform event's flag word.
 namespace EventFlag {
 inline constexpr std::uint64_t capsLock = 0x10000;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/WeakSelf.h"
+#include "input/EventRecords.h"
 #include "platform/HotKeyService.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ namespace kestrel {
 // registration and the text shown for it are kept together so they cannot drift apart.
 namespace ToggleHotKey {
 inline constexpr HotKeyIdentifier identifier{0x4B535452, 1}; // 'KSTR', 1
-inline constexpr std::uint32_t keyCode = 36;                 // Return
+inline constexpr std::uint32_t keyCode = KeyCode::returnKey;
 inline constexpr std::uint32_t modifiers =
     HotKeyModifier::command | HotKeyModifier::option | HotKeyModifier::control; // 0x1900
 inline constexpr std::string_view text = "⌃⌥⌘↩";

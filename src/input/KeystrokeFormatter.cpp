@@ -9,13 +9,13 @@ namespace kestrel::KeystrokeFormatter {
 const std::unordered_map<std::int64_t, SpecialKey>& specialKeys()
 {
     static const std::unordered_map<std::int64_t, SpecialKey> table{
-        {36, {"\u21A9", "return", {}}},
-        {76, {"\u2324", "enter", {}}},
-        {48, {"\u21E5", "tab", {}}},
-        {49, {"", "space", {}}},
-        {51, {"\u232B", "delete", {}}},
+        {KeyCode::returnKey, {"\u21A9", "return", {}}},
+        {KeyCode::keypadEnter, {"\u2324", "enter", {}}},
+        {KeyCode::tab, {"\u21E5", "tab", {}}},
+        {KeyCode::space, {"", "space", {}}},
+        {KeyCode::deleteKey, {"\u232B", "delete", {}}},
         {117, {"\u2326", "del", {}}},
-        {53, {"\u238B", "esc", {}}},
+        {KeyCode::escape, {"\u238B", "esc", {}}},
         {71, {"\u2327", "clear", {}}},
         {123, {"\u2190", {}, {}}},
         {124, {"\u2192", {}, {}}},

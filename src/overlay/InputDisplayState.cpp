@@ -56,13 +56,13 @@ Keycap scrollKeycap(ScrollDirection direction)
 KeycapShape keycapShape(std::int64_t keyCode)
 {
     switch (keyCode) {
-    case 36: // Return
+    case KeyCode::returnKey:
         return KeycapShape::shift;
-    case 48: // Tab
-    case 51: // Delete
-    case 53: // Escape
+    case KeyCode::tab:
+    case KeyCode::deleteKey:
+    case KeyCode::escape:
         return KeycapShape::cmd;
-    case 49: // Space
+    case KeyCode::space:
         return KeycapShape::space;
     default:
         return KeycapShape::key;

@@ -1,0 +1,212 @@
+#include "input/PasswordGuard.h"
+
+#include "input/EventRecords.h"
+#include "input/EventTap.h"
+#include "input/KeystrokeFormatter.h"
+
+namespace kestrel {
+
+namespace {
+
+constexpr std::uint64_t shortcutFlags = EventFlag::control | EventFlag::option | EventFlag::command;
+
+bool isMouseDown(std::uint32_t type)
+{
+    return type == EventType::leftMouseDown || type == EventType::rightMouseDown || type == EventType::otherMouseDown;
+}
+
+} // namespace
+
+PasswordGuard::PasswordGuard(EventTapService& source, PasswordFocusService& focus, Scheduler& scheduler)
+    : m_source(source), m_focusService(focus), m_scheduler(scheduler)
+{
+    m_focusService.setHandler(m_self.bind([](PasswordGuard& self, const FocusReport& report) { self.report(report); }));
+    m_availability = m_focusService.isAvailable.subscribe(m_self.bind([](PasswordGuard& self, bool available) {
+        if (!available) {
+            // Nobody can say where the focus is: behave as without the service.
+            self.m_focus = Focus::unknown;
+            self.m_uncertainUntil.reset();
+            self.release(true);
+        }
+    }));
+}
+
+PasswordGuard::~PasswordGuard()
+{
+    m_focusService.setHandler({});
+    m_focusService.isAvailable.unsubscribe(m_availability);
+    for (const Pending& pending : m_held) {
+        if (pending.deadline)
+            m_scheduler.cancel(*pending.deadline);
+    }
+    if (m_sourceTap)
+        m_source.remove(*m_sourceTap);
+}
+
+bool PasswordGuard::isPrintableKeyDown(std::uint32_t type, const PlatformEvent& event)
+{
+    if (type != EventType::keyDown || (event.flags & shortcutFlags) != 0)
+        return false;
+    // Named keys (arrows, Return, Backspace…) show their names, which say nothing of a
+    // password; the space bar is part of one.
+    return event.keyCode == KeyCode::space || !KeystrokeFormatter::specialKeys().contains(event.keyCode);
+}
+
+bool PasswordGuard::canMoveFocus(std::uint32_t type, const PlatformEvent& event)
+{
+    if (isMouseDown(type))
+        return true;
+    if (type != EventType::keyDown)
+        return false;
+    switch (event.keyCode) {
+    case KeyCode::tab:
+    case KeyCode::returnKey:
+    case KeyCode::keypadEnter:
+    case KeyCode::escape:
+        return true;
+    default:
+        return (event.flags & shortcutFlags) != 0; // window switchers, dialogs' shortcuts
+    }
+}
+
+std::optional<EventTapService::TapId> PasswordGuard::createTap(std::uint64_t mask, Callback callback)
+{
+    // One tap on the source sees everything, clicks included even when no monitor shows
+    // them: a click is what most often moves the focus.
+    if (!m_sourceTap) {
+        m_sourceTap = m_source.createTap(
+            EventTap::maskFor({EventType::leftMouseDown, EventType::leftMouseUp, EventType::rightMouseDown,
+                               EventType::rightMouseUp, EventType::keyDown, EventType::keyUp, EventType::flagsChanged,
+                               EventType::scrollWheel, EventType::otherMouseDown, EventType::otherMouseUp}),
+            m_self.bind([](PasswordGuard& self, std::uint32_t type, const PlatformEvent& event) {
+                self.receive(type, event);
+            }));
+        if (!m_sourceTap)
+            return std::nullopt;
+    }
+    const TapId id = ++m_lastTap;
+    m_taps[id] = Tap{mask, std::move(callback), false};
+    return id;
+}
+
+void PasswordGuard::enable(TapId tap, bool enabled)
+{
+    if (const auto found = m_taps.find(tap); found != m_taps.end()) {
+        found->second.enabled = enabled;
+        updateSourceTap();
+    }
+}
+
+void PasswordGuard::remove(TapId tap)
+{
+    m_taps.erase(tap);
+    if (m_taps.empty() && m_sourceTap) {
+        m_source.remove(*std::exchange(m_sourceTap, std::nullopt));
+        m_uncertainUntil.reset();
+        release(true);
+    } else {
+        updateSourceTap();
+    }
+}
+
+void PasswordGuard::updateSourceTap()
+{
+    if (!m_sourceTap)
+        return;
+    bool any = false;
+    for (const auto& [id, tap] : m_taps)
+        any = any || tap.enabled;
+    m_source.enable(*m_sourceTap, any);
+}
+
+void PasswordGuard::receive(std::uint32_t type, const PlatformEvent& event)
+{
+    if (type == EventType::tapDisabledByTimeout || type == EventType::tapDisabledByUserInput) {
+        pass(type, event);
+        return;
+    }
+    const bool guarding = m_focusService.isAvailable.get();
+    const auto now = m_scheduler.now();
+    if (guarding && isPrintableKeyDown(type, event)) {
+        // Right after an input that can move the focus, the focus reported may be the old
+        // one, a password field or not: the report to come decides.
+        if (!m_held.empty() || (m_uncertainUntil && now < *m_uncertainUntil)) {
+            hold(type, event);
+            return;
+        }
+        if (m_focus == Focus::password)
+            return; // typed into a password field: never shown
+    } else if (!m_held.empty()) {
+        m_held.push_back(Pending{type, event, std::nullopt}); // stays behind what is held
+        return;
+    }
+    pass(type, event);
+    if (guarding && canMoveFocus(type, event))
+        m_uncertainUntil = now + holdLimit;
+}
+
+void PasswordGuard::hold(std::uint32_t type, const PlatformEvent& event)
+{
+    const Scheduler::Handle deadline =
+        m_scheduler.schedule(holdLimit, m_self.bind([](PasswordGuard& self) { self.release(false); }));
+    m_held.push_back(Pending{type, event, deadline});
+}
+
+void PasswordGuard::report(const FocusReport& report)
+{
+    switch (report.kind) {
+    case FocusReport::Kind::focused:
+        m_focus = report.isPasswordField ? Focus::password : Focus::other;
+        m_uncertainUntil.reset(); // the focus has gone where it was going
+        release(true);
+        break;
+    case FocusReport::Kind::unfocused:
+        // Somewhere Kestrel cannot see (another window, a program without accessibility)
+        // until the next focus report says where.
+        m_focus = Focus::unknown;
+        break;
+    case FocusReport::Kind::textInserted:
+        // Text reached the focused control: the focus did not move, or has arrived.
+        m_focus = report.isPasswordField ? Focus::password : Focus::other;
+        m_uncertainUntil.reset();
+        release(true);
+        break;
+    }
+}
+
+void PasswordGuard::release(bool everything)
+{
+    bool releasedOne = false;
+    while (!m_held.empty()) {
+        Pending& first = m_held.front();
+        if (first.deadline) {
+            if (!everything && releasedOne)
+                break; // the next held key waits for its own deadline
+            m_scheduler.cancel(*first.deadline);
+            releasedOne = true;
+        }
+        const Pending pending = std::move(first);
+        m_held.pop_front();
+        if (pending.deadline && m_focus == Focus::password)
+            continue; // it went into a password field
+        pass(pending.type, pending.event);
+    }
+}
+
+void PasswordGuard::pass(std::uint32_t type, const PlatformEvent& event)
+{
+    // A tap may be removed by the callback of another: look each one up again.
+    std::vector<TapId> ids;
+    for (const auto& [id, tap] : m_taps)
+        ids.push_back(id);
+    for (const TapId id : ids) {
+        const auto found = m_taps.find(id);
+        if (found == m_taps.end() || !found->second.enabled)
+            continue;
+        const bool selected = type >= 64 || (found->second.mask & (std::uint64_t{1} << type)) != 0;
+        if (selected)
+            found->second.callback(type, event);
+    }
+}
+
+} // namespace kestrel

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "common/WeakSelf.h"
+#include "platform/EventTapService.h"
+#include "platform/PasswordFocusService.h"
+#include "platform/Scheduler.h"
+
+#include <chrono>
+#include <deque>
+#include <map>
+#include <optional>
+
+namespace kestrel {
+
+// Keeps what is typed into password fields off the screen. It stands between the event
+// source and the monitors' taps, and passes every event on unchanged and at once, except:
+//
+// - While a password field has the focus, a key-down that would show as a printable
+//   character (no Control, Option or Command held, not a named key such as Return) is
+//   dropped. Modifiers, shortcuts, named keys, releases and the mouse still pass.
+// - Focus moves a moment after the input that moves it (a click; Tab, Return, Enter,
+//   Escape; a shortcut), and a key typed at once would beat the news. So for `holdLimit`
+//   after such an input a printable key-down is held, with every event behind it, until
+//   the next focus report or its own deadline; then the focused control decides. A held key
+//   is shown late, never early, and never into a password field.
+//
+// Text going into a control that is not a password field releases held keys early. Without
+// an accessibility service nothing is held or dropped. Nothing dropped is kept anywhere.
+class PasswordGuard final : public EventTapService {
+public:
+    static constexpr std::chrono::milliseconds holdLimit{300};
+
+    PasswordGuard(EventTapService& source, PasswordFocusService& focus, Scheduler& scheduler);
+    ~PasswordGuard() override;
+
+    PasswordGuard(const PasswordGuard&) = delete;
+    PasswordGuard& operator=(const PasswordGuard&) = delete;
+
+    std::optional<TapId> createTap(std::uint64_t mask, Callback callback) override;
+    void enable(TapId tap, bool enabled) override;
+    void remove(TapId tap) override;
+
+    // A key-down that would show as a character of text.
+    static bool isPrintableKeyDown(std::uint32_t type, const PlatformEvent& event);
+    // An input after which the keyboard focus may be somewhere else.
+    static bool canMoveFocus(std::uint32_t type, const PlatformEvent& event);
+
+    enum class Focus { unknown, password, other };
+    Focus focus() const { return m_focus; }
+    bool isHolding() const { return !m_held.empty(); }
+
+private:
+    struct Tap {
+        std::uint64_t mask = 0;
+        Callback callback;
+        bool enabled = false;
+    };
+    struct Pending {
+        std::uint32_t type;
+        PlatformEvent event;
+        std::optional<Scheduler::Handle> deadline; // only on held printable key-downs
+    };
+
+    void receive(std::uint32_t type, const PlatformEvent& event);
+    void report(const FocusReport& report);
+    void hold(std::uint32_t type, const PlatformEvent& event);
+    // Passes on, in order, what is held up to and including the first held key whose
+    // deadline has come (or everything), deciding each held key by the focus now.
+    void release(bool everything);
+    void pass(std::uint32_t type, const PlatformEvent& event);
+    void updateSourceTap();
+
+    EventTapService& m_source;
+    PasswordFocusService& m_focusService;
+    Scheduler& m_scheduler;
+    std::map<TapId, Tap> m_taps;
+    TapId m_lastTap = 0;
+    std::optional<TapId> m_sourceTap;
+    Focus m_focus = Focus::unknown;
+    // Until when a printable key-down is held: from an input that can move focus to the
+    // next focus report, at most `holdLimit`.
+    std::optional<std::chrono::milliseconds> m_uncertainUntil;
+    std::deque<Pending> m_held;
+    Observable<bool>::Subscription m_availability = 0;
+    WeakSelf<PasswordGuard> m_self{this};
+};
+
+} // namespace kestrel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "common/Observable.h"
+
+#include <functional>
+
+namespace kestrel {
+
+// What the desktop's accessibility service says about the focused control. It never carries
+// what was typed.
+struct FocusReport {
+    enum class Kind {
+        focused,     // a control gained the keyboard focus
+        unfocused,   // the focused control lost it, or its window was deactivated
+        textInserted // text went into the control that has the focus
+    };
+    Kind kind = Kind::focused;
+    bool isPasswordField = false; // of the control concerned (focused, textInserted)
+};
+
+// Tells Kestrel when a password field has the keyboard focus in any application that speaks
+// to the desktop's accessibility service. Reports arrive on the main thread, in order.
+class PasswordFocusService {
+public:
+    virtual ~PasswordFocusService() = default;
+    virtual void setHandler(std::function<void(const FocusReport&)> handler) = 0;
+    // Whether focus changes are being reported now: false without an accessibility service,
+    // and then password fields cannot be told apart.
+    Observable<bool> isAvailable{false};
+};
+
+} // namespace kestrel

@@ -1,0 +1,212 @@
+#include "input/PasswordGuard.h"
+
+#include "input/EventRecords.h"
+#include "input/EventTap.h"
+#include "support/FakeEventTapService.h"
+#include "support/FakePasswordFocus.h"
+#include "support/ManualScheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kestrel {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::int64_t keyA = 0;
+constexpr std::int64_t keyB = 11;
+constexpr std::int64_t keyC = 8;
+constexpr std::int64_t leftArrow = 123;
+
+PlatformEvent key(std::uint32_t type, std::int64_t code, std::uint64_t flags = 0)
+{
+    return PlatformEvent{.type = type, .flags = flags, .keyCode = code};
+}
+
+class PasswordGuardTest : public ::testing::Test {
+protected:
+    PasswordGuardTest()
+    {
+        // What the keystroke monitor would install: keys only, no clicks.
+        tap = guard.createTap(
+            EventTap::maskFor({EventType::keyDown, EventType::keyUp, EventType::flagsChanged}),
+            [this](std::uint32_t type, const PlatformEvent& event) { seen.push_back(describe(type, event)); });
+        guard.enable(*tap, true);
+    }
+
+    static std::string describe(std::uint32_t type, const PlatformEvent& event)
+    {
+        const std::string name = type == EventType::keyDown ? "down " : type == EventType::keyUp ? "up " : "flags ";
+        return name + std::to_string(event.keyCode);
+    }
+
+    void type(std::int64_t code, std::uint64_t flags = 0)
+    {
+        source.deliver(key(EventType::keyDown, code, flags));
+        source.deliver(key(EventType::keyUp, code, flags));
+    }
+    void click() { source.deliver(PlatformEvent{.type = EventType::leftMouseDown}); }
+
+    test::FakeEventTapService source;
+    test::FakePasswordFocus focus;
+    test::ManualScheduler scheduler;
+    PasswordGuard guard{source, focus, scheduler};
+    std::optional<EventTapService::TapId> tap;
+    std::vector<std::string> seen;
+};
+
+using Seen = std::vector<std::string>;
+
+TEST_F(PasswordGuardTest, InAPasswordFieldOnlyPrintableKeyDownsAreDroppedAndElsewhereNothingWaits)
+{
+    focus.focused(false);
+    type(keyA);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0"})) << "a normal field: at once";
+
+    seen.clear();
+    focus.focused(true);
+    type(keyA);
+    type(keyB, EventFlag::shift);
+    type(KeyCode::space);
+    type(keyC, EventFlag::control); // a shortcut
+    type(leftArrow);
+    type(KeyCode::deleteKey);
+    EXPECT_EQ(seen, (Seen{"up 0", "up 11", "up 49", "down 8", "up 8", "down 123", "up 123", "down 51", "up 51"}));
+    EXPECT_FALSE(guard.isHolding());
+
+    // Focus gone somewhere Kestrel cannot see (a terminal): shown again.
+    scheduler.advance(PasswordGuard::holdLimit); // past the moment Ctrl C opened
+    seen.clear();
+    focus.unfocused();
+    type(keyA);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0"}));
+
+    // No accessibility service: as if there were no guard, even after a password report.
+    seen.clear();
+    focus.focused(true);
+    focus.isAvailable = false;
+    click();
+    type(keyA);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0"}));
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+}
+
+TEST_F(PasswordGuardTest, AKeyRightAfterAClickWaitsForTheFocusReportWithEverythingBehindIt)
+{
+    focus.focused(false);
+    click();
+    source.deliver(key(EventType::keyDown, keyA));
+    source.deliver(key(EventType::flagsChanged, 56, EventFlag::shift));
+    source.deliver(key(EventType::keyUp, keyA));
+    EXPECT_TRUE(seen.empty()) << "held, and the rest in line behind it";
+    focus.focused(true); // the click went into a password field
+    EXPECT_EQ(seen, (Seen{"flags 56", "up 0"}));
+    EXPECT_EQ(scheduler.pendingCount(), 0u) << "its deadline is gone with it";
+
+    // The report came first this time: nothing waits.
+    seen.clear();
+    click();
+    focus.focused(false);
+    type(keyB);
+    EXPECT_EQ(seen, (Seen{"down 11", "up 11"}));
+
+    // Clicked into a normal field: shown as soon as the report says so.
+    seen.clear();
+    focus.focused(true);
+    click();
+    type(keyA);
+    EXPECT_TRUE(seen.empty());
+    scheduler.advance(3ms);
+    focus.focused(false);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0"}));
+}
+
+TEST_F(PasswordGuardTest, WithoutAReportEachHeldKeyWaitsForItsOwnDeadlineAndTextInsertedReleasesEarly)
+{
+    focus.focused(false);
+    click(); // on the field that has the focus already: no report will come
+    scheduler.advance(10ms);
+    type(keyA);
+    scheduler.advance(100ms);
+    type(keyB);
+    scheduler.advance(PasswordGuard::holdLimit - 100ms - 1ms);
+    EXPECT_TRUE(seen.empty());
+    scheduler.advance(1ms);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0"})) << "a's deadline; b keeps its own";
+    scheduler.advance(100ms);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0", "down 11", "up 11"}));
+
+    // Long after the click, typing is not held at all.
+    seen.clear();
+    type(keyC);
+    EXPECT_EQ(seen, (Seen{"down 8", "up 8"}));
+
+    // Text arriving in the focused normal field releases a held key at once.
+    seen.clear();
+    click();
+    type(keyA);
+    focus.textInserted(false);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0"}));
+    // Text arriving in a password field drops it.
+    seen.clear();
+    click();
+    type(keyB);
+    focus.textInserted(true);
+    EXPECT_EQ(seen, (Seen{"up 11"}));
+}
+
+TEST_F(PasswordGuardTest, TabAndShortcutsOpenTheMomentAsAClickDoes)
+{
+    focus.focused(false);
+    type(KeyCode::tab);
+    type(keyA);
+    EXPECT_EQ(seen, (Seen{"down 48", "up 48"})) << "the Tab itself shows at once";
+    focus.focused(true);
+    EXPECT_EQ(seen, (Seen{"down 48", "up 48", "up 0"}));
+
+    // Shift-Tab back to the normal field.
+    seen.clear();
+    type(KeyCode::tab, EventFlag::shift);
+    type(keyB);
+    focus.focused(false);
+    EXPECT_EQ(seen, (Seen{"down 48", "up 48", "down 11", "up 11"}));
+
+    // A window switcher's shortcut, and Return or Escape closing a dialog.
+    for (const auto& [code, flags] :
+         {std::pair{keyC, EventFlag::option}, std::pair{KeyCode::returnKey, std::uint64_t{0}},
+          std::pair{KeyCode::escape, std::uint64_t{0}}}) {
+        seen.clear();
+        type(code, flags);
+        type(keyA);
+        ASSERT_EQ(seen.size(), 2u) << code;
+        focus.focused(false);
+        EXPECT_EQ(seen.size(), 4u) << code;
+    }
+}
+
+TEST_F(PasswordGuardTest, TheSourceTapSeesClicksForEveryMonitorAndGoesWithTheLast)
+{
+    ASSERT_EQ(source.taps().size(), 1u);
+    const auto& [id, sourceTap] = *source.taps().begin();
+    EXPECT_NE(sourceTap.mask & (std::uint64_t{1} << EventType::leftMouseDown), 0u);
+    EXPECT_TRUE(sourceTap.enabled);
+    guard.enable(*tap, false);
+    EXPECT_FALSE(source.taps().begin()->second.enabled);
+
+    // Removed while holding: the held key is dropped with the tap, and no timer is left.
+    guard.enable(*tap, true);
+    focus.focused(false);
+    click();
+    type(keyA);
+    guard.remove(*tap);
+    EXPECT_TRUE(source.taps().empty());
+    EXPECT_FALSE(guard.isHolding());
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+    EXPECT_TRUE(seen.empty());
+}
+
+} // namespace
+} // namespace kestrel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/PasswordFocusService.h"
+
+namespace kestrel::test {
+
+// The accessibility service's reports, sent when the test says so.
+struct FakePasswordFocus final : PasswordFocusService {
+    FakePasswordFocus() { isAvailable = true; }
+    void setHandler(std::function<void(const FocusReport&)> newHandler) override { handler = std::move(newHandler); }
+
+    void focused(bool isPasswordField) { send({FocusReport::Kind::focused, isPasswordField}); }
+    void unfocused() { send({FocusReport::Kind::unfocused, false}); }
+    void textInserted(bool isPasswordField) { send({FocusReport::Kind::textInserted, isPasswordField}); }
+    void send(const FocusReport& report)
+    {
+        if (handler)
+            handler(report);
+    }
+
+    std::function<void(const FocusReport&)> handler;
+};
+
+} // namespace kestrel::test
