@@ -6,7 +6,9 @@
 #include "app/CommandLine.h"
 #include "app/ui/AppDelegate.h"
 #include "app/ui/TrayItem.h"
+#include "input/PasswordGuard.h"
 #include "overlay/ui/OverlayWindow.h"
+#include "platform/linux/AtspiPasswordFocus.h"
 #include "platform/linux/DesktopSettings.h"
 #include "platform/linux/Ed25519Verifier.h"
 #include "platform/linux/InstanceSocket.h"
@@ -150,11 +152,23 @@ int main(int argc, char** argv)
     const auto stateHome = kestrel::XdgDirectories::stateHome();
     kestrel::JsonDefaultsStore state(stateHome.empty() ? stateHome : stateHome / "kestrel" / "state.json", "state");
     state.problem().subscribe(reportProblem);
+    kestrel::QtScheduler scheduler;
     kestrel::x11::X11EventTapService taps;
+    // Keys typed into password fields stay off the screen wherever the accessibility bus
+    // says where the focus is.
+    kestrel::AtspiPasswordFocus passwordFocus;
+    kestrel::PasswordGuard guardedTaps(taps, passwordFocus, scheduler);
+    bool saidPasswordFields = false;
+    passwordFocus.availability.subscribe([&](kestrel::PasswordFocusService::Availability availability) {
+        if (availability == kestrel::PasswordFocusService::Availability::unavailable && !saidPasswordFields) {
+            saidPasswordFields = true;
+            complain("there is no accessibility bus (AT-SPI), so password fields cannot be detected and keys typed "
+                     "into them are shown; prompts that take the whole keyboard stay hidden.");
+        }
+    });
     kestrel::x11::X11HotKeyService hotKeys;
     kestrel::QtWorkspace workspace;
     kestrel::x11::X11PermissionService permission(workspace, kestrel::QtWorkspace::helpPageURL("input-access.html"));
-    kestrel::QtScheduler scheduler;
     kestrel::QtScreenService screens;
     kestrel::OverlayWindowFactory panels({.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
                                           .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); }});
@@ -185,19 +199,20 @@ int main(int argc, char** argv)
             complain("cannot start Kestrel again: " + successor.errorString().toStdString());
         QApplication::quit();
     };
-    kestrel::AppDelegate delegate({.visualizer = {taps, hotKeys, permission, defaults, scheduler, screens, panels},
-                                   .permission = permission,
-                                   .state = state,
-                                   .workspace = workspace,
-                                   .updateNetwork = updateNetwork,
-                                   .packageVerifier = packageVerifier,
-                                   .packageInstaller = packageInstaller,
-                                   .loginItem = loginItem,
-                                   .log = log,
-                                   .keycapPainter = panels.painter(),
-                                   .quit = [] { QApplication::quit(); },
-                                   .relaunch = relaunch},
-                                  updateFeed);
+    kestrel::AppDelegate delegate(
+        {.visualizer = {guardedTaps, hotKeys, permission, defaults, scheduler, screens, panels},
+         .permission = permission,
+         .state = state,
+         .workspace = workspace,
+         .updateNetwork = updateNetwork,
+         .packageVerifier = packageVerifier,
+         .packageInstaller = packageInstaller,
+         .loginItem = loginItem,
+         .log = log,
+         .keycapPainter = panels.painter(),
+         .quit = [] { QApplication::quit(); },
+         .relaunch = relaunch},
+        updateFeed);
     if (!kestrel::TrayItem::isTrayAvailable())
         complain("no system tray is available. Control-Alt-Super-Enter shows keys or stops; run kestrel again to "
                  "open the settings.");

@@ -21,20 +21,21 @@ PasswordGuard::PasswordGuard(EventTapService& source, PasswordFocusService& focu
     : m_source(source), m_focusService(focus), m_scheduler(scheduler)
 {
     m_focusService.setHandler(m_self.bind([](PasswordGuard& self, const FocusReport& report) { self.report(report); }));
-    m_availability = m_focusService.isAvailable.subscribe(m_self.bind([](PasswordGuard& self, bool available) {
-        if (!available) {
-            // Nobody can say where the focus is: behave as without the service.
-            self.m_focus = Focus::unknown;
-            self.m_uncertainUntil.reset();
-            self.release(true);
-        }
-    }));
+    m_availability =
+        m_focusService.availability.subscribe(m_self.bind([](PasswordGuard& self, PasswordFocusService::Availability) {
+            if (!self.m_focusService.isAvailable()) {
+                // Nobody can say where the focus is: behave as without the service.
+                self.m_focus = Focus::unknown;
+                self.m_uncertainUntil.reset();
+                self.release(true);
+            }
+        }));
 }
 
 PasswordGuard::~PasswordGuard()
 {
     m_focusService.setHandler({});
-    m_focusService.isAvailable.unsubscribe(m_availability);
+    m_focusService.availability.unsubscribe(m_availability);
     for (const Pending& pending : m_held) {
         if (pending.deadline)
             m_scheduler.cancel(*pending.deadline);
@@ -125,7 +126,7 @@ void PasswordGuard::receive(std::uint32_t type, const PlatformEvent& event)
         pass(type, event);
         return;
     }
-    const bool guarding = m_focusService.isAvailable.get();
+    const bool guarding = m_focusService.isAvailable();
     const auto now = m_scheduler.now();
     if (guarding && isPrintableKeyDown(type, event)) {
         // Right after an input that can move the focus, the focus reported may be the old

@@ -81,7 +81,7 @@ private:
     // next focus report, at most `holdLimit`.
     std::optional<std::chrono::milliseconds> m_uncertainUntil;
     std::deque<Pending> m_held;
-    Observable<bool>::Subscription m_availability = 0;
+    Observable<PasswordFocusService::Availability>::Subscription m_availability = 0;
     WeakSelf<PasswordGuard> m_self{this};
 };
 

@@ -24,9 +24,12 @@ class PasswordFocusService {
 public:
     virtual ~PasswordFocusService() = default;
     virtual void setHandler(std::function<void(const FocusReport&)> handler) = 0;
-    // Whether focus changes are being reported now: false without an accessibility service,
-    // and then password fields cannot be told apart.
-    Observable<bool> isAvailable{false};
+
+    // Whether focus changes are reported now. Without an accessibility service password
+    // fields cannot be told apart; it may come (and go) later.
+    enum class Availability { looking, unavailable, available };
+    Observable<Availability> availability{Availability::looking};
+    bool isAvailable() const { return availability.get() == Availability::available; }
 };
 
 } // namespace kestrel

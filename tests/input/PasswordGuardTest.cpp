@@ -87,7 +87,7 @@ TEST_F(PasswordGuardTest, InAPasswordFieldOnlyPrintableKeyDownsAreDroppedAndElse
     // No accessibility service: as if there were no guard, even after a password report.
     seen.clear();
     focus.focused(true);
-    focus.isAvailable = false;
+    focus.availability = PasswordFocusService::Availability::unavailable;
     click();
     type(keyA);
     EXPECT_EQ(seen, (Seen{"down 0", "up 0"}));

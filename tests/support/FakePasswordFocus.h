@@ -6,7 +6,7 @@ namespace kestrel::test {
 
 // The accessibility service's reports, sent when the test says so.
 struct FakePasswordFocus final : PasswordFocusService {
-    FakePasswordFocus() { isAvailable = true; }
+    FakePasswordFocus() { availability = Availability::available; }
     void setHandler(std::function<void(const FocusReport&)> newHandler) override { handler = std::move(newHandler); }
 
     void focused(bool isPasswordField) { send({FocusReport::Kind::focused, isPasswordField}); }
