@@ -35,6 +35,8 @@ PasswordGuard::PasswordGuard(EventTapService& source, PasswordFocusService& focu
 PasswordGuard::~PasswordGuard()
 {
     m_focusService.setHandler({});
+    if (m_settle)
+        m_scheduler.cancel(*m_settle);
     m_focusService.availability.unsubscribe(m_availability);
     for (const Pending& pending : m_held) {
         if (pending.deadline)
@@ -131,14 +133,14 @@ void PasswordGuard::receive(std::uint32_t type, const PlatformEvent& event)
     if (guarding && isPrintableKeyDown(type, event)) {
         // Right after an input that can move the focus, the focus reported may be the old
         // one, a password field or not: the report to come decides.
-        if (!m_held.empty() || (m_uncertainUntil && now < *m_uncertainUntil)) {
+        if (!m_held.empty() || isUncertain()) {
             hold(type, event);
             return;
         }
         if (m_focus == Focus::password)
             return; // typed into a password field: never shown
     } else if (!m_held.empty()) {
-        m_held.push_back(Pending{type, event, std::nullopt}); // stays behind what is held
+        m_held.push_back(Pending{type, event, std::nullopt, now}); // stays behind what is held
         return;
     }
     pass(type, event);
@@ -146,37 +148,80 @@ void PasswordGuard::receive(std::uint32_t type, const PlatformEvent& event)
         m_uncertainUntil = now + holdLimit;
 }
 
+bool PasswordGuard::isUncertain() const
+{
+    return m_uncertainUntil && m_scheduler.now() < *m_uncertainUntil;
+}
+
 void PasswordGuard::hold(std::uint32_t type, const PlatformEvent& event)
 {
-    const Scheduler::Handle deadline =
-        m_scheduler.schedule(holdLimit, m_self.bind([](PasswordGuard& self) { self.release(false); }));
-    m_held.push_back(Pending{type, event, deadline});
+    m_held.push_back(Pending{type, event, scheduleDeadline(holdLimit), m_scheduler.now()});
+}
+
+Scheduler::Handle PasswordGuard::scheduleDeadline(std::chrono::milliseconds delay)
+{
+    return m_scheduler.schedule(delay, m_self.bind([](PasswordGuard& self) { self.release(false); }));
 }
 
 void PasswordGuard::report(const FocusReport& report)
 {
     switch (report.kind) {
     case FocusReport::Kind::focused:
+        // A repeat of the focus as it was before the click says nothing of where the click
+        // sent it: the news is still to come.
+        if (isUncertain() && report.control != 0 && report.control == m_focusedControl)
+            break;
         m_focus = report.isPasswordField ? Focus::password : Focus::other;
+        m_focusedControl = report.control;
         m_uncertainUntil.reset(); // the focus has gone where it was going
-        release(true);
+        settle();
         break;
     case FocusReport::Kind::unfocused:
         // Somewhere Kestrel cannot see (another window, a program without accessibility)
         // until the next focus report says where.
         m_focus = Focus::unknown;
+        m_focusedControl = 0;
+        // The focus is on its way and the report of where it lands is late (a busy
+        // application or bus): held keys wait longer for it.
+        for (Pending& pending : m_held) {
+            if (!pending.deadline)
+                continue;
+            m_scheduler.cancel(*pending.deadline);
+            pending.deadline = scheduleDeadline(pending.heldAt + transitionLimit - m_scheduler.now());
+        }
         break;
     case FocusReport::Kind::textInserted:
         // Text reached the focused control: the focus did not move, or has arrived.
         m_focus = report.isPasswordField ? Focus::password : Focus::other;
         m_uncertainUntil.reset();
-        release(true);
+        settle();
         break;
     }
 }
 
+void PasswordGuard::settle()
+{
+    if (m_settle)
+        m_scheduler.cancel(*std::exchange(m_settle, std::nullopt));
+    // Into a password field: nothing held is shown, so there is nothing to wait for.
+    if (m_focus == Focus::password) {
+        release(true);
+        return;
+    }
+    // Reports come late when the applications or the bus are busy, and then in a burst: a
+    // report of an earlier move may come just before the one of the click. The last of a
+    // burst decides.
+    if (!m_held.empty())
+        m_settle = m_scheduler.schedule(settleTime, m_self.bind([](PasswordGuard& self) {
+            self.m_settle.reset();
+            self.release(true);
+        }));
+}
+
 void PasswordGuard::release(bool everything)
 {
+    if (everything && m_settle)
+        m_scheduler.cancel(*std::exchange(m_settle, std::nullopt));
     bool releasedOne = false;
     while (!m_held.empty()) {
         Pending& first = m_held.front();

@@ -21,14 +21,22 @@ namespace kestrel {
 // - Focus moves a moment after the input that moves it (a click; Tab, Return, Enter,
 //   Escape; a shortcut), and a key typed at once would beat the news. So for `holdLimit`
 //   after such an input a printable key-down is held, with every event behind it, until
-//   the next focus report or its own deadline; then the focused control decides. A held key
-//   is shown late, never early, and never into a password field.
+//   the next focus report (and `settleTime` more, when it lets the key out) or the key's own
+//   deadline (longer once the focus has left a control and not yet landed); then the
+//   focused control decides. A held key is shown late, never early, and never into a
+//   password field.
 //
 // Text going into a control that is not a password field releases held keys early. Without
 // an accessibility service nothing is held or dropped. Nothing dropped is kept anywhere.
 class PasswordGuard final : public EventTapService {
 public:
     static constexpr std::chrono::milliseconds holdLimit{300};
+    // How long held keys wait after a focus report that lets them out, in case another
+    // report follows at once.
+    static constexpr std::chrono::milliseconds settleTime{25};
+    // How long held keys wait at most once the focus has left a control and is still to
+    // land: a program that does not speak to the accessibility service never says.
+    static constexpr std::chrono::milliseconds transitionLimit{1000};
 
     PasswordGuard(EventTapService& source, PasswordFocusService& focus, Scheduler& scheduler);
     ~PasswordGuard() override;
@@ -59,11 +67,15 @@ private:
         std::uint32_t type;
         PlatformEvent event;
         std::optional<Scheduler::Handle> deadline; // only on held printable key-downs
+        std::chrono::milliseconds heldAt{0};
     };
 
     void receive(std::uint32_t type, const PlatformEvent& event);
     void report(const FocusReport& report);
+    bool isUncertain() const;
+    void settle();
     void hold(std::uint32_t type, const PlatformEvent& event);
+    Scheduler::Handle scheduleDeadline(std::chrono::milliseconds delay);
     // Passes on, in order, what is held up to and including the first held key whose
     // deadline has come (or everything), deciding each held key by the focus now.
     void release(bool everything);
@@ -77,10 +89,12 @@ private:
     TapId m_lastTap = 0;
     std::optional<TapId> m_sourceTap;
     Focus m_focus = Focus::unknown;
+    std::uint64_t m_focusedControl = 0;
     // Until when a printable key-down is held: from an input that can move focus to the
     // next focus report, at most `holdLimit`.
     std::optional<std::chrono::milliseconds> m_uncertainUntil;
     std::deque<Pending> m_held;
+    std::optional<Scheduler::Handle> m_settle;
     Observable<PasswordFocusService::Availability>::Subscription m_availability = 0;
     WeakSelf<PasswordGuard> m_self{this};
 };

@@ -2,6 +2,7 @@
 
 #include "common/Observable.h"
 
+#include <cstdint>
 #include <functional>
 
 namespace kestrel {
@@ -16,6 +17,9 @@ struct FocusReport {
     };
     Kind kind = Kind::focused;
     bool isPasswordField = false; // of the control concerned (focused, textInserted)
+    // Tells controls apart: the same control reported twice has the same number. Toolkits
+    // repeat a focus report, and a repeat may arrive after the next click.
+    std::uint64_t control = 0;
 };
 
 // Tells Kestrel when a password field has the keyboard focus in any application that speaks

@@ -9,7 +9,10 @@ struct FakePasswordFocus final : PasswordFocusService {
     FakePasswordFocus() { availability = Availability::available; }
     void setHandler(std::function<void(const FocusReport&)> newHandler) override { handler = std::move(newHandler); }
 
-    void focused(bool isPasswordField) { send({FocusReport::Kind::focused, isPasswordField}); }
+    void focused(bool isPasswordField, std::uint64_t control = 0)
+    {
+        send({FocusReport::Kind::focused, isPasswordField, control});
+    }
     void unfocused() { send({FocusReport::Kind::unfocused, false}); }
     void textInserted(bool isPasswordField) { send({FocusReport::Kind::textInserted, isPasswordField}); }
     void send(const FocusReport& report)

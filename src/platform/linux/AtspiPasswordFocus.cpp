@@ -177,9 +177,11 @@ struct AtspiPasswordFocus::Worker {
                 report({FocusReport::Kind::unfocused, false}); // gone already: unknown
                 return;
             }
+            // Held until the next report, so no other control can take its address (which
+            // tells the main thread whether a report repeats the one before).
             focused = static_cast<AtspiAccessible*>(g_object_ref(event.source));
             focusedIsPassword = role == ATSPI_ROLE_PASSWORD_TEXT;
-            report({FocusReport::Kind::focused, focusedIsPassword});
+            report({FocusReport::Kind::focused, focusedIsPassword, reinterpret_cast<std::uintptr_t>(focused)});
         } else if (startsWith(type, deactivateEvent)) {
             forgetFocus();
             report({FocusReport::Kind::unfocused, false});
@@ -187,7 +189,7 @@ struct AtspiPasswordFocus::Worker {
             // Only whether text reached the focused control; the text itself is never read
             // (some toolkits send a password field's characters in clear).
             if (focused && event.source == focused)
-                report({FocusReport::Kind::textInserted, focusedIsPassword});
+                report({FocusReport::Kind::textInserted, focusedIsPassword, reinterpret_cast<std::uintptr_t>(focused)});
         }
     }
 

@@ -1,0 +1,174 @@
+// Password fields as a user meets them: a GTK 3 and a Qt window on a private X server with
+// their own accessibility bus, a click or a Tab into the password field and a key typed at
+// once through XTest, faster than any person types. Nothing typed there may reach the screen;
+// everything typed into the normal field must.
+
+#include "app/KestrelAppFixture.h"
+#include "support/a11y/AccessibilityBus.h"
+
+#include <chrono>
+
+namespace kestrel::test {
+namespace {
+
+constexpr std::uint32_t keyX = 45;
+constexpr std::uint32_t tabKey = 15;
+constexpr int tries = 50;
+
+enum class Trigger { click, tab };
+
+struct Case {
+    PasswordFieldsApp::Toolkit toolkit;
+    Trigger trigger;
+};
+
+class KestrelPasswordFieldsTest : public KestrelAppTest, public ::testing::WithParamInterface<Case> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(KestrelAppTest::SetUp());
+        runtime = config.path() + "/runtime";
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        bus = std::make_unique<AccessibilityBus>(server.display(), runtime);
+        ASSERT_TRUE(bus->isRunning()) << bus->error();
+        extraEnvironment[QStringLiteral("DBUS_SESSION_BUS_ADDRESS")] = bus->sessionBusAddress();
+        // Clicks show no keycap of their own here, and keycaps go quickly.
+        writePreferences(R"({"showClicksAndScrolling": false, "displayDuration": 0.4})");
+    }
+
+    void TearDown() override
+    {
+        app.reset();
+        stop();
+        bus.reset();
+        KestrelAppTest::TearDown();
+    }
+
+    // Kestrel's keycaps, below the test window at the top left.
+    std::vector<QRect> keycaps()
+    {
+        std::vector<QRect> found;
+        for (const QRect& blob : screenshot().blobs) {
+            if (blob.top() > screenHeight / 3)
+                found.push_back(blob);
+        }
+        return found;
+    }
+    bool keycapOnScreen() { return !keycaps().empty(); }
+    // The keycap of x, told from Tab's (which shows, as it should) by its width.
+    bool showsX()
+    {
+        for (const QRect& keycap : keycaps()) {
+            if (std::abs(keycap.width() - xWidth) <= 2)
+                return true;
+        }
+        return false;
+    }
+    // The width of a key's keycap, typed where it goes nowhere.
+    int measure(std::uint32_t key)
+    {
+        input.tap(key);
+        int width = 0;
+        runEventLoopUntil(
+            [&] {
+                const auto found = keycaps();
+                width = found.empty() ? 0 : found.front().width();
+                return width > 0;
+            },
+            2s);
+        runEventLoop(100ms); // grown to full size
+        if (const auto found = keycaps(); !found.empty())
+            width = found.front().width();
+        runEventLoopUntil([&] { return !keycapOnScreen(); }, 5s);
+        return width;
+    }
+
+    // The trigger, then a key at once, as one burst the server takes in a row.
+    void moveFocusAndType(int x, int y, Trigger trigger)
+    {
+        if (trigger == Trigger::click) {
+            input.moveTo(x, y);
+            input.buttonAsync(1, true);
+            input.buttonAsync(1, false);
+        } else {
+            input.keyAsync(tabKey, true);
+            input.keyAsync(tabKey, false);
+        }
+        input.keyAsync(keyX, true);
+        input.keyAsync(keyX, false);
+        input.sync();
+    }
+
+    QString runtime;
+    std::unique_ptr<AccessibilityBus> bus;
+    std::unique_ptr<PasswordFieldsApp> app;
+    int xWidth = 0;
+};
+
+TEST_P(KestrelPasswordFieldsTest, NothingTypedIntoThePasswordFieldShowsAndEverythingInTheNormalOneDoes)
+{
+    const auto [toolkit, trigger] = GetParam();
+    app = std::make_unique<PasswordFieldsApp>(toolkit, server.display(), bus->sessionBusAddress());
+    ASSERT_TRUE(app->isReady()) << app->said();
+    // The screen with the window is what Kestrel's keycaps are told apart from. Without a
+    // window manager the keyboard follows the pointer: away from the window, the keys that
+    // show Kestrel is listening go nowhere.
+    runEventLoop(300ms);
+    takeBaseline();
+    input.moveTo(screenWidth / 2, screenHeight / 2);
+    ASSERT_NO_FATAL_FAILURE(start());
+    ASSERT_EQ(saidTimes("password fields cannot be detected"), 0) << errors;
+    ASSERT_TRUE(app->clear()); // of the keys that showed Kestrel was listening
+    xWidth = measure(keyX);
+    ASSERT_GT(xWidth, 0);
+    ASSERT_GT(std::abs(measure(tabKey) - xWidth), 8) << "x and Tab must be told apart";
+
+    int leaks = 0;
+    for (int attempt = 0; attempt < tries; ++attempt) {
+        ASSERT_TRUE(app->clear());
+        ASSERT_TRUE(app->focus("normal"));
+        runEventLoop(40ms); // the focus report reaches Kestrel
+        moveFocusAndType(app->passwordX, app->passwordY, trigger);
+        ASSERT_TRUE(app->awaitLength("password", 1)) << "the key did not land in the password field: " << app->said();
+        // Long enough for a held key to come out, were it to.
+        if (runEventLoopUntil([&] { return showsX(); }, 60ms))
+            ++leaks;
+        runEventLoopUntil([&] { return !keycapOnScreen(); }, 5s);
+    }
+    EXPECT_EQ(leaks, 0) << "of " << tries << " keys typed into the password field";
+
+    // The other way round: every key typed into the normal field shows.
+    int shown = 0;
+    const int normalTries = 5;
+    for (int attempt = 0; attempt < normalTries; ++attempt) {
+        ASSERT_TRUE(app->clear());
+        ASSERT_TRUE(app->focus("password"));
+        runEventLoop(40ms);
+        if (trigger == Trigger::click) {
+            moveFocusAndType(app->normalX, app->normalY, trigger);
+        } else {
+            input.chord({42}, tabKey); // Shift-Tab, back up to the normal field
+            input.tap(keyX);
+        }
+        ASSERT_TRUE(app->awaitLength("normal", 1)) << app->said();
+        if (runEventLoopUntil([&] { return showsX(); }, 2s))
+            ++shown;
+        runEventLoopUntil([&] { return !keycapOnScreen(); }, 5s);
+    }
+    EXPECT_EQ(shown, normalTries);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kestrel, KestrelPasswordFieldsTest,
+                         ::testing::Values(Case{PasswordFieldsApp::Toolkit::gtk3, Trigger::click},
+                                           Case{PasswordFieldsApp::Toolkit::gtk3, Trigger::tab},
+                                           Case{PasswordFieldsApp::Toolkit::qt, Trigger::click},
+                                           Case{PasswordFieldsApp::Toolkit::qt, Trigger::tab}),
+                         [](const auto& info) {
+                             return std::string(info.param.toolkit == PasswordFieldsApp::Toolkit::gtk3 ? "Gtk3"
+                                                                                                       : "Qt") +
+                                    (info.param.trigger == Trigger::click ? "Click" : "Tab");
+                         });
+
+} // namespace
+} // namespace kestrel::test

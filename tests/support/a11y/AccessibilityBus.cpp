@@ -1,0 +1,211 @@
+#include "support/a11y/AccessibilityBus.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace kestrel::test {
+
+namespace {
+
+// A session bus that activates nothing: no service directory, so nothing the machine has
+// installed starts behind the test's back.
+constexpr const char* sessionConfig =
+    R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=@FOLDER@</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+
+} // namespace
+
+AccessibilityBus::AccessibilityBus(const std::string& display, const QString& runtimeFolder)
+    : m_display(display), m_runtimeFolder(runtimeFolder)
+{
+    QFile config(m_folder.filePath(QStringLiteral("session.conf")));
+    if (!config.open(QIODevice::WriteOnly)) {
+        m_error = "cannot write the session bus's configuration";
+        return;
+    }
+    config.write(QString::fromLatin1(sessionConfig).replace(QStringLiteral("@FOLDER@"), m_folder.path()).toUtf8());
+    config.close();
+
+    QProcess daemon;
+    daemon.start(QStringLiteral("dbus-daemon"),
+                 {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--fork"),
+                  QStringLiteral("--print-address=1"), QStringLiteral("--print-pid=1")});
+    if (!daemon.waitForFinished(5000) || daemon.exitCode() != 0) {
+        m_error = "dbus-daemon did not start: " + daemon.readAllStandardError().toStdString();
+        return;
+    }
+    const QStringList said = QString::fromUtf8(daemon.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    if (said.size() < 2) {
+        m_error = "dbus-daemon said no address";
+        return;
+    }
+    m_sessionAddress = said[0].trimmed();
+    m_sessionPid = said[1].trimmed().toLongLong();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    // The accessibility switch is kept in memory, not in the machine's settings.
+    environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
+    m_launcher.setProcessEnvironment(environment);
+    // A process group of its own, so the bus daemon and registry it starts end with it.
+    m_launcher.setChildProcessModifier([] { ::setpgid(0, 0); });
+    m_launcher.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_launcher.setStandardOutputFile(QProcess::nullDevice());
+    m_launcher.start(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {QStringLiteral("--launch-immediately")});
+    if (!m_launcher.waitForStarted(5000) || !waitForAccessibilityBus())
+        m_error = "the accessibility bus did not come up";
+}
+
+bool AccessibilityBus::waitForAccessibilityBus()
+{
+    const QDeadlineTimer deadline(5000);
+    while (!deadline.hasExpired()) {
+        QProcess ask;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
+        ask.setProcessEnvironment(environment);
+        ask.start(QStringLiteral("dbus-send"),
+                  {QStringLiteral("--session"), QStringLiteral("--print-reply"), QStringLiteral("--dest=org.a11y.Bus"),
+                   QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus.GetAddress")});
+        if (ask.waitForFinished(2000) && ask.exitCode() == 0)
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+void AccessibilityBus::stopAccessibilityBus()
+{
+    if (m_launcher.state() != QProcess::NotRunning) {
+        ::kill(-static_cast<pid_t>(m_launcher.processId()), SIGTERM);
+        m_launcher.waitForFinished(3000);
+    }
+}
+
+AccessibilityBus::~AccessibilityBus()
+{
+    stopAccessibilityBus();
+    if (m_sessionPid > 0)
+        ::kill(static_cast<pid_t>(m_sessionPid), SIGTERM);
+}
+
+PasswordFieldsApp::PasswordFieldsApp(Toolkit toolkit, const std::string& display, const QString& sessionBusAddress)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBusAddress);
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("NO_AT_BRIDGE"));
+    // Qt shows itself on the accessibility bus only when asked at start.
+    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    m_process.setProcessEnvironment(environment);
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (toolkit == Toolkit::gtk3)
+        m_process.start(QStringLiteral(KESTREL_TEST_SUPPORT_DIR "/a11y/password-fields-gtk"), {});
+    else
+        m_process.start(QStringLiteral(KESTREL_PASSWORD_FIELDS_QT), {});
+    QString ready;
+    if (!m_process.waitForStarted(5000) || !awaitLine(QStringLiteral("ready "), &ready, 10000))
+        return;
+    const QStringList numbers = ready.split(' ', Qt::SkipEmptyParts);
+    if (numbers.size() != 5)
+        return;
+    normalX = numbers[1].toInt();
+    normalY = numbers[2].toInt();
+    passwordX = numbers[3].toInt();
+    passwordY = numbers[4].toInt();
+    m_ready = true;
+}
+
+PasswordFieldsApp::~PasswordFieldsApp()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.write("quit\n");
+        if (!m_process.waitForFinished(2000)) {
+            m_process.kill();
+            m_process.waitForFinished(2000);
+        }
+    }
+}
+
+std::string PasswordFieldsApp::said() const
+{
+    return "the test window said: " + m_said;
+}
+
+bool PasswordFieldsApp::focus(const char* field)
+{
+    m_process.write(QByteArray("focus ") + field + "\n");
+    return awaitLine(QStringLiteral("focused ") + QString::fromLatin1(field));
+}
+
+bool PasswordFieldsApp::clear()
+{
+    m_process.write("clear\n");
+    if (!awaitLine(QStringLiteral("cleared")))
+        return false;
+    m_normalLength = m_passwordLength = 0;
+    return true;
+}
+
+bool PasswordFieldsApp::awaitLength(const char* field, int length, int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    const auto current = [&] { return std::string_view(field) == "password" ? m_passwordLength : m_normalLength; };
+    while (current() != length) {
+        if (deadline.hasExpired())
+            return false;
+        awaitLine(QString::fromLatin1(field), nullptr, static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    return true;
+}
+
+bool PasswordFieldsApp::awaitLine(const QString& prefix, QString* line, int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    for (;;) {
+        while (m_process.canReadLine()) {
+            const QString said = QString::fromUtf8(m_process.readLine()).trimmed();
+            m_said += said.toStdString() + "; ";
+            note(said);
+            if (said.startsWith(prefix)) {
+                if (line)
+                    *line = said;
+                return true;
+            }
+        }
+        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
+            return false;
+        m_process.waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+    }
+}
+
+void PasswordFieldsApp::note(const QString& line)
+{
+    const QStringList words = line.split(' ');
+    if (words.size() != 2)
+        return;
+    if (words[0] == QStringLiteral("normal"))
+        m_normalLength = words[1].toInt();
+    else if (words[0] == QStringLiteral("password"))
+        m_passwordLength = words[1].toInt();
+}
+
+} // namespace kestrel::test

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+
+namespace kestrel::test {
+
+// A desktop's accessibility plumbing for one test, and nothing of the machine's: a private
+// session bus (which starts no service by itself) and the accessibility bus launched on it
+// for `display`. Everything it started ends with it.
+class AccessibilityBus {
+public:
+    AccessibilityBus(const std::string& display, const QString& runtimeFolder);
+    ~AccessibilityBus();
+
+    AccessibilityBus(const AccessibilityBus&) = delete;
+    AccessibilityBus& operator=(const AccessibilityBus&) = delete;
+
+    bool isRunning() const { return m_error.empty(); }
+    const std::string& error() const { return m_error; }
+    // For the environment of every program that should see it.
+    const QString& sessionBusAddress() const { return m_sessionAddress; }
+    // Ends the accessibility bus, as a crash or a logout would; the session bus stays.
+    void stopAccessibilityBus();
+
+private:
+    bool waitForAccessibilityBus();
+
+    std::string m_error;
+    QTemporaryDir m_folder;
+    QString m_sessionAddress;
+    qint64 m_sessionPid = 0;
+    QProcess m_launcher;
+    std::string m_display;
+    QString m_runtimeFolder;
+};
+
+// One of the test windows with a normal field above a password field (GTK 3, or Qt with
+// its accessibility forced on), driven through its standard input.
+class PasswordFieldsApp {
+public:
+    enum class Toolkit { gtk3, qt };
+    PasswordFieldsApp(Toolkit toolkit, const std::string& display, const QString& sessionBusAddress);
+    ~PasswordFieldsApp();
+
+    // False when the window did not come up.
+    bool isReady() const { return m_ready; }
+    // Everything the window has said, for messages.
+    std::string said() const;
+    int normalX = 0, normalY = 0, passwordX = 0, passwordY = 0;
+
+    // Gives a field the focus from within the application and waits until it has it.
+    bool focus(const char* field);
+    // Empties both fields.
+    bool clear();
+    // Waits until the application says a field's text has `length` characters.
+    bool awaitLength(const char* field, int length, int milliseconds = 2000);
+
+private:
+    // Reads what the application said, line by line, until one starts with `prefix`.
+    bool awaitLine(const QString& prefix, QString* line = nullptr, int milliseconds = 5000);
+    void note(const QString& line);
+
+    QProcess m_process;
+    bool m_ready = false;
+    std::string m_said;
+    int m_normalLength = 0;
+    int m_passwordLength = 0;
+};
+
+} // namespace kestrel::test
