@@ -8,7 +8,6 @@
 #include "app/ui/TrayItem.h"
 #include "input/PasswordGuard.h"
 #include "overlay/ui/OverlayWindow.h"
-#include "platform/linux/AtspiPasswordFocus.h"
 #include "platform/linux/DesktopSettings.h"
 #include "platform/linux/Ed25519Verifier.h"
 #include "platform/linux/InstanceSocket.h"
@@ -16,6 +15,7 @@
 #include "platform/linux/Syslog.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgDirectories.h"
+#include "platform/qt/AtspiPasswordFocus.h"
 #include "platform/qt/LazyUpdateNetwork.h"
 #include "platform/qt/QtPackageInstaller.h"
 #include "platform/qt/QtScheduler.h"
@@ -158,14 +158,18 @@ int main(int argc, char** argv)
     // says where the focus is.
     kestrel::AtspiPasswordFocus passwordFocus;
     kestrel::PasswordGuard guardedTaps(taps, passwordFocus, scheduler);
-    bool saidPasswordFields = false;
-    passwordFocus.availability.subscribe([&](kestrel::PasswordFocusService::Availability availability) {
-        if (availability == kestrel::PasswordFocusService::Availability::unavailable && !saidPasswordFields) {
-            saidPasswordFields = true;
-            complain("there is no accessibility bus (AT-SPI), so password fields cannot be detected and keys typed "
-                     "into them are shown; prompts that take the whole keyboard stay hidden.");
-        }
-    });
+    // Said once, whenever it first turns out (at start, or when the bus goes).
+    bool saidWhyPasswordFieldsShow = false;
+    const auto sayWhyPasswordFieldsShow = [&](kestrel::PasswordFocusService::Availability now) {
+        if (now != kestrel::PasswordFocusService::Availability::unavailable ||
+            std::exchange(saidWhyPasswordFieldsShow, true))
+            return;
+        complain(passwordFocus.problem() +
+                 ", so password fields cannot be detected and keys typed into them are shown; prompts that take "
+                 "the whole keyboard stay hidden.");
+    };
+    passwordFocus.availability.subscribe(sayWhyPasswordFieldsShow);
+    sayWhyPasswordFieldsShow(passwordFocus.availability.get());
     kestrel::x11::X11HotKeyService hotKeys;
     kestrel::QtWorkspace workspace;
     kestrel::x11::X11PermissionService permission(workspace, kestrel::QtWorkspace::helpPageURL("input-access.html"));

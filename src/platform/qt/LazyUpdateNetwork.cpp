@@ -1,7 +1,7 @@
 #include "platform/qt/LazyUpdateNetwork.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "platform/qt/KestrelModule.h"
+
 #include <QLibrary>
 
 namespace kestrel {
@@ -26,22 +26,11 @@ UpdateNetwork* LazyUpdateNetwork::network()
 {
     if (m_network || !m_loadError.empty())
         return m_network.get();
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    for (const QString& candidate :
-         {programFolder.filePath(QString::fromLatin1(moduleName)),
-          programFolder.filePath(QStringLiteral(KESTREL_INSTALLED_MODULE_DIR "/") + moduleName)}) {
-        auto library = std::make_unique<QLibrary>(candidate);
-        if (!library->load()) {
-            m_loadError = library->errorString().toStdString();
-            continue;
-        }
-        if (const auto create = reinterpret_cast<Factory>(library->resolve(factoryName))) {
-            m_network.reset(create(m_downloadFolder.c_str()));
-            m_library = std::move(library);
-            m_loadError.clear();
-            return m_network.get();
-        }
-        m_loadError = library->errorString().toStdString();
+    LoadedModule module = loadKestrelModule(moduleName, factoryName, m_loadError);
+    if (module.entry) {
+        m_network.reset(reinterpret_cast<Factory>(module.entry)(m_downloadFolder.c_str()));
+        m_library = std::move(module.library);
+        return m_network.get();
     }
     m_loadError = "Kestrel's network module could not be loaded (" + m_loadError + ")";
     return nullptr;

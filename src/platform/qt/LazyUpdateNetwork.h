@@ -11,8 +11,7 @@ namespace kestrel {
 
 // The update network, loaded the first time it is used: Qt Network and the libraries it
 // pulls in (Kerberos, proxies) cost every run about a megabyte, and most runs never check
-// for updates (a distribution's Kestrel never does). The module lies beside the program in
-// a build tree and in the architecture's library folder (…/lib/<triplet>/kestrel) when installed.
+// for updates (a distribution's Kestrel never does). See loadKestrelModule for where it lies.
 class LazyUpdateNetwork final : public UpdateNetwork {
 public:
     static constexpr const char* moduleName = "kestrel_update_network";

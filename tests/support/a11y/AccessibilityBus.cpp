@@ -57,10 +57,15 @@ AccessibilityBus::AccessibilityBus(const std::string& display, const QString& ru
     m_sessionAddress = said[0].trimmed();
     m_sessionPid = said[1].trimmed().toLongLong();
 
+    startAccessibilityBus();
+}
+
+void AccessibilityBus::startAccessibilityBus()
+{
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
+    environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(m_display));
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeFolder);
     // The accessibility switch is kept in memory, not in the machine's settings.
     environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
     m_launcher.setProcessEnvironment(environment);

@@ -24,8 +24,10 @@ public:
     const std::string& error() const { return m_error; }
     // For the environment of every program that should see it.
     const QString& sessionBusAddress() const { return m_sessionAddress; }
-    // Ends the accessibility bus, as a crash or a logout would; the session bus stays.
+    // Ends the accessibility bus, as a crash would; the session bus stays.
     void stopAccessibilityBus();
+    // Starts it (again).
+    void startAccessibilityBus();
 
 private:
     bool waitForAccessibilityBus();

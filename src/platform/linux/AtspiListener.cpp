@@ -1,0 +1,174 @@
+// The accessibility module (see AtspiListener), loaded by Kestrel when an accessibility bus
+// appears.
+#include "platform/linux/AtspiListener.h"
+
+#include <atspi/atspi.h>
+
+#include <pthread.h>
+
+#include <cstdint>
+#include <string_view>
+#include <thread>
+
+namespace kestrel {
+
+namespace {
+
+// What Kestrel listens to. Never keystrokes: a keystroke listener makes every application's
+// typing wait for Kestrel to answer.
+constexpr const char* focusEvent = "object:state-changed:focused";
+constexpr const char* deactivateEvent = "window:deactivate";
+constexpr const char* insertEvent = "object:text-changed:insert";
+constexpr const char* listenedEvents[]{focusEvent, deactivateEvent, insertEvent};
+
+// How long libatspi may wait for an application's answer; a hung one costs no more.
+constexpr int answerTimeoutMilliseconds = 100;
+
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+class AtspiListenerThread final : public AtspiListener {
+public:
+    explicit AtspiListenerThread(Callbacks callbacks) : m_callbacks(std::move(callbacks))
+    {
+        m_thread = std::thread([this] { run(); });
+    }
+
+    ~AtspiListenerThread() override
+    {
+        // Through the loop itself, so that a quit sent before the loop runs is not lost.
+        GSource* quit = g_idle_source_new();
+        g_source_set_callback(
+            quit,
+            [](gpointer loop) -> gboolean {
+                g_main_loop_quit(static_cast<GMainLoop*>(loop));
+                return G_SOURCE_REMOVE;
+            },
+            m_loop, nullptr);
+        g_source_attach(quit, m_context);
+        g_source_unref(quit);
+        m_thread.join();
+        g_main_loop_unref(m_loop);
+        g_main_context_unref(m_context);
+    }
+
+private:
+    void run()
+    {
+        pthread_setname_np(pthread_self(), "kestrel-a11y");
+        g_main_context_push_thread_default(m_context);
+        const bool listening = start();
+        m_callbacks.listening(listening);
+        if (listening)
+            g_main_loop_run(m_loop);
+        stop();
+        g_main_context_pop_thread_default(m_context);
+    }
+
+    bool start()
+    {
+        // Only a return of 0 is a start: after any other, libatspi's next call may end the
+        // process, so it is only reset.
+        if (atspi_init() != 0) {
+            atspi_exit();
+            return false;
+        }
+        m_started = true;
+        atspi_set_main_context(m_context);
+        atspi_set_timeout(answerTimeoutMilliseconds, answerTimeoutMilliseconds);
+        m_listener = atspi_event_listener_new(&AtspiListenerThread::onEvent, this, nullptr);
+        for (const char* event : listenedEvents) {
+            GError* error = nullptr;
+            atspi_event_listener_register(m_listener, event, &error);
+            if (error)
+                g_error_free(error); // it may deliver all the same
+        }
+        return true;
+    }
+
+    void stop()
+    {
+        if (m_listener) {
+            for (const char* event : listenedEvents)
+                atspi_event_listener_deregister(m_listener, event, nullptr);
+            g_object_unref(m_listener);
+            m_listener = nullptr;
+        }
+        forgetFocus();
+        if (m_started)
+            atspi_exit();
+    }
+
+    void forgetFocus()
+    {
+        if (m_focused)
+            g_object_unref(m_focused);
+        m_focused = nullptr;
+        m_focusedIsPassword = false;
+    }
+
+    static void onEvent(AtspiEvent* event, void* self)
+    {
+        static_cast<AtspiListenerThread*>(self)->handle(*event);
+        g_boxed_free(atspi_event_get_type(), event);
+    }
+
+    void handle(const AtspiEvent& event)
+    {
+        const std::string_view type = event.type ? event.type : "";
+        if (startsWith(type, focusEvent)) {
+            if (event.detail1 == 0) {
+                if (event.source && event.source == m_focused) {
+                    forgetFocus();
+                    m_callbacks.report({FocusReport::Kind::unfocused, false});
+                }
+                return;
+            }
+            forgetFocus();
+            GError* error = nullptr;
+            const AtspiRole role = event.source ? atspi_accessible_get_role(event.source, &error) : ATSPI_ROLE_INVALID;
+            if (error || !event.source) {
+                if (error)
+                    g_error_free(error);
+                m_callbacks.report({FocusReport::Kind::unfocused, false}); // gone already: unknown
+                return;
+            }
+            // Held until the next report, so no other control can take its address (which
+            // tells Kestrel whether a report repeats the one before).
+            m_focused = static_cast<AtspiAccessible*>(g_object_ref(event.source));
+            m_focusedIsPassword = role == ATSPI_ROLE_PASSWORD_TEXT;
+            m_callbacks.report({FocusReport::Kind::focused, m_focusedIsPassword, control()});
+        } else if (startsWith(type, deactivateEvent)) {
+            forgetFocus();
+            m_callbacks.report({FocusReport::Kind::unfocused, false});
+        } else if (startsWith(type, insertEvent)) {
+            // Only whether text reached the focused control; the text itself is never read
+            // (some toolkits send a password field's characters in clear).
+            if (m_focused && event.source == m_focused)
+                m_callbacks.report({FocusReport::Kind::textInserted, m_focusedIsPassword, control()});
+        }
+    }
+
+    std::uint64_t control() const { return reinterpret_cast<std::uintptr_t>(m_focused); }
+
+    Callbacks m_callbacks;
+    GMainContext* m_context = g_main_context_new();
+    GMainLoop* m_loop = g_main_loop_new(m_context, FALSE);
+    bool m_started = false;
+    AtspiEventListener* m_listener = nullptr;
+    AtspiAccessible* m_focused = nullptr;
+    bool m_focusedIsPassword = false;
+    std::thread m_thread;
+};
+
+} // namespace
+
+} // namespace kestrel
+
+extern "C" __attribute__((visibility("default"))) kestrel::AtspiListener*
+kestrelCreateAtspiListener(kestrel::AtspiListener::Callbacks* callbacks)
+{
+    return new kestrel::AtspiListenerThread(std::move(*callbacks));
+}
