@@ -212,6 +212,7 @@ int main(int argc, char** argv)
          .packageVerifier = packageVerifier,
          .packageInstaller = packageInstaller,
          .loginItem = loginItem,
+         .passwordFocus = passwordFocus,
          .log = log,
          .keycapPainter = panels.painter(),
          .quit = [] { QApplication::quit(); },

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace kestrel {
 
@@ -34,6 +35,13 @@ public:
     enum class Availability { looking, unavailable, available };
     Observable<Availability> availability{Availability::looking};
     bool isAvailable() const { return availability.get() == Availability::available; }
+
+    // The desktop-wide accessibility switch, which Qt applications and Chromium look at when
+    // they start: only then do they report their controls. Nothing while it is not known.
+    // Setting it changes the whole desktop, for good: only at the user's explicit wish.
+    Observable<std::optional<bool>> accessibilityEnabled;
+    virtual void readAccessibilityEnabled() = 0; // updates the value, maybe later
+    virtual void setAccessibilityEnabled(bool enabled) = 0;
 };
 
 } // namespace kestrel

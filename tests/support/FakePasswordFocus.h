@@ -8,6 +8,8 @@ namespace kestrel::test {
 struct FakePasswordFocus final : PasswordFocusService {
     FakePasswordFocus() { availability = Availability::available; }
     void setHandler(std::function<void(const FocusReport&)> newHandler) override { handler = std::move(newHandler); }
+    void readAccessibilityEnabled() override { ++reads; }
+    void setAccessibilityEnabled(bool enabled) override { accessibilityEnabled = enabled; }
 
     void focused(bool isPasswordField, std::uint64_t control = 0)
     {
@@ -22,6 +24,7 @@ struct FakePasswordFocus final : PasswordFocusService {
     }
 
     std::function<void(const FocusReport&)> handler;
+    int reads = 0;
 };
 
 } // namespace kestrel::test

@@ -4,6 +4,7 @@
 #include "overlay/ui/KeycapPainter.h"
 #include "settings/ui/SettingsWindow.h"
 
+#include "support/FakePasswordFocus.h"
 #include "support/ShellDoubles.h"
 
 namespace kestrel::test {
@@ -13,6 +14,7 @@ namespace kestrel::test {
 struct SettingsDoubles : ShellDoubles {
     KeycapArtwork artwork;
     KeycapPainter painter{artwork};
+    FakePasswordFocus passwordFocus;
 
     SettingsWindow::Services services()
     {
@@ -26,7 +28,8 @@ struct SettingsDoubles : ShellDoubles {
                 .log = log,
                 .workspace = workspace,
                 .painter = painter,
-                .screens = screens};
+                .screens = screens,
+                .passwordFocus = passwordFocus};
     }
 };
 

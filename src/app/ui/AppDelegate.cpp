@@ -52,7 +52,8 @@ SettingsWindowController& AppDelegate::settingsWindow()
                                      .log = m_services.log,
                                      .workspace = m_services.workspace,
                                      .painter = m_services.keycapPainter,
-                                     .screens = m_services.visualizer.screens});
+                                     .screens = m_services.visualizer.screens,
+                                     .passwordFocus = m_services.passwordFocus});
     return *m_settingsWindow;
 }
 

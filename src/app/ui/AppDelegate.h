@@ -6,6 +6,7 @@
 #include "app/ui/OnboardingWindow.h"
 #include "overlay/Visualizer.h"
 #include "platform/LoginItemService.h"
+#include "platform/PasswordFocusService.h"
 #include "platform/SystemLog.h"
 
 #include <functional>
@@ -35,6 +36,7 @@ public:
         PackageVerifier& packageVerifier;
         PackageInstaller& packageInstaller;
         LoginItemService& loginItem;
+        PasswordFocusService& passwordFocus;
         SystemLog& log;
         KeycapPainter& keycapPainter;
         std::function<void()> quit;

@@ -5,9 +5,11 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
 #include <QLibrary>
 #include <QMetaObject>
 #include <QObject>
@@ -18,8 +20,13 @@ namespace kestrel {
 
 namespace {
 
-// The accessibility bus's launcher owns this name on the session bus while the bus runs.
+// The accessibility bus's launcher owns this name on the session bus while the bus runs,
+// and keeps the desktop's accessibility switch.
 const QString accessibilityBusName = QStringLiteral("org.a11y.Bus");
+const QString accessibilityBusPath = QStringLiteral("/org/a11y/bus");
+const QString statusInterface = QStringLiteral("org.a11y.Status");
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString enabledProperty = QStringLiteral("IsEnabled");
 
 bool isSet(const char* variable)
 {
@@ -85,6 +92,37 @@ void AtspiPasswordFocus::setHandler(std::function<void(const FocusReport&)> hand
     m_handler = std::move(handler);
 }
 
+void AtspiPasswordFocus::readAccessibilityEnabled()
+{
+    if (!m_watcher || !isAvailable())
+        return;
+    QDBusMessage get = QDBusMessage::createMethodCall(accessibilityBusName, accessibilityBusPath, propertiesInterface,
+                                                      QStringLiteral("Get"));
+    get << statusInterface << enabledProperty;
+    auto* asked = new QDBusPendingCallWatcher(m_watcher->connection().asyncCall(get), m_mainThread.get());
+    QObject::connect(asked, &QDBusPendingCallWatcher::finished, [this](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *call;
+        if (reply.isValid() && isAvailable())
+            accessibilityEnabled = reply.value().variant().toBool();
+    });
+}
+
+void AtspiPasswordFocus::setAccessibilityEnabled(bool enabled)
+{
+    if (!m_watcher || !isAvailable())
+        return;
+    QDBusMessage set = QDBusMessage::createMethodCall(accessibilityBusName, accessibilityBusPath, propertiesInterface,
+                                                      QStringLiteral("Set"));
+    set << statusInterface << enabledProperty << QVariant::fromValue(QDBusVariant(enabled));
+    auto* asked = new QDBusPendingCallWatcher(m_watcher->connection().asyncCall(set), m_mainThread.get());
+    // Read back: a desktop without a settings store refuses it silently.
+    QObject::connect(asked, &QDBusPendingCallWatcher::finished, [this](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        readAccessibilityEnabled();
+    });
+}
+
 void AtspiPasswordFocus::start()
 {
     if (m_listener)
@@ -122,6 +160,7 @@ void AtspiPasswordFocus::start()
                         else
                             m_problem.clear();
                         availability = listening ? Availability::available : Availability::unavailable;
+                        readAccessibilityEnabled();
                     },
                     Qt::QueuedConnection);
             },
@@ -132,6 +171,7 @@ void AtspiPasswordFocus::start()
 void AtspiPasswordFocus::stop()
 {
     m_listener.reset();
+    accessibilityEnabled = std::nullopt;
     // News still on their way from the stopped listener would speak of an old bus.
     m_mainThread = std::make_unique<QObject>();
 }

@@ -30,6 +30,8 @@ public:
     AtspiPasswordFocus& operator=(const AtspiPasswordFocus&) = delete;
 
     void setHandler(std::function<void(const FocusReport&)> handler) override;
+    void readAccessibilityEnabled() override;
+    void setAccessibilityEnabled(bool enabled) override;
     // Why focus changes are not reported, when they are not.
     const std::string& problem() const { return m_problem; }
 

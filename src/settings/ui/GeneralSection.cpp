@@ -9,6 +9,7 @@
 #include "overlay/KeyLabels.h"
 #include "overlay/Visualizer.h"
 #include "platform/PermissionService.h"
+#include "settings/PasswordProtection.h"
 #include "settings/Preferences.h"
 #include "settings/PreviewKeycaps.h"
 #include "settings/ui/KeyPreview.h"
@@ -96,6 +97,22 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     input->addRow(new FormRow(QStringLiteral("Show"),
                               QStringLiteral("Special Keys Only hides regular typing. Passwords are never shown"),
                               m_show));
+    // What "Passwords are never shown" amounts to in this session.
+    m_accessibility = new SwitchButton;
+    m_passwordsRow = new FormRow(QStringLiteral("Password Fields"), QString(), m_accessibility);
+    input->addRow(m_passwordsRow);
+    connect(m_accessibility, &QAbstractButton::clicked, this, [this](bool on) {
+        m_services.passwordFocus.setAccessibilityEnabled(on);
+        showPasswordProtection(); // as it is until the desktop says otherwise
+    });
+    const auto availability = m_services.passwordFocus.availability.subscribe(
+        [this](PasswordFocusService::Availability) { showPasswordProtection(); });
+    const auto enabled = m_services.passwordFocus.accessibilityEnabled.subscribe(
+        [this](const std::optional<bool>&) { showPasswordProtection(); });
+    m_unsubscribe.push_back([this, availability, enabled] {
+        m_services.passwordFocus.availability.unsubscribe(availability);
+        m_services.passwordFocus.accessibilityEnabled.unsubscribe(enabled);
+    });
     input->addRow(new FormRow(QStringLiteral("Mouse"), QStringLiteral("Show clicks and scrolling"), m_mouse));
     input->addRow(
         new FormRow(QStringLiteral("Show ⇧ for Capital Letters"), QStringLiteral("Shows ⇧ H instead of H"), m_shift));
@@ -136,6 +153,8 @@ void GeneralSection::refresh()
     // The hot key as the chosen key labels write it.
     m_showKeysRow->setSubtitle(qt(KeyLabels::hotKeyHint(Preferences::keyLabelStyle(m_services.defaults))));
     m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
+    m_services.passwordFocus.readAccessibilityEnabled();
+    showPasswordProtection();
     const bool granted = m_services.permission.isInputMonitoringGranted();
     const QImage symbol =
         granted ? Symbols::image(QStringLiteral("checkmark.circle"), 16, devicePixelRatioF(), allowedGreen)
@@ -144,6 +163,21 @@ void GeneralSection::refresh()
     m_accessText->setText(granted ? QStringLiteral("Allowed") : QStringLiteral("Not Allowed"));
     m_openSystemSettings->setVisible(!granted);
     m_showKeys->setEnabled(granted);
+}
+
+void GeneralSection::showPasswordProtection()
+{
+    const PasswordProtection protection = passwordProtection(m_services.passwordFocus.availability.get(),
+                                                             m_services.passwordFocus.accessibilityEnabled.get());
+    m_passwordsRow->setSubtitle(qt(protection.description));
+    m_accessibility->setVisible(protection.offersAccessibilitySwitch);
+    m_accessibility->setChecked(m_services.passwordFocus.accessibilityEnabled.get().value_or(false));
+    m_accessibility->setAccessibleName(QStringLiteral("Accessibility for the whole desktop"));
+}
+
+QString GeneralSection::passwordsText() const
+{
+    return m_accessibility->accessibleDescription();
 }
 
 QString GeneralSection::showKeysSubtitle() const

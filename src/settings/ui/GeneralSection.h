@@ -16,6 +16,7 @@ class FormRow;
 class KeyPreview;
 class KeycapPainter;
 class LoginItemService;
+class PasswordFocusService;
 class PermissionService;
 class SwitchButton;
 class SystemLog;
@@ -34,6 +35,7 @@ public:
         LoginItemService& loginItem;
         SystemLog& log;
         KeycapPainter& painter;
+        PasswordFocusService& passwordFocus;
     };
 
     explicit GeneralSection(Services services, QWidget* parent = nullptr);
@@ -52,9 +54,13 @@ public:
     QString accessText() const;
     QString showKeysSubtitle() const;
     QPushButton& openSystemSettingsButton() const { return *m_openSystemSettings; }
+    // What is protected from being shown in this session, and the accessibility switch.
+    QString passwordsText() const;
+    SwitchButton& accessibilitySwitch() const { return *m_accessibility; }
 
 private:
     void showDisplayMode();
+    void showPasswordProtection();
 
     Services m_services;
     SwitchButton* m_showKeys = nullptr;
@@ -67,6 +73,8 @@ private:
     QComboBox* m_show = nullptr;
     SwitchButton* m_mouse = nullptr;
     SwitchButton* m_shift = nullptr;
+    FormRow* m_passwordsRow = nullptr;
+    SwitchButton* m_accessibility = nullptr;
     std::vector<std::function<void()>> m_unsubscribe;
 };
 

@@ -201,7 +201,7 @@ QWidget& SettingsWindow::section(SettingsSection section)
     switch (section) {
     case SettingsSection::general:
         built = new GeneralSection({m_services.visualizer, m_services.defaults, m_services.permission,
-                                    m_services.loginItem, m_services.log, m_services.painter},
+                                    m_services.loginItem, m_services.log, m_services.painter, m_services.passwordFocus},
                                    page);
         break;
     case SettingsSection::appearance:

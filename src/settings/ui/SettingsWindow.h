@@ -27,6 +27,7 @@ class DefaultsStore;
 class GeneralSection;
 class KeycapPainter;
 class LoginItemService;
+class PasswordFocusService;
 class PermissionService;
 class SystemLog;
 class Visualizer;
@@ -58,6 +59,7 @@ public:
         Workspace& workspace;
         KeycapPainter& painter;
         const ScreenService& screens;
+        PasswordFocusService& passwordFocus;
     };
 
     SettingsWindow(SettingsNavigation& navigation, Services services);

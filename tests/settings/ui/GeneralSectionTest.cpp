@@ -18,8 +18,9 @@ class GeneralSectionTest : public ::testing::Test {
 protected:
     std::unique_ptr<GeneralSection> make()
     {
-        auto section = std::make_unique<GeneralSection>(GeneralSection::Services{
-            shell.visualizer, shell.defaults, shell.permission, shell.loginItem, shell.log, shell.painter});
+        auto section = std::make_unique<GeneralSection>(
+            GeneralSection::Services{shell.visualizer, shell.defaults, shell.permission, shell.loginItem, shell.log,
+                                     shell.painter, shell.passwordFocus});
         section->resize(620, 700);
         section->show();
         return section;
@@ -126,6 +127,32 @@ TEST_F(GeneralSectionTest, StoredValuesOfTheWrongTypeShowTheDefaultAndAreLeftAsT
     EXPECT_EQ(section->showPicker().currentText(), QStringLiteral("All Keys"));
     EXPECT_EQ(shell.defaults.object(PreferenceKey::displayMode), DefaultsValue(3.0)) << "not rewritten";
     EXPECT_EQ(shell.defaults.object(PreferenceKey::showClicksAndScrolling), DefaultsValue(std::string("banana")));
+}
+
+TEST_F(GeneralSectionTest, PasswordFieldsSaysWhatIsProtectedAndOffersAccessibilityOnlyWhereThereIsABus)
+{
+    using Availability = PasswordFocusService::Availability;
+    shell.passwordFocus.availability = Availability::unavailable;
+    const auto section = make();
+    EXPECT_TRUE(section->passwordsText().startsWith(QStringLiteral("Only prompts that take the whole keyboard")))
+        << section->passwordsText().toStdString();
+    EXPECT_FALSE(section->accessibilitySwitch().isVisible()) << "nothing to switch on without a bus";
+
+    // A bus comes, with the desktop's accessibility off: GTK is covered, Qt and Chromium not yet.
+    shell.passwordFocus.availability = Availability::available;
+    shell.passwordFocus.accessibilityEnabled = false;
+    EXPECT_TRUE(section->passwordsText().contains(QStringLiteral("Turn on accessibility")));
+    ASSERT_TRUE(section->accessibilitySwitch().isVisible());
+    EXPECT_FALSE(section->accessibilitySwitch().isChecked());
+    QTest::mouseClick(&section->accessibilitySwitch(), Qt::LeftButton);
+    EXPECT_EQ(shell.passwordFocus.accessibilityEnabled.get(), std::optional<bool>(true));
+    EXPECT_TRUE(section->accessibilitySwitch().isChecked());
+    EXPECT_FALSE(section->passwordsText().contains(QStringLiteral("Turn on accessibility")));
+
+    // Coming back to the window asks the desktop again.
+    const int reads = shell.passwordFocus.reads;
+    section->refresh();
+    EXPECT_EQ(shell.passwordFocus.reads, reads + 1);
 }
 
 } // namespace
