@@ -46,10 +46,12 @@ test-sanitize: deps
 # Google Benchmark programs, built optimised in their own folder (not part of `make test`).
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTREL_BUILD_BENCHMARKS=ON
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrel_pipeline_bench kestrel_x11_latency_bench kestrel_frame_bench
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrel_pipeline_bench kestrel_x11_latency_bench kestrel_frame_bench \
+		kestrel_password_hold_bench
 	$(BENCH_DIR)/bench/kestrel_pipeline_bench
 	$(BENCH_DIR)/bench/kestrel_x11_latency_bench
 	$(BENCH_DIR)/bench/kestrel_frame_bench
+	$(BENCH_DIR)/bench/kestrel_password_hold_bench
 
 # The libFuzzer programs in fuzz/, built with clang under ASan and UBSan, each run for
 # FUZZ_SECONDS (60) on its seed corpus, or for FUZZ_RUNS executions; any finding fails.

@@ -31,25 +31,35 @@ bool startsWith(std::string_view text, std::string_view prefix)
 
 class AtspiListenerThread final : public AtspiListener {
 public:
+    // Starts libatspi on the calling thread (Kestrel's main thread), then lets a thread of
+    // its own run its events. libatspi first attaches its connection to the process's
+    // default main context, which the main thread runs: started there, nothing can dispatch
+    // the connection from two threads before it moves to the listener's own context.
     explicit AtspiListenerThread(Callbacks callbacks) : m_callbacks(std::move(callbacks))
     {
-        m_thread = std::thread([this] { run(); });
+        const bool listening = start();
+        m_callbacks.listening(listening);
+        if (listening)
+            m_thread = std::thread([this] { run(); });
     }
 
     ~AtspiListenerThread() override
     {
-        // Through the loop itself, so that a quit sent before the loop runs is not lost.
-        GSource* quit = g_idle_source_new();
-        g_source_set_callback(
-            quit,
-            [](gpointer loop) -> gboolean {
-                g_main_loop_quit(static_cast<GMainLoop*>(loop));
-                return G_SOURCE_REMOVE;
-            },
-            m_loop, nullptr);
-        g_source_attach(quit, m_context);
-        g_source_unref(quit);
-        m_thread.join();
+        if (m_thread.joinable()) {
+            // Through the loop itself, so that a quit sent before the loop runs is not lost.
+            GSource* quit = g_idle_source_new();
+            g_source_set_callback(
+                quit,
+                [](gpointer loop) -> gboolean {
+                    g_main_loop_quit(static_cast<GMainLoop*>(loop));
+                    return G_SOURCE_REMOVE;
+                },
+                m_loop, nullptr);
+            g_source_attach(quit, m_context);
+            g_source_unref(quit);
+            m_thread.join();
+        }
+        stop();
         g_main_loop_unref(m_loop);
         g_main_context_unref(m_context);
     }
@@ -59,11 +69,7 @@ private:
     {
         pthread_setname_np(pthread_self(), "kestrel-a11y");
         g_main_context_push_thread_default(m_context);
-        const bool listening = start();
-        m_callbacks.listening(listening);
-        if (listening)
-            g_main_loop_run(m_loop);
-        stop();
+        g_main_loop_run(m_loop);
         g_main_context_pop_thread_default(m_context);
     }
 
