@@ -45,9 +45,8 @@ bool runUntil(const std::function<bool()>& done, int milliseconds)
     return true;
 }
 
-void keyAfterClick(benchmark::State& state)
+void keyAloneAndAfterClick(benchmark::State& state)
 {
-    const bool clickFirst = state.range(0) != 0;
     test::XvfbServer server;
     if (!server.isRunning()) {
         state.SkipWithError(server.error().c_str());
@@ -87,8 +86,13 @@ void keyAfterClick(benchmark::State& state)
     }
 
     test::XTestDriver input(server.display());
-    std::vector<double> waits;
+    // Turn about: the key alone, then the key at once after a click. (One set-up for both:
+    // Qt keeps its first session bus for the whole process.)
+    std::vector<double> alone;
+    std::vector<double> afterClick;
+    bool clickFirst = false;
     for (auto _ : state) {
+        clickFirst = !clickFirst;
         app.clear();
         // The click moves the focus from the password field; without it the key goes into the
         // normal field, which has the focus already.
@@ -110,17 +114,18 @@ void keyAfterClick(benchmark::State& state)
         }
         const std::chrono::duration<double> elapsed = heardAt - start;
         state.SetIterationTime(elapsed.count());
-        waits.push_back(elapsed.count() * 1e3);
+        (clickFirst ? afterClick : alone).push_back(elapsed.count() * 1e3);
     }
 
-    std::sort(waits.begin(), waits.end());
-    const auto percentile = [&](double p) { return waits[static_cast<std::size_t>(p * (waits.size() - 1))]; };
-    state.counters["median_ms"] = percentile(0.5);
-    state.counters["p90_ms"] = percentile(0.9);
-    state.counters["max_ms"] = waits.back();
+    for (const auto& [name, waits] : {std::pair{"alone", &alone}, std::pair{"after_click", &afterClick}}) {
+        std::sort(waits->begin(), waits->end());
+        const auto percentile = [&](double p) { return (*waits)[static_cast<std::size_t>(p * (waits->size() - 1))]; };
+        state.counters[std::string(name) + "_median_ms"] = percentile(0.5);
+        state.counters[std::string(name) + "_p90_ms"] = percentile(0.9);
+        state.counters[std::string(name) + "_max_ms"] = waits->back();
+    }
 }
-// 0: the key alone; 1: the key at once after a click into the normal field.
-BENCHMARK(keyAfterClick)->Arg(0)->Arg(1)->Iterations(50)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(keyAloneAndAfterClick)->Iterations(100)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kestrel
