@@ -18,11 +18,11 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
+
+#include "BenchStatistics.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <vector>
@@ -118,23 +118,12 @@ void keyAloneAndAfterClick(benchmark::State& state)
     }
 
     for (const auto& [name, waits] : {std::pair{"alone", &alone}, std::pair{"after_click", &afterClick}}) {
-        std::sort(waits->begin(), waits->end());
-        const auto percentile = [&](double p) { return (*waits)[static_cast<std::size_t>(p * (waits->size() - 1))]; };
-        state.counters[std::string(name) + "_median_ms"] = percentile(0.5);
-        state.counters[std::string(name) + "_p90_ms"] = percentile(0.9);
-        state.counters[std::string(name) + "_max_ms"] = waits->back();
+        state.counters[std::string(name) + "_median_ms"] = bench::percentile(*waits, 0.5);
+        state.counters[std::string(name) + "_p90_ms"] = bench::percentile(*waits, 0.9);
+        state.counters[std::string(name) + "_max_ms"] = bench::percentile(*waits, 1);
     }
 }
 BENCHMARK(keyAloneAndAfterClick)->Iterations(100)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kestrel
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

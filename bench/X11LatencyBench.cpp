@@ -9,11 +9,12 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "BenchStatistics.h"
+
 #include <benchmark/benchmark.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <vector>
@@ -68,21 +69,10 @@ void keyPressToKeyEvent(benchmark::State& state)
     }
     xcb_disconnect(input);
 
-    std::sort(latencies.begin(), latencies.end());
-    const auto percentile = [&](double p) { return latencies[static_cast<std::size_t>(p * (latencies.size() - 1))]; };
-    state.counters["median_us"] = percentile(0.5);
-    state.counters["p99_us"] = percentile(0.99);
+    state.counters["median_us"] = bench::percentile(latencies, 0.5);
+    state.counters["p99_us"] = bench::percentile(latencies, 0.99);
 }
 BENCHMARK(keyPressToKeyEvent)->Iterations(1000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace kestrel
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -241,17 +241,16 @@ void PasswordGuard::release(bool everything)
 
 void PasswordGuard::pass(std::uint32_t type, const PlatformEvent& event)
 {
-    // A tap may be removed by the callback of another: look each one up again.
-    std::vector<TapId> ids;
-    for (const auto& [id, tap] : m_taps)
-        ids.push_back(id);
-    for (const TapId id : ids) {
-        const auto found = m_taps.find(id);
-        if (found == m_taps.end() || !found->second.enabled)
-            continue;
-        const bool selected = type >= 64 || (found->second.mask & (std::uint64_t{1} << type)) != 0;
-        if (selected)
-            found->second.callback(type, event);
+    // A callback may remove taps (its own or another's): it runs from a copy, and the next
+    // tap is looked up by id after each call, with no list built for every key.
+    for (auto tap = m_taps.begin(); tap != m_taps.end();) {
+        const TapId id = tap->first;
+        const bool selected = type >= 64 || (tap->second.mask & (std::uint64_t{1} << type)) != 0;
+        if (tap->second.enabled && selected) {
+            const Callback callback = tap->second.callback;
+            callback(type, event);
+        }
+        tap = m_taps.upper_bound(id);
     }
 }
 
