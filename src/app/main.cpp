@@ -38,6 +38,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -137,7 +138,9 @@ int main(int argc, char** argv)
     // A file size limit must fail a preferences write, not end Kestrel.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    std::optional<kestrel::AtspiPasswordFocus::MainLoopChoice> mainLoop(std::in_place);
     QApplication application(argc, argv);
+    mainLoop.reset();
     QApplication::setApplicationName(QString::fromStdString(kestrel::AppInfo::current().name));
     QApplication::setQuitOnLastWindowClosed(false);
     const kestrel::x11::DisplayLossRestart restartAfterLoss(arguments);

@@ -150,12 +150,19 @@ void PasswordGuard::receive(std::uint32_t type, const PlatformEvent& event)
 
 bool PasswordGuard::isUncertain() const
 {
-    return m_uncertainUntil && m_scheduler.now() < *m_uncertainUntil;
+    return m_focus == Focus::asking || (m_uncertainUntil && m_scheduler.now() < *m_uncertainUntil);
+}
+
+bool PasswordGuard::mayBePasswordField() const
+{
+    return m_focus == Focus::password || m_focus == Focus::asking;
 }
 
 void PasswordGuard::hold(std::uint32_t type, const PlatformEvent& event)
 {
-    m_held.push_back(Pending{type, event, scheduleDeadline(holdLimit), m_scheduler.now()});
+    // While the new control is being asked about, for as long as the focus may take to land.
+    const auto wait = m_focus == Focus::asking ? transitionLimit : holdLimit;
+    m_held.push_back(Pending{type, event, scheduleDeadline(wait), m_scheduler.now()});
 }
 
 Scheduler::Handle PasswordGuard::scheduleDeadline(std::chrono::milliseconds delay)
@@ -181,14 +188,15 @@ void PasswordGuard::report(const FocusReport& report)
         // until the next focus report says where.
         m_focus = Focus::unknown;
         m_focusedControl = 0;
-        // The focus is on its way and the report of where it lands is late (a busy
-        // application or bus): held keys wait longer for it.
-        for (Pending& pending : m_held) {
-            if (!pending.deadline)
-                continue;
-            m_scheduler.cancel(*pending.deadline);
-            pending.deadline = scheduleDeadline(pending.heldAt + transitionLimit - m_scheduler.now());
-        }
+        waitForLanding();
+        break;
+    case FocusReport::Kind::moving:
+        // Another control has the focus and what it is comes next: every printable key waits
+        // for that. A busy application may take long to say, and may not say in time: a key
+        // still waiting then is not shown, as it may have gone into a password field.
+        m_focus = Focus::asking;
+        m_focusedControl = 0;
+        waitForLanding();
         break;
     case FocusReport::Kind::textInserted:
         // Text reached the focused control: the focus did not move, or has arrived.
@@ -196,6 +204,18 @@ void PasswordGuard::report(const FocusReport& report)
         m_uncertainUntil.reset();
         settle();
         break;
+    }
+}
+
+void PasswordGuard::waitForLanding()
+{
+    // The focus is on its way and the report of where it lands is late (a busy application
+    // or bus): held keys wait longer for it.
+    for (Pending& pending : m_held) {
+        if (!pending.deadline)
+            continue;
+        m_scheduler.cancel(*pending.deadline);
+        pending.deadline = scheduleDeadline(pending.heldAt + transitionLimit - m_scheduler.now());
     }
 }
 
@@ -233,8 +253,8 @@ void PasswordGuard::release(bool everything)
         }
         const Pending pending = std::move(first);
         m_held.pop_front();
-        if (pending.deadline && m_focus == Focus::password)
-            continue; // it went into a password field
+        if (pending.deadline && mayBePasswordField())
+            continue; // it went into a password field, or may have
         pass(pending.type, pending.event);
     }
 }

@@ -23,7 +23,9 @@ namespace kestrel {
 //   after such an input a printable key-down is held, with every event behind it, until
 //   the next focus report (and `settleTime` more, when it lets the key out) or the key's own
 //   deadline (longer once the focus has left a control and not yet landed); then the
-//   focused control decides. A held key is shown late, never early, and never into a
+//   focused control decides. While the service is still finding out what a newly focused
+//   control is, every printable key-down waits for the answer in the same way, and one
+//   whose deadline comes first is dropped. A held key is shown late, never early, and never into a
 //   password field.
 //
 // Text going into a control that is not a password field releases held keys early. Without
@@ -53,7 +55,8 @@ public:
     // An input after which the keyboard focus may be somewhere else.
     static bool canMoveFocus(std::uint32_t type, const PlatformEvent& event);
 
-    enum class Focus { unknown, password, other };
+    // `asking`: a control has the focus, and what it is has yet to be reported.
+    enum class Focus { unknown, password, other, asking };
     Focus focus() const { return m_focus; }
     bool isHolding() const { return !m_held.empty(); }
 
@@ -73,7 +76,9 @@ private:
     void receive(std::uint32_t type, const PlatformEvent& event);
     void report(const FocusReport& report);
     bool isUncertain() const;
+    bool mayBePasswordField() const;
     void settle();
+    void waitForLanding();
     void hold(std::uint32_t type, const PlatformEvent& event);
     Scheduler::Handle scheduleDeadline(std::chrono::milliseconds delay);
     // Passes on, in order, what is held up to and including the first held key whose

@@ -12,9 +12,10 @@ namespace kestrel {
 // what was typed.
 struct FocusReport {
     enum class Kind {
-        focused,     // a control gained the keyboard focus
-        unfocused,   // the focused control lost it, or its window was deactivated
-        textInserted // text went into the control that has the focus
+        focused,      // a control gained the keyboard focus
+        unfocused,    // the focused control lost it, or its window was deactivated
+        textInserted, // text went into the control that has the focus
+        moving        // another control gained it; what kind it is follows in a report of its own
     };
     Kind kind = Kind::focused;
     bool isPasswordField = false; // of the control concerned (focused, textInserted)

@@ -205,6 +205,45 @@ TEST_F(PasswordGuardTest, FocusThatLeftAndHasNotLandedKeepsKeysLongerAndAProgram
     EXPECT_EQ(seen, (Seen{"down 11", "up 11"}));
 }
 
+TEST_F(PasswordGuardTest, WhileTheNewlyFocusedControlIsStillBeingAskedAboutKeysWaitForTheAnswer)
+{
+    // A page moved the focus on its own, and the browser is slow to say where to.
+    focus.focused(false);
+    focus.moving();
+    type(keyA);
+    scheduler.advance(PasswordGuard::holdLimit + 200ms);
+    EXPECT_TRUE(seen.empty());
+    focus.focused(true);
+    EXPECT_EQ(seen, (Seen{"up 0"}));
+
+    // After a click: a key typed after the click's own moment, while the answer is awaited,
+    // waits as well; and both come out once it says a normal field.
+    seen.clear();
+    click();
+    type(keyA);
+    focus.moving();
+    scheduler.advance(PasswordGuard::holdLimit + 50ms);
+    type(keyB);
+    EXPECT_TRUE(seen.empty());
+    focus.focused(false);
+    scheduler.advance(PasswordGuard::settleTime);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0", "down 11", "up 11"}));
+
+    // No answer in time: it may have been a password field, and the key is not shown.
+    seen.clear();
+    focus.moving();
+    type(keyC);
+    scheduler.advance(PasswordGuard::transitionLimit - 1ms);
+    EXPECT_TRUE(seen.empty());
+    scheduler.advance(1ms);
+    EXPECT_EQ(seen, (Seen{"up 8"}));
+    // Once the answer comes, typing shows at once again.
+    seen.clear();
+    focus.focused(false);
+    type(keyA);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0"}));
+}
+
 TEST_F(PasswordGuardTest, TabAndShortcutsOpenTheMomentAsAClickDoes)
 {
     focus.focused(false);

@@ -17,16 +17,18 @@ inline void runEventLoop(std::chrono::milliseconds duration)
     loop.exec();
 }
 
-// Runs the main loop until `done` holds or `timeout` passes; returns whether it holds.
+// Runs the main loop until `done` holds or `timeout` passes; returns whether it holds. Asks
+// `done` every `interval`: a costly question (a screenshot) is asked less often.
 template <typename Done>
-bool runEventLoopUntil(Done done, std::chrono::milliseconds timeout = std::chrono::seconds(3))
+bool runEventLoopUntil(Done done, std::chrono::milliseconds timeout = std::chrono::seconds(3),
+                       std::chrono::milliseconds interval = std::chrono::milliseconds(5))
 {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
         if (clock.elapsed() > timeout.count())
             return false;
-        runEventLoop(std::chrono::milliseconds(5));
+        runEventLoop(interval);
     }
     return true;
 }

@@ -16,6 +16,7 @@ struct FakePasswordFocus final : PasswordFocusService {
         send({FocusReport::Kind::focused, isPasswordField, control});
     }
     void unfocused() { send({FocusReport::Kind::unfocused, false}); }
+    void moving() { send({FocusReport::Kind::moving, false}); }
     void textInserted(bool isPasswordField) { send({FocusReport::Kind::textInserted, isPasswordField}); }
     void send(const FocusReport& report)
     {

@@ -2,11 +2,15 @@
 // appears.
 #include "platform/linux/AtspiListener.h"
 
+#include "input/PasswordGuard.h"
+
 #include <atspi/atspi.h>
 
 #include <pthread.h>
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -21,8 +25,12 @@ constexpr const char* deactivateEvent = "window:deactivate";
 constexpr const char* insertEvent = "object:text-changed:insert";
 constexpr const char* listenedEvents[]{focusEvent, deactivateEvent, insertEvent};
 
-// How long libatspi may wait for an application's answer; a hung one costs no more.
-constexpr int answerTimeoutMilliseconds = 100;
+// How long libatspi may wait for an application's answer, and how often a control is asked
+// what it is before Kestrel gives up on knowing: a hung application holds the listener up no
+// longer than keys typed meanwhile wait (and a busy browser has time to answer).
+constexpr std::chrono::milliseconds answerTimeout{250};
+constexpr int roleAttempts = 4;
+static_assert(answerTimeout * roleAttempts <= PasswordGuard::transitionLimit);
 
 bool startsWith(std::string_view text, std::string_view prefix)
 {
@@ -83,7 +91,7 @@ private:
         }
         m_started = true;
         atspi_set_main_context(m_context);
-        atspi_set_timeout(answerTimeoutMilliseconds, answerTimeoutMilliseconds);
+        atspi_set_timeout(static_cast<int>(answerTimeout.count()), static_cast<int>(answerTimeout.count()));
         m_listener = atspi_event_listener_new(&AtspiListenerThread::onEvent, this, nullptr);
         for (const char* event : listenedEvents) {
             GError* error = nullptr;
@@ -132,19 +140,21 @@ private:
                 }
                 return;
             }
+            // Asking a control what it is can take a busy application (a browser, say) a good
+            // part of a second: Kestrel knows at once that the focus moved, and waits to know
+            // where. A repeat of the focused control's report tells nothing new meanwhile.
+            if (event.source != m_focused)
+                m_callbacks.report({FocusReport::Kind::moving, false});
             forgetFocus();
-            GError* error = nullptr;
-            const AtspiRole role = event.source ? atspi_accessible_get_role(event.source, &error) : ATSPI_ROLE_INVALID;
-            if (error || !event.source) {
-                if (error)
-                    g_error_free(error);
+            const std::optional<AtspiRole> role = event.source ? roleOf(event.source) : std::nullopt;
+            if (!role) {
                 m_callbacks.report({FocusReport::Kind::unfocused, false}); // gone already: unknown
                 return;
             }
             // Held until the next report, so no other control can take its address (which
             // tells Kestrel whether a report repeats the one before).
             m_focused = static_cast<AtspiAccessible*>(g_object_ref(event.source));
-            m_focusedIsPassword = role == ATSPI_ROLE_PASSWORD_TEXT;
+            m_focusedIsPassword = *role == ATSPI_ROLE_PASSWORD_TEXT;
             m_callbacks.report({FocusReport::Kind::focused, m_focusedIsPassword, control()});
         } else if (startsWith(type, deactivateEvent)) {
             forgetFocus();
@@ -154,6 +164,23 @@ private:
             // (some toolkits send a password field's characters in clear).
             if (m_focused && event.source == m_focused)
                 m_callbacks.report({FocusReport::Kind::textInserted, m_focusedIsPassword, control()});
+        }
+    }
+
+    // What a control is, asked again while its application is too busy to answer in time
+    // (and keys typed meanwhile wait); nothing once it is gone.
+    static std::optional<AtspiRole> roleOf(AtspiAccessible* control)
+    {
+        for (int attempt = 1;; ++attempt) {
+            const auto asked = std::chrono::steady_clock::now();
+            GError* error = nullptr;
+            const AtspiRole role = atspi_accessible_get_role(control, &error);
+            if (!error)
+                return role;
+            g_error_free(error);
+            const bool timedOut = std::chrono::steady_clock::now() - asked >= answerTimeout - answerTimeout / 10;
+            if (!timedOut || attempt == roleAttempts)
+                return std::nullopt;
         }
     }
 

@@ -36,6 +36,26 @@ bool isSet(const char* variable)
 
 } // namespace
 
+// libatspi opens a direct connection to each application it asks about, and hands it to the
+// process's default GLib main context. Qt's GLib main loop runs that context on the main
+// thread, which then takes the application's answers off the connection while the
+// accessibility thread waits for them: each wait then ran to its timeout (seen with GTK and
+// Chromium, 700 ms). Without GLib in Qt's main loop the waiting thread reads its answers
+// itself; nothing else of Kestrel uses GLib.
+constexpr const char* qtWithoutGlib = "QT_NO_GLIB";
+
+AtspiPasswordFocus::MainLoopChoice::MainLoopChoice() : m_chosenHere(!qEnvironmentVariableIsSet(qtWithoutGlib))
+{
+    if (m_chosenHere)
+        qputenv(qtWithoutGlib, "1");
+}
+
+AtspiPasswordFocus::MainLoopChoice::~MainLoopChoice()
+{
+    if (m_chosenHere)
+        qunsetenv(qtWithoutGlib);
+}
+
 AtspiPasswordFocus::AtspiPasswordFocus() : m_mainThread(std::make_unique<QObject>())
 {
     if (!isSet("DBUS_SESSION_BUS_ADDRESS")) {

@@ -29,6 +29,20 @@ public:
     AtspiPasswordFocus(const AtspiPasswordFocus&) = delete;
     AtspiPasswordFocus& operator=(const AtspiPasswordFocus&) = delete;
 
+    // The main loop the accessibility module needs, chosen by living while the application
+    // object is made: one that does not run GLib's default main context (see the source).
+    // Programs Kestrel starts later do not inherit the choice.
+    class MainLoopChoice {
+    public:
+        MainLoopChoice();
+        ~MainLoopChoice();
+        MainLoopChoice(const MainLoopChoice&) = delete;
+        MainLoopChoice& operator=(const MainLoopChoice&) = delete;
+
+    private:
+        bool m_chosenHere = false;
+    };
+
     void setHandler(std::function<void(const FocusReport&)> handler) override;
     void readAccessibilityEnabled() override;
     void setAccessibilityEnabled(bool enabled) override;

@@ -82,18 +82,31 @@ bool AccessibilityBus::waitForAccessibilityBus()
 {
     const QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
-        QProcess ask;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
-        ask.setProcessEnvironment(environment);
-        ask.start(QStringLiteral("dbus-send"),
-                  {QStringLiteral("--session"), QStringLiteral("--print-reply"), QStringLiteral("--dest=org.a11y.Bus"),
-                   QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus.GetAddress")});
-        if (ask.waitForFinished(2000) && ask.exitCode() == 0)
+        if (send({QStringLiteral("org.a11y.Bus.GetAddress")}))
             return true;
         QThread::msleep(50);
     }
     return false;
+}
+
+bool AccessibilityBus::setEnabled(bool enabled)
+{
+    return send({QStringLiteral("org.freedesktop.DBus.Properties.Set"), QStringLiteral("string:org.a11y.Status"),
+                 QStringLiteral("string:IsEnabled"),
+                 enabled ? QStringLiteral("variant:boolean:true") : QStringLiteral("variant:boolean:false")});
+}
+
+bool AccessibilityBus::send(const QStringList& arguments)
+{
+    QProcess ask;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
+    ask.setProcessEnvironment(environment);
+    ask.start(QStringLiteral("dbus-send"),
+              QStringList{QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                          QStringLiteral("--dest=org.a11y.Bus"), QStringLiteral("/org/a11y/bus")} +
+                  arguments);
+    return ask.waitForFinished(2000) && ask.exitStatus() == QProcess::NormalExit && ask.exitCode() == 0;
 }
 
 void AccessibilityBus::stopAccessibilityBus()
@@ -122,12 +135,19 @@ PasswordFieldsApp::PasswordFieldsApp(Toolkit toolkit, const std::string& display
     environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    if (toolkit == Toolkit::gtk3)
+    switch (toolkit) {
+    case Toolkit::gtk3:
         m_process.start(QStringLiteral(KESTREL_TEST_SUPPORT_DIR "/a11y/password-fields-gtk"), {});
-    else
+        break;
+    case Toolkit::qt:
         m_process.start(QStringLiteral(KESTREL_PASSWORD_FIELDS_QT), {});
+        break;
+    case Toolkit::chromium:
+        m_process.start(QStringLiteral(KESTREL_TEST_SUPPORT_DIR "/a11y/password-fields-chromium"), {});
+        break;
+    }
     QString ready;
-    if (!m_process.waitForStarted(5000) || !awaitLine(QStringLiteral("ready "), &ready, 10000))
+    if (!m_process.waitForStarted(5000) || !awaitLine(QStringLiteral("ready "), &ready, 30000))
         return;
     const QStringList numbers = ready.split(' ', Qt::SkipEmptyParts);
     if (numbers.size() != 5)

@@ -28,9 +28,13 @@ public:
     void stopAccessibilityBus();
     // Starts it (again).
     void startAccessibilityBus();
+    // Sets the desktop's accessibility switch (IsEnabled), as a user's settings would.
+    bool setEnabled(bool enabled);
 
 private:
     bool waitForAccessibilityBus();
+    // Runs dbus-send on the session bus; true when it answered.
+    bool send(const QStringList& arguments);
 
     std::string m_error;
     QTemporaryDir m_folder;
@@ -41,11 +45,12 @@ private:
     QString m_runtimeFolder;
 };
 
-// One of the test windows with a normal field above a password field (GTK 3, or Qt with
-// its accessibility forced on), driven through its standard input.
+// One of the test windows with a normal field above a password field (GTK 3, Qt with its
+// accessibility forced on, or a page in Chromium, which needs the bus's switch on as well),
+// driven through its standard input.
 class PasswordFieldsApp {
 public:
-    enum class Toolkit { gtk3, qt };
+    enum class Toolkit { gtk3, qt, chromium };
     PasswordFieldsApp(Toolkit toolkit, const std::string& display, const QString& sessionBusAddress);
     ~PasswordFieldsApp();
 
