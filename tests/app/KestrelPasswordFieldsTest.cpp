@@ -109,8 +109,9 @@ protected:
     void startWith(PasswordFieldsApp::Toolkit toolkit)
     {
         // Chromium shows its pages to the accessibility bus only with the desktop's switch on.
-        if (toolkit == PasswordFieldsApp::Toolkit::chromium)
+        if (toolkit == PasswordFieldsApp::Toolkit::chromium) {
             ASSERT_TRUE(bus->setEnabled(true));
+        }
         app = std::make_unique<PasswordFieldsApp>(toolkit, server.display(), bus->sessionBusAddress());
         ASSERT_TRUE(app->isReady()) << app->said();
         // The screen with the window is what Kestrel's keycaps are told apart from. Without a
