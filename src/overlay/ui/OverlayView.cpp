@@ -347,6 +347,7 @@ void OverlayView::tick()
             item.x.set(item.x.target());
             item.visibility.set(item.visibility.target());
             item.sink.set(item.sink.target());
+            item.contentChanged = true; // the last frame drew it a fraction of a pixel away
         }
         refreshFrame(time);
         showIfNeeded();
