@@ -1,6 +1,6 @@
-// What one frame of the overlay costs to paint: a row of five keycaps at the largest size,
-// drawn into an image as the overlay draws into its window, with the keycap pictures
-// already composed (as they are after a key's first appearance).
+// What one frame of the overlay costs to paint with Qt: a row of five keycaps at the largest
+// size, its layers drawn into an image as the overlay's Qt window draws them, with the
+// keycap pictures already made (as they are after a key's first appearance).
 
 #include "overlay/KeycapGeometry.h"
 #include "overlay/ui/KeycapArtwork.h"
@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QPainter>
+
+#include <cmath>
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -29,25 +32,41 @@ std::vector<Keycap> fiveKeycaps()
     };
 }
 
+// `visibility` 1 is a row at rest; below 1, each keycap is its sharp pictures over its blurred
+// one, as while it fades in.
 void paintRow(benchmark::State& state, double visibility)
 {
     constexpr double size = 80;
     KeycapArtwork artwork;
     KeycapPainter keycaps(artwork);
-    QImage frame(1400, 200, QImage::Format_ARGB32_Premultiplied);
-    const auto row = fiveKeycaps();
+    QImage image(1400, 200, QImage::Format_ARGB32_Premultiplied);
+    OverlayFrame frame{.fontSize = size, .color = KeyColor::blue, .pixelRatio = 1, .layers = {}, .damage = {}};
+    const auto sharp = static_cast<std::uint8_t>(std::lround(visibility * visibility * 255));
+    const auto blurred = static_cast<std::uint8_t>(std::lround(visibility * (1 - visibility) * 255));
+    const auto margin = static_cast<int>(std::lround(KeycapBlur::margin));
     int step = 0;
     for (auto _ : state) {
-        frame.fill(Qt::transparent);
-        QPainter painter(&frame);
-        double x = 16;
-        for (const Keycap& keycap : row) {
-            // Each frame sinks the caps a little differently, as the press animation does.
-            keycaps.paint(painter, QPointF(x, 16), keycap, size, KeyColor::blue, (step % 10) / 10.0, visibility);
-            x += KeycapGeometry(size, keycap.shape).width + KeycapRow::spacing(size);
+        // Each frame sinks the caps a little differently, as the press animation does.
+        frame.layers.clear();
+        int x = 24;
+        for (const Keycap& keycap : fiveKeycaps()) {
+            const auto shared = std::make_shared<const Keycap>(keycap);
+            const KeycapGeometry geometry(size, keycap.shape);
+            const int drop = static_cast<int>(std::lround((step % 10) / 10.0 * geometry.sinkDistance()));
+            if (visibility < 1)
+                frame.layers.push_back({shared, KeycapPicture::blurred, x - margin, 24 - margin, blurred});
+            frame.layers.push_back({shared, KeycapPicture::base, x, 24, sharp});
+            frame.layers.push_back({shared, KeycapPicture::cap, x, 24 + drop, sharp});
+            x += static_cast<int>(std::lround(geometry.width + KeycapRow::spacing(size)));
         }
+        state.PauseTiming();
+        image.fill(Qt::transparent);
+        state.ResumeTiming();
+        QPainter painter(&image);
+        for (const OverlayLayer& layer : frame.layers)
+            keycaps.paintLayer(painter, layer, frame);
         ++step;
-        benchmark::DoNotOptimize(frame.constBits());
+        benchmark::DoNotOptimize(image.constBits());
     }
 }
 

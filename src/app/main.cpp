@@ -177,7 +177,8 @@ int main(int argc, char** argv)
     kestrel::QtWorkspace workspace;
     kestrel::x11::X11PermissionService permission(workspace, kestrel::QtWorkspace::helpPageURL("input-access.html"));
     kestrel::QtScreenService screens;
-    kestrel::OverlayWindowFactory panels({.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
+    kestrel::OverlayWindowFactory panels(scheduler,
+                                         {.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
                                           .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); }});
 
     const auto cacheHome = kestrel::XdgDirectories::cacheHome();

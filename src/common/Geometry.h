@@ -37,6 +37,24 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// Whole device pixels.
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PixelSize&) const = default;
+};
+
+// A rectangle of whole device pixels in a window: origin top-left, y grows downward.
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    bool operator==(const PixelRect&) const = default;
+};
+
 // A point in unit coordinates, x and y in [0, 1], origin top-left.
 struct UnitPoint {
     double x = 0;

@@ -1,5 +1,7 @@
 #include "overlay/KeycapGeometry.h"
 
+#include <cmath>
+
 namespace kestrel {
 
 namespace {
@@ -27,5 +29,12 @@ KeycapGeometry::KeycapGeometry(double baseSize, KeycapShape shape)
       unit(height / artworkHeightUnits),
       width(height * widthUnits(shape) / artworkHeightUnits)
 {}
+
+PixelSize pictureSize(const KeycapGeometry& geometry, KeycapPicture picture, double pixelRatio)
+{
+    const double margin = picture == KeycapPicture::blurred ? KeycapBlur::margin : 0;
+    return {static_cast<int>(std::ceil((geometry.width + 2 * margin) * pixelRatio)),
+            static_cast<int>(std::ceil((geometry.height + 2 * margin) * pixelRatio))};
+}
 
 } // namespace kestrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Geometry.h"
 #include "overlay/InputDisplayState.h"
 
 namespace kestrel {
@@ -45,6 +46,28 @@ struct KeycapGeometry {
     double lightInset() const { return 0.08 * height; }
     double lightGlowRadius() const { return 0.04 * height; }
 };
+
+// Whether the keycap's cap sinks while it is pressed: a scroll step is no key held down.
+inline bool sinksWhenPressed(const Keycap& keycap)
+{
+    return !(keycap.mouse && keycap.mouse->kind == MouseGlyph::Kind::scroll);
+}
+
+// The pictures a keycap is drawn from: its well, its cap with the label (which sinks while
+// pressed), and the whole keycap blurred, shown while it fades in or out.
+enum class KeycapPicture : std::uint8_t { base, cap, blurred };
+
+namespace KeycapBlur {
+// The blur of a hidden keycap: a Gaussian of radius 12 points, standard deviation half that.
+inline constexpr double radius = 12;
+inline constexpr double sigma = radius / 2;
+// How far the blurred picture reaches beyond the keycap's frame on each side: three
+// standard deviations.
+inline constexpr double margin = 3 * sigma;
+} // namespace KeycapBlur
+
+// The size of a keycap picture in device pixels.
+PixelSize pictureSize(const KeycapGeometry& geometry, KeycapPicture picture, double pixelRatio);
 
 // The row of keycaps in the overlay.
 namespace KeycapRow {

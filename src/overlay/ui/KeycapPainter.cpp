@@ -16,8 +16,6 @@ namespace kestrel {
 
 namespace {
 
-// The blur of a hidden keycap: a Gaussian of radius 12 points, standard deviation half that.
-constexpr double hiddenBlurRadius = 12;
 constexpr std::size_t spriteCacheLimit = 256;
 
 QRectF toQRect(const Box& box)
@@ -110,6 +108,11 @@ QSize pixelSize(double width, double height, qreal pixelRatio)
     return {static_cast<int>(std::ceil(width * pixelRatio)), static_cast<int>(std::ceil(height * pixelRatio))};
 }
 
+QSize toQSize(PixelSize size)
+{
+    return {size.width, size.height};
+}
+
 QString spriteKey(const Keycap& keycap, double size, KeyColor color, qreal pixelRatio)
 {
     QString key = QString::fromStdString(keycap.symbol);
@@ -128,11 +131,6 @@ QString spriteKey(const Keycap& keycap, double size, KeyColor color, qreal pixel
 } // namespace
 
 KeycapPainter::KeycapPainter(KeycapArtwork& artwork) : m_artwork(artwork) {}
-
-double KeycapPainter::blurMargin()
-{
-    return hiddenBlurRadius * 1.5; // three standard deviations
-}
 
 void KeycapPainter::paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color)
 {
@@ -263,7 +261,7 @@ KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, 
         m_sprites.clear();
 
     const KeycapGeometry geometry(size, keycap.shape);
-    const QSize pixels = pixelSize(geometry.width, geometry.height, pixelRatio);
+    const QSize pixels = toQSize(pictureSize(geometry, KeycapPicture::base, pixelRatio));
     Sprite made;
     made.base = m_artwork.base(keycap.shape, pixels);
     made.base.setDevicePixelRatio(pixelRatio);
@@ -277,8 +275,8 @@ KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, 
 
 QImage KeycapPainter::blurredImage(const Sprite& sprite, const KeycapGeometry& geometry, qreal pixelRatio) const
 {
-    const double margin = blurMargin();
-    QImage image(pixelSize(geometry.width + 2 * margin, geometry.height + 2 * margin, pixelRatio),
+    const double margin = KeycapBlur::margin;
+    QImage image(toQSize(pictureSize(geometry, KeycapPicture::blurred, pixelRatio)),
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     image.setDevicePixelRatio(pixelRatio);
@@ -287,38 +285,49 @@ QImage KeycapPainter::blurredImage(const Sprite& sprite, const KeycapGeometry& g
     painter.drawImage(QPointF(margin, margin), sprite.cap);
     painter.end();
     gaussianBlur(reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
-                 static_cast<int>(image.bytesPerLine() / 4), hiddenBlurRadius / 2 * pixelRatio);
+                 static_cast<int>(image.bytesPerLine() / 4), KeycapBlur::sigma * pixelRatio);
     return image;
 }
 
-void KeycapPainter::paint(QPainter& painter, QPointF origin, const Keycap& keycap, double size, KeyColor color,
-                          double sink, double visibility)
+const QImage& KeycapPainter::picture(const Keycap& keycap, KeycapPicture picture, double size, KeyColor color,
+                                     qreal pixelRatio)
 {
-    if (visibility <= 0)
-        return;
-    const qreal pixelRatio = painter.device()->devicePixelRatioF();
     Sprite& cached = sprite(keycap, size, color, pixelRatio);
+    switch (picture) {
+    case KeycapPicture::base:
+        return cached.base;
+    case KeycapPicture::cap:
+        return cached.cap;
+    case KeycapPicture::blurred:
+        if (cached.blurred.isNull())
+            cached.blurred = blurredImage(cached, KeycapGeometry(size, keycap.shape), pixelRatio);
+        return cached.blurred;
+    }
+    return cached.base;
+}
+
+void KeycapPainter::paint(QPainter& painter, QPointF origin, const Keycap& keycap, double size, KeyColor color,
+                          double sink)
+{
+    const qreal pixelRatio = painter.device()->devicePixelRatioF();
     const KeycapGeometry geometry(size, keycap.shape);
+    const double drop = sinksWhenPressed(keycap) ? sink * geometry.sinkDistance() : 0;
     // Whole device pixels: images are then copied, not resampled.
     const auto snap = [pixelRatio](QPointF point) {
         return QPointF(std::round(point.x() * pixelRatio) / pixelRatio,
                        std::round(point.y() * pixelRatio) / pixelRatio);
     };
-    // Scroll keycaps never sink: a scroll step is no key held down.
-    const double drop =
-        keycap.mouse && keycap.mouse->kind == MouseGlyph::Kind::scroll ? 0 : sink * geometry.sinkDistance();
+    drawImageInStrips(painter, snap(origin), picture(keycap, KeycapPicture::base, size, color, pixelRatio));
+    drawImageInStrips(painter, snap(origin + QPointF(0, drop)),
+                      picture(keycap, KeycapPicture::cap, size, color, pixelRatio));
+}
 
+void KeycapPainter::paintLayer(QPainter& painter, const OverlayLayer& layer, const OverlayFrame& frame)
+{
+    const QImage& image = picture(*layer.keycap, layer.picture, frame.fontSize, frame.color, frame.pixelRatio);
     const double previousOpacity = painter.opacity();
-    if (visibility < 1) {
-        // Between hidden and shown: the sharp keycap fades in over its blurred picture.
-        if (cached.blurred.isNull())
-            cached.blurred = blurredImage(cached, geometry, pixelRatio);
-        painter.setOpacity(previousOpacity * visibility * (1 - visibility));
-        drawImageInStrips(painter, snap(origin - QPointF(blurMargin(), blurMargin())), cached.blurred);
-        painter.setOpacity(previousOpacity * visibility * visibility);
-    }
-    drawImageInStrips(painter, snap(origin), cached.base);
-    drawImageInStrips(painter, snap(origin + QPointF(0, drop)), cached.cap);
+    painter.setOpacity(previousOpacity * layer.opacity / 255.0);
+    drawImageInStrips(painter, QPointF(layer.x / frame.pixelRatio, layer.y / frame.pixelRatio), image);
     painter.setOpacity(previousOpacity);
 }
 

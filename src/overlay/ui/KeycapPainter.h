@@ -2,6 +2,7 @@
 
 #include "overlay/InputDisplayState.h"
 #include "overlay/KeycapGeometry.h"
+#include "overlay/OverlaySurface.h"
 #include "settings/PreferenceEnums.h"
 
 #include <QHash>
@@ -14,27 +15,27 @@ namespace kestrel {
 
 class KeycapArtwork;
 
-// Paints one keycap into a QPainter: the base, then the cap with its label and caps-lock
-// light, sunk by the press animation. The cap and its label are composed once per keycap
-// content, colour, size and pixel ratio and kept as images, so a frame is a few image
-// copies; the blurred picture used while a keycap fades in or out is made on first need.
-// Geometry comes from the core's KeycapGeometry; this class only draws.
+// Paints keycaps into a QPainter: the base, then the cap with its label and caps-lock light,
+// sunk by the press animation. The cap and its label are composed once per keycap content,
+// colour, size and pixel ratio and kept as pictures, so a frame is a few image copies; the
+// blurred picture used while a keycap fades in or out is made on first need. Geometry
+// comes from the core's KeycapGeometry; this class only draws.
 class KeycapPainter {
 public:
     explicit KeycapPainter(KeycapArtwork& artwork);
 
-    // Draws the keycap with its frame's top-left corner at `origin` (points). `sink` is the
-    // press animation, 0 up and 1 down (a bounce may pass either end); `visibility` is the
-    // blur-fade, 0 blurred and transparent, 1 sharp and opaque.
-    void paint(QPainter& painter, QPointF origin, const Keycap& keycap, double size, KeyColor color, double sink,
-               double visibility);
+    // Draws the keycap, sharp and opaque, with its frame's top-left corner at `origin`
+    // (points). `sink` is the press animation, 0 up and 1 down.
+    void paint(QPainter& painter, QPointF origin, const Keycap& keycap, double size, KeyColor color, double sink = 0);
+    // Draws one layer of an overlay frame.
+    void paintLayer(QPainter& painter, const OverlayLayer& layer, const OverlayFrame& frame);
+
+    // One of a keycap's pictures, premultiplied ARGB, made on first need and kept.
+    const QImage& picture(const Keycap& keycap, KeycapPicture picture, double size, KeyColor color, qreal pixelRatio);
 
     // The label on the cap's face, in the cap's own coordinates (points). Also used to
     // compose the cached cap image.
     void paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color);
-
-    // How far a blurred keycap reaches beyond its frame on each side (points).
-    static double blurMargin();
 
 private:
     struct Sprite {

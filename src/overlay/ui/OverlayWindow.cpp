@@ -3,15 +3,58 @@
 #include "overlay/PanelPlacement.h"
 #include "overlay/ui/KeycapArtwork.h"
 #include "overlay/ui/KeycapPainter.h"
+#include "overlay/ui/OverlayView.h"
 #include "platform/qt/ScreenCoordinates.h"
 
 #include <QGuiApplication>
+#include <QRegion>
 #include <QScreen>
 
 namespace kestrel {
 
-OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, OverlayView::Options options)
-    : m_view(std::make_unique<OverlayView>(model, painter, std::move(options)))
+// The composer's surface as a Qt window.
+class OverlayWindow::Surface final : public OverlaySurface {
+public:
+    Surface(OverlayView& view, std::function<bool()> isComposited)
+        : m_view(view), m_isComposited(std::move(isComposited))
+    {}
+
+    Size size() const override { return {static_cast<double>(m_view.width()), static_cast<double>(m_view.height())}; }
+    double pixelRatio() const override { return m_view.devicePixelRatioF(); }
+    bool isComposited() const override { return m_isComposited(); }
+
+    void show() override
+    {
+        m_view.show();
+        m_view.raise();
+    }
+    void hide() override { m_view.hide(); }
+    bool isShown() const override { return m_view.isVisible(); }
+
+    void setShape(const std::optional<std::vector<PixelRect>>& shape) override
+    {
+        if (!shape) {
+            m_view.clearMask();
+            return;
+        }
+        const double ratio = pixelRatio();
+        QRegion region;
+        for (const PixelRect& area : *shape)
+            region += QRectF(area.x / ratio, area.y / ratio, area.width / ratio, area.height / ratio).toRect();
+        m_view.setMask(region);
+    }
+
+    void present(const OverlayFrame& frame) override { m_view.present(frame); }
+
+private:
+    OverlayView& m_view;
+    std::function<bool()> m_isComposited;
+};
+
+OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, Scheduler& scheduler,
+                             const OverlayWindowOptions& options)
+    : m_view(std::make_unique<OverlayView>(painter)),
+      m_surface(std::make_unique<Surface>(*m_view, options.isComposited))
 {
     // Override-redirect and transparent for input: clicks reach the window below, and
     // showing it activates nothing.
@@ -21,9 +64,14 @@ OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, 
     m_view->setWindowTitle(QStringLiteral("Kestrel"));
     m_view->resize(static_cast<int>(PanelPlacement::panelSize.width),
                    static_cast<int>(PanelPlacement::panelSize.height));
+    m_composer = std::make_unique<OverlayComposer>(model, scheduler, *m_surface,
+                                                   OverlayComposer::Options{.reduceMotion = options.reduceMotion});
 }
 
-OverlayWindow::~OverlayWindow() = default;
+OverlayWindow::~OverlayWindow()
+{
+    m_composer.reset(); // before the surface it draws on
+}
 
 void OverlayWindow::setFrame(const Rect& frame)
 {
@@ -31,22 +79,29 @@ void OverlayWindow::setFrame(const Rect& frame)
     if (!primary)
         return;
     const QRect geometry = ScreenCoordinates(QRectF(primary->geometry())).toQt(frame).toRect();
-    if (m_view->geometry() != geometry)
-        m_view->setGeometry(geometry);
+    if (m_view->geometry() == geometry)
+        return;
+    const bool resized = m_view->size() != geometry.size();
+    m_view->setGeometry(geometry);
+    if (const QScreen* screen = QGuiApplication::screenAt(geometry.center()))
+        m_composer->setFrameInterval(1 / screen->refreshRate());
+    if (resized)
+        m_composer->surfaceResized();
 }
 
 void OverlayWindow::orderFrontRegardless()
 {
-    m_view->setOrderedIn(true);
+    m_composer->setOrderedIn(true);
 }
 
 void OverlayWindow::orderOut()
 {
-    m_view->setOrderedIn(false);
+    m_composer->setOrderedIn(false);
 }
 
-OverlayWindowFactory::OverlayWindowFactory(OverlayView::Options options)
-    : m_options(std::move(options)),
+OverlayWindowFactory::OverlayWindowFactory(Scheduler& scheduler, OverlayWindowOptions options)
+    : m_scheduler(scheduler),
+      m_options(std::move(options)),
       m_artwork(std::make_unique<KeycapArtwork>()),
       m_painter(std::make_unique<KeycapPainter>(*m_artwork))
 {}
@@ -55,7 +110,7 @@ OverlayWindowFactory::~OverlayWindowFactory() = default;
 
 std::unique_ptr<OverlayPanel> OverlayWindowFactory::makePanel(OverlayModel& model)
 {
-    return std::make_unique<OverlayWindow>(model, *m_painter, m_options);
+    return std::make_unique<OverlayWindow>(model, *m_painter, m_scheduler, m_options);
 }
 
 } // namespace kestrel

@@ -1,21 +1,31 @@
 #pragma once
 
+#include "overlay/OverlayComposer.h"
 #include "overlay/OverlayPanel.h"
-#include "overlay/ui/OverlayView.h"
 
+#include <functional>
 #include <memory>
 
 namespace kestrel {
 
 class KeycapArtwork;
 class KeycapPainter;
+class OverlayView;
+class Scheduler;
+
+struct OverlayWindowOptions {
+    bool reduceMotion = false;
+    // Asked when a row appears: whether the window system blends transparent windows.
+    std::function<bool()> isComposited = [] { return true; };
+};
 
 // The overlay panel on the desktop: a frameless, always-on-top window that takes neither
-// clicks nor the keyboard focus and sits on every desktop, hosting the overlay view. Frames
-// arrive in Kestrel's coordinates and are converted to Qt's here.
+// clicks nor the keyboard focus and sits on every desktop, drawn by a composer from the
+// overlay model. Frames arrive in Kestrel's coordinates and are converted to Qt's here.
 class OverlayWindow final : public OverlayPanel {
 public:
-    OverlayWindow(const OverlayModel& model, KeycapPainter& painter, OverlayView::Options options);
+    OverlayWindow(const OverlayModel& model, KeycapPainter& painter, Scheduler& scheduler,
+                  const OverlayWindowOptions& options);
     ~OverlayWindow() override;
 
     void setFrame(const Rect& frame) override;
@@ -23,15 +33,20 @@ public:
     void orderOut() override;
 
     OverlayView& view() { return *m_view; }
+    OverlayComposer& composer() { return *m_composer; }
 
 private:
+    class Surface;
+
     std::unique_ptr<OverlayView> m_view;
+    std::unique_ptr<Surface> m_surface;
+    std::unique_ptr<OverlayComposer> m_composer;
 };
 
 // Makes overlay windows that share one artwork cache.
 class OverlayWindowFactory final : public OverlayPanelFactory {
 public:
-    explicit OverlayWindowFactory(OverlayView::Options options);
+    OverlayWindowFactory(Scheduler& scheduler, OverlayWindowOptions options);
     ~OverlayWindowFactory() override;
 
     std::unique_ptr<OverlayPanel> makePanel(OverlayModel& model) override;
@@ -39,7 +54,8 @@ public:
     KeycapPainter& painter() { return *m_painter; }
 
 private:
-    OverlayView::Options m_options;
+    Scheduler& m_scheduler;
+    OverlayWindowOptions m_options;
     std::unique_ptr<KeycapArtwork> m_artwork;
     std::unique_ptr<KeycapPainter> m_painter;
 };

@@ -59,7 +59,7 @@ void KeyPreview::paintEvent(QPaintEvent*)
     double x = (width() - rowWidth) / 2;
     for (const Keycap& keycap : keycaps) {
         const KeycapGeometry geometry(m_keySize, keycap.shape);
-        m_painter.paint(painter, QPointF(x, (height() - rowHeight) / 2), keycap, m_keySize, color, 0, 1);
+        m_painter.paint(painter, QPointF(x, (height() - rowHeight) / 2), keycap, m_keySize, color);
         x += geometry.width + gap;
     }
 }

@@ -33,7 +33,7 @@ protected:
         image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.translate(1, 1);
-        keycaps.paint(painter, QPointF(0, 0), keycap, size, color, sink, 1);
+        keycaps.paint(painter, QPointF(0, 0), keycap, size, color, sink);
         return image;
     }
 

@@ -3,6 +3,8 @@
 #include "overlay/KeycapGeometry.h"
 #include "overlay/ui/KeycapArtwork.h"
 #include "overlay/ui/KeycapPainter.h"
+#include "overlay/ui/OverlayWindow.h"
+#include "platform/qt/QtScheduler.h"
 #include "support/EventLoop.h"
 
 #include <QImage>
@@ -17,20 +19,19 @@ using namespace std::chrono_literals;
 
 class OverlayViewTest : public ::testing::Test {
 protected:
-    OverlayViewTest() { view.resize(1400, 200); }
-
     // Shows keycaps and waits until every animation has come to rest.
     void show(std::vector<Keycap> keycaps)
     {
         model.keycaps = std::move(keycaps);
-        EXPECT_TRUE(view.isAnimating()) << "a change starts the frame clock";
-        EXPECT_TRUE(test::runEventLoopUntil([&] { return !view.isAnimating(); }, 3s)) << "and it stops again";
+        EXPECT_TRUE(window.composer().isAnimating()) << "a change starts the frame clock";
+        EXPECT_TRUE(test::runEventLoopUntil([&] { return !window.composer().isAnimating(); }, 3s))
+            << "and it stops again";
     }
 
     // The bounding box of everything drawn.
     QRect drawn()
     {
-        const QImage image = view.grab().toImage();
+        const QImage image = window.view().grab().toImage();
         QRect box;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -55,64 +56,45 @@ protected:
     OverlayModel model;
     KeycapArtwork artwork;
     KeycapPainter painter{artwork};
-    OverlayView view{model, painter, {}};
-    const double padding = KeycapRow::padding(64);
-    const double rowWidth = KeycapGeometry(64, KeycapShape::cmd).width + KeycapRow::spacing(64) +
-                            KeycapGeometry(64, KeycapShape::key).width;
+    QtScheduler scheduler;
+    bool composited = true;
+    OverlayWindow window{model, painter, scheduler, {.isComposited = [this] { return composited; }}};
 };
 
-TEST_F(OverlayViewTest, TheRowSitsAtTheAlignmentInsideThePanel)
+TEST_F(OverlayViewTest, TheWindowShowsTheComposedLayersWhereTheFrameSaysAndNothingElse)
 {
-    show(commandK()); // bottom centre
-    QRect box = drawn();
-    EXPECT_NEAR(box.center().x(), 700, 2);
-    EXPECT_NEAR(box.width(), rowWidth, 2);
-    EXPECT_NEAR(box.bottom() + 1, 200 - padding, 2);
-
-    model.alignment = Alignments::topLeading;
-    box = drawn();
-    EXPECT_NEAR(box.left(), padding, 1.5);
-    EXPECT_NEAR(box.top(), padding, 1.5);
-}
-
-TEST_F(OverlayViewTest, ACustomAnchorPutsTheRowsPointOnThePanelsPoint)
-{
-    model.anchor = UnitPoint{0.5, 0.85};
+    window.orderFrontRegardless();
     show(commandK());
+    const OverlayFrame& frame = window.composer().lastFrame();
+    QRect layers;
+    for (const OverlayLayer& layer : frame.layers) {
+        const PixelSize size = pictureSize(KeycapGeometry(frame.fontSize, layer.keycap->shape), layer.picture, 1);
+        layers |= QRect(layer.x, layer.y, size.width, size.height);
+    }
+    ASSERT_FALSE(layers.isEmpty());
     const QRect box = drawn();
-    const double rowHeight = KeycapGeometry(64, KeycapShape::key).height + 2 * padding;
-    EXPECT_NEAR(box.center().x(), 700, 2);
-    EXPECT_NEAR(box.top() - padding, 0.85 * (200 - rowHeight), 2);
+    EXPECT_LE(std::abs(box.left() - layers.left()), 1);
+    EXPECT_LE(std::abs(box.right() - layers.right()), 1);
+    EXPECT_LE(std::abs(box.top() - layers.top()), 1);
+    EXPECT_LE(std::abs(box.bottom() - layers.bottom()), 1);
+
+    show({});
+    EXPECT_TRUE(drawn().isNull()) << "an emptied row fades to nothing but transparency";
 }
 
-TEST(OverlayViewShape, ACompositorStartingLaterLiftsTheKeycapOutline)
+TEST_F(OverlayViewTest, WithoutACompositorTheWindowTakesTheKeycapsShapeUntilOneStarts)
 {
-    OverlayModel model;
-    KeycapArtwork artwork;
-    KeycapPainter painter{artwork};
-    bool composited = false;
-    OverlayView view{model, painter, {.isComposited = [&] { return composited; }}};
-    view.resize(1400, 200);
-    const auto settle = [&] { return test::runEventLoopUntil([&] { return !view.isAnimating(); }, 3s); };
-
-    model.keycaps = std::vector<Keycap>{Keycap{.id = "key-0", .symbol = "a"}};
-    ASSERT_TRUE(settle());
-    EXPECT_FALSE(view.mask().isEmpty()) << "without a compositor the window takes the keycap's shape";
-    model.keycaps = std::vector<Keycap>{};
-    ASSERT_TRUE(settle());
+    composited = false;
+    window.orderFrontRegardless();
+    show({Keycap{.id = "key-0", .symbol = "a"}});
+    EXPECT_FALSE(window.view().mask().isEmpty()) << "without a compositor the window takes the keycap's shape";
+    EXPECT_TRUE(window.view().isVisible());
+    show({});
+    EXPECT_FALSE(window.view().isVisible()) << "an empty window would show black";
 
     composited = true;
-    model.keycaps = std::vector<Keycap>{Keycap{.id = "key-0", .symbol = "a"}};
-    ASSERT_TRUE(settle());
-    EXPECT_TRUE(view.mask().isEmpty()) << "with one, the window blends and needs no shape";
-}
-
-TEST_F(OverlayViewTest, AnEmptiedRowFadesAwayAndTheClockStops)
-{
-    show(commandK());
-    ASSERT_FALSE(drawn().isNull());
-    show({});
-    EXPECT_TRUE(drawn().isNull()) << "nothing but transparency";
+    show({Keycap{.id = "key-0", .symbol = "a"}});
+    EXPECT_TRUE(window.view().mask().isEmpty()) << "with one, the window blends and needs no shape";
 }
 
 } // namespace

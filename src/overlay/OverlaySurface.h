@@ -1,0 +1,66 @@
+#pragma once
+
+#include "common/Geometry.h"
+#include "overlay/InputDisplayState.h"
+#include "overlay/KeycapGeometry.h"
+#include "settings/PreferenceEnums.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace kestrel {
+
+// One keycap picture placed in a frame: which picture of which keycap, where its top-left
+// corner goes (device pixels, whole ones, so pictures are copied and never resampled), and
+// how opaque it is.
+struct OverlayLayer {
+    std::shared_ptr<const Keycap> keycap; // shared by every frame that shows this content
+    KeycapPicture picture = KeycapPicture::base;
+    int x = 0;
+    int y = 0;
+    std::uint8_t opacity = 255;
+
+    // The same picture of a keycap with the same content, at the same place and opacity.
+    bool operator==(const OverlayLayer& other) const
+    {
+        return picture == other.picture && x == other.x && y == other.y && opacity == other.opacity &&
+               (keycap == other.keycap || (keycap && other.keycap && *keycap == *other.keycap));
+    }
+};
+
+// What the overlay shows at one moment: its layers, back to front, over a transparent
+// window. The pictures are those of `fontSize`, `color` and `pixelRatio`.
+struct OverlayFrame {
+    double fontSize = 64;
+    KeyColor color = KeyColor::dark;
+    double pixelRatio = 1;
+    std::vector<OverlayLayer> layers;
+    // What differs from the previous frame: only there must the surface draw again.
+    std::vector<PixelRect> damage;
+};
+
+// Where the overlay's frames go: a window of its own on the screen, drawn by whatever the
+// window system composes fastest. It decides nothing; the composer tells it what to show.
+class OverlaySurface {
+public:
+    virtual ~OverlaySurface() = default;
+
+    // The surface's size in points and how many device pixels a point has.
+    virtual Size size() const = 0;
+    virtual double pixelRatio() const = 0;
+    // Whether the window system blends transparent windows with what lies below.
+    virtual bool isComposited() const = 0;
+
+    // Maps the window above every other (again, if it is already there) or unmaps it.
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual bool isShown() const = 0;
+
+    // Cuts the window to these rectangles (device pixels), or lifts the cut.
+    virtual void setShape(const std::optional<std::vector<PixelRect>>& shape) = 0;
+    virtual void present(const OverlayFrame& frame) = 0;
+};
+
+} // namespace kestrel
