@@ -177,8 +177,13 @@ int main(int argc, char** argv)
     kestrel::QtWorkspace workspace;
     kestrel::x11::X11PermissionService permission(workspace, kestrel::QtWorkspace::helpPageURL("input-access.html"));
     kestrel::QtScreenService screens;
+    // The X server composes the overlay from the keycap pictures it keeps; KESTREL_OVERLAY=qt
+    // has Qt paint it instead, to compare the two.
+    const bool composeOnServer = QGuiApplication::platformName() == QStringLiteral("xcb") &&
+                                 qEnvironmentVariable("KESTREL_OVERLAY") != QStringLiteral("qt");
     kestrel::OverlayWindowFactory panels(scheduler,
                                          {.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
+                                          .composeOnServer = composeOnServer,
                                           .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); }});
 
     const auto cacheHome = kestrel::XdgDirectories::cacheHome();

@@ -5,17 +5,20 @@
 #include "overlay/ui/KeycapPainter.h"
 #include "overlay/ui/OverlayView.h"
 #include "platform/qt/ScreenCoordinates.h"
+#include "platform/x11/XRenderSurface.h"
 
 #include <QGuiApplication>
 #include <QRegion>
 #include <QScreen>
 
+#include <cstdio>
+
 namespace kestrel {
 
-// The composer's surface as a Qt window.
-class OverlayWindow::Surface final : public OverlaySurface {
+// The composer's surface as a Qt window that paints each frame.
+class OverlayWindow::WidgetSurface final : public OverlaySurface {
 public:
-    Surface(OverlayView& view, std::function<bool()> isComposited)
+    WidgetSurface(OverlayView& view, std::function<bool()> isComposited)
         : m_view(view), m_isComposited(std::move(isComposited))
     {}
 
@@ -53,18 +56,41 @@ private:
 
 OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, Scheduler& scheduler,
                              const OverlayWindowOptions& options)
-    : m_view(std::make_unique<OverlayView>(painter)),
-      m_surface(std::make_unique<Surface>(*m_view, options.isComposited))
 {
-    // Override-redirect and transparent for input: clicks reach the window below, and
-    // showing it activates nothing.
-    m_view->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus |
-                           Qt::WindowTransparentForInput);
-    m_view->setWindowTitle(QStringLiteral("Kestrel"));
-    m_view->resize(static_cast<int>(PanelPlacement::panelSize.width),
-                   static_cast<int>(PanelPlacement::panelSize.height));
-    m_composer = std::make_unique<OverlayComposer>(model, scheduler, *m_surface,
+    const QSize panel(static_cast<int>(PanelPlacement::panelSize.width),
+                      static_cast<int>(PanelPlacement::panelSize.height));
+    m_geometry = QRect(QPoint(0, 0), panel);
+    OverlaySurface* surface = nullptr;
+    if (options.composeOnServer) {
+        // The server gets each picture once, as the painter made it.
+        auto pictures = [&painter](const OverlayLayer& layer, const OverlayFrame& frame) {
+            const QImage& image =
+                painter.picture(*layer.keycap, layer.picture, frame.fontSize, frame.color, frame.pixelRatio);
+            return x11::PicturePixels{static_cast<std::uint64_t>(image.cacheKey()), image.width(), image.height(),
+                                      static_cast<int>(image.bytesPerLine()), image.constBits()};
+        };
+        std::string why;
+        m_serverSurface = x11::XRenderSurface::create(pictures, options.isComposited, &why);
+        if (m_serverSurface) {
+            m_serverSurface->setGeometry({0, 0, panel.width(), panel.height()}, 1);
+            surface = m_serverSurface.get();
+        } else {
+            std::fprintf(stderr, "kestrel: %s, so Qt draws the overlay.\n", why.c_str());
+        }
+    }
+    if (!surface) {
+        m_view = std::make_unique<OverlayView>(painter);
+        // Override-redirect and transparent for input: clicks reach the window below, and
+        // showing it activates nothing.
+        m_view->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus |
+                               Qt::WindowTransparentForInput);
+        m_view->setWindowTitle(QStringLiteral("Kestrel"));
+        m_view->resize(panel);
+        m_widgetSurface = std::make_unique<WidgetSurface>(*m_view, options.isComposited);
+        surface = m_widgetSurface.get();
+    }
+    m_composer = std::make_unique<OverlayComposer>(model, scheduler, *surface,
                                                    OverlayComposer::Options{.reduceMotion = options.reduceMotion});
 }
 
@@ -79,12 +105,22 @@ void OverlayWindow::setFrame(const Rect& frame)
     if (!primary)
         return;
     const QRect geometry = ScreenCoordinates(QRectF(primary->geometry())).toQt(frame).toRect();
-    if (m_view->geometry() == geometry)
+    if (geometry == m_geometry)
         return;
-    const bool resized = m_view->size() != geometry.size();
-    m_view->setGeometry(geometry);
-    if (const QScreen* screen = QGuiApplication::screenAt(geometry.center()))
-        m_composer->setFrameInterval(1 / screen->refreshRate());
+    const bool resized = geometry.size() != m_geometry.size();
+    m_geometry = geometry;
+    const QScreen* screen = QGuiApplication::screenAt(geometry.center());
+    if (!screen)
+        screen = primary;
+    if (m_view) {
+        m_view->setGeometry(geometry);
+    } else {
+        // Qt's points to the root window's pixels.
+        const double ratio = screen->devicePixelRatio();
+        const QRect pixels = QRectF(QPointF(geometry.topLeft()) * ratio, QSizeF(geometry.size()) * ratio).toRect();
+        m_serverSurface->setGeometry({pixels.x(), pixels.y(), pixels.width(), pixels.height()}, ratio);
+    }
+    m_composer->setFrameInterval(1 / screen->refreshRate());
     if (resized)
         m_composer->surfaceResized();
 }

@@ -3,10 +3,16 @@
 #include "overlay/OverlayComposer.h"
 #include "overlay/OverlayPanel.h"
 
+#include <QRect>
+
 #include <functional>
 #include <memory>
 
 namespace kestrel {
+
+namespace x11 {
+class XRenderSurface;
+}
 
 class KeycapArtwork;
 class KeycapPainter;
@@ -15,6 +21,9 @@ class Scheduler;
 
 struct OverlayWindowOptions {
     bool reduceMotion = false;
+    // Whether the X server composes the frames from pictures it keeps (where it can); else
+    // Qt paints them.
+    bool composeOnServer = false;
     // Asked when a row appears: whether the window system blends transparent windows.
     std::function<bool()> isComposited = [] { return true; };
 };
@@ -32,15 +41,18 @@ public:
     void orderFrontRegardless() override;
     void orderOut() override;
 
-    OverlayView& view() { return *m_view; }
+    // The Qt window, when Qt paints the frames.
+    OverlayView* view() { return m_view.get(); }
     OverlayComposer& composer() { return *m_composer; }
 
 private:
-    class Surface;
+    class WidgetSurface;
 
     std::unique_ptr<OverlayView> m_view;
-    std::unique_ptr<Surface> m_surface;
+    std::unique_ptr<WidgetSurface> m_widgetSurface;
+    std::unique_ptr<x11::XRenderSurface> m_serverSurface;
     std::unique_ptr<OverlayComposer> m_composer;
+    QRect m_geometry;
 };
 
 // Makes overlay windows that share one artwork cache.

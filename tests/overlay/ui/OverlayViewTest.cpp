@@ -31,7 +31,7 @@ protected:
     // The bounding box of everything drawn.
     QRect drawn()
     {
-        const QImage image = window.view().grab().toImage();
+        const QImage image = window.view()->grab().toImage();
         QRect box;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -87,14 +87,14 @@ TEST_F(OverlayViewTest, WithoutACompositorTheWindowTakesTheKeycapsShapeUntilOneS
     composited = false;
     window.orderFrontRegardless();
     show({Keycap{.id = "key-0", .symbol = "a"}});
-    EXPECT_FALSE(window.view().mask().isEmpty()) << "without a compositor the window takes the keycap's shape";
-    EXPECT_TRUE(window.view().isVisible());
+    EXPECT_FALSE(window.view()->mask().isEmpty()) << "without a compositor the window takes the keycap's shape";
+    EXPECT_TRUE(window.view()->isVisible());
     show({});
-    EXPECT_FALSE(window.view().isVisible()) << "an empty window would show black";
+    EXPECT_FALSE(window.view()->isVisible()) << "an empty window would show black";
 
     composited = true;
     show({Keycap{.id = "key-0", .symbol = "a"}});
-    EXPECT_TRUE(window.view().mask().isEmpty()) << "with one, the window blends and needs no shape";
+    EXPECT_TRUE(window.view()->mask().isEmpty()) << "with one, the window blends and needs no shape";
 }
 
 } // namespace

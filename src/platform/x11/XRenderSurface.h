@@ -1,0 +1,105 @@
+#pragma once
+
+#include "overlay/OverlaySurface.h"
+#include "platform/x11/XcbHeaders.h"
+
+#include <xcb/render.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+class QSocketNotifier;
+
+namespace kestrel::x11 {
+
+// The pixels of one keycap picture: premultiplied ARGB, one native 32-bit word a pixel, rows
+// `stride` bytes apart. The same `id` always means the same pixels.
+struct PicturePixels {
+    std::uint64_t id = 0;
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+    const std::uint8_t* data = nullptr;
+};
+
+// The overlay's window composed by the X server. Each keycap picture is uploaded once and
+// kept in the server; a frame is then a handful of RENDER requests (the pictures at their
+// places, each through a solid alpha mask for its opacity) into a back buffer, and one copy
+// of what changed onto the window. Nothing is painted on the client, and no pixels travel
+// once the pictures are there.
+//
+// The window is override-redirect, 32 bits deep with alpha, and takes no input at all (its
+// input shape is empty), so clicks go to the window below and it never takes the focus. It
+// has its own connection to the display, read from the Qt main loop.
+class XRenderSurface final : public OverlaySurface {
+public:
+    using PictureSource = std::function<PicturePixels(const OverlayLayer& layer, const OverlayFrame& frame)>;
+
+    // Nothing, with `error` saying why, when the display lacks what the surface needs: RENDER
+    // 0.10 (solid fills), SHAPE 1.1 (input shapes) and a 32-bit TrueColor visual.
+    static std::unique_ptr<XRenderSurface> create(PictureSource pictures, std::function<bool()> isComposited,
+                                                  std::string* error = nullptr);
+    ~XRenderSurface() override;
+    XRenderSurface(const XRenderSurface&) = delete;
+    XRenderSurface& operator=(const XRenderSurface&) = delete;
+
+    // Where the window goes, in the root window's pixels, and how many pixels a point has.
+    void setGeometry(const PixelRect& geometry, double pixelRatio);
+    xcb_window_t window() const { return m_window; }
+    // How many keycap pictures the server holds for the surface.
+    std::size_t pictureCount() const { return m_pictures.size(); }
+
+    Size size() const override;
+    double pixelRatio() const override { return m_pixelRatio; }
+    bool isComposited() const override { return m_isComposited(); }
+    void show() override;
+    void hide() override;
+    bool isShown() const override { return m_mapped; }
+    void setShape(const std::optional<std::vector<PixelRect>>& shape) override;
+    void present(const OverlayFrame& frame) override;
+
+private:
+    struct Picture {
+        xcb_render_picture_t picture = 0;
+        int width = 0;
+        int height = 0;
+    };
+
+    XRenderSurface(xcb_connection_t* connection, xcb_window_t root, PictureSource pictures,
+                   std::function<bool()> isComposited);
+    bool setUp(std::string* error);
+    void makeBackBuffer();
+    const Picture* pictureFor(const OverlayLayer& layer, const OverlayFrame& frame);
+    xcb_render_picture_t opacityMask(std::uint8_t opacity);
+    void copyToWindow(const std::vector<xcb_rectangle_t>& area);
+    void readEvents();
+    bool isBroken() const;
+
+    xcb_connection_t* m_connection;
+    xcb_window_t m_root;
+    PictureSource m_source;
+    std::function<bool()> m_isComposited;
+    std::unique_ptr<QSocketNotifier> m_events;
+
+    xcb_window_t m_window = 0;
+    xcb_render_pictformat_t m_format = 0; // 32-bit ARGB
+    xcb_render_picture_t m_windowPicture = 0;
+    xcb_pixmap_t m_backPixmap = 0;
+    xcb_render_picture_t m_backPicture = 0;
+    xcb_gcontext_t m_uploadContext = 0;
+    bool m_swapBytes = false; // the server reads image words the other way round
+    std::uint32_t m_maximumRequestBytes = 0;
+
+    PixelRect m_geometry{0, 0, 1, 1};
+    double m_pixelRatio = 1;
+    bool m_mapped = false;
+    std::unordered_map<std::uint64_t, Picture> m_pictures;
+    std::array<xcb_render_picture_t, 256> m_masks{};
+    std::vector<std::uint8_t> m_swapped;
+};
+
+} // namespace kestrel::x11
