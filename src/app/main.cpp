@@ -150,7 +150,9 @@ int main(int argc, char** argv)
         if (!problem.empty())
             complain(problem);
     };
-    kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath());
+    // Every keystroke reads a dozen preferences: they share one look at the file.
+    constexpr std::chrono::milliseconds preferencesRecheck{25};
+    kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath(), "preferences", preferencesRecheck);
     defaults.problem().subscribe(reportProblem);
     const auto stateHome = kestrel::XdgDirectories::stateHome();
     kestrel::JsonDefaultsStore state(stateHome.empty() ? stateHome : stateHome / "kestrel" / "state.json", "state");

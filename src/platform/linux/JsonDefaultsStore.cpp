@@ -172,8 +172,8 @@ void syncDirectory(const fs::path& directory)
 
 } // namespace
 
-JsonDefaultsStore::JsonDefaultsStore(fs::path file, std::string contents)
-    : m_path(std::move(file)), m_contents(std::move(contents))
+JsonDefaultsStore::JsonDefaultsStore(fs::path file, std::string contents, std::chrono::milliseconds recheck)
+    : m_path(std::move(file)), m_contents(std::move(contents)), m_recheck(recheck)
 {}
 
 namespace {
@@ -343,7 +343,11 @@ void JsonDefaultsStore::report(Trouble trouble, std::string message) const
 
 std::optional<DefaultsValue> JsonDefaultsStore::object(std::string_view key) const
 {
-    reloadIfChanged();
+    const auto now = std::chrono::steady_clock::now();
+    if (m_recheck.count() <= 0 || !m_lastLook || now - *m_lastLook >= m_recheck) {
+        m_lastLook = now;
+        reloadIfChanged();
+    }
     const auto member = m_values.find(key);
     if (member == m_values.end())
         return std::nullopt;

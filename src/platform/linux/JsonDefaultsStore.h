@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,7 +32,10 @@ public:
     // An empty path keeps everything in memory.
     // `contents` names what the file holds in messages: "preferences", or "state" for
     // Kestrel's own state file, which is kept the same way.
-    explicit JsonDefaultsStore(std::filesystem::path file, std::string contents = "preferences");
+    // A read looks at the file again only once `recheck` has passed since it last looked (0:
+    // at every read), so the many reads of one keystroke cost one look; a set always looks.
+    explicit JsonDefaultsStore(std::filesystem::path file, std::string contents = "preferences",
+                               std::chrono::milliseconds recheck = std::chrono::milliseconds{0});
 
     // $XDG_CONFIG_HOME/kestrel/preferences.json, with ~/.config when the variable is unset
     // or not absolute (XDG ignores relative paths there). Empty when there is no home at
@@ -81,6 +85,8 @@ private:
 
     std::filesystem::path m_path;
     std::string m_contents;
+    std::chrono::milliseconds m_recheck;
+    mutable std::optional<std::chrono::steady_clock::time_point> m_lastLook;
     // Refreshed from the file on access, hence mutable behind the const readers.
     mutable nlohmann::json m_values = nlohmann::json::object();
     // Values set since the last successful write: they survive re-reading the file.

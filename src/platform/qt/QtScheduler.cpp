@@ -1,11 +1,16 @@
 #include "platform/qt/QtScheduler.h"
 
-#include <QTimer>
+#include <QTimerEvent>
 
 namespace kestrel {
 
 QtScheduler::QtScheduler() = default;
-QtScheduler::~QtScheduler() = default;
+
+QtScheduler::~QtScheduler()
+{
+    for (const auto& [timer, handle] : m_timers)
+        killTimer(timer);
+}
 
 std::chrono::milliseconds QtScheduler::now() const
 {
@@ -15,24 +20,33 @@ std::chrono::milliseconds QtScheduler::now() const
 Scheduler::Handle QtScheduler::schedule(std::chrono::milliseconds delay, std::function<void()> task)
 {
     const Handle handle = ++m_lastHandle;
-    auto timer = std::make_unique<QTimer>();
-    timer->setSingleShot(true);
-    timer->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer.get(), &QTimer::timeout, [this, handle, task = std::move(task)] {
-        // Forget the timer first: the task may schedule or cancel others.
-        auto fired = m_timers.extract(handle);
-        task();
-        if (!fired.empty())
-            fired.mapped().release()->deleteLater();
-    });
-    timer->start(std::max(delay, std::chrono::milliseconds{0}));
-    m_timers.emplace(handle, std::move(timer));
+    const int timer = startTimer(std::max(delay, std::chrono::milliseconds{0}), Qt::PreciseTimer);
+    m_tasks.emplace(handle, Task{timer, std::move(task)});
+    m_timers.emplace(timer, handle);
     return handle;
 }
 
 void QtScheduler::cancel(Handle handle)
 {
-    m_timers.erase(handle);
+    const auto task = m_tasks.find(handle);
+    if (task == m_tasks.end())
+        return;
+    killTimer(task->second.timer);
+    m_timers.erase(task->second.timer);
+    m_tasks.erase(task);
+}
+
+void QtScheduler::timerEvent(QTimerEvent* event)
+{
+    const auto timer = m_timers.find(event->timerId());
+    if (timer == m_timers.end())
+        return;
+    killTimer(timer->first);
+    // Forget the task first: it may schedule or cancel others, itself included.
+    auto task = m_tasks.extract(timer->second);
+    m_timers.erase(timer);
+    if (!task.empty())
+        task.mapped().run();
 }
 
 } // namespace kestrel

@@ -2,16 +2,16 @@
 
 #include "platform/Scheduler.h"
 
-#include <map>
-#include <memory>
+#include <QObject>
 
-class QTimer;
+#include <map>
 
 namespace kestrel {
 
-// Timers on the Qt main loop: one precise single-shot QTimer per task, deleted when it
-// fires or is cancelled, so nothing ticks while no task is pending.
-class QtScheduler final : public Scheduler {
+// Timers on the Qt main loop: one precise single-shot timer of one object per task, stopped
+// when it fires or is cancelled, so nothing ticks while no task is pending and a task costs
+// no object of its own.
+class QtScheduler final : public QObject, public Scheduler {
 public:
     QtScheduler();
     ~QtScheduler() override;
@@ -20,8 +20,17 @@ public:
     Handle schedule(std::chrono::milliseconds delay, std::function<void()> task) override;
     void cancel(Handle handle) override;
 
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
 private:
-    std::map<Handle, std::unique_ptr<QTimer>> m_timers;
+    struct Task {
+        int timer = 0;
+        std::function<void()> run;
+    };
+
+    std::map<Handle, Task> m_tasks;
+    std::map<int, Handle> m_timers; // Qt's timer id to the task's handle
     Handle m_lastHandle = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <xcb/shape.h>
 
+#include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -194,7 +195,21 @@ bool XRenderSurface::setUp(std::string* error)
 
     m_events = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     QObject::connect(m_events.get(), &QSocketNotifier::activated, [this] { readEvents(); });
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_events.get(), [this] {
+            if (std::exchange(m_flushPending, false))
+                xcb_flush(m_connection);
+        });
+    }
     return true;
+}
+
+void XRenderSurface::flushSoon()
+{
+    if (m_events && QAbstractEventDispatcher::instance())
+        m_flushPending = true;
+    else
+        xcb_flush(m_connection);
 }
 
 bool XRenderSurface::isBroken() const
@@ -244,7 +259,7 @@ void XRenderSurface::setGeometry(const PixelRect& geometry, double pixelRatio)
                          values);
     if (resized)
         makeBackBuffer();
-    xcb_flush(m_connection);
+    flushSoon();
 }
 
 void XRenderSurface::show()
@@ -255,7 +270,7 @@ void XRenderSurface::show()
     if (!m_mapped)
         xcb_map_window(m_connection, m_window);
     m_mapped = true;
-    xcb_flush(m_connection);
+    flushSoon();
 }
 
 void XRenderSurface::hide()
@@ -264,7 +279,7 @@ void XRenderSurface::hide()
         return;
     xcb_unmap_window(m_connection, m_window);
     m_mapped = false;
-    xcb_flush(m_connection);
+    flushSoon();
 }
 
 void XRenderSurface::setShape(const std::optional<std::vector<PixelRect>>& shape)
@@ -279,7 +294,7 @@ void XRenderSurface::setShape(const std::optional<std::vector<PixelRect>>& shape
         xcb_shape_rectangles(m_connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
                              m_window, 0, 0, static_cast<std::uint32_t>(rectangles.size()), rectangles.data());
     }
-    xcb_flush(m_connection);
+    flushSoon();
 }
 
 xcb_render_picture_t XRenderSurface::opacityMask(std::uint8_t opacity)
@@ -297,11 +312,19 @@ xcb_render_picture_t XRenderSurface::opacityMask(std::uint8_t opacity)
 
 const XRenderSurface::Picture* XRenderSurface::pictureFor(const OverlayLayer& layer, const OverlayFrame& frame)
 {
+    KeycapPictures& known = m_keycapPictures[layer.keycap.get()];
+    if (known.keycap != layer.keycap || known.fontSize != frame.fontSize || known.color != frame.color ||
+        known.pixelRatio != frame.pixelRatio)
+        known = {layer.keycap, frame.fontSize, frame.color, frame.pixelRatio, {}};
+    const Picture*& found = known.pictures.at(static_cast<std::size_t>(layer.picture));
+    if (found)
+        return found;
+
     const PicturePixels pixels = m_source(layer, frame);
     if (!pixels.data || pixels.width <= 0 || pixels.height <= 0 || pixels.stride < pixels.width * 4)
         return nullptr;
-    if (const auto found = m_pictures.find(pixels.id); found != m_pictures.end())
-        return &found->second;
+    if (const auto uploaded = m_pictures.find(pixels.id); uploaded != m_pictures.end())
+        return found = &uploaded->second;
 
     // Uploaded once, row by row in as few requests as the server takes.
     const auto width = clampToUnsignedShort(pixels.width);
@@ -329,18 +352,17 @@ const XRenderSurface::Picture* XRenderSurface::pictureFor(const OverlayLayer& la
     Picture made{xcb_generate_id(m_connection), width, height};
     xcb_render_create_picture(m_connection, made.picture, pixmap, m_format, 0, nullptr);
     xcb_free_pixmap(m_connection, pixmap); // the picture keeps it
-    return &m_pictures.emplace(pixels.id, made).first->second;
+    return found = &m_pictures.emplace(pixels.id, made).first->second;
 }
 
 void XRenderSurface::present(const OverlayFrame& frame)
 {
     if (isBroken() || frame.damage.empty())
         return;
-    if (m_pictures.size() > pictureLimit) {
-        for (const auto& [id, picture] : m_pictures)
-            xcb_render_free_picture(m_connection, picture.picture);
-        m_pictures.clear();
-    }
+    if (m_pictures.size() > pictureLimit)
+        forgetPictures();
+    else if (m_keycapPictures.size() > pictureLimit) // keycaps no frame shows any more
+        std::erase_if(m_keycapPictures, [](const auto& entry) { return entry.second.keycap.use_count() == 1; });
     std::vector<xcb_rectangle_t> damage;
     damage.reserve(frame.damage.size());
     for (const PixelRect& area : frame.damage)
@@ -365,7 +387,15 @@ void XRenderSurface::present(const OverlayFrame& frame)
                              clampToUnsignedShort(picture->width), clampToUnsignedShort(picture->height));
     }
     copyToWindow(damage);
-    xcb_flush(m_connection);
+    flushSoon();
+}
+
+void XRenderSurface::forgetPictures()
+{
+    for (const auto& [id, picture] : m_pictures)
+        xcb_render_free_picture(m_connection, picture.picture);
+    m_pictures.clear();
+    m_keycapPictures.clear();
 }
 
 void XRenderSurface::copyToWindow(const std::vector<xcb_rectangle_t>& area)
@@ -401,7 +431,7 @@ void XRenderSurface::readEvents()
         return;
     }
     copyToWindow(exposed);
-    xcb_flush(m_connection);
+    flushSoon();
 }
 
 } // namespace kestrel::x11

@@ -68,6 +68,15 @@ private:
         int width = 0;
         int height = 0;
     };
+    // The pictures of one keycap in one style, found without asking the painter again. The
+    // keycap is held, so its address names it for as long as the entry lives.
+    struct KeycapPictures {
+        std::shared_ptr<const Keycap> keycap;
+        double fontSize = 0;
+        KeyColor color = KeyColor::dark;
+        double pixelRatio = 0;
+        std::array<const Picture*, 3> pictures{};
+    };
 
     XRenderSurface(xcb_connection_t* connection, xcb_window_t root, PictureSource pictures,
                    std::function<bool()> isComposited);
@@ -76,6 +85,9 @@ private:
     const Picture* pictureFor(const OverlayLayer& layer, const OverlayFrame& frame);
     xcb_render_picture_t opacityMask(std::uint8_t opacity);
     void copyToWindow(const std::vector<xcb_rectangle_t>& area);
+    void forgetPictures();
+    // Requests go out together once the main loop has nothing left to do.
+    void flushSoon();
     void readEvents();
     bool isBroken() const;
 
@@ -97,7 +109,9 @@ private:
     PixelRect m_geometry{0, 0, 1, 1};
     double m_pixelRatio = 1;
     bool m_mapped = false;
+    bool m_flushPending = false;
     std::unordered_map<std::uint64_t, Picture> m_pictures;
+    std::unordered_map<const Keycap*, KeycapPictures> m_keycapPictures;
     std::array<xcb_render_picture_t, 256> m_masks{};
     std::vector<std::uint8_t> m_swapped;
 };

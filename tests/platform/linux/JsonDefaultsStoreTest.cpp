@@ -105,6 +105,20 @@ TEST_F(JsonDefaultsStoreTest, PicksUpChangesMadeBehindItsBackAndMergesThemIntoIt
     EXPECT_EQ(Preferences::keyColor(settings), KeyColor::dark) << "a deleted file reads as empty";
 }
 
+TEST_F(JsonDefaultsStoreTest, ReadsThatComeTogetherLookAtTheFileOnceWritesAlwaysLook)
+{
+    JsonDefaultsStore settings(file);
+    ASSERT_TRUE(settings.set(PreferenceKey::overlaySize, "large"));
+    JsonDefaultsStore overlay(file, "preferences", std::chrono::hours(1));
+    EXPECT_EQ(Preferences::overlaySize(overlay), OverlaySize::large) << "the first read looks";
+
+    ASSERT_TRUE(settings.set(PreferenceKey::overlaySize, "small"));
+    EXPECT_EQ(Preferences::overlaySize(overlay), OverlaySize::large) << "reads soon after it do not";
+    ASSERT_TRUE(overlay.set(PreferenceKey::keyColor, "red"));
+    EXPECT_EQ(Preferences::overlaySize(overlay), OverlaySize::small) << "a write merges what it finds";
+    EXPECT_EQ(nlohmann::json::parse(read(file))["overlaySize"], "small") << "and loses nothing of it";
+}
+
 TEST_F(JsonDefaultsStoreTest, AFileThatDoesNotParseReadsEmptyAndIsKeptAsideBeforeTheNextWrite)
 {
     const std::string broken = "{\"keyColor\": \"blue\",, oops";

@@ -1,0 +1,48 @@
+#include "platform/qt/QtScheduler.h"
+
+#include "support/EventLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kestrel {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(QtScheduler, TasksRunOnceInTheOrderTheyFallDueAndCancelledOnesNever)
+{
+    QtScheduler scheduler;
+    std::string ran;
+    scheduler.schedule(30ms, [&] { ran += 'c'; });
+    scheduler.schedule(0ms, [&] { ran += 'a'; });
+    const auto cancelled = scheduler.schedule(10ms, [&] { ran += 'x'; });
+    scheduler.schedule(-5ms, [&] { ran += 'b'; }); // overdue counts as due now
+    scheduler.cancel(cancelled);
+    scheduler.cancel(cancelled); // twice, or after it ran: nothing
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return ran.size() >= 3; }, 2s));
+    test::runEventLoop(50ms);
+    EXPECT_EQ(ran, "abc");
+}
+
+TEST(QtScheduler, ATaskMayScheduleAndCancelOthersAndCancelItselfWithoutHarm)
+{
+    QtScheduler scheduler;
+    std::string ran;
+    Scheduler::Handle self = 0;
+    Scheduler::Handle later = scheduler.schedule(20ms, [&] { ran += 'x'; });
+    self = scheduler.schedule(0ms, [&] {
+        ran += 'a';
+        scheduler.cancel(self);
+        scheduler.cancel(later);
+        scheduler.schedule(0ms, [&] { ran += 'b'; });
+    });
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return ran.size() >= 2; }, 2s));
+    test::runEventLoop(50ms);
+    EXPECT_EQ(ran, "ab");
+    EXPECT_GE(scheduler.now().count(), 0);
+}
+
+} // namespace
+} // namespace kestrel
