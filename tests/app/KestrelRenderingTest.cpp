@@ -248,5 +248,36 @@ TEST_F(KestrelRenderingTest, WithACompositingManagerTheKeycapsEdgesBlendWithTheD
     EXPECT_LE(mismatches(image, reference), image.width() * image.height() / 20);
 }
 
+TEST_F(KestrelRenderingTest, AWindowThatComesOverTheKeycapsIsCoveredAgainByTheNextKey)
+{
+    ASSERT_NO_FATAL_FAILURE(start());
+    input.key(a, true);
+    const Screenshot shown = settledScreenshot();
+    ASSERT_FALSE(shown.changed.isNull());
+
+    // A window of another program, mapped over the keycap: red, and on top.
+    constexpr std::uint32_t red = 0xff0000;
+    const xcb_window_t cover = xcb_generate_id(connection);
+    const std::uint32_t values[] = {red, 1};
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, cover, root, 0,
+                      static_cast<std::int16_t>(shown.changed.top() - 50), screenWidth,
+                      static_cast<std::uint16_t>(shown.changed.height() + 100), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                      XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+    xcb_map_window(connection, cover);
+    xcb_flush(connection);
+    const QPoint middle = shown.changed.center();
+    const auto pixelAt = [&](const Screenshot& shot) {
+        return shot.pixels[static_cast<std::size_t>(middle.y() * screenWidth + middle.x())] & 0xffffff;
+    };
+    EXPECT_EQ(pixelAt(settledScreenshot()), red) << "the window covers the keycap";
+
+    input.key(c, true);
+    EXPECT_NE(pixelAt(settledScreenshot()), red) << "the next key brings the keycaps back on top";
+    input.key(c, false);
+    input.key(a, false);
+    xcb_destroy_window(connection, cover);
+    xcb_flush(connection);
+}
+
 } // namespace
 } // namespace kestrel::test

@@ -1,8 +1,15 @@
 #include "platform/qt/QtScheduler.h"
 
+#include <QAbstractEventDispatcher>
 #include <QTimerEvent>
 
 namespace kestrel {
+
+namespace {
+// Tasks due at once may schedule more such tasks; past this many rounds in one turn the rest
+// wait for their timers, so the loop still sleeps and wakes.
+constexpr int roundsPerTurn = 8;
+} // namespace
 
 QtScheduler::QtScheduler() = default;
 
@@ -20,9 +27,18 @@ std::chrono::milliseconds QtScheduler::now() const
 Scheduler::Handle QtScheduler::schedule(std::chrono::milliseconds delay, std::function<void()> task)
 {
     const Handle handle = ++m_lastHandle;
+    // Every task has its timer, also one due at once: should the loop not come to sleep
+    // soon (a stream of events, a nested loop), the timer runs it.
     const int timer = startTimer(std::max(delay, std::chrono::milliseconds{0}), Qt::PreciseTimer);
     m_tasks.emplace(handle, Task{timer, std::move(task)});
     m_timers.emplace(timer, handle);
+    if (delay.count() <= 0) {
+        m_due.push_back(handle);
+        if (!std::exchange(m_watchingLoop, true)) {
+            if (auto* dispatcher = QAbstractEventDispatcher::instance(thread()))
+                connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { runDueTasks(); });
+        }
+    }
     return handle;
 }
 
@@ -39,14 +55,28 @@ void QtScheduler::cancel(Handle handle)
 void QtScheduler::timerEvent(QTimerEvent* event)
 {
     const auto timer = m_timers.find(event->timerId());
-    if (timer == m_timers.end())
-        return;
-    killTimer(timer->first);
+    if (timer != m_timers.end())
+        run(timer->second);
+}
+
+void QtScheduler::run(Handle handle)
+{
     // Forget the task first: it may schedule or cancel others, itself included.
-    auto task = m_tasks.extract(timer->second);
-    m_timers.erase(timer);
-    if (!task.empty())
-        task.mapped().run();
+    auto task = m_tasks.extract(handle);
+    if (task.empty())
+        return;
+    killTimer(task.mapped().timer);
+    m_timers.erase(task.mapped().timer);
+    task.mapped().run();
+}
+
+void QtScheduler::runDueTasks()
+{
+    for (int round = 0; round < roundsPerTurn && !m_due.empty(); ++round) {
+        const std::vector<Handle> due = std::exchange(m_due, {});
+        for (const Handle handle : due)
+            run(handle); // cancelled or already run by its timer: nothing
+    }
 }
 
 } // namespace kestrel

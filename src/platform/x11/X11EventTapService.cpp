@@ -92,7 +92,8 @@ struct X11EventTapService::Impl {
 
     bool open();
     void close();
-    void drain();
+    // Delivers the events waiting for Kestrel; with `readSocket`, also those not yet read.
+    void drain(bool readSocket);
     bool isTypedIntoGrab(xcb_timestamp_t time, xcb_keycode_t keycode);
     void readPointerMapping();
     void checkHeldKeys();
@@ -136,13 +137,13 @@ bool X11EventTapService::Impl::open()
     session->grabs = GrabDetector::create(displayName);
     session->notifier =
         std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(display->connection), QSocketNotifier::Read);
-    QObject::connect(session->notifier.get(), &QSocketNotifier::activated, [this] { drain(); });
+    QObject::connect(session->notifier.get(), &QSocketNotifier::activated, [this] { drain(true); });
     // Round trips (keymap, held-key checks) read events into xcb's queue without waking the
     // notifier: look at the queue each time the loop is about to sleep.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         session->beforeSleep = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] {
             if (session)
-                drain();
+                drain(false);
         });
     session->keyboard = std::move(keyboard);
     session->decoder = std::make_unique<RawEventDecoder>(*session->keyboard, display->inputOpcode);
@@ -189,12 +190,16 @@ void X11EventTapService::Impl::close()
     reconnect.stop();
 }
 
-void X11EventTapService::Impl::drain()
+void X11EventTapService::Impl::drain(bool readSocket)
 {
     if (!session)
         return;
     const Session* current = session.get();
-    while (xcb_generic_event_t* raw = xcb_poll_for_event(current->display->connection)) {
+    const auto next = [&] {
+        xcb_connection_t* connection = current->display->connection;
+        return readSocket ? xcb_poll_for_event(connection) : xcb_poll_for_queued_event(connection);
+    };
+    while (xcb_generic_event_t* raw = next()) {
         const XcbPointer<xcb_generic_event_t> event(raw);
         deliver(current->decoder->decode(raw, RawEventDecoder::eventSize(raw)));
         if (session.get() != current)

@@ -4,7 +4,6 @@
 
 #include <xcb/shape.h>
 
-#include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -194,22 +193,13 @@ bool XRenderSurface::setUp(std::string* error)
         return fail("the X server refused the overlay window");
 
     m_events = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
-    QObject::connect(m_events.get(), &QSocketNotifier::activated, [this] { readEvents(); });
-    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_events.get(), [this] {
-            if (std::exchange(m_flushPending, false))
-                xcb_flush(m_connection);
-        });
-    }
+    QObject::connect(m_events.get(), &QSocketNotifier::activated, [this] { readEvents(true); });
     return true;
 }
 
-void XRenderSurface::flushSoon()
+void XRenderSurface::flushNow()
 {
-    if (m_events && QAbstractEventDispatcher::instance())
-        m_flushPending = true;
-    else
-        xcb_flush(m_connection);
+    xcb_flush(m_connection);
 }
 
 bool XRenderSurface::isBroken() const
@@ -259,18 +249,32 @@ void XRenderSurface::setGeometry(const PixelRect& geometry, double pixelRatio)
                          values);
     if (resized)
         makeBackBuffer();
-    flushSoon();
+    flushNow();
 }
 
 void XRenderSurface::show()
 {
-    // Raised even when it is mapped: nothing keeps a window on top by itself on X11.
+    if (m_mapped) {
+        // Nothing keeps a window on top by itself on X11: raised again when another has come
+        // over it since. While it is on top, a keystroke costs the server nothing here.
+        readEvents(false); // what the socket brought has been read when it came
+        if (!m_covered)
+            return;
+        const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(m_connection, m_window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+        m_covered = false;
+        flushNow();
+        return;
+    }
     const std::uint32_t above = XCB_STACK_MODE_ABOVE;
     xcb_configure_window(m_connection, m_window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
-    if (!m_mapped)
-        xcb_map_window(m_connection, m_window);
+    xcb_map_window(m_connection, m_window);
+    // While it is on screen, the other windows' comings and goings say when it may be covered.
+    const std::uint32_t watch = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &watch);
     m_mapped = true;
-    flushSoon();
+    m_covered = false;
+    flushNow();
 }
 
 void XRenderSurface::hide()
@@ -278,8 +282,10 @@ void XRenderSurface::hide()
     if (!m_mapped)
         return;
     xcb_unmap_window(m_connection, m_window);
+    const std::uint32_t none = XCB_EVENT_MASK_NO_EVENT;
+    xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &none);
     m_mapped = false;
-    flushSoon();
+    flushNow();
 }
 
 void XRenderSurface::setShape(const std::optional<std::vector<PixelRect>>& shape)
@@ -294,7 +300,7 @@ void XRenderSurface::setShape(const std::optional<std::vector<PixelRect>>& shape
         xcb_shape_rectangles(m_connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
                              m_window, 0, 0, static_cast<std::uint32_t>(rectangles.size()), rectangles.data());
     }
-    flushSoon();
+    flushNow();
 }
 
 xcb_render_picture_t XRenderSurface::opacityMask(std::uint8_t opacity)
@@ -387,7 +393,7 @@ void XRenderSurface::present(const OverlayFrame& frame)
                              clampToUnsignedShort(picture->width), clampToUnsignedShort(picture->height));
     }
     copyToWindow(damage);
-    flushSoon();
+    flushNow();
 }
 
 void XRenderSurface::forgetPictures()
@@ -416,11 +422,23 @@ void XRenderSurface::copyToWindow(const std::vector<xcb_rectangle_t>& area)
                          clampToUnsignedShort(right - left), clampToUnsignedShort(bottom - top));
 }
 
-void XRenderSurface::readEvents()
+void XRenderSurface::readEvents(bool readSocket)
 {
     std::vector<xcb_rectangle_t> exposed;
-    while (const XcbPointer<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
-        if ((event->response_type & 0x7f) != XCB_EXPOSE)
+    const auto next = [&] {
+        return readSocket ? xcb_poll_for_event(m_connection) : xcb_poll_for_queued_event(m_connection);
+    };
+    while (const XcbPointer<xcb_generic_event_t> event{next()}) {
+        const auto type = event->response_type & 0x7f;
+        // Another window mapped, moved or restacked may now lie over this one. (A window
+        // 32 bits deep is drawn off screen by the server, so it is never told it is covered.)
+        if (type == XCB_MAP_NOTIFY || type == XCB_CONFIGURE_NOTIFY || type == XCB_CIRCULATE_NOTIFY) {
+            const auto* changed = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
+            if (changed->window != m_window)
+                m_covered = true;
+            continue;
+        }
+        if (type != XCB_EXPOSE)
             continue; // errors and anything else: the next frame draws anew anyway
         const auto* expose = reinterpret_cast<const xcb_expose_event_t*>(event.get());
         exposed.push_back({clampToShort(expose->x), clampToShort(expose->y), expose->width, expose->height});
@@ -430,8 +448,10 @@ void XRenderSurface::readEvents()
         m_events->setEnabled(false);
         return;
     }
+    if (exposed.empty())
+        return;
     copyToWindow(exposed);
-    flushSoon();
+    flushNow();
 }
 
 } // namespace kestrel::x11

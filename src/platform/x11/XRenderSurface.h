@@ -86,9 +86,9 @@ private:
     xcb_render_picture_t opacityMask(std::uint8_t opacity);
     void copyToWindow(const std::vector<xcb_rectangle_t>& area);
     void forgetPictures();
-    // Requests go out together once the main loop has nothing left to do.
-    void flushSoon();
-    void readEvents();
+    void flushNow();
+    // Handles the events that came; with `readSocket`, also those not yet read.
+    void readEvents(bool readSocket);
     bool isBroken() const;
 
     xcb_connection_t* m_connection;
@@ -109,7 +109,7 @@ private:
     PixelRect m_geometry{0, 0, 1, 1};
     double m_pixelRatio = 1;
     bool m_mapped = false;
-    bool m_flushPending = false;
+    bool m_covered = false; // another window has come over it since it was last raised
     std::unordered_map<std::uint64_t, Picture> m_pictures;
     std::unordered_map<const Keycap*, KeycapPictures> m_keycapPictures;
     std::array<xcb_render_picture_t, 256> m_masks{};
