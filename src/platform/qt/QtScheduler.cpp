@@ -11,7 +11,10 @@ namespace {
 constexpr int roundsPerTurn = 8;
 } // namespace
 
-QtScheduler::QtScheduler() = default;
+QtScheduler::QtScheduler()
+{
+    watchLoop();
+}
 
 QtScheduler::~QtScheduler()
 {
@@ -34,12 +37,21 @@ Scheduler::Handle QtScheduler::schedule(std::chrono::milliseconds delay, std::fu
     m_timers.emplace(timer, handle);
     if (delay.count() <= 0) {
         m_due.push_back(handle);
-        if (!std::exchange(m_watchingLoop, true)) {
-            if (auto* dispatcher = QAbstractEventDispatcher::instance(thread()))
-                connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { runDueTasks(); });
-        }
+        watchLoop();
     }
     return handle;
+}
+
+void QtScheduler::watchLoop()
+{
+    // Watched from the start where the loop exists already, so that what else waits for the
+    // loop's sleep (an X connection's requests) comes after the tasks due then.
+    if (m_watchingLoop)
+        return;
+    if (auto* dispatcher = QAbstractEventDispatcher::instance(thread())) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { runDueTasks(); });
+        m_watchingLoop = true;
+    }
 }
 
 void QtScheduler::cancel(Handle handle)

@@ -32,6 +32,7 @@ private:
         std::function<void()> run;
     };
 
+    void watchLoop();
     void run(Handle handle);
     void runDueTasks();
 

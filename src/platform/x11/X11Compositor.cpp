@@ -24,14 +24,20 @@ bool isCompositingManagerRunning()
         if (dot != std::string::npos && dot > name.rfind(':'))
             screen = name.substr(dot + 1);
     }
-    const std::string selection = "_NET_WM_CM_S" + screen;
-    const XcbPointer<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(selection.size()), selection.c_str()),
-        nullptr));
-    if (!atom || atom->atom == XCB_ATOM_NONE)
-        return false;
+    // Asked each time a row of keycaps appears: the selection's name is looked up once, so
+    // the question costs one round trip.
+    static xcb_atom_t selection = XCB_ATOM_NONE;
+    if (selection == XCB_ATOM_NONE) {
+        const std::string name = "_NET_WM_CM_S" + screen;
+        const XcbPointer<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
+            nullptr));
+        if (!atom)
+            return false;
+        selection = atom->atom;
+    }
     const XcbPointer<xcb_get_selection_owner_reply_t> owner(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr));
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr));
     return owner && owner->owner != XCB_NONE;
 }
 

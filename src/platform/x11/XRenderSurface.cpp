@@ -4,6 +4,7 @@
 
 #include <xcb/shape.h>
 
+#include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -194,11 +195,18 @@ bool XRenderSurface::setUp(std::string* error)
 
     m_events = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     QObject::connect(m_events.get(), &QSocketNotifier::activated, [this] { readEvents(true); });
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_events.get(), [this] {
+            if (m_flushPending)
+                flushNow();
+        });
+    }
     return true;
 }
 
 void XRenderSurface::flushNow()
 {
+    m_flushPending = false;
     xcb_flush(m_connection);
 }
 
@@ -249,7 +257,7 @@ void XRenderSurface::setGeometry(const PixelRect& geometry, double pixelRatio)
                          values);
     if (resized)
         makeBackBuffer();
-    flushNow();
+    m_flushPending = true; // with the frame drawn for the new size
 }
 
 void XRenderSurface::show()
@@ -274,7 +282,8 @@ void XRenderSurface::show()
     xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &watch);
     m_mapped = true;
     m_covered = false;
-    flushNow();
+    // Mapped together with the frame that follows, so the server never shows it empty.
+    m_flushPending = true;
 }
 
 void XRenderSurface::hide()
@@ -300,7 +309,7 @@ void XRenderSurface::setShape(const std::optional<std::vector<PixelRect>>& shape
         xcb_shape_rectangles(m_connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
                              m_window, 0, 0, static_cast<std::uint32_t>(rectangles.size()), rectangles.data());
     }
-    flushNow();
+    m_flushPending = true; // with the frame drawn in it
 }
 
 xcb_render_picture_t XRenderSurface::opacityMask(std::uint8_t opacity)

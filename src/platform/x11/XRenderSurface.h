@@ -110,6 +110,9 @@ private:
     double m_pixelRatio = 1;
     bool m_mapped = false;
     bool m_covered = false; // another window has come over it since it was last raised
+    // Requests that wait to go out with the next frame, or at the latest when the main loop
+    // is about to sleep: mapping, shaping, moving.
+    bool m_flushPending = false;
     std::unordered_map<std::uint64_t, Picture> m_pictures;
     std::unordered_map<const Keycap*, KeycapPictures> m_keycapPictures;
     std::array<xcb_render_picture_t, 256> m_masks{};
