@@ -227,7 +227,6 @@ void OverlayComposer::keycapsChanged(const std::vector<Keycap>& keycaps)
         if (m_composited && !wasComposited) {
             // A compositor has started: the window blends now and must not stay cut to an
             // old outline.
-            m_shape.reset();
             m_shapeOutline.clear();
             m_surface.setShape(std::nullopt);
         }
@@ -384,8 +383,13 @@ void OverlayComposer::requestFrame()
     // The next frame the display takes, but no sooner than a refresh after the last one: a
     // burst of changes is drawn once.
     const double earliest = m_lastPresented ? *m_lastPresented + m_frameInterval : 0;
-    const auto delay = std::chrono::milliseconds(std::max(0L, std::lround((earliest - now()) * 1000)));
+    scheduleFrame(earliest - now());
+}
+
+void OverlayComposer::scheduleFrame(double wait)
+{
     cancelFrame();
+    const auto delay = std::chrono::milliseconds(std::max(0L, std::lround(wait * 1000)));
     m_frameTask = m_scheduler.schedule(delay, [this] {
         m_frameTask.reset();
         frameDue();
@@ -476,12 +480,7 @@ void OverlayComposer::scheduleAfter(double shown)
         if (changes)
             break;
     }
-    const double wait = next - m_frameInterval - now(); // frames are composed one frame ahead
-    cancelFrame();
-    m_frameTask = m_scheduler.schedule(std::chrono::milliseconds(std::max(0L, std::lround(wait * 1000))), [this] {
-        m_frameTask.reset();
-        frameDue();
-    });
+    scheduleFrame(next - m_frameInterval - now()); // frames are composed one frame ahead
 }
 
 void OverlayComposer::updateShape()
@@ -489,7 +488,8 @@ void OverlayComposer::updateShape()
     const double ratio = m_surface.pixelRatio();
     const double size = m_model.fontSize.get();
     const double height = KeycapGeometry(size, KeycapShape::key).height;
-    // The outline depends only on where the keycaps are: most frames move none.
+    // The outline depends only on where the keycaps are: most frames move none, and
+    // reshaping the window costs the server work.
     std::vector<int> outline{toPixels(m_rowTop, ratio), toPixels(size, ratio)};
     for (const Item& item : m_items) {
         outline.push_back(item.presentedLook.x);
@@ -508,11 +508,7 @@ void OverlayComposer::updateShape()
     }
     if (shape.empty())
         shape.push_back({0, 0, 1, 1}); // an empty cut would mean no cut at all
-    // Reshaping the window costs the server work: only when the outline really changed.
-    if (shape != m_shape) {
-        m_shape = shape;
-        m_surface.setShape(m_shape);
-    }
+    m_surface.setShape(shape);
 }
 
 } // namespace kestrel

@@ -94,6 +94,7 @@ private:
     void frameDue();
     void present(double time);
     void scheduleAfter(double shown);
+    void scheduleFrame(double wait); // seconds from now
     void cancelFrame();
     void updateShape();
     void showIfNeeded();
@@ -112,7 +113,6 @@ private:
     std::optional<std::uint64_t> m_frameTask;
     std::vector<PixelRect> m_pendingDamage;
     OverlayFrame m_frame;
-    std::optional<std::vector<PixelRect>> m_shape;
     std::vector<int> m_shapeOutline;
     std::vector<std::function<void()>> m_unsubscribe;
 };

@@ -21,13 +21,6 @@ struct OverlayLayer {
     int x = 0;
     int y = 0;
     std::uint8_t opacity = 255;
-
-    // The same picture of a keycap with the same content, at the same place and opacity.
-    bool operator==(const OverlayLayer& other) const
-    {
-        return picture == other.picture && x == other.x && y == other.y && opacity == other.opacity &&
-               (keycap == other.keycap || (keycap && other.keycap && *keycap == *other.keycap));
-    }
 };
 
 // What the overlay shows at one moment: its layers, back to front, over a transparent
