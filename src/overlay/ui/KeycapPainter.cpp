@@ -113,21 +113,6 @@ QSize toQSize(PixelSize size)
     return {size.width, size.height};
 }
 
-QString spriteKey(const Keycap& keycap, double size, KeyColor color, qreal pixelRatio)
-{
-    QString key = QString::fromStdString(keycap.symbol);
-    key += QChar(0x1f) + QString::fromStdString(keycap.name.value_or("\x01"));
-    key += QChar(0x1f) + QString::fromStdString(keycap.systemImage.value_or("\x01"));
-    key += QChar(0x1f) + QString::number(keycap.indicatorIsOn ? (*keycap.indicatorIsOn ? 2 : 1) : 0);
-    if (keycap.mouse)
-        key += QChar(0x1f) + QString::number(static_cast<int>(keycap.mouse->kind)) +
-               QString::number(static_cast<int>(keycap.mouse->button)) +
-               QString::number(static_cast<int>(keycap.mouse->direction));
-    key += QChar(0x1f) + QString::number(static_cast<int>(keycap.shape)) + QString::number(static_cast<int>(color)) +
-           '@' + QString::number(size) + 'x' + QString::number(pixelRatio);
-    return key;
-}
-
 } // namespace
 
 KeycapPainter::KeycapPainter(KeycapArtwork& artwork) : m_artwork(artwork) {}
@@ -251,13 +236,33 @@ void KeycapPainter::paintLabel(QPainter& painter, const Keycap& keycap, const Ke
     painter.restore();
 }
 
+std::size_t KeycapPainter::SpriteKeyHash::operator()(const SpriteKey& key) const
+{
+    std::size_t hash = std::hash<std::string>{}(key.symbol);
+    const auto mix = [&hash](std::size_t value) { hash ^= value + 0x9e3779b97f4a7c15u + (hash << 6) + (hash >> 2); };
+    mix(std::hash<std::string>{}(key.name.value_or(std::string{})));
+    mix(std::hash<std::string>{}(key.systemImage.value_or(std::string{})));
+    mix(key.indicatorIsOn ? 1u + static_cast<std::size_t>(*key.indicatorIsOn) : 0u);
+    if (key.mouse) {
+        mix(static_cast<std::size_t>(key.mouse->kind));
+        mix(static_cast<std::size_t>(key.mouse->button));
+        mix(static_cast<std::size_t>(key.mouse->direction));
+    }
+    mix(static_cast<std::size_t>(key.shape));
+    mix(static_cast<std::size_t>(key.color));
+    mix(std::hash<double>{}(key.size));
+    mix(std::hash<double>{}(key.pixelRatio));
+    return hash;
+}
+
 KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, KeyColor color, qreal pixelRatio)
 {
-    const QString key = spriteKey(keycap, size, color, pixelRatio);
-    auto found = m_sprites.find(key);
+    SpriteKey key{keycap.symbol, keycap.name, keycap.systemImage, keycap.indicatorIsOn, keycap.mouse, keycap.shape,
+                  color,         size,        pixelRatio};
+    const auto found = m_sprites.find(key);
     if (found != m_sprites.end())
-        return *found;
-    if (static_cast<std::size_t>(m_sprites.size()) >= spriteCacheLimit)
+        return found->second;
+    if (m_sprites.size() >= spriteCacheLimit)
         m_sprites.clear();
 
     const KeycapGeometry geometry(size, keycap.shape);
@@ -270,7 +275,7 @@ KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, 
     QPainter painter(&made.cap);
     paintLabel(painter, keycap, geometry, color);
     painter.end();
-    return *m_sprites.insert(key, made);
+    return m_sprites.emplace(std::move(key), std::move(made)).first->second;
 }
 
 QImage KeycapPainter::blurredImage(const Sprite& sprite, const KeycapGeometry& geometry, qreal pixelRatio) const

@@ -5,9 +5,12 @@
 #include "overlay/OverlaySurface.h"
 #include "settings/PreferenceEnums.h"
 
-#include <QHash>
 #include <QImage>
 #include <QPointF>
+
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -43,12 +46,28 @@ private:
         QImage cap; // cap artwork, label and light
         QImage blurred;
     };
+    // What a keycap's pictures depend on: its face, not its id or whether it is pressed.
+    struct SpriteKey {
+        std::string symbol;
+        std::optional<std::string> name;
+        std::optional<std::string> systemImage;
+        std::optional<bool> indicatorIsOn;
+        std::optional<MouseGlyph> mouse;
+        KeycapShape shape = KeycapShape::key;
+        KeyColor color = KeyColor::dark;
+        double size = 0;
+        qreal pixelRatio = 1;
+        bool operator==(const SpriteKey&) const = default;
+    };
+    struct SpriteKeyHash {
+        std::size_t operator()(const SpriteKey& key) const;
+    };
 
     Sprite& sprite(const Keycap& keycap, double size, KeyColor color, qreal pixelRatio);
     QImage blurredImage(const Sprite& sprite, const KeycapGeometry& geometry, qreal pixelRatio) const;
 
     KeycapArtwork& m_artwork;
-    QHash<QString, Sprite> m_sprites;
+    std::unordered_map<SpriteKey, Sprite, SpriteKeyHash> m_sprites;
 };
 
 } // namespace kestrel

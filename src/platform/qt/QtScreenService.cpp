@@ -59,19 +59,52 @@ Screen QtScreenService::describe(const QScreen& screen)
                   (model.isEmpty() ? screen.name() : model).toStdString()};
 }
 
+QtScreenService::QtScreenService() : m_watcher(std::make_unique<QObject>())
+{
+    auto* application = qGuiApp;
+    if (!application)
+        return;
+    const auto forget = [this] { m_described.reset(); };
+    QObject::connect(application, &QGuiApplication::screenAdded, m_watcher.get(), [this](QScreen* screen) {
+        m_described.reset();
+        watch(screen);
+    });
+    QObject::connect(application, &QGuiApplication::screenRemoved, m_watcher.get(), forget);
+    QObject::connect(application, &QGuiApplication::primaryScreenChanged, m_watcher.get(), forget);
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+}
+
+QtScreenService::~QtScreenService() = default;
+
+void QtScreenService::watch(QScreen* screen)
+{
+    const auto forget = [this] { m_described.reset(); };
+    QObject::connect(screen, &QScreen::geometryChanged, m_watcher.get(), forget);
+    QObject::connect(screen, &QScreen::availableGeometryChanged, m_watcher.get(), forget);
+}
+
+const QtScreenService::Described& QtScreenService::described() const
+{
+    // Without an application nothing says when the screens change: look every time.
+    if (m_described && qGuiApp)
+        return *m_described;
+    Described fresh;
+    for (const QScreen* screen : QGuiApplication::screens())
+        fresh.screens.push_back(describe(*screen));
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        fresh.main = describe(*primary);
+    return m_described.emplace(std::move(fresh));
+}
+
 std::vector<Screen> QtScreenService::screens() const
 {
-    std::vector<Screen> result;
-    for (const QScreen* screen : QGuiApplication::screens())
-        result.push_back(describe(*screen));
-    return result;
+    return described().screens;
 }
 
 std::optional<Screen> QtScreenService::mainScreen() const
 {
-    if (const QScreen* primary = QGuiApplication::primaryScreen())
-        return describe(*primary);
-    return std::nullopt;
+    return described().main;
 }
 
 Point QtScreenService::pointerLocation() const

@@ -4,14 +4,23 @@
 
 #include <QString>
 
+#include <memory>
+
+class QObject;
 class QScreen;
 
 namespace kestrel {
 
-// The screens and the pointer from Qt, in Kestrel's coordinates. Screens are looked up
-// afresh at every call: QScreen objects come and go with monitors.
+// The screens and the pointer from Qt, in Kestrel's coordinates. The screens are described
+// once and again only after a monitor came, went or changed, since every keystroke asks
+// where they are.
 class QtScreenService final : public ScreenService {
 public:
+    QtScreenService();
+    ~QtScreenService() override;
+    QtScreenService(const QtScreenService&) = delete;
+    QtScreenService& operator=(const QtScreenService&) = delete;
+
     std::vector<Screen> screens() const override;
     std::optional<Screen> mainScreen() const override;
     Point pointerLocation() const override;
@@ -23,7 +32,17 @@ public:
                                        const QString& name);
 
 private:
+    struct Described {
+        std::vector<Screen> screens;
+        std::optional<Screen> main;
+    };
+
     static Screen describe(const QScreen& screen);
+    const Described& described() const;
+    void watch(QScreen* screen);
+
+    std::unique_ptr<QObject> m_watcher; // ends the connections with the service
+    mutable std::optional<Described> m_described;
 };
 
 } // namespace kestrel

@@ -40,10 +40,10 @@ GrabDetector::~GrabDetector()
     xcb_disconnect(m_connection);
 }
 
-void GrabDetector::collect()
+void GrabDetector::collect(bool readSocket)
 {
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(m_connection, &xcb_input_id);
-    while (xcb_generic_event_t* raw = xcb_poll_for_queued_event(m_connection)) {
+    while (xcb_generic_event_t* raw = nextEvent(m_connection, readSocket)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
         if ((event->response_type & 0x7f) != XCB_GE_GENERIC)
             continue;
@@ -59,18 +59,28 @@ void GrabDetector::collect()
 
 bool GrabDetector::isWithheld(xcb_timestamp_t time, xcb_keycode_t keycode)
 {
+    // The server sends a press to both connections at once, so it has usually come here
+    // already: then no round trip is needed to know it was not withheld.
+    collect(true);
+    if (forget(time, keycode))
+        return false;
     const XcbPointer<xcb_get_input_focus_reply_t> reply(
         xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
     if (!reply) {
         m_broken = true;
         return true; // we cannot tell, and a password must never show: count it as withheld
     }
-    collect();
+    collect(false);
+    return !forget(time, keycode);
+}
+
+bool GrabDetector::forget(xcb_timestamp_t time, xcb_keycode_t keycode)
+{
     const auto seen = std::ranges::find(m_seen, std::pair{time, keycode});
     if (seen == m_seen.end())
-        return true;
+        return false;
     m_seen.erase(m_seen.begin(), seen + 1);
-    return false;
+    return true;
 }
 
 } // namespace kestrel::x11

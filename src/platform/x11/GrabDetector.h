@@ -24,15 +24,18 @@ public:
     GrabDetector(const GrabDetector&) = delete;
     GrabDetector& operator=(const GrabDetector&) = delete;
 
-    // One round trip: everything the server sent before the reply is then in our queue.
-    // When the detector cannot answer, the press counts as withheld.
+    // A press not yet seen here costs one round trip: everything the server sent before the
+    // reply is then in our queue. When the detector cannot answer, the press counts as withheld.
     bool isWithheld(xcb_timestamp_t time, xcb_keycode_t keycode);
     // The detector's own connection failed; make a new detector.
     bool isBroken() const { return m_broken; }
 
 private:
     explicit GrabDetector(xcb_connection_t* connection) : m_connection(connection) {}
-    void collect();
+    // The presses that came, with `readSocket` also those not yet read from the connection.
+    void collect(bool readSocket);
+    // Whether the press was seen here; it and every press before it are then forgotten.
+    bool forget(xcb_timestamp_t time, xcb_keycode_t keycode);
 
     xcb_connection_t* m_connection;
     std::deque<std::pair<xcb_timestamp_t, xcb_keycode_t>> m_seen; // recent presses, oldest first

@@ -34,4 +34,14 @@ std::optional<DisplayConnection> connectDisplay(const std::string& name, std::st
     return DisplayConnection{connection, screens.data->root};
 }
 
+xcb_generic_event_t* nextEvent(xcb_connection_t* connection, bool& readSocket)
+{
+    xcb_generic_event_t* event = xcb_poll_for_queued_event(connection);
+    if (!event && readSocket) {
+        readSocket = false;
+        event = xcb_poll_for_event(connection);
+    }
+    return event;
+}
+
 } // namespace kestrel::x11

@@ -18,4 +18,9 @@ struct DisplayConnection {
 // `error` then says which, in words for the user.
 std::optional<DisplayConnection> connectDisplay(const std::string& name, std::string* error = nullptr);
 
+// The next event that has come on `connection`, or nothing. While `readSocket` holds, the
+// socket is read once, when the events already read run out, and `readSocket` is cleared:
+// a second read would only find it empty, and whatever comes later wakes its notifier.
+xcb_generic_event_t* nextEvent(xcb_connection_t* connection, bool& readSocket);
+
 } // namespace kestrel::x11

@@ -195,11 +195,7 @@ void X11EventTapService::Impl::drain(bool readSocket)
     if (!session)
         return;
     const Session* current = session.get();
-    const auto next = [&] {
-        xcb_connection_t* connection = current->display->connection;
-        return readSocket ? xcb_poll_for_event(connection) : xcb_poll_for_queued_event(connection);
-    };
-    while (xcb_generic_event_t* raw = next()) {
+    while (xcb_generic_event_t* raw = nextEvent(current->display->connection, readSocket)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
         deliver(current->decoder->decode(raw, RawEventDecoder::eventSize(raw)));
         if (session.get() != current)

@@ -434,10 +434,7 @@ void XRenderSurface::copyToWindow(const std::vector<xcb_rectangle_t>& area)
 void XRenderSurface::readEvents(bool readSocket)
 {
     std::vector<xcb_rectangle_t> exposed;
-    const auto next = [&] {
-        return readSocket ? xcb_poll_for_event(m_connection) : xcb_poll_for_queued_event(m_connection);
-    };
-    while (const XcbPointer<xcb_generic_event_t> event{next()}) {
+    while (const XcbPointer<xcb_generic_event_t> event{nextEvent(m_connection, readSocket)}) {
         const auto type = event->response_type & 0x7f;
         // Another window mapped, moved or restacked may now lie over this one. (A window
         // 32 bits deep is drawn off screen by the server, so it is never told it is covered.)
