@@ -49,6 +49,31 @@ std::uint8_t toOpacity(double alpha)
     return static_cast<std::uint8_t>(std::lround(std::clamp(alpha, 0.0, 1.0) * 255));
 }
 
+// Joins areas whose common bounding box is no larger than the two of them apart: a cap that
+// moves a pixel is one area to draw, not two overlapping ones.
+void coalesce(std::vector<PixelRect>& areas)
+{
+    const auto area = [](const PixelRect& rect) { return static_cast<long long>(rect.width) * rect.height; };
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (std::size_t i = 0; i < areas.size() && !joined; ++i) {
+            for (std::size_t j = i + 1; j < areas.size() && !joined; ++j) {
+                const PixelRect& one = areas[i];
+                const PixelRect& other = areas[j];
+                const int left = std::min(one.x, other.x);
+                const int top = std::min(one.y, other.y);
+                const PixelRect both{left, top, std::max(one.x + one.width, other.x + other.width) - left,
+                                     std::max(one.y + one.height, other.y + other.height) - top};
+                if (area(both) <= area(one) + area(other)) {
+                    areas[i] = both;
+                    areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
+                    joined = true;
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::vector<PixelRect> roundedRectPixels(double x, double y, double width, double height, double radius)
@@ -459,6 +484,7 @@ void OverlayComposer::present(double time)
         updateShape();
     if (m_frame.damage.empty())
         return;
+    coalesce(m_frame.damage);
     m_frame.pixelRatio = ratio;
     m_frame.fontSize = size;
     m_frame.color = color;

@@ -155,7 +155,9 @@ TEST_F(OverlayComposerTest, FramesKeepToTheRefreshAndOnlyGoOutWhenThePictureChan
     EXPECT_GT(surface.frames.size(), held + 1);
     EXPECT_LE(surface.frames.size(), held + 2 * static_cast<std::size_t>(std::ceil(sinkDistance)) + 2);
     for (std::size_t index = held; index < surface.frames.size(); ++index) {
-        for (const PixelRect& area : surface.frames[index].damage)
+        const std::vector<PixelRect>& damage = surface.frames[index].damage;
+        EXPECT_EQ(damage.size(), 1u) << "frame " << index << ": the cap's old and new places are one area to draw";
+        for (const PixelRect& area : damage)
             EXPECT_FALSE(intersects(area, first)) << "frame " << index << " draws the keycap that did not move";
     }
     EXPECT_EQ(findLayer(last(), "key-42", KeycapPicture::cap)->y, findLayer(last(), "key-42", KeycapPicture::base)->y);
