@@ -413,8 +413,12 @@ void OverlayComposer::requestFrame()
 
 void OverlayComposer::scheduleFrame(double wait)
 {
-    cancelFrame();
     const auto delay = std::chrono::milliseconds(std::max(0L, std::lround(wait * 1000)));
+    const double due = now() + std::chrono::duration<double>(delay).count();
+    if (m_frameTask && m_frameDue <= due)
+        return; // the frame on its way comes soon enough
+    cancelFrame();
+    m_frameDue = due;
     m_frameTask = m_scheduler.schedule(delay, [this] {
         m_frameTask.reset();
         frameDue();

@@ -111,6 +111,7 @@ private:
     double m_frameInterval = 1.0 / 60;
     std::optional<double> m_lastPresented;
     std::optional<std::uint64_t> m_frameTask;
+    double m_frameDue = 0; // when the frame on its way is due
     std::vector<PixelRect> m_pendingDamage;
     OverlayFrame m_frame;
     std::vector<int> m_shapeOutline;

@@ -66,7 +66,8 @@ struct X11HotKeyService::Impl {
 
     bool connect();
     void disconnect();
-    void drain();
+    // Handles the events that came; with `readSocket`, also those not yet read.
+    void drain(bool readSocket);
     std::vector<std::uint16_t> lockVariants(std::uint16_t mask) const;
     bool grab(HotKey& hotKey);
     void ungrab(HotKey& hotKey);
@@ -120,9 +121,11 @@ bool X11HotKeyService::Impl::connect()
     }
 
     notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read);
-    QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { drain(); });
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { drain(true); });
+    // Events a round trip read into the queue wake no notifier: they are looked at before the
+    // main loop sleeps, without a read of the socket each time.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        beforeSleep = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { drain(); });
+        beforeSleep = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { drain(false); });
     return true;
 }
 
@@ -149,12 +152,12 @@ std::vector<std::uint16_t> X11HotKeyService::Impl::lockVariants(std::uint16_t ma
     return variants;
 }
 
-void X11HotKeyService::Impl::drain()
+void X11HotKeyService::Impl::drain(bool readSocket)
 {
     if (!connection || !notifier)
         return;
     bool mappingIsStale = false;
-    while (xcb_generic_event_t* raw = xcb_poll_for_event(connection)) {
+    while (xcb_generic_event_t* raw = nextEvent(connection, readSocket)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
         const std::uint8_t type = raw->response_type & 0x7f;
         if (xkbFirstEvent != 0 && type == xkbFirstEvent) {
