@@ -150,8 +150,10 @@ int main(int argc, char** argv)
         if (!problem.empty())
             complain(problem);
     };
-    // Every keystroke reads a dozen preferences: they share one look at the file.
-    constexpr std::chrono::milliseconds preferencesRecheck{25};
+    // Every keystroke reads a dozen preferences: the keystrokes of a quarter of a second share
+    // one look at the file. Kestrel's own changes apply at once; the file edited by hand
+    // applies within that quarter.
+    constexpr std::chrono::milliseconds preferencesRecheck{250};
     kestrel::JsonDefaultsStore defaults(kestrel::JsonDefaultsStore::defaultPath(), "preferences", preferencesRecheck);
     defaults.problem().subscribe(reportProblem);
     const auto stateHome = kestrel::XdgDirectories::stateHome();
