@@ -40,6 +40,19 @@ bool intersects(const xcb_rectangle_t& area, int x, int y, int width, int height
     return x < area.x + area.width && area.x < x + width && y < area.y + area.height && area.y < y + height;
 }
 
+xcb_rectangle_t boundingBox(const std::vector<xcb_rectangle_t>& area)
+{
+    int left = area.front().x, top = area.front().y, right = left, bottom = top;
+    for (const xcb_rectangle_t& part : area) {
+        left = std::min<int>(left, part.x);
+        top = std::min<int>(top, part.y);
+        right = std::max(right, part.x + part.width);
+        bottom = std::max(bottom, part.y + part.height);
+    }
+    return {clampToShort(left), clampToShort(top), clampToUnsignedShort(right - left),
+            clampToUnsignedShort(bottom - top)};
+}
+
 xcb_atom_t atom(xcb_connection_t* connection, const char* name)
 {
     const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
@@ -189,6 +202,8 @@ bool XRenderSurface::setUp(std::string* error)
     m_windowPicture = xcb_generate_id(m_connection);
     xcb_render_create_picture(m_connection, m_windowPicture, m_window, windowFormat, 0, nullptr);
     makeBackBuffer();
+    m_clear = xcb_generate_id(m_connection);
+    xcb_render_create_solid_fill(m_connection, m_clear, {0, 0, 0, 0});
     xcb_flush(m_connection);
     if (isBroken())
         return fail("the X server refused the overlay window");
@@ -217,8 +232,8 @@ bool XRenderSurface::isBroken() const
 
 void XRenderSurface::makeBackBuffer()
 {
-    // Frames are composed here and copied onto the window whole, so neither the screen nor
-    // a compositing manager ever sees one half drawn. It also answers exposures.
+    // While a compositing manager runs, frames are composed here and copied onto the window
+    // whole, so it never sees one half drawn. It then also answers exposures.
     if (m_backPicture) {
         xcb_render_free_picture(m_connection, m_backPicture);
         xcb_free_pixmap(m_connection, m_backPixmap);
@@ -231,6 +246,7 @@ void XRenderSurface::makeBackBuffer()
     xcb_render_create_picture(m_connection, m_backPicture, m_backPixmap, m_format, 0, nullptr);
     const xcb_rectangle_t all{0, 0, width, height};
     xcb_render_fill_rectangles(m_connection, XCB_RENDER_PICT_OP_SRC, m_backPicture, {0, 0, 0, 0}, 1, &all);
+    m_backBufferIsCurrent = false;
     if (!m_uploadContext) {
         m_uploadContext = xcb_generate_id(m_connection);
         xcb_create_gc(m_connection, m_uploadContext, m_backPixmap, 0, nullptr);
@@ -383,26 +399,43 @@ void XRenderSurface::present(const OverlayFrame& frame)
     for (const PixelRect& area : frame.damage)
         damage.push_back(toXcb(area));
 
-    // Compose what changed in the back buffer: cleared, then every layer that reaches it.
-    xcb_render_set_picture_clip_rectangles(m_connection, m_backPicture, 0, 0, static_cast<std::uint32_t>(damage.size()),
-                                           damage.data());
-    xcb_render_fill_rectangles(m_connection, XCB_RENDER_PICT_OP_SRC, m_backPicture, {0, 0, 0, 0},
-                               static_cast<std::uint32_t>(damage.size()), damage.data());
+    // A compositing manager may look at the window at any moment: it is shown frames composed
+    // in the back buffer and copied whole. Without one, the server draws the window on the
+    // screen only once it has handled the whole batch of requests, so the frame is composed
+    // straight in the window, at one copy less.
+    const bool buffered = m_composited;
+    if (buffered && !m_backBufferIsCurrent) // it missed the frames drawn straight in the window
+        damage.assign(1, {0, 0, clampToUnsignedShort(m_geometry.width), clampToUnsignedShort(m_geometry.height)});
+    m_backBufferIsCurrent = buffered;
+    compose(frame, damage, buffered ? m_backPicture : m_windowPicture);
+    if (buffered)
+        copyToWindow(damage);
+    m_lastFrame = frame;
+    flushNow();
+}
+
+void XRenderSurface::compose(const OverlayFrame& frame, const std::vector<xcb_rectangle_t>& area,
+                             xcb_render_picture_t target)
+{
+    // Cleared, then every layer that reaches the area.
+    xcb_render_set_picture_clip_rectangles(m_connection, target, 0, 0, static_cast<std::uint32_t>(area.size()),
+                                           area.data());
+    const xcb_rectangle_t bounds = boundingBox(area);
+    xcb_render_composite(m_connection, XCB_RENDER_PICT_OP_CLEAR, m_clear, XCB_NONE, target, 0, 0, 0, 0, bounds.x,
+                         bounds.y, bounds.width, bounds.height);
     for (const OverlayLayer& layer : frame.layers) {
         const Picture* picture = pictureFor(layer, frame);
         if (!picture)
             continue;
-        const bool reached = std::any_of(damage.begin(), damage.end(), [&](const xcb_rectangle_t& area) {
-            return intersects(area, layer.x, layer.y, picture->width, picture->height);
+        const bool reached = std::any_of(area.begin(), area.end(), [&](const xcb_rectangle_t& part) {
+            return intersects(part, layer.x, layer.y, picture->width, picture->height);
         });
         if (!reached)
             continue;
         xcb_render_composite(m_connection, XCB_RENDER_PICT_OP_OVER, picture->picture, opacityMask(layer.opacity),
-                             m_backPicture, 0, 0, 0, 0, clampToShort(layer.x), clampToShort(layer.y),
+                             target, 0, 0, 0, 0, clampToShort(layer.x), clampToShort(layer.y),
                              clampToUnsignedShort(picture->width), clampToUnsignedShort(picture->height));
     }
-    copyToWindow(damage);
-    flushNow();
 }
 
 void XRenderSurface::forgetPictures()
@@ -417,18 +450,11 @@ void XRenderSurface::copyToWindow(const std::vector<xcb_rectangle_t>& area)
 {
     if (area.empty())
         return;
-    int left = area.front().x, top = area.front().y, right = left, bottom = top;
-    for (const xcb_rectangle_t& part : area) {
-        left = std::min<int>(left, part.x);
-        top = std::min<int>(top, part.y);
-        right = std::max(right, part.x + part.width);
-        bottom = std::max(bottom, part.y + part.height);
-    }
+    const xcb_rectangle_t bounds = boundingBox(area);
     xcb_render_set_picture_clip_rectangles(m_connection, m_windowPicture, 0, 0, static_cast<std::uint32_t>(area.size()),
                                            area.data());
-    xcb_render_composite(m_connection, XCB_RENDER_PICT_OP_SRC, m_backPicture, XCB_NONE, m_windowPicture,
-                         clampToShort(left), clampToShort(top), 0, 0, clampToShort(left), clampToShort(top),
-                         clampToUnsignedShort(right - left), clampToUnsignedShort(bottom - top));
+    xcb_render_composite(m_connection, XCB_RENDER_PICT_OP_SRC, m_backPicture, XCB_NONE, m_windowPicture, bounds.x,
+                         bounds.y, 0, 0, bounds.x, bounds.y, bounds.width, bounds.height);
 }
 
 void XRenderSurface::readEvents(bool readSocket)
@@ -456,7 +482,10 @@ void XRenderSurface::readEvents(bool readSocket)
     }
     if (exposed.empty())
         return;
-    copyToWindow(exposed);
+    if (m_backBufferIsCurrent)
+        copyToWindow(exposed);
+    else
+        compose(m_lastFrame, exposed, m_windowPicture);
     flushNow();
 }
 

@@ -27,10 +27,11 @@ struct PicturePixels {
 };
 
 // The overlay's window composed by the X server. Each keycap picture is uploaded once and
-// kept in the server; a frame is then a handful of RENDER requests (the pictures at their
-// places, each through a solid alpha mask for its opacity) into a back buffer, and one copy
-// of what changed onto the window. Nothing is painted on the client, and no pixels travel
-// once the pictures are there.
+// kept in the server; a frame is then a handful of RENDER requests: the pictures at their
+// places, each through a solid alpha mask for its opacity, composed where the frame changed.
+// With a compositing manager they are composed in a back buffer and copied onto the window
+// in one request; without one, straight in the window. Nothing is painted on the client,
+// and no pixels travel once the pictures are there.
 //
 // The window is override-redirect, 32 bits deep with alpha, and takes no input at all (its
 // input shape is empty), so clicks go to the window below and it never takes the focus. It
@@ -55,7 +56,7 @@ public:
 
     Size size() const override;
     double pixelRatio() const override { return m_pixelRatio; }
-    bool isComposited() const override { return m_isComposited(); }
+    bool isComposited() const override { return m_composited = m_isComposited(); }
     void show() override;
     void hide() override;
     bool isShown() const override { return m_mapped; }
@@ -84,6 +85,8 @@ private:
     void makeBackBuffer();
     const Picture* pictureFor(const OverlayLayer& layer, const OverlayFrame& frame);
     xcb_render_picture_t opacityMask(std::uint8_t opacity);
+    // Composes the frame's layers in `area` of `target`.
+    void compose(const OverlayFrame& frame, const std::vector<xcb_rectangle_t>& area, xcb_render_picture_t target);
     void copyToWindow(const std::vector<xcb_rectangle_t>& area);
     void forgetPictures();
     void flushNow();
@@ -103,7 +106,13 @@ private:
     xcb_pixmap_t m_backPixmap = 0;
     xcb_render_picture_t m_backPicture = 0;
     xcb_gcontext_t m_uploadContext = 0;
-    bool m_swapBytes = false; // the server reads image words the other way round
+    xcb_render_picture_t m_clear = 0; // transparent
+    // Whether a compositing manager ran when the composer last asked: frames then go through
+    // the back buffer.
+    mutable bool m_composited = false;
+    bool m_backBufferIsCurrent = false; // it holds the last frame
+    OverlayFrame m_lastFrame;           // drawn again where the window is exposed
+    bool m_swapBytes = false;           // the server reads image words the other way round
     std::uint32_t m_maximumRequestBytes = 0;
 
     PixelRect m_geometry{0, 0, 1, 1};
