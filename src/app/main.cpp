@@ -188,7 +188,9 @@ int main(int argc, char** argv)
     kestrel::OverlayWindowFactory panels(scheduler,
                                          {.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
                                           .composeOnServer = composeOnServer,
-                                          .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); }});
+                                          .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); },
+                                          .input = {.waitForFrames = [&taps](bool wait) { taps.waitForFrames(wait); },
+                                                    .takeInput = [&taps] { taps.takeInput(); }}});
 
     const auto cacheHome = kestrel::XdgDirectories::cacheHome();
     kestrel::LazyUpdateNetwork updateNetwork(cacheHome.empty() ? cacheHome : cacheHome / "kestrel" / "updates");

@@ -132,6 +132,7 @@ OverlayComposer::OverlayComposer(const OverlayModel& model, Scheduler& scheduler
 OverlayComposer::~OverlayComposer()
 {
     cancelFrame();
+    letInputWait(false); // input wakes Kestrel again
     for (const auto& unsubscribe : m_unsubscribe)
         unsubscribe();
 }
@@ -405,6 +406,8 @@ void OverlayComposer::forget(const Item& item)
 
 void OverlayComposer::requestFrame()
 {
+    if (m_takingInput)
+        return; // the frame being composed shows it
     // The next frame the display takes, but no sooner than a refresh after the last one: a
     // burst of changes is drawn once.
     const double earliest = m_lastPresented ? *m_lastPresented + m_frameInterval : 0;
@@ -422,7 +425,19 @@ void OverlayComposer::scheduleFrame(double wait)
     m_frameTask = m_scheduler.schedule(delay, [this] {
         m_frameTask.reset();
         frameDue();
+        if (!m_frameTask)
+            letInputWait(false);
     });
+    // A little leeway: the next frame is scheduled from the time this one was composed.
+    letInputWait(wait <= 1.5 * m_frameInterval);
+}
+
+void OverlayComposer::letInputWait(bool wait)
+{
+    if (wait == m_inputWaits || !m_options.input.waitForFrames || !m_options.input.takeInput)
+        return;
+    m_inputWaits = wait;
+    m_options.input.waitForFrames(wait);
 }
 
 void OverlayComposer::cancelFrame()
@@ -433,6 +448,12 @@ void OverlayComposer::cancelFrame()
 
 void OverlayComposer::frameDue()
 {
+    if (m_inputWaits) {
+        // What came since the last frame: it changes this frame, not the schedule.
+        m_takingInput = true;
+        m_options.input.takeInput();
+        m_takingInput = false;
+    }
     const double time = frameTime();
     if (isMoving(time)) {
         present(time);

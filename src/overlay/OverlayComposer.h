@@ -28,8 +28,18 @@ class Scheduler;
 // then cut to the keycaps themselves, fades become instant, and an empty row unmaps it.
 class OverlayComposer {
 public:
+    // Input that can wait for frames. While frames come at the refresh, a key need not wake
+    // Kestrel when it comes: the next frame would show it no sooner. `waitForFrames(true)`
+    // asks the input to hold what comes, `takeInput()` hands it on just before each frame is
+    // composed, and `waitForFrames(false)` (at rest, or when the next frame is far off) has
+    // it wake Kestrel again at once.
+    struct FramedInput {
+        std::function<void(bool)> waitForFrames;
+        std::function<void()> takeInput;
+    };
     struct Options {
         bool reduceMotion = false;
+        FramedInput input;
     };
 
     OverlayComposer(const OverlayModel& model, Scheduler& scheduler, OverlaySurface& surface, Options options);
@@ -96,6 +106,8 @@ private:
     void scheduleAfter(double shown);
     void scheduleFrame(double wait); // seconds from now
     void cancelFrame();
+    // Whether input waits for the frames: only while one is due within about a refresh.
+    void letInputWait(bool wait);
     void updateShape();
     void showIfNeeded();
 
@@ -112,6 +124,8 @@ private:
     std::optional<double> m_lastPresented;
     std::optional<std::uint64_t> m_frameTask;
     double m_frameDue = 0; // when the frame on its way is due
+    bool m_inputWaits = false;
+    bool m_takingInput = false; // the frame about to be composed shows what comes now
     std::vector<PixelRect> m_pendingDamage;
     OverlayFrame m_frame;
     std::vector<int> m_shapeOutline;

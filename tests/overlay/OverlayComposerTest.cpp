@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <memory>
 
 namespace kestrel {
 namespace {
@@ -255,6 +257,58 @@ TEST_F(WithoutACompositor, TheWindowIsCutToTheKeycapsNothingFadesAndAnEmptyRowUn
     scheduler.advance(0ms);
     EXPECT_FALSE(surface.shape.has_value());
     EXPECT_NE(findLayer(last(), "key-0", KeycapPicture::blurred), nullptr) << "and fades blend again";
+}
+
+TEST(FramedInput, WhileFramesComeAKeyWaitsForTheNextOneAndAtRestItWakesKestrelAgain)
+{
+    OverlayModel model;
+    test::ManualScheduler scheduler;
+    RecordingSurface surface(true);
+    surface.clock = &scheduler;
+    std::vector<bool> waits;
+    std::function<void()> held; // what the input holds until it is taken
+    int taken = 0;
+    const OverlayComposer::Options options{.input = {.waitForFrames = [&](bool wait) { waits.push_back(wait); },
+                                                     .takeInput =
+                                                         [&] {
+                                                             ++taken;
+                                                             if (held)
+                                                                 std::exchange(held, nullptr)();
+                                                         }}};
+    auto composer = std::make_unique<OverlayComposer>(model, scheduler, surface, options);
+    composer->setOrderedIn(true);
+    scheduler.advance(3s);
+    EXPECT_TRUE(waits.empty() || !waits.back()) << "at rest, input wakes Kestrel itself";
+    waits.clear();
+    surface.frames.clear();
+    taken = 0;
+
+    model.keycaps = std::vector{key("key-40", "K", true)};
+    EXPECT_EQ(waits, std::vector<bool>{true});
+    scheduler.advance(0ms);
+    ASSERT_EQ(surface.frames.size(), 1u);
+    EXPECT_EQ(taken, 1) << "input is taken just before each frame";
+
+    // A key that comes while the frames run is shown by the next frame, which gets no
+    // second frame of its own.
+    held = [&] { model.keycaps = std::vector{key("key-41", "L", true)}; };
+    scheduler.advance(17ms);
+    ASSERT_EQ(surface.frames.size(), 2u);
+    EXPECT_NE(findLayer(surface.frames.back(), "key-41", KeycapPicture::cap), nullptr);
+    EXPECT_EQ(taken, 2) << "no wake-up of its own";
+    EXPECT_EQ(scheduler.pendingCount(), 1u);
+
+    scheduler.advance(3s);
+    ASSERT_FALSE(composer->isAnimating());
+    ASSERT_FALSE(waits.empty());
+    EXPECT_FALSE(waits.back()) << "at rest, input wakes Kestrel itself again";
+    EXPECT_EQ(std::count(waits.begin(), waits.end(), true), std::count(waits.begin(), waits.end(), false));
+
+    // Nor is it left waiting for a composer that has gone.
+    model.keycaps = std::vector{key("key-42", "M", true)};
+    EXPECT_TRUE(waits.back());
+    composer.reset();
+    EXPECT_FALSE(waits.back());
 }
 
 TEST(RoundedRectPixels, CornersAreCutLikeACircleAndTheSidesAreStraight)

@@ -90,8 +90,9 @@ OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, 
         m_widgetSurface = std::make_unique<WidgetSurface>(*m_view, options.isComposited);
         surface = m_widgetSurface.get();
     }
-    m_composer = std::make_unique<OverlayComposer>(model, scheduler, *surface,
-                                                   OverlayComposer::Options{.reduceMotion = options.reduceMotion});
+    m_composer = std::make_unique<OverlayComposer>(
+        model, scheduler, *surface,
+        OverlayComposer::Options{.reduceMotion = options.reduceMotion, .input = options.input});
 }
 
 OverlayWindow::~OverlayWindow()

@@ -26,6 +26,8 @@ struct OverlayWindowOptions {
     bool composeOnServer = false;
     // Asked when a row appears: whether the window system blends transparent windows.
     std::function<bool()> isComposited = [] { return true; };
+    // The input that waits for the frames while they come at the refresh.
+    OverlayComposer::FramedInput input;
 };
 
 // The overlay panel on the desktop: a frameless, always-on-top window that takes neither

@@ -105,6 +105,7 @@ struct X11EventTapService::Impl {
     std::map<TapId, Tap> taps;
     TapId lastTap = 0;
     std::unique_ptr<Session> session;
+    int framesWaitedFor = 0; // how many frame clocks read the input themselves
     QTimer heldKeyCheck;
     QTimer reconnect;
 };
@@ -138,6 +139,7 @@ bool X11EventTapService::Impl::open()
     session->notifier =
         std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(display->connection), QSocketNotifier::Read);
     QObject::connect(session->notifier.get(), &QSocketNotifier::activated, [this] { drain(true); });
+    session->notifier->setEnabled(framesWaitedFor == 0);
     // Round trips (keymap, held-key checks) read events into xcb's queue without waking the
     // notifier: look at the queue each time the loop is about to sleep.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -299,6 +301,18 @@ void X11EventTapService::remove(TapId tap)
     d->taps.erase(tap);
     if (d->taps.empty())
         d->close();
+}
+
+void X11EventTapService::waitForFrames(bool wait)
+{
+    d->framesWaitedFor = std::max(0, d->framesWaitedFor + (wait ? 1 : -1));
+    if (d->session)
+        d->session->notifier->setEnabled(d->framesWaitedFor == 0);
+}
+
+void X11EventTapService::takeInput()
+{
+    d->drain(true);
 }
 
 std::string X11EventTapService::whyCannotListen(const std::string& displayName)
