@@ -190,7 +190,7 @@ int main(int argc, char** argv)
                                           .composeOnServer = composeOnServer,
                                           .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); },
                                           .input = {.waitForFrames = [&taps](bool wait) { taps.waitForFrames(wait); },
-                                                    .takeInput = [&taps] { taps.takeInput(); }}});
+                                                    .takeInput = [&taps] { taps.deliverPending(); }}});
 
     const auto cacheHome = kestrel::XdgDirectories::cacheHome();
     kestrel::LazyUpdateNetwork updateNetwork(cacheHome.empty() ? cacheHome : cacheHome / "kestrel" / "updates");

@@ -172,6 +172,9 @@ Scheduler::Handle PasswordGuard::scheduleDeadline(std::chrono::milliseconds dela
 
 void PasswordGuard::report(const FocusReport& report)
 {
+    // Input typed before the news comes first: a key that went into a password field must
+    // not meet the report that the focus has left it.
+    m_source.deliverPending();
     switch (report.kind) {
     case FocusReport::Kind::focused:
         // A repeat of the focus as it was before the click says nothing of where the click

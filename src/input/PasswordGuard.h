@@ -49,6 +49,7 @@ public:
     std::optional<TapId> createTap(std::uint64_t mask, Callback callback) override;
     void enable(TapId tap, bool enabled) override;
     void remove(TapId tap) override;
+    void deliverPending() override { m_source.deliverPending(); }
 
     // A key-down that would show as a character of text.
     static bool isPrintableKeyDown(std::uint32_t type, const PlatformEvent& event);

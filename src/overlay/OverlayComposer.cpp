@@ -449,7 +449,8 @@ void OverlayComposer::cancelFrame()
 void OverlayComposer::frameDue()
 {
     if (m_inputWaits) {
-        // What came since the last frame: it changes this frame, not the schedule.
+        // What came since the last frame: it changes this frame, not the schedule. (The
+        // panel that owns the composer is made once and kept, so input cannot end it here.)
         m_takingInput = true;
         m_options.input.takeInput();
         m_takingInput = false;

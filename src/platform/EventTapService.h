@@ -25,6 +25,10 @@ public:
     virtual void enable(TapId tap, bool enabled) = 0;
     // Removes the tap; its callback is never called again once this returns.
     virtual void remove(TapId tap) = 0;
+    // Hands on at once whatever input has come and not been delivered yet. A source may let
+    // input wait a moment (for the overlay's next frame); news from elsewhere about that
+    // moment, such as where the keyboard focus went, must not overtake it.
+    virtual void deliverPending() {}
 };
 
 } // namespace kestrel

@@ -19,7 +19,7 @@ struct Screen {
     bool operator==(const Screen&) const = default;
 };
 
-// The screens and the pointer, read afresh at every call.
+// The screens and the pointer as they are at the time of the call.
 class ScreenService {
 public:
     virtual ~ScreenService() = default;

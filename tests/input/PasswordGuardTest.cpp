@@ -275,6 +275,18 @@ TEST_F(PasswordGuardTest, TabAndShortcutsOpenTheMomentAsAClickDoes)
     }
 }
 
+TEST_F(PasswordGuardTest, AKeyTheSourceStillHoldsIsJudgedByTheFocusItWasTypedIn)
+{
+    // The last character of a password, then Tab: the source lets both wait for the
+    // overlay's next frame, and the news that the focus has left the field comes first.
+    focus.focused(true);
+    source.hold(key(EventType::keyDown, keyA));
+    source.hold(key(EventType::keyUp, keyA));
+    source.hold(key(EventType::keyDown, KeyCode::tab));
+    focus.focused(false);
+    EXPECT_EQ(seen, (Seen{"up 0", "down 48"})) << "the character stays off the screen";
+}
+
 TEST_F(PasswordGuardTest, TheSourceTapSeesClicksForEveryMonitorAndGoesWithTheLast)
 {
     ASSERT_EQ(source.taps().size(), 1u);

@@ -1,5 +1,6 @@
 #include "support/FakeEventTapService.h"
 
+#include <utility>
 #include <vector>
 
 namespace kestrel::test {
@@ -35,6 +36,12 @@ void FakeEventTapService::deliver(const PlatformEvent& event)
     }
     for (const auto& callback : targets)
         callback(event.type, event);
+}
+
+void FakeEventTapService::deliverPending()
+{
+    for (const PlatformEvent& event : std::exchange(m_held, {}))
+        deliver(event);
 }
 
 void FakeEventTapService::disable(TapId tap, std::uint32_t reason)

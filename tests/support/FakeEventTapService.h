@@ -3,6 +3,7 @@
 #include "platform/EventTapService.h"
 
 #include <map>
+#include <vector>
 
 namespace kestrel::test {
 
@@ -30,11 +31,16 @@ public:
     const std::map<TapId, Tap>& taps() const { return m_taps; }
     // Delivers the event to every enabled tap whose mask selects its type.
     void deliver(const PlatformEvent& event);
+    // Keeps the event until Kestrel asks for what is pending, as the X11 source does while
+    // the overlay's frames come.
+    void hold(const PlatformEvent& event) { m_held.push_back(event); }
+    void deliverPending() override;
     // Switches a tap off by itself, as a source does with a slow callback, and tells it so.
     void disable(TapId tap, std::uint32_t reason);
 
 private:
     std::map<TapId, Tap> m_taps;
+    std::vector<PlatformEvent> m_held;
     TapId m_lastId = 0;
 };
 

@@ -64,13 +64,12 @@ QtScreenService::QtScreenService() : m_watcher(std::make_unique<QObject>())
     auto* application = qGuiApp;
     if (!application)
         return;
-    const auto forget = [this] { m_described.reset(); };
     QObject::connect(application, &QGuiApplication::screenAdded, m_watcher.get(), [this](QScreen* screen) {
-        m_described.reset();
+        forget();
         watch(screen);
     });
-    QObject::connect(application, &QGuiApplication::screenRemoved, m_watcher.get(), forget);
-    QObject::connect(application, &QGuiApplication::primaryScreenChanged, m_watcher.get(), forget);
+    QObject::connect(application, &QGuiApplication::screenRemoved, m_watcher.get(), [this] { forget(); });
+    QObject::connect(application, &QGuiApplication::primaryScreenChanged, m_watcher.get(), [this] { forget(); });
     for (QScreen* screen : QGuiApplication::screens())
         watch(screen);
 }
@@ -79,9 +78,13 @@ QtScreenService::~QtScreenService() = default;
 
 void QtScreenService::watch(QScreen* screen)
 {
-    const auto forget = [this] { m_described.reset(); };
-    QObject::connect(screen, &QScreen::geometryChanged, m_watcher.get(), forget);
-    QObject::connect(screen, &QScreen::availableGeometryChanged, m_watcher.get(), forget);
+    QObject::connect(screen, &QScreen::geometryChanged, m_watcher.get(), [this] { forget(); });
+    QObject::connect(screen, &QScreen::availableGeometryChanged, m_watcher.get(), [this] { forget(); });
+}
+
+void QtScreenService::forget() const
+{
+    m_described.reset();
 }
 
 const QtScreenService::Described& QtScreenService::described() const

@@ -40,6 +40,7 @@ private:
     static Screen describe(const QScreen& screen);
     const Described& described() const;
     void watch(QScreen* screen);
+    void forget() const; // a monitor came, went or changed
 
     std::unique_ptr<QObject> m_watcher; // ends the connections with the service
     mutable std::optional<Described> m_described;

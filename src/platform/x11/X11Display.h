@@ -20,7 +20,8 @@ std::optional<DisplayConnection> connectDisplay(const std::string& name, std::st
 
 // The next event that has come on `connection`, or nothing. While `readSocket` holds, the
 // socket is read once, when the events already read run out, and `readSocket` is cleared:
-// a second read would only find it empty, and whatever comes later wakes its notifier.
+// a second read would almost always find it empty. What one read leaves in the socket, and
+// whatever comes later, waits for the caller's next look (a socket notifier's, say).
 xcb_generic_event_t* nextEvent(xcb_connection_t* connection, bool& readSocket);
 
 } // namespace kestrel::x11

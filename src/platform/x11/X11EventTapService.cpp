@@ -310,7 +310,7 @@ void X11EventTapService::waitForFrames(bool wait)
         d->session->notifier->setEnabled(d->framesWaitedFor == 0);
 }
 
-void X11EventTapService::takeInput()
+void X11EventTapService::deliverPending()
 {
     d->drain(true);
 }

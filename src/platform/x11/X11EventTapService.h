@@ -28,12 +28,13 @@ public:
     void enable(TapId tap, bool enabled) override;
     void remove(TapId tap) override;
 
+    void deliverPending() override;
+
     // While the overlay draws frames at the refresh, input need not wake the main loop when
-    // it comes: `waitForFrames(true)` stops watching the connection, and `takeInput()` hands
-    // on what has come. Each `true` is ended by one `false`; with none left, input wakes the
+    // it comes: `waitForFrames(true)` stops watching the connection until the matching
+    // `false`, and input waits for `deliverPending()`. With no `true` left, input wakes the
     // loop again at once.
     void waitForFrames(bool wait);
-    void takeInput();
 
     // Whether the display opens and offers XInput 2.2: Kestrel's "input access" on X11.
     static bool canListen(const std::string& displayName = {}) { return whyCannotListen(displayName).empty(); }

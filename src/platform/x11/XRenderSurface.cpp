@@ -400,9 +400,11 @@ void XRenderSurface::present(const OverlayFrame& frame)
         damage.push_back(toXcb(area));
 
     // A compositing manager may look at the window at any moment: it is shown frames composed
-    // in the back buffer and copied whole. Without one, the server draws the window on the
-    // screen only once it has handled the whole batch of requests, so the frame is composed
-    // straight in the window, at one copy less.
+    // in the back buffer and copied whole. Without one, the server keeps a 32-bit window off
+    // screen and puts it on the screen when it next waits for clients, after the frame's few
+    // requests (sent together): the frame is composed straight in the window, at one copy
+    // less. A compositing manager that starts while a row is on screen is noticed when the
+    // next row starts, as the composer asks then.
     const bool buffered = m_composited;
     if (buffered && !m_backBufferIsCurrent) // it missed the frames drawn straight in the window
         damage.assign(1, {0, 0, clampToUnsignedShort(m_geometry.width), clampToUnsignedShort(m_geometry.height)});
@@ -482,9 +484,12 @@ void XRenderSurface::readEvents(bool readSocket)
     }
     if (exposed.empty())
         return;
-    if (m_backBufferIsCurrent)
+    if (m_backBufferIsCurrent) {
+        // The server clips a copy by its source's clip too, which the last frame left.
+        xcb_render_set_picture_clip_rectangles(m_connection, m_backPicture, 0, 0,
+                                               static_cast<std::uint32_t>(exposed.size()), exposed.data());
         copyToWindow(exposed);
-    else
+    } else
         compose(m_lastFrame, exposed, m_windowPicture);
     flushNow();
 }
