@@ -6,7 +6,7 @@
 
 #include "common/UnicodeText.h"
 #include "input/EventRecords.h"
-#include "platform/x11/KeyCodeMap.h"
+#include "platform/keys/KeyCodeMap.h"
 #include "platform/x11/RawEventDecoder.h"
 #include "platform/x11/X11Keyboard.h"
 
@@ -57,7 +57,7 @@ void check(const PlatformEvent& event)
     if ((event.flags & ~knownFlags) != 0)
         fail("unknown flag bits");
     const auto isKeyCode = [](std::int64_t code) {
-        return (code >= 0 && code < 0x80) || (code >= unmappedKeyBase && code < unmappedKeyBase + 248);
+        return (code >= 0 && code < 0x80) || (code >= keys::unmappedKeyBase && code < keys::unmappedKeyBase + 248);
     };
     switch (event.type) {
     case EventType::keyDown:
@@ -171,7 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     X11Keyboard keyboard(xkbFirstEvent, keyboardDevice, [] {
-        return X11Keyboard::Snapshot{xkb_keymap_ref(usKeymap()), RealModifierMasks{}, std::nullopt};
+        return X11Keyboard::Snapshot{xkb_keymap_ref(usKeymap()), keys::RealModifierMasks{}, std::nullopt};
     });
     RawEventDecoder decoder(keyboard, inputOpcode);
     bool grabbed = false;

@@ -1,7 +1,8 @@
 #include "platform/x11/RawEventDecoder.h"
 
 #include "input/EventRecords.h"
-#include "platform/x11/KeyCodeMap.h"
+#include "platform/keys/KeyCodeMap.h"
+#include "platform/keys/PointerButtons.h"
 #include "platform/x11/X11Keyboard.h"
 
 #include <algorithm>
@@ -15,26 +16,6 @@ namespace {
 // X numbers keys 8 to 255; a raw event's 32-bit detail can say anything.
 constexpr std::uint32_t minimumKeycode = 8;
 constexpr std::uint32_t maximumKeycode = 255;
-
-PlatformEvent mouseEvent(std::uint32_t type, std::uint64_t flags, std::int64_t buttonNumber = 0)
-{
-    return PlatformEvent{.type = type, .flags = flags, .buttonNumber = buttonNumber};
-}
-
-// A press or release of logical button 1 (left), 3 (right), 2 (middle), 8 or 9 (back and
-// forward, which Kestrel reports as other buttons 3 and 4).
-PlatformEvent buttonEvent(std::uint32_t button, bool isPress, std::uint64_t flags)
-{
-    switch (button) {
-    case 1:
-        return mouseEvent(isPress ? EventType::leftMouseDown : EventType::leftMouseUp, flags);
-    case 3:
-        return mouseEvent(isPress ? EventType::rightMouseDown : EventType::rightMouseUp, flags);
-    default:
-        return mouseEvent(isPress ? EventType::otherMouseDown : EventType::otherMouseUp, flags,
-                          button == 2 ? 2 : static_cast<std::int64_t>(button) - 5);
-    }
-}
 
 } // namespace
 
@@ -103,14 +84,15 @@ void RawEventDecoder::decodeKey(const xcb_input_raw_key_press_event_t& event, bo
     if (event.detail < minimumKeycode || event.detail > maximumKeycode)
         return;
     const auto keycode = static_cast<xcb_keycode_t>(event.detail);
-    const std::uint32_t evdev = evdevCode(keycode);
+    const std::uint32_t evdev = keys::evdevCode(keycode);
     if (!isPress) {
         if (auto released = m_tracker.release(evdev))
             out.push_back(std::move(*released));
         return;
     }
-    const KeyRole role = m_keyboard.role(keycode);
-    auto pressed = m_tracker.press(evdev, role, role == KeyRole::ordinary ? m_keyboard.text(keycode) : std::nullopt);
+    const keys::KeyRole role = m_keyboard.role(keycode);
+    auto pressed =
+        m_tracker.press(evdev, role, role == keys::KeyRole::ordinary ? m_keyboard.text(keycode) : std::nullopt);
     if (!pressed)
         return;
     // Never show what is typed into another client's grab: that is where passwords go.
@@ -138,31 +120,20 @@ void RawEventDecoder::decodeButton(const xcb_input_raw_button_press_event_t& eve
         }
     }
     const std::uint64_t flags = m_tracker.flags();
-    switch (button) {
-    case 1:
-    case 2:
-    case 3:
-    case 8:
-    case 9:
+    if (keys::isClickButton(button)) {
         if (isPress)
             m_heldButtons[physical] = static_cast<std::uint8_t>(button);
-        out.push_back(buttonEvent(button, isPress, flags));
-        break;
-    case 4: // wheel up, down, left, right: one step per press, up and left positive
-    case 5:
-    case 6:
-    case 7: {
-        if (!isPress)
-            break;
-        PlatformEvent scroll = mouseEvent(EventType::scrollWheel, flags);
-        scroll.scrollDeltaAxis1 = button == 4 ? 1.0 : button == 5 ? -1.0 : 0.0;
-        scroll.scrollDeltaAxis2 = button == 6 ? 1.0 : button == 7 ? -1.0 : 0.0;
-        out.push_back(scroll);
-        break;
+        out.push_back(keys::buttonEvent(button, isPress, flags));
+        return;
     }
-    default:
-        break;
-    }
+    // One wheel step per press.
+    if (!isPress)
+        return;
+    using namespace keys::LogicalButton;
+    const double vertical = button == wheelUp ? 1.0 : button == wheelDown ? -1.0 : 0.0;
+    const double horizontal = button == wheelLeft ? 1.0 : button == wheelRight ? -1.0 : 0.0;
+    if (vertical != 0.0 || horizontal != 0.0)
+        out.push_back(keys::scrollEvent(vertical, horizontal, flags));
 }
 
 std::vector<PlatformEvent> RawEventDecoder::reconcileModifiers()
@@ -175,11 +146,11 @@ std::vector<PlatformEvent> RawEventDecoder::releaseAll()
     std::vector<PlatformEvent> out = m_tracker.reconcileKeys([](std::uint32_t) { return false; });
     const std::uint64_t flags = m_tracker.flags();
     for (const auto& [physical, button] : m_heldButtons)
-        out.push_back(buttonEvent(button, false, flags));
+        out.push_back(keys::buttonEvent(button, false, flags));
     m_heldButtons.clear();
-    for (PlatformEvent& released : m_tracker.reconcileModifiers(0, RealModifierMasks{}, false))
+    for (PlatformEvent& released : m_tracker.reconcileModifiers(0, keys::RealModifierMasks{}, false))
         out.push_back(std::move(released));
-    m_tracker = KeyboardTracker{};
+    m_tracker = keys::KeyboardTracker{};
     return out;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/PlatformEvent.h"
-#include "platform/x11/KeyboardTracker.h"
+#include "platform/keys/KeyboardTracker.h"
 #include "platform/x11/XcbHeaders.h"
 
 #include <cstddef>
@@ -49,7 +49,7 @@ public:
     }
 
     // Counts what is down when listening starts as held, reporting nothing.
-    void adopt(std::uint32_t evdevCode, KeyRole role) { m_tracker.adopt(evdevCode, role); }
+    void adopt(std::uint32_t evdevCode, keys::KeyRole role) { m_tracker.adopt(evdevCode, role); }
     std::vector<PlatformEvent> reconcileModifiers();
 
     bool isHoldingOrdinaryKeys() const { return m_tracker.isHoldingOrdinaryKeys(); }
@@ -61,7 +61,7 @@ private:
 
     X11Keyboard& m_keyboard;
     std::uint8_t m_inputOpcode;
-    KeyboardTracker m_tracker;
+    keys::KeyboardTracker m_tracker;
     std::vector<std::uint8_t> m_pointerMapping;
     std::map<std::uint32_t, std::uint8_t> m_heldButtons; // physical → logical at the press
 };

@@ -1,7 +1,7 @@
 #include "platform/x11/X11EventTapService.h"
 
+#include "platform/keys/KeyCodeMap.h"
 #include "platform/x11/GrabDetector.h"
-#include "platform/x11/KeyCodeMap.h"
 #include "platform/x11/RawEventDecoder.h"
 #include "platform/x11/X11Display.h"
 #include "platform/x11/X11Keyboard.h"
@@ -163,9 +163,9 @@ bool X11EventTapService::Impl::open()
         for (int keycode = 8; keycode < 256; ++keycode) {
             if ((keys->keys[keycode / 8] & (1u << (keycode % 8))) == 0)
                 continue;
-            const KeyRole role = session->keyboard->role(static_cast<xcb_keycode_t>(keycode));
-            if (role != KeyRole::ordinary && role != KeyRole::capsLock)
-                session->decoder->adopt(evdevCode(static_cast<std::uint32_t>(keycode)), role);
+            const keys::KeyRole role = session->keyboard->role(static_cast<xcb_keycode_t>(keycode));
+            if (role != keys::KeyRole::ordinary && role != keys::KeyRole::capsLock)
+                session->decoder->adopt(keys::evdevCode(static_cast<std::uint32_t>(keycode)), role);
         }
     }
     session->decoder->reconcileModifiers();

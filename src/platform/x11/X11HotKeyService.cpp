@@ -1,7 +1,7 @@
 #include "platform/x11/X11HotKeyService.h"
 
-#include "platform/x11/KeyCodeMap.h"
-#include "platform/x11/KeyboardTracker.h"
+#include "platform/keys/KeyCodeMap.h"
+#include "platform/keys/KeyboardTracker.h"
 #include "platform/x11/X11Display.h"
 #include "platform/x11/XcbHeaders.h"
 
@@ -39,7 +39,7 @@ ServerModifiers serverModifiers(xcb_connection_t* connection)
     if (!mapping || !keyboard)
         return {};
     const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(keyboard.get());
-    const auto masks = realModifierMasks(
+    const auto masks = keys::realModifierMasks(
         xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier, [&](xcb_keycode_t keycode) {
             return keycode < setup->min_keycode || keycode > setup->max_keycode
                        ? 0u
@@ -245,7 +245,7 @@ void X11HotKeyService::unregisterHotKey(Registration registration)
 bool X11HotKeyService::Impl::grab(HotKey& hotKey)
 {
     hotKey.keycode = 0;
-    const auto evdev = evdevCodeForMacKeyCode(hotKey.keyCode);
+    const auto evdev = keys::evdevCodeForMacKeyCode(hotKey.keyCode);
     if (!evdev || *evdev + 8 > 255)
         return false;
     if (((hotKey.modifiers & HotKeyModifier::option) && !modifiers.option) ||

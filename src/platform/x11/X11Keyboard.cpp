@@ -1,11 +1,9 @@
 #include "platform/x11/X11Keyboard.h"
 
-#include "platform/x11/LayoutText.h"
+#include "platform/keys/LayoutText.h"
 
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
-
-#include <array>
 
 namespace kestrel::x11 {
 
@@ -71,9 +69,9 @@ std::unique_ptr<X11Keyboard> X11Keyboard::create(xcb_connection_t* connection)
         const XcbPointer<xcb_get_modifier_mapping_reply_t> mapping(
             xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr));
         if (mapping)
-            snapshot.masks =
-                realModifierMasks(xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier,
-                                  [&](xcb_keycode_t keycode) { return firstKeysym(snapshot.keymap, keycode, 0); });
+            snapshot.masks = keys::realModifierMasks(
+                xcb_get_modifier_mapping_keycodes(mapping.get()), mapping->keycodes_per_modifier,
+                [&](xcb_keycode_t keycode) { return firstKeysym(snapshot.keymap, keycode, 0); });
         const XcbPointer<xcb_xkb_get_state_reply_t> state(xcb_xkb_get_state_reply(
             connection, xcb_xkb_get_state(connection, static_cast<xcb_xkb_device_spec_t>(deviceId)), nullptr));
         if (state)
@@ -161,14 +159,14 @@ std::uint32_t X11Keyboard::keysym(xcb_keycode_t keycode, std::uint32_t layout)
     return firstKeysym(m_keymap, keycode, layout);
 }
 
-KeyRole X11Keyboard::role(xcb_keycode_t keycode)
+keys::KeyRole X11Keyboard::role(xcb_keycode_t keycode)
 {
     if (!ensureKeymap())
-        return KeyRole::ordinary;
-    return keyRole(keysym(keycode, 0));
+        return keys::KeyRole::ordinary;
+    return keys::keyRole(keysym(keycode, 0));
 }
 
-RealModifierMasks X11Keyboard::masks()
+keys::RealModifierMasks X11Keyboard::masks()
 {
     ensureKeymap();
     return m_masks;
@@ -184,10 +182,7 @@ std::optional<std::string> X11Keyboard::text(xcb_keycode_t keycode)
     const std::uint8_t active = (m_state.base | m_state.latched | m_state.locked) & static_cast<std::uint8_t>(~dropped);
     xkb_state_update_mask(m_textState, active, 0, 0, 0, 0, m_state.group);
 
-    std::array<char, 64> buffer{};
-    const int length = xkb_state_key_get_utf8(m_textState, keycode, buffer.data(), buffer.size());
-    const std::string_view utf8(buffer.data(), length > 0 ? std::min<std::size_t>(length, buffer.size() - 1) : 0);
-    return layoutText(utf8, xkb_state_key_get_one_sym(m_textState, keycode));
+    return keys::keyText(m_textState, keycode);
 }
 
 } // namespace kestrel::x11

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/x11/KeyboardTracker.h"
+#include "platform/keys/KeyboardTracker.h"
 #include "platform/x11/XcbHeaders.h"
 
 #include <cstdint>
@@ -33,7 +33,7 @@ public:
     // when it is known.
     struct Snapshot {
         xkb_keymap* keymap = nullptr;
-        RealModifierMasks masks;
+        keys::RealModifierMasks masks;
         std::optional<ModifierState> state;
     };
     using Loader = std::function<Snapshot()>;
@@ -59,13 +59,13 @@ public:
     // the caller can reconcile what it believes is held).
     bool handleEvent(const xcb_generic_event_t* event);
 
-    KeyRole role(xcb_keycode_t keycode);
+    keys::KeyRole role(xcb_keycode_t keycode);
     // The key's text on the active layout with only Shift (and AltGr, NumLock) applied.
     std::optional<std::string> text(xcb_keycode_t keycode);
 
     std::uint8_t depressedModifiers() const { return m_state.base; }
     bool capsLockIsOn() const { return (m_state.locked & XCB_MOD_MASK_LOCK) != 0; }
-    RealModifierMasks masks();
+    keys::RealModifierMasks masks();
 
 private:
     bool ensureKeymap();
@@ -77,7 +77,7 @@ private:
     xkb_keymap* m_keymap = nullptr;
     xkb_state* m_textState = nullptr;
     bool m_keymapIsStale = true;
-    RealModifierMasks m_masks;
+    keys::RealModifierMasks m_masks;
     ModifierState m_state;
 };
 

@@ -1,10 +1,10 @@
-#include "platform/x11/KeyCodeMap.h"
+#include "platform/keys/KeyCodeMap.h"
 
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
-namespace kestrel::x11 {
+namespace kestrel::keys {
 
 namespace {
 
@@ -159,4 +159,4 @@ std::optional<std::uint32_t> evdevCodeForMacKeyCode(std::int64_t macKeyCode)
     return std::nullopt;
 }
 
-} // namespace kestrel::x11
+} // namespace kestrel::keys

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace kestrel::x11 {
+namespace kestrel::keys {
 
 // What a key does in the current keymap, decided from its keysym: the key a layout puts
 // Control on (say, Caps Lock with ctrl:nocaps) is a Control key, whatever its position.
@@ -117,4 +117,4 @@ std::vector<PlatformEvent> KeyboardTracker::reconcileKeys(IsDown isDown)
     return events;
 }
 
-} // namespace kestrel::x11
+} // namespace kestrel::keys

@@ -1,12 +1,12 @@
-#include "platform/x11/KeyCodeMap.h"
-#include "platform/x11/KeyboardTracker.h"
-#include "platform/x11/LayoutText.h"
+#include "platform/keys/KeyCodeMap.h"
+#include "platform/keys/KeyboardTracker.h"
+#include "platform/keys/LayoutText.h"
 
 #include "input/EventRecords.h"
 
 #include <gtest/gtest.h>
 
-namespace kestrel::x11 {
+namespace kestrel::keys {
 namespace {
 
 TEST(KeyCodeMap, EvdevCodesBecomeMacKeyCodes)
@@ -209,4 +209,4 @@ TEST(LayoutText, ControlCharactersGiveNothingAndDeadKeysTheirAccent)
 }
 
 } // namespace
-} // namespace kestrel::x11
+} // namespace kestrel::keys

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace kestrel::x11 {
+namespace kestrel::keys {
 
 // Kestrel names keys by their macOS virtual key codes everywhere (labels, ids, shapes).
 // X reports keycodes, which are the Linux evdev codes plus 8; these functions translate.
@@ -22,4 +22,4 @@ std::int64_t macKeyCode(std::uint32_t evdevCode);
 // The evdev code of a macOS virtual key code, for the keys that have one.
 std::optional<std::uint32_t> evdevCodeForMacKeyCode(std::int64_t macKeyCode);
 
-} // namespace kestrel::x11
+} // namespace kestrel::keys

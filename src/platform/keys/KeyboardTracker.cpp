@@ -1,9 +1,9 @@
-#include "platform/x11/KeyboardTracker.h"
+#include "platform/keys/KeyboardTracker.h"
 
 #include "input/EventRecords.h"
-#include "platform/x11/KeyCodeMap.h"
+#include "platform/keys/KeyCodeMap.h"
 
-namespace kestrel::x11 {
+namespace kestrel::keys {
 
 namespace {
 
@@ -169,4 +169,4 @@ std::vector<PlatformEvent> KeyboardTracker::reconcileModifiers(std::uint8_t depr
     return {flagsChanged(*releasedKeyCode, flags())};
 }
 
-} // namespace kestrel::x11
+} // namespace kestrel::keys

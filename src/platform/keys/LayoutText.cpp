@@ -1,10 +1,12 @@
-#include "platform/x11/LayoutText.h"
+#include "platform/keys/LayoutText.h"
+
+#include <xkbcommon/xkbcommon.h>
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-namespace kestrel::x11 {
+namespace kestrel::keys {
 
 std::optional<std::string_view> spacingAccent(std::uint32_t keysym)
 {
@@ -49,4 +51,12 @@ std::optional<std::string> layoutText(std::string_view utf8, std::uint32_t keysy
     return std::string(utf8);
 }
 
-} // namespace kestrel::x11
+std::optional<std::string> keyText(xkb_state* state, std::uint32_t keycode)
+{
+    std::array<char, 64> buffer{};
+    const int length = xkb_state_key_get_utf8(state, keycode, buffer.data(), buffer.size());
+    const std::string_view utf8(buffer.data(), length > 0 ? std::min<std::size_t>(length, buffer.size() - 1) : 0);
+    return layoutText(utf8, xkb_state_key_get_one_sym(state, keycode));
+}
+
+} // namespace kestrel::keys
