@@ -1,5 +1,6 @@
 #include "platform/x11/X11EventTapService.h"
 
+#include "platform/TapRegistry.h"
 #include "platform/keys/KeyCodeMap.h"
 #include "platform/x11/GrabDetector.h"
 #include "platform/x11/RawEventDecoder.h"
@@ -11,7 +12,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <map>
 #include <vector>
 
 namespace kestrel::x11 {
@@ -61,12 +61,6 @@ std::unique_ptr<Display> openDisplay(const std::string& name, std::string* error
 } // namespace
 
 struct X11EventTapService::Impl {
-    struct Tap {
-        std::uint64_t mask = 0;
-        Callback callback;
-        bool enabled = false;
-    };
-
     // Everything that lives while the display is open.
     struct Session {
         std::unique_ptr<Display> display;
@@ -98,12 +92,8 @@ struct X11EventTapService::Impl {
     void readPointerMapping();
     void checkHeldKeys();
     void connectionLost();
-    void deliver(const PlatformEvent& event);
-    void deliver(const std::vector<PlatformEvent>& events);
-
     std::string displayName;
-    std::map<TapId, Tap> taps;
-    TapId lastTap = 0;
+    TapRegistry taps;
     std::unique_ptr<Session> session;
     int framesWaitedFor = 0; // how many frame clocks read the input themselves
     QTimer heldKeyCheck;
@@ -199,7 +189,7 @@ void X11EventTapService::Impl::drain(bool readSocket)
     const Session* current = session.get();
     while (xcb_generic_event_t* raw = nextEvent(current->display->connection, readSocket)) {
         const XcbPointer<xcb_generic_event_t> event(raw);
-        deliver(current->decoder->decode(raw, RawEventDecoder::eventSize(raw)));
+        taps.deliver(current->decoder->decode(raw, RawEventDecoder::eventSize(raw)));
         if (session.get() != current)
             return; // a callback closed the display (and maybe opened another)
         if (!current->decoder->isHoldingOrdinaryKeys())
@@ -235,7 +225,7 @@ void X11EventTapService::Impl::checkHeldKeys()
         const std::uint32_t keycode = evdev + 8;
         return keycode < 256 && (keymap->keys[keycode / 8] & (1u << (keycode % 8))) != 0;
     };
-    deliver(session->decoder->reconcileKeys(isDown));
+    taps.deliver(session->decoder->reconcileKeys(isDown));
     if (session && !session->decoder->isHoldingOrdinaryKeys())
         heldKeyCheck.stop();
 }
@@ -245,36 +235,11 @@ void X11EventTapService::Impl::connectionLost()
     // Let go of everything held (keys, modifiers, buttons), then tell the taps and try again later.
     const auto released = session->decoder->releaseAll();
     close();
-    deliver(released);
+    taps.deliver(released);
     const PlatformEvent disabled{.type = EventType::tapDisabledByTimeout};
-    deliver(disabled);
+    taps.deliver(disabled);
     if (!taps.empty())
         reconnect.start();
-}
-
-void X11EventTapService::Impl::deliver(const std::vector<PlatformEvent>& events)
-{
-    for (const PlatformEvent& event : events)
-        deliver(event);
-}
-
-void X11EventTapService::Impl::deliver(const PlatformEvent& event)
-{
-    // A callback may add or remove taps: walk a snapshot of the ids.
-    std::vector<TapId> targets;
-    for (const auto& [id, tap] : taps) {
-        const bool selected = event.type >= EventType::tapDisabledByTimeout ||
-                              (event.type < 64 && (tap.mask & (std::uint64_t{1} << event.type)) != 0);
-        if (tap.enabled && selected)
-            targets.push_back(id);
-    }
-    for (TapId id : targets) {
-        const auto tap = taps.find(id);
-        if (tap != taps.end() && tap->second.enabled) {
-            const Callback callback = tap->second.callback;
-            callback(event.type, event);
-        }
-    }
 }
 
 X11EventTapService::X11EventTapService(std::string displayName) : d(std::make_unique<Impl>(std::move(displayName))) {}
@@ -285,20 +250,17 @@ std::optional<EventTapService::TapId> X11EventTapService::createTap(std::uint64_
 {
     if (!d->open())
         return std::nullopt;
-    const TapId id = ++d->lastTap;
-    d->taps[id] = Impl::Tap{mask, std::move(callback), false};
-    return id;
+    return d->taps.add(mask, std::move(callback));
 }
 
 void X11EventTapService::enable(TapId tap, bool enabled)
 {
-    if (auto found = d->taps.find(tap); found != d->taps.end())
-        found->second.enabled = enabled;
+    d->taps.enable(tap, enabled);
 }
 
 void X11EventTapService::remove(TapId tap)
 {
-    d->taps.erase(tap);
+    d->taps.remove(tap);
     if (d->taps.empty())
         d->close();
 }
