@@ -4,10 +4,15 @@
 
 #include "app/AppInfo.h"
 #include "app/CommandLine.h"
+#include "app/InputBackend.h"
 #include "app/ui/AppDelegate.h"
 #include "app/ui/TrayItem.h"
 #include "input/PasswordGuard.h"
 #include "overlay/ui/OverlayWindow.h"
+#include "platform/HelpPagePermissionService.h"
+#include "platform/evdev/EvdevDevices.h"
+#include "platform/evdev/EvdevEventTapService.h"
+#include "platform/evdev/KeyboardConfiguration.h"
 #include "platform/linux/DesktopSettings.h"
 #include "platform/linux/Ed25519Verifier.h"
 #include "platform/linux/InstanceSocket.h"
@@ -27,7 +32,6 @@
 #include "platform/x11/X11DisplayLoss.h"
 #include "platform/x11/X11EventTapService.h"
 #include "platform/x11/X11HotKeyService.h"
-#include "platform/x11/X11PermissionService.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -47,6 +51,30 @@ namespace {
 void complain(const std::string& message)
 {
     std::fprintf(stderr, "kestrel: %s\n", message.c_str());
+}
+
+// Where keys come from, and how that source is set up.
+struct InputSettings {
+    kestrel::InputBackend backend = kestrel::InputBackend::x11;
+    kestrel::evdev::EvdevEventTapService::Options evdev;
+};
+
+// Why Kestrel cannot read keys from its input source, in words; empty when it can.
+std::string whyCannotListen(const InputSettings& input)
+{
+    if (input.backend == kestrel::InputBackend::x11)
+        return kestrel::x11::X11EventTapService::whyCannotListen();
+    if (!input.evdev.streams.empty())
+        return {};
+    switch (kestrel::evdev::inputAccess(input.evdev.directory)) {
+    case kestrel::evdev::InputAccess::granted:
+        return {};
+    case kestrel::evdev::InputAccess::denied:
+        return "this user may not read the keyboards in " + input.evdev.directory;
+    case kestrel::evdev::InputAccess::noDevices:
+        break;
+    }
+    return "there is no keyboard in " + input.evdev.directory;
 }
 
 } // namespace
@@ -70,7 +98,7 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    // Kestrel listens through X11; under Wayland it runs as an X client of XWayland.
+    // Kestrel shows its windows through X11; under Wayland it runs as an X client of XWayland.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     // A keycap-sized repaint is cheaper sent over the socket than through shared memory,
@@ -82,6 +110,16 @@ int main(int argc, char** argv)
         complain("no X display to show keys on: DISPLAY is not set.");
         return 1;
     }
+    // On a Wayland desktop the X server (XWayland) sees no key typed into a Wayland window:
+    // Kestrel then reads the kernel's input devices, and still shows its windows through X.
+    const kestrel::InputBackendChoice inputChoice = kestrel::chooseInputBackend(&std::getenv);
+    if (!inputChoice.problem.empty())
+        complain(inputChoice.problem + "; choosing by the session instead.");
+    InputSettings input{.backend = inputChoice.backend};
+    if (const char* stream = std::getenv("KESTREL_EVDEV_STREAM"); stream && *stream)
+        input.evdev.streams.emplace_back(stream);
+    input.evdev.layout = kestrel::evdev::systemKeyboardNames();
+
     const bool restartedAfterLoss = kestrel::x11::DisplayLossRestart::isRestartAfterLoss();
     if (restartedAfterLoss) {
         using namespace std::chrono_literals;
@@ -132,7 +170,7 @@ int main(int argc, char** argv)
             complain(why + ".");
             return 1;
         }
-        if (why = kestrel::x11::X11EventTapService::whyCannotListen(); !why.empty())
+        if (why = whyCannotListen(input); !why.empty())
             complain(why + ". Kestrel cannot show keys here; its settings say what is missing.");
     }
     // A file size limit must fail a preferences write, not end Kestrel.
@@ -160,7 +198,12 @@ int main(int argc, char** argv)
     kestrel::JsonDefaultsStore state(stateHome.empty() ? stateHome : stateHome / "kestrel" / "state.json", "state");
     state.problem().subscribe(reportProblem);
     kestrel::QtScheduler scheduler;
-    kestrel::x11::X11EventTapService taps;
+    std::unique_ptr<kestrel::EventTapService> tapSource;
+    if (input.backend == kestrel::InputBackend::evdev)
+        tapSource = std::make_unique<kestrel::evdev::EvdevEventTapService>(input.evdev);
+    else
+        tapSource = std::make_unique<kestrel::x11::X11EventTapService>();
+    kestrel::EventTapService& taps = *tapSource;
     // Keys typed into password fields stay off the screen wherever the accessibility bus
     // says where the focus is.
     kestrel::AtspiPasswordFocus passwordFocus;
@@ -179,7 +222,10 @@ int main(int argc, char** argv)
     sayWhyPasswordFieldsShow(passwordFocus.availability.get());
     kestrel::x11::X11HotKeyService hotKeys;
     kestrel::QtWorkspace workspace;
-    kestrel::x11::X11PermissionService permission(workspace, kestrel::QtWorkspace::helpPageURL("input-access.html"));
+    kestrel::HelpPagePermissionService permission(workspace,
+                                                  kestrel::QtWorkspace::helpPageURL("input-access.html") +
+                                                      (input.backend == kestrel::InputBackend::evdev ? "#wayland" : ""),
+                                                  [&input] { return whyCannotListen(input).empty(); });
     kestrel::QtScreenService screens;
     // The X server composes the overlay from the keycap pictures it keeps; KESTREL_OVERLAY=qt
     // has Qt paint it instead, to compare the two.

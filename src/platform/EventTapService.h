@@ -29,6 +29,10 @@ public:
     // input wait a moment (for the overlay's next frame); news from elsewhere about that
     // moment, such as where the keyboard focus went, must not overtake it.
     virtual void deliverPending() {}
+    // While the overlay draws frames at the refresh, input need not wake Kestrel when it
+    // comes: with `true` the source may keep it until `deliverPending`, which the overlay
+    // calls before each frame; the matching `false` ends that. Calls nest.
+    virtual void waitForFrames(bool /*wait*/) {}
 };
 
 } // namespace kestrel

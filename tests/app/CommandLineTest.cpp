@@ -1,4 +1,7 @@
 #include "app/CommandLine.h"
+#include "app/InputBackend.h"
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,27 @@ TEST(CommandLine, RequestsTravelAsWordsBothWays)
     const std::string help = CommandLine::helpText("kestrel");
     for (const char* option : {"--settings", "--toggle", "--quit", "--version", "--help"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
+TEST(InputBackend, WaylandSessionsReadTheKernelAndKestrelInputDecides)
+{
+    const auto choose = [](std::map<std::string, std::string> variables) {
+        return chooseInputBackend([&](const char* name) -> const char* {
+            const auto found = variables.find(name);
+            return found == variables.end() ? nullptr : found->second.c_str();
+        });
+    };
+    EXPECT_EQ(choose({}).backend, InputBackend::x11);
+    EXPECT_EQ(choose({{"XDG_SESSION_TYPE", "x11"}, {"WAYLAND_DISPLAY", ""}}).backend, InputBackend::x11);
+    EXPECT_EQ(choose({{"XDG_SESSION_TYPE", "wayland"}}).backend, InputBackend::evdev);
+    EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}}).backend, InputBackend::evdev);
+    EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}, {"KESTREL_INPUT", "x11"}}).backend, InputBackend::x11);
+    EXPECT_EQ(choose({{"KESTREL_INPUT", "evdev"}}).backend, InputBackend::evdev);
+
+    const auto unknown = choose({{"KESTREL_INPUT", "libinput"}, {"XDG_SESSION_TYPE", "wayland"}});
+    EXPECT_EQ(unknown.backend, InputBackend::evdev); // as if it were not set
+    EXPECT_NE(unknown.problem.find("\"libinput\""), std::string::npos);
+    EXPECT_TRUE(choose({{"KESTREL_INPUT", "evdev"}}).problem.empty());
 }
 
 } // namespace

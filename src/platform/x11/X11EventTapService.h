@@ -29,12 +29,8 @@ public:
     void remove(TapId tap) override;
 
     void deliverPending() override;
-
-    // While the overlay draws frames at the refresh, input need not wake the main loop when
-    // it comes: `waitForFrames(true)` stops watching the connection until the matching
-    // `false`, and input waits for `deliverPending()`. With no `true` left, input wakes the
-    // loop again at once.
-    void waitForFrames(bool wait);
+    // Stops watching the connection while frames come.
+    void waitForFrames(bool wait) override;
 
     // Whether the display opens and offers XInput 2.2: Kestrel's "input access" on X11.
     static bool canListen(const std::string& displayName = {}) { return whyCannotListen(displayName).empty(); }

@@ -1,6 +1,6 @@
+#include "platform/HelpPagePermissionService.h"
 #include "platform/x11/X11EventTapService.h"
 #include "platform/x11/X11HotKeyService.h"
-#include "platform/x11/X11PermissionService.h"
 #include "platform/x11/XcbHeaders.h"
 
 #include "input/GlobalHotKey.h"
@@ -244,10 +244,12 @@ TEST(X11Access, GrantedWithADisplayAndRefusedWithout)
 {
     ASSERT_TRUE(server().isRunning()) << server().error();
     test::RecordingWorkspace workspace;
-    X11PermissionService granted(workspace, "file:///help.html", server().display());
+    HelpPagePermissionService granted(workspace, "file:///help.html",
+                                      [] { return X11EventTapService::canListen(server().display()); });
     EXPECT_TRUE(granted.isInputMonitoringGranted());
     EXPECT_TRUE(granted.requestInputMonitoring());
-    X11PermissionService refused(workspace, "file:///help.html", ":999");
+    HelpPagePermissionService refused(workspace, "file:///help.html",
+                                      [] { return X11EventTapService::canListen(":999"); });
     EXPECT_FALSE(refused.isInputMonitoringGranted());
     EXPECT_FALSE(refused.requestInputMonitoring());
     refused.openSystemSettings(); // there is nobody to ask: Kestrel's help page says what is missing

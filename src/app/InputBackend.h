@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace kestrel {
+
+// Where Kestrel reads keys from. The X server sees only keys typed into X11 programs, so on a
+// Wayland desktop Kestrel reads the kernel's input devices instead.
+enum class InputBackend { x11, evdev };
+
+struct InputBackendChoice {
+    InputBackend backend = InputBackend::x11;
+    std::string problem; // a KESTREL_INPUT value Kestrel does not know, in words
+};
+
+// KESTREL_INPUT ("x11" or "evdev") decides; without it, a Wayland session (XDG_SESSION_TYPE
+// "wayland", or WAYLAND_DISPLAY set) reads evdev and anything else X11. `environment`
+// returns a variable's value, or null when it is not set.
+InputBackendChoice chooseInputBackend(const std::function<const char*(const char*)>& environment);
+
+} // namespace kestrel

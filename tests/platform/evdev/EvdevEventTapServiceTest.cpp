@@ -1,0 +1,144 @@
+#include "platform/evdev/EvdevEventTapService.h"
+#include "platform/evdev/EvdevDevices.h"
+
+#include "input/EventRecords.h"
+#include "support/EventLoop.h"
+#include "support/evdev/EvemuRecording.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <fstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kestrel::evdev {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::uint64_t keyEvents = (1u << EventType::keyDown) | (1u << EventType::keyUp) |
+                                    (1u << EventType::flagsChanged) | (1u << EventType::leftMouseDown);
+
+input_event record(std::uint16_t type, std::uint16_t code, std::int32_t value)
+{
+    input_event event{};
+    event.type = type;
+    event.code = code;
+    event.value = value;
+    return event;
+}
+
+// A FIFO that another program writes evdev records into, read as one more keyboard.
+struct Fixture : ::testing::Test {
+    Fixture()
+    {
+        fifo = directory.filePath("keys").toStdString();
+        EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        options.directory = directory.filePath("no-devices").toStdString();
+        options.streams = {fifo};
+        options.layout = {.rules = "evdev", .model = "pc105", .layout = "de"};
+    }
+    ~Fixture() override
+    {
+        if (writer >= 0)
+            ::close(writer);
+    }
+
+    void write(const std::vector<input_event>& events)
+    {
+        if (writer < 0)
+            writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        ASSERT_GE(writer, 0);
+        const auto bytes = test::asBytes(events);
+        ASSERT_EQ(::write(writer, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+    void tap(std::uint16_t code)
+    {
+        write({record(EV_KEY, code, 1), record(EV_SYN, SYN_REPORT, 0), record(EV_KEY, code, 0),
+               record(EV_SYN, SYN_REPORT, 0)});
+    }
+
+    std::optional<EventTapService::TapId> listen(EvdevEventTapService& service)
+    {
+        const auto id = service.createTap(
+            keyEvents, [this](std::uint32_t, const PlatformEvent& event) { received.push_back(event); });
+        if (id)
+            service.enable(*id, true);
+        return id;
+    }
+
+    QTemporaryDir directory;
+    std::string fifo;
+    int writer = -1;
+    EvdevEventTapService::Options options;
+    std::vector<PlatformEvent> received;
+};
+
+TEST_F(Fixture, KeysWrittenToAStreamReachTheTapsWithTheirText)
+{
+    EvdevEventTapService service(options);
+    const auto id = listen(service);
+    ASSERT_TRUE(id);
+    write({record(EV_MSC, MSC_SCAN, 42), record(EV_KEY, KEY_LEFTSHIFT, 1), record(EV_SYN, SYN_REPORT, 0)});
+    tap(KEY_3);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return received.size() >= 3; }));
+    EXPECT_EQ(received[0].type, EventType::flagsChanged);
+    EXPECT_EQ(received[1].type, EventType::keyDown);
+    EXPECT_EQ(received[1].layoutText, "§");
+    EXPECT_EQ(received[1].flags, EventFlag::shift);
+    EXPECT_EQ(received[2].type, EventType::keyUp);
+
+    // The last tap closes the stream; the next opens it again, with nothing held.
+    service.remove(*id);
+    EXPECT_EQ(service.keyboard(), nullptr);
+    received.clear();
+    ASSERT_TRUE(listen(service));
+    tap(KEY_Y);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return received.size() >= 2; }));
+    EXPECT_EQ(received[0].layoutText, "z");
+    EXPECT_EQ(received[0].flags, 0u);
+}
+
+TEST_F(Fixture, WhileFramesComeInputWaitsForTheNextFrame)
+{
+    EvdevEventTapService service(options);
+    ASSERT_TRUE(listen(service));
+    service.waitForFrames(true);
+    tap(KEY_A);
+    test::runEventLoop(50ms);
+    EXPECT_TRUE(received.empty());
+    service.deliverPending();
+    EXPECT_EQ(received.size(), 2u);
+
+    service.waitForFrames(false);
+    tap(KEY_B);
+    EXPECT_TRUE(test::runEventLoopUntil([&] { return received.size() == 4; }));
+}
+
+TEST_F(Fixture, WithoutAKeyboardToReadThereIsNoTap)
+{
+    // Files that are no input devices do not count, nor does a missing directory.
+    const std::string devices = directory.filePath("devices").toStdString();
+    ASSERT_EQ(::mkdir(devices.c_str(), 0700), 0);
+    std::ofstream(devices + "/event0") << "not a device";
+    options.streams.clear();
+    for (const std::string& where : {devices, options.directory}) {
+        options.directory = where;
+        EvdevEventTapService service(options);
+        EXPECT_FALSE(listen(service)) << where;
+        EXPECT_EQ(inputAccess(where), InputAccess::noDevices) << where;
+    }
+
+    // Nor does a keymap xkbcommon cannot build.
+    options.streams = {fifo};
+    options.keymap = "xkb_keymap { broken";
+    EvdevEventTapService broken(options);
+    EXPECT_FALSE(listen(broken));
+}
+
+} // namespace
+} // namespace kestrel::evdev
