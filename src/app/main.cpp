@@ -22,6 +22,7 @@
 #include "platform/linux/XdgDirectories.h"
 #include "platform/qt/AtspiPasswordFocus.h"
 #include "platform/qt/LazyUpdateNetwork.h"
+#include "platform/qt/LogindSessionLock.h"
 #include "platform/qt/QtPackageInstaller.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreenService.h"
@@ -199,10 +200,18 @@ int main(int argc, char** argv)
     state.problem().subscribe(reportProblem);
     kestrel::QtScheduler scheduler;
     std::unique_ptr<kestrel::EventTapService> tapSource;
-    if (input.backend == kestrel::InputBackend::evdev)
+    // The kernel's devices also carry what is typed into the lock screen: withheld while the
+    // session is locked.
+    std::unique_ptr<kestrel::LogindSessionLock> sessionLock;
+    if (input.backend == kestrel::InputBackend::evdev) {
+        sessionLock = std::make_unique<kestrel::LogindSessionLock>();
+        if (!sessionLock->problem().empty())
+            complain(sessionLock->problem() + ", so keys typed into the lock screen are shown.");
+        input.evdev.isTypingWithheld = [lock = sessionLock.get()] { return lock->isLocked(); };
         tapSource = std::make_unique<kestrel::evdev::EvdevEventTapService>(input.evdev);
-    else
+    } else {
         tapSource = std::make_unique<kestrel::x11::X11EventTapService>();
+    }
     kestrel::EventTapService& taps = *tapSource;
     // Keys typed into password fields stay off the screen wherever the accessibility bus
     // says where the focus is.

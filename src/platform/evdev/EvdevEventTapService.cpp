@@ -217,6 +217,9 @@ void EvdevEventTapService::Impl::decode(const std::vector<DeviceEvent>& events)
     for (const DeviceEvent& event : events) {
         std::vector<PlatformEvent> out;
         current->decoder->decode(event, out);
+        // Modifier changes and releases still pass, so nothing stays held.
+        if (options.isTypingWithheld && options.isTypingWithheld())
+            std::erase_if(out, [](const PlatformEvent& each) { return each.type == EventType::keyDown; });
         taps.deliver(out);
         if (session.get() != current)
             return; // a tap's callback closed the devices

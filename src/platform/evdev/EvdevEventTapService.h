@@ -3,6 +3,7 @@
 #include "platform/EventTapService.h"
 #include "platform/evdev/XkbKeyboard.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ public:
         // The keymap: layout names, unless `keymap` holds a keymap's text.
         XkbKeyboard::Names layout;
         std::string keymap;
+        // True while key-downs must not be shown: the devices also carry what is typed into
+        // lock screens and password prompts, which no window of Kestrel's can see.
+        std::function<bool()> isTypingWithheld;
     };
 
     explicit EvdevEventTapService(Options options);

@@ -33,8 +33,8 @@ input_event record(std::uint16_t type, std::uint16_t code, std::int32_t value)
 }
 
 // A FIFO that another program writes evdev records into, read as one more keyboard.
-struct Fixture : ::testing::Test {
-    Fixture()
+struct EvdevTaps : ::testing::Test {
+    EvdevTaps()
     {
         fifo = directory.filePath("keys").toStdString();
         EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -42,7 +42,7 @@ struct Fixture : ::testing::Test {
         options.streams = {fifo};
         options.layout = {.rules = "evdev", .model = "pc105", .layout = "de"};
     }
-    ~Fixture() override
+    ~EvdevTaps() override
     {
         if (writer >= 0)
             ::close(writer);
@@ -78,7 +78,7 @@ struct Fixture : ::testing::Test {
     std::vector<PlatformEvent> received;
 };
 
-TEST_F(Fixture, KeysWrittenToAStreamReachTheTapsWithTheirText)
+TEST_F(EvdevTaps, KeysWrittenToAStreamReachTheTapsWithTheirText)
 {
     EvdevEventTapService service(options);
     const auto id = listen(service);
@@ -103,7 +103,7 @@ TEST_F(Fixture, KeysWrittenToAStreamReachTheTapsWithTheirText)
     EXPECT_EQ(received[0].flags, 0u);
 }
 
-TEST_F(Fixture, WhileFramesComeInputWaitsForTheNextFrame)
+TEST_F(EvdevTaps, WhileFramesComeInputWaitsForTheNextFrame)
 {
     EvdevEventTapService service(options);
     ASSERT_TRUE(listen(service));
@@ -119,7 +119,29 @@ TEST_F(Fixture, WhileFramesComeInputWaitsForTheNextFrame)
     EXPECT_TRUE(test::runEventLoopUntil([&] { return received.size() == 4; }));
 }
 
-TEST_F(Fixture, WithoutAKeyboardToReadThereIsNoTap)
+TEST_F(EvdevTaps, WhileTheSessionIsLockedKeyDownsAreWithheld)
+{
+    bool locked = true;
+    options.isTypingWithheld = [&] { return locked; };
+    EvdevEventTapService service(options);
+    ASSERT_TRUE(listen(service));
+    write({record(EV_KEY, KEY_LEFTSHIFT, 1), record(EV_SYN, SYN_REPORT, 0)});
+    tap(KEY_P);
+    write({record(EV_KEY, KEY_LEFTSHIFT, 0), record(EV_SYN, SYN_REPORT, 0)});
+    // Modifiers and releases still pass, so nothing stays held once the screen is unlocked.
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return received.size() == 3; }));
+    EXPECT_EQ(received[0].type, EventType::flagsChanged);
+    EXPECT_EQ(received[1].type, EventType::keyUp);
+    EXPECT_EQ(received[2].type, EventType::flagsChanged);
+
+    locked = false;
+    tap(KEY_P);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return received.size() == 5; }));
+    EXPECT_EQ(received[3].type, EventType::keyDown);
+    EXPECT_EQ(received[3].layoutText, "p");
+}
+
+TEST_F(EvdevTaps, WithoutAKeyboardToReadThereIsNoTap)
 {
     // Files that are no input devices do not count, nor does a missing directory.
     const std::string devices = directory.filePath("devices").toStdString();

@@ -1,7 +1,6 @@
 #include "support/a11y/AccessibilityBus.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QThread>
 
 #include <csignal>
@@ -9,53 +8,14 @@
 
 namespace kestrel::test {
 
-namespace {
-
-// A session bus that activates nothing: no service directory, so nothing the machine has
-// installed starts behind the test's back.
-constexpr const char* sessionConfig =
-    R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=@FOLDER@</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)";
-
-} // namespace
-
 AccessibilityBus::AccessibilityBus(const std::string& display, const QString& runtimeFolder)
     : m_display(display), m_runtimeFolder(runtimeFolder)
 {
-    QFile config(m_folder.filePath(QStringLiteral("session.conf")));
-    if (!config.open(QIODevice::WriteOnly)) {
-        m_error = "cannot write the session bus's configuration";
+    if (!m_bus.isRunning()) {
+        m_error = m_bus.error();
         return;
     }
-    config.write(QString::fromLatin1(sessionConfig).replace(QStringLiteral("@FOLDER@"), m_folder.path()).toUtf8());
-    config.close();
-
-    QProcess daemon;
-    daemon.start(QStringLiteral("dbus-daemon"),
-                 {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--fork"),
-                  QStringLiteral("--print-address=1"), QStringLiteral("--print-pid=1")});
-    if (!daemon.waitForFinished(5000) || daemon.exitCode() != 0) {
-        m_error = "dbus-daemon did not start: " + daemon.readAllStandardError().toStdString();
-        return;
-    }
-    const QStringList said = QString::fromUtf8(daemon.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    if (said.size() < 2) {
-        m_error = "dbus-daemon said no address";
-        return;
-    }
-    m_sessionAddress = said[0].trimmed();
-    m_sessionPid = said[1].trimmed().toLongLong();
+    m_sessionAddress = m_bus.address();
 
     startAccessibilityBus();
 }
@@ -120,8 +80,6 @@ void AccessibilityBus::stopAccessibilityBus()
 AccessibilityBus::~AccessibilityBus()
 {
     stopAccessibilityBus();
-    if (m_sessionPid > 0)
-        ::kill(static_cast<pid_t>(m_sessionPid), SIGTERM);
 }
 
 PasswordFieldsApp::PasswordFieldsApp(Toolkit toolkit, const std::string& display, const QString& sessionBusAddress)

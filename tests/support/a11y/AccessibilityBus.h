@@ -1,8 +1,9 @@
 #pragma once
 
+#include "support/dbus/PrivateBus.h"
+
 #include <QProcess>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <string>
@@ -36,10 +37,9 @@ private:
     // Runs dbus-send on the session bus; true when it answered.
     bool send(const QStringList& arguments);
 
+    PrivateBus m_bus; // the session bus
     std::string m_error;
-    QTemporaryDir m_folder;
     QString m_sessionAddress;
-    qint64 m_sessionPid = 0;
     QProcess m_launcher;
     std::string m_display;
     QString m_runtimeFolder;

@@ -1,0 +1,62 @@
+#include "support/dbus/PrivateBus.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <csignal>
+
+namespace kestrel::test {
+
+namespace {
+
+constexpr const char* busConfig =
+    R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=@FOLDER@</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+
+} // namespace
+
+PrivateBus::PrivateBus()
+{
+    QFile config(m_folder.filePath(QStringLiteral("bus.conf")));
+    if (!config.open(QIODevice::WriteOnly)) {
+        m_error = "cannot write the bus's configuration";
+        return;
+    }
+    config.write(QString::fromLatin1(busConfig).replace(QStringLiteral("@FOLDER@"), m_folder.path()).toUtf8());
+    config.close();
+
+    QProcess daemon;
+    daemon.start(QStringLiteral("dbus-daemon"),
+                 {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--fork"),
+                  QStringLiteral("--print-address=1"), QStringLiteral("--print-pid=1")});
+    if (!daemon.waitForFinished(5000) || daemon.exitCode() != 0) {
+        m_error = "dbus-daemon did not start: " + daemon.readAllStandardError().toStdString();
+        return;
+    }
+    const QStringList said = QString::fromUtf8(daemon.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    if (said.size() < 2) {
+        m_error = "dbus-daemon said no address";
+        return;
+    }
+    m_address = said[0].trimmed();
+    m_pid = said[1].trimmed().toLongLong();
+}
+
+PrivateBus::~PrivateBus()
+{
+    if (m_pid > 0)
+        ::kill(static_cast<pid_t>(m_pid), SIGTERM);
+}
+
+} // namespace kestrel::test
