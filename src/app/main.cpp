@@ -65,17 +65,17 @@ std::string whyCannotListen(const InputSettings& input)
 {
     if (input.backend == kestrel::InputBackend::x11)
         return kestrel::x11::X11EventTapService::whyCannotListen();
-    if (!input.evdev.streams.empty())
+    if (!input.evdev.seat.streams.empty())
         return {};
-    switch (kestrel::evdev::inputAccess(input.evdev.directory)) {
+    switch (kestrel::evdev::inputAccess(input.evdev.seat.directory)) {
     case kestrel::evdev::InputAccess::granted:
         return {};
     case kestrel::evdev::InputAccess::denied:
-        return "this user may not read the keyboards in " + input.evdev.directory;
+        return "this user may not read the keyboards in " + input.evdev.seat.directory;
     case kestrel::evdev::InputAccess::noDevices:
         break;
     }
-    return "there is no keyboard in " + input.evdev.directory;
+    return "there is no keyboard in " + input.evdev.seat.directory;
 }
 
 } // namespace
@@ -118,8 +118,8 @@ int main(int argc, char** argv)
         complain(inputChoice.problem + "; choosing by the session instead.");
     InputSettings input{.backend = inputChoice.backend};
     if (const char* stream = std::getenv("KESTREL_EVDEV_STREAM"); stream && *stream)
-        input.evdev.streams.emplace_back(stream);
-    input.evdev.layout = kestrel::evdev::systemKeyboardNames();
+        input.evdev.seat.streams.emplace_back(stream);
+    input.evdev.seat.layout = kestrel::evdev::systemKeyboardNames();
 
     const bool restartedAfterLoss = kestrel::x11::DisplayLossRestart::isRestartAfterLoss();
     if (restartedAfterLoss) {

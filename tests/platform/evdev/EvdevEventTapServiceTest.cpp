@@ -38,9 +38,9 @@ struct EvdevTaps : ::testing::Test {
     {
         fifo = directory.filePath("keys").toStdString();
         EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-        options.directory = directory.filePath("no-devices").toStdString();
-        options.streams = {fifo};
-        options.layout = {.rules = "evdev", .model = "pc105", .layout = "de"};
+        options.seat.directory = directory.filePath("no-devices").toStdString();
+        options.seat.streams = {fifo};
+        options.seat.layout = {.rules = "evdev", .model = "pc105", .layout = "de"};
     }
     ~EvdevTaps() override
     {
@@ -147,17 +147,17 @@ TEST_F(EvdevTaps, WithoutAKeyboardToReadThereIsNoTap)
     const std::string devices = directory.filePath("devices").toStdString();
     ASSERT_EQ(::mkdir(devices.c_str(), 0700), 0);
     std::ofstream(devices + "/event0") << "not a device";
-    options.streams.clear();
-    for (const std::string& where : {devices, options.directory}) {
-        options.directory = where;
+    options.seat.streams.clear();
+    for (const std::string& where : {devices, options.seat.directory}) {
+        options.seat.directory = where;
         EvdevEventTapService service(options);
         EXPECT_FALSE(listen(service)) << where;
         EXPECT_EQ(inputAccess(where), InputAccess::noDevices) << where;
     }
 
     // Nor does a keymap xkbcommon cannot build.
-    options.streams = {fifo};
-    options.keymap = "xkb_keymap { broken";
+    options.seat.streams = {fifo};
+    options.seat.keymap = "xkb_keymap { broken";
     EvdevEventTapService broken(options);
     EXPECT_FALSE(listen(broken));
 }
