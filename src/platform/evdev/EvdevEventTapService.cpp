@@ -22,8 +22,8 @@ struct EvdevEventTapService::Impl {
 
     Options options;
     TapRegistry taps;
-    std::unique_ptr<EvdevSeat> seat;
     std::map<int, std::unique_ptr<QSocketNotifier>> notifiers; // by descriptor
+    std::unique_ptr<EvdevSeat> seat;                           // after: it retires its notifiers
     int framesWaitedFor = 0;
 };
 
@@ -83,10 +83,7 @@ void EvdevEventTapService::Impl::deliver(std::vector<PlatformEvent>& events)
 
 EvdevEventTapService::EvdevEventTapService(Options options) : d(std::make_unique<Impl>(std::move(options))) {}
 
-EvdevEventTapService::~EvdevEventTapService()
-{
-    d->close();
-}
+EvdevEventTapService::~EvdevEventTapService() = default;
 
 std::optional<EventTapService::TapId> EvdevEventTapService::createTap(std::uint64_t mask, Callback callback)
 {
