@@ -25,4 +25,25 @@ InputBackendChoice chooseInputBackend(const std::function<const char*(const char
     return choice;
 }
 
+DisplayBackend chooseDisplayBackend(const std::function<const char*(const char*)>& environment,
+                                    const std::function<bool()>& hasLayerShell)
+{
+    const char* wayland = environment("WAYLAND_DISPLAY");
+    const char* platform = environment("QT_QPA_PLATFORM");
+    if (!wayland || !*wayland)
+        return DisplayBackend::x11;
+    if (platform && *platform && !std::string_view(platform).starts_with("wayland"))
+        return DisplayBackend::x11;
+    return hasLayerShell() ? DisplayBackend::waylandLayerShell : DisplayBackend::x11;
+}
+
+std::string describe(InputBackend input, DisplayBackend display)
+{
+    std::string said =
+        input == InputBackend::evdev ? "Keys: the kernel's input devices (evdev)\n" : "Keys: the X server (XInput 2)\n";
+    said += display == DisplayBackend::waylandLayerShell ? "Overlay: a Wayland layer surface\n"
+                                                         : "Overlay: an X11 window\n";
+    return said;
+}
+
 } // namespace kestrel

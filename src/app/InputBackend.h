@@ -19,4 +19,18 @@ struct InputBackendChoice {
 // returns a variable's value, or null when it is not set.
 InputBackendChoice chooseInputBackend(const std::function<const char*(const char*)>& environment);
 
+// Where Kestrel shows its windows: through X11 (an X session, or XWayland where the
+// compositor has no layer surfaces, as on GNOME), or as a native Wayland client whose overlay
+// is a layer surface.
+enum class DisplayBackend { x11, waylandLayerShell };
+
+// A Wayland session (WAYLAND_DISPLAY set) whose compositor offers layer surfaces
+// (`hasLayerShell`, asked only then) runs natively, unless QT_QPA_PLATFORM asks for another
+// platform than Wayland; everything else runs on X11.
+DisplayBackend chooseDisplayBackend(const std::function<const char*(const char*)>& environment,
+                                    const std::function<bool()>& hasLayerShell);
+
+// The choices in words, for `kestrel --version`.
+std::string describe(InputBackend input, DisplayBackend display);
+
 } // namespace kestrel

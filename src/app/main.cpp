@@ -28,6 +28,7 @@
 #include "platform/qt/QtScreenService.h"
 #include "platform/qt/QtWorkspace.h"
 #include "platform/qt/QuitOnSignal.h"
+#include "platform/wayland/LayerShellSurface.h"
 #include "platform/x11/X11Compositor.h"
 #include "platform/x11/X11Display.h"
 #include "platform/x11/X11DisplayLoss.h"
@@ -89,31 +90,23 @@ int main(int argc, char** argv)
         std::fputs(kestrel::CommandLine::helpText("kestrel").c_str(), stdout);
         return 0;
     }
+    // Where keys come from: on a Wayland desktop the X server (XWayland) sees no key typed
+    // into a Wayland window, so Kestrel reads the kernel's input devices. Where windows go: a
+    // compositor with layer surfaces gets a native client, others (GNOME) an X client of
+    // XWayland.
+    const kestrel::InputBackendChoice inputChoice = kestrel::chooseInputBackend(&std::getenv);
+    const kestrel::DisplayBackend displayBackend =
+        kestrel::chooseDisplayBackend(&std::getenv, [] { return kestrel::wayland::compositorHasLayerShell(); });
     if (line.showVersion) {
-        std::printf("%s %s\n", kestrel::AppInfo::current().name.c_str(),
-                    kestrel::AppInfo::current().versionText.c_str());
+        std::printf("%s %s\n%s", kestrel::AppInfo::current().name.c_str(),
+                    kestrel::AppInfo::current().versionText.c_str(),
+                    kestrel::describe(inputChoice.backend, displayBackend).c_str());
         return 0;
     }
     if (!line.error.empty()) {
         complain(line.error + ". Try kestrel --help.");
         return 2;
     }
-
-    // Kestrel shows its windows through X11; under Wayland it runs as an X client of XWayland.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    // A keycap-sized repaint is cheaper sent over the socket than through shared memory,
-    // whose completion Qt waits for with a round trip and a thread hand-off per frame.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) {
-        complain("no X display to show keys on: DISPLAY is not set.");
-        return 1;
-    }
-    // On a Wayland desktop the X server (XWayland) sees no key typed into a Wayland window:
-    // Kestrel then reads the kernel's input devices, and still shows its windows through X.
-    const kestrel::InputBackendChoice inputChoice = kestrel::chooseInputBackend(&std::getenv);
     if (!inputChoice.problem.empty())
         complain(inputChoice.problem + "; choosing by the session instead.");
     InputSettings input{.backend = inputChoice.backend};
@@ -121,14 +114,34 @@ int main(int argc, char** argv)
         input.evdev.seat.streams.emplace_back(stream);
     input.evdev.seat.layout = kestrel::evdev::systemKeyboardNames();
 
-    const bool restartedAfterLoss = kestrel::x11::DisplayLossRestart::isRestartAfterLoss();
+    const bool onWayland = displayBackend == kestrel::DisplayBackend::waylandLayerShell;
+    if (onWayland) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "wayland");
+    } else {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "xcb");
+        // A keycap-sized repaint is cheaper sent over the socket than through shared memory,
+        // whose completion Qt waits for with a round trip and a thread hand-off per frame.
+        if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+            qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+    const char* xDisplay = std::getenv("DISPLAY");
+    if (!onWayland && (!xDisplay || !*xDisplay)) {
+        complain("no X display to show keys on: DISPLAY is not set.");
+        return 1;
+    }
+    // The display Kestrel runs on: one Kestrel each.
+    const std::string display = onWayland ? std::getenv("WAYLAND_DISPLAY") : xDisplay;
+
+    const bool restartedAfterLoss = !onWayland && kestrel::x11::DisplayLossRestart::isRestartAfterLoss();
     if (restartedAfterLoss) {
         using namespace std::chrono_literals;
         if (const std::string why = kestrel::x11::DisplayLossRestart::waitForDisplay(10min); !why.empty()) {
             complain(why + "; giving up.");
             return 1;
         }
-        complain(std::string("the X display ") + display + " is back.");
+        complain("the X display " + display + " is back.");
     }
 
     // One Kestrel per user and display: a later launch hands its request to the running one.
@@ -167,7 +180,7 @@ int main(int argc, char** argv)
         // Without a display there is nothing to run on; a display without the input Kestrel
         // needs still gets the tray and the settings, which say what is missing.
         std::string why;
-        if (!kestrel::x11::connectDisplay(display, &why)) {
+        if (!onWayland && !kestrel::x11::connectDisplay(display, &why)) {
             complain(why + ".");
             return 1;
         }
@@ -182,7 +195,9 @@ int main(int argc, char** argv)
     mainLoop.reset();
     QApplication::setApplicationName(QString::fromStdString(kestrel::AppInfo::current().name));
     QApplication::setQuitOnLastWindowClosed(false);
-    const kestrel::x11::DisplayLossRestart restartAfterLoss(arguments);
+    std::optional<kestrel::x11::DisplayLossRestart> restartAfterLoss;
+    if (!onWayland)
+        restartAfterLoss.emplace(arguments);
     const kestrel::QuitOnSignal quitOnSignal(&kestrel::x11::DisplayLossRestart::disarmFromSignalHandler);
 
     const auto reportProblem = [](const std::string& problem) {
@@ -240,12 +255,13 @@ int main(int argc, char** argv)
     // has Qt paint it instead, to compare the two.
     const bool composeOnServer = QGuiApplication::platformName() == QStringLiteral("xcb") &&
                                  qEnvironmentVariable("KESTREL_OVERLAY") != QStringLiteral("qt");
-    kestrel::OverlayWindowFactory panels(scheduler,
-                                         {.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
-                                          .composeOnServer = composeOnServer,
-                                          .isComposited = [] { return kestrel::x11::isCompositingManagerRunning(); },
-                                          .input = {.waitForFrames = [&taps](bool wait) { taps.waitForFrames(wait); },
-                                                    .takeInput = [&taps] { taps.deliverPending(); }}});
+    kestrel::OverlayWindowFactory panels(
+        scheduler, {.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
+                    .composeOnServer = composeOnServer,
+                    .layerShell = onWayland,
+                    .isComposited = [onWayland] { return onWayland || kestrel::x11::isCompositingManagerRunning(); },
+                    .input = {.waitForFrames = [&taps](bool wait) { taps.waitForFrames(wait); },
+                              .takeInput = [&taps] { taps.deliverPending(); }}});
 
     const auto cacheHome = kestrel::XdgDirectories::cacheHome();
     kestrel::LazyUpdateNetwork updateNetwork(cacheHome.empty() ? cacheHome : cacheHome / "kestrel" / "updates");

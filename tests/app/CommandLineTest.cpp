@@ -67,5 +67,31 @@ TEST(InputBackend, WaylandSessionsReadTheKernelAndKestrelInputDecides)
     EXPECT_TRUE(choose({{"KESTREL_INPUT", "evdev"}}).problem.empty());
 }
 
+TEST(DisplayBackend, ALayerShellCompositorRunsKestrelNativelyAndOnlyThenIsAsked)
+{
+    int asked = 0;
+    const auto choose = [&](std::map<std::string, std::string> variables, bool layerShell) {
+        return chooseDisplayBackend(
+            [&](const char* name) -> const char* {
+                const auto found = variables.find(name);
+                return found == variables.end() ? nullptr : found->second.c_str();
+            },
+            [&] {
+                ++asked;
+                return layerShell;
+            });
+    };
+    EXPECT_EQ(choose({{"DISPLAY", ":0"}}, true), DisplayBackend::x11);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}}, true), DisplayBackend::waylandLayerShell);
+    EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}, {"QT_QPA_PLATFORM", "wayland"}}, true),
+              DisplayBackend::waylandLayerShell);
+    // GNOME: no layer surfaces, so XWayland.
+    EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}, false), DisplayBackend::x11);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}, {"QT_QPA_PLATFORM", "xcb"}}, true), DisplayBackend::x11);
+    EXPECT_EQ(asked, 3);
+}
+
 } // namespace
 } // namespace kestrel

@@ -5,12 +5,14 @@
 #include "overlay/ui/KeycapPainter.h"
 #include "overlay/ui/OverlayView.h"
 #include "platform/qt/ScreenCoordinates.h"
+#include "platform/wayland/LayerShellSurface.h"
 #include "platform/x11/XRenderSurface.h"
 
 #include <QGuiApplication>
 #include <QRegion>
 #include <QScreen>
 
+#include <cmath>
 #include <cstdio>
 
 namespace kestrel {
@@ -61,7 +63,21 @@ OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, 
                       static_cast<int>(PanelPlacement::panelSize.height));
     m_geometry = QRect(QPoint(0, 0), panel);
     OverlaySurface* surface = nullptr;
-    if (options.composeOnServer) {
+    if (options.layerShell) {
+        std::string why;
+        m_layerSurface = wayland::LayerShellSurface::create(
+            [&painter](QPainter& target, const OverlayLayer& layer, const OverlayFrame& frame) {
+                painter.paintLayer(target, layer, frame);
+            },
+            &why);
+        if (m_layerSurface) {
+            m_layerSurface->setPlacement({}, 0, 0, panel.width(), panel.height(), 1);
+            surface = m_layerSurface.get();
+        } else {
+            std::fprintf(stderr, "kestrel: %s, so Qt draws the overlay.\n", why.c_str());
+        }
+    }
+    if (!surface && options.composeOnServer) {
         // The server gets each picture once, as the painter made it.
         auto pictures = [&painter](const OverlayLayer& layer, const OverlayFrame& frame) {
             const QImage& image =
@@ -115,6 +131,12 @@ void OverlayWindow::setFrame(const Rect& frame)
         screen = primary;
     if (m_view) {
         m_view->setGeometry(geometry);
+    } else if (m_layerSurface) {
+        // Placed on its output, from the output's corner.
+        const QRect output = screen->geometry();
+        m_layerSurface->setPlacement(screen->name().toStdString(), geometry.x() - output.x(), geometry.y() - output.y(),
+                                     geometry.width(), geometry.height(),
+                                     static_cast<int>(std::ceil(screen->devicePixelRatio())));
     } else {
         // Qt's points to the root window's pixels.
         const double ratio = screen->devicePixelRatio();

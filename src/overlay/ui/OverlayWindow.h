@@ -13,6 +13,9 @@ namespace kestrel {
 namespace x11 {
 class XRenderSurface;
 }
+namespace wayland {
+class LayerShellSurface;
+}
 
 class KeycapArtwork;
 class KeycapPainter;
@@ -24,6 +27,8 @@ struct OverlayWindowOptions {
     // Whether the X server composes the frames from pictures it keeps (where it can); else
     // Qt paints them.
     bool composeOnServer = false;
+    // Whether the overlay is a layer surface of the Wayland compositor (where it has them).
+    bool layerShell = false;
     // Asked when a row appears: whether the window system blends transparent windows.
     std::function<bool()> isComposited = [] { return true; };
     // The input that waits for the frames while they come at the refresh.
@@ -53,6 +58,7 @@ private:
     std::unique_ptr<OverlayView> m_view;
     std::unique_ptr<WidgetSurface> m_widgetSurface;
     std::unique_ptr<x11::XRenderSurface> m_serverSurface;
+    std::unique_ptr<wayland::LayerShellSurface> m_layerSurface;
     std::unique_ptr<OverlayComposer> m_composer;
     QRect m_geometry;
 };

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "overlay/OverlaySurface.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QPainter;
+
+namespace kestrel::wayland {
+
+// Whether the Wayland compositor named by WAYLAND_DISPLAY offers layer surfaces
+// (zwlr_layer_shell_v1: sway, KDE, Hyprland and others, not GNOME). When it does not, `why`
+// says so in words.
+bool compositorHasLayerShell(std::string* why = nullptr);
+
+// The overlay on a Wayland compositor: a layer surface on the overlay layer, above every
+// window (fullscreen ones too), on a connection of its own. It never takes the keyboard and
+// its input region is empty, so clicks reach the window below. Frames are painted into
+// shared-memory buffers, only where they changed, and committed with just that damage.
+class LayerShellSurface final : public OverlaySurface {
+public:
+    // Draws one layer of a frame; the painter's device has the frame's pixel ratio.
+    using LayerPainter = std::function<void(QPainter&, const OverlayLayer&, const OverlayFrame&)>;
+
+    // Nothing, and `why` in words, when the compositor cannot be reached or lacks layer
+    // surfaces or shared memory.
+    static std::unique_ptr<LayerShellSurface> create(LayerPainter paint, std::string* why = nullptr);
+    ~LayerShellSurface() override;
+
+    LayerShellSurface(const LayerShellSurface&) = delete;
+    LayerShellSurface& operator=(const LayerShellSurface&) = delete;
+
+    // Where the surface goes: on the output of that name (empty, or one the compositor does
+    // not have: the output it chooses, the focused one), at (x, y) from the output's top-left
+    // corner, in logical pixels, with the output's scale.
+    void setPlacement(const std::string& outputName, int x, int y, int width, int height, int scale);
+
+    Size size() const override;
+    double pixelRatio() const override;
+    bool isComposited() const override { return true; }
+    void show() override;
+    void hide() override;
+    bool isShown() const override;
+    // The compositor blends the surface with what lies below; there is nothing to cut.
+    void setShape(const std::optional<std::vector<PixelRect>>&) override {}
+    void present(const OverlayFrame& frame) override;
+
+    // The outputs the compositor announced, by name.
+    std::vector<std::string> outputNames() const;
+
+private:
+    struct Impl;
+    explicit LayerShellSurface(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace kestrel::wayland
