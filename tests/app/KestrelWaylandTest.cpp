@@ -1,0 +1,183 @@
+// Kestrel on a Wayland compositor, as a user meets it: the real program on a headless sway,
+// its keys from a FIFO (as from the kernel's devices), judged by the screen, by a full-screen
+// window that reports which clicks and keys reach it, and by what Kestrel says of itself.
+
+#include "support/EventLoop.h"
+#include "support/wayland/SwayServer.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRect>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <linux/input.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kestrel::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int width = 1280;
+constexpr int height = 720;
+const QColor windowColour(0x30, 0x60, 0xc0); // what InputLogWindow paints
+
+// The area where the picture differs from the window below, and how many pixels do.
+struct Changes {
+    QRect area;
+    int pixels = 0;
+};
+
+Changes changes(const QImage& screen)
+{
+    Changes found;
+    for (int y = 0; y < screen.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
+        for (int x = 0; x < screen.width(); ++x) {
+            const QColor pixel(line[x]);
+            if (std::abs(pixel.red() - windowColour.red()) + std::abs(pixel.green() - windowColour.green()) +
+                    std::abs(pixel.blue() - windowColour.blue()) >
+                24) {
+                ++found.pixels;
+                found.area |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return found;
+}
+
+class KestrelWaylandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(sway.isRunning()) << sway.error();
+        window.setProcessEnvironment(environment({{"QT_QPA_PLATFORM", "wayland"}}));
+        window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        window.start(QStringLiteral(KESTREL_INPUT_LOG_WINDOW), {});
+        ASSERT_TRUE(awaitWindowSaid("ready")) << windowSaid;
+        // A new virtual keyboard's first key can be lost: one for nothing.
+        sway.type(QStringLiteral("x"));
+        awaitWindowSaid("key x", 1s);
+    }
+    void TearDown() override
+    {
+        for (QProcess* process : {&kestrel, &window}) {
+            process->terminate();
+            if (!process->waitForFinished(5000))
+                process->kill();
+        }
+        if (keys >= 0)
+            ::close(keys);
+    }
+
+    QProcessEnvironment environment(std::initializer_list<std::pair<const char*, QString>> extra)
+    {
+        QProcessEnvironment variables = sway.clientEnvironment();
+        for (const auto& [name, value] : extra)
+            variables.insert(QString::fromLatin1(name), value);
+        return variables;
+    }
+
+    // Starts Kestrel on the compositor with keys from a FIFO and the overlay at `position`.
+    void startKestrel(const char* position)
+    {
+        const QString fifo = folder.filePath(QStringLiteral("keys"));
+        ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+        QDir().mkpath(folder.filePath(QStringLiteral("config/kestrel")));
+        QFile preferences(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
+        ASSERT_TRUE(preferences.open(QIODevice::WriteOnly));
+        preferences.write(QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "%1"})")
+                              .arg(QString::fromLatin1(position))
+                              .toUtf8());
+        preferences.close();
+        kestrel.setProcessEnvironment(environment({{"XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config"))},
+                                                   {"KESTREL_EVDEV_STREAM", fifo},
+                                                   {"XKB_DEFAULT_LAYOUT", QStringLiteral("de")}}));
+        kestrel.setProcessChannelMode(QProcess::ForwardedChannels);
+        kestrel.start(QStringLiteral(KESTREL_BINARY), {});
+        ASSERT_TRUE(kestrel.waitForStarted());
+        keys = ::open(fifo.toLocal8Bit().constData(), O_WRONLY | O_CLOEXEC);
+        ASSERT_GE(keys, 0);
+    }
+
+    void key(std::uint16_t code, int value)
+    {
+        input_event events[2]{};
+        events[0].type = EV_KEY;
+        events[0].code = code;
+        events[0].value = value;
+        events[1].type = EV_SYN;
+        events[1].code = SYN_REPORT;
+        ASSERT_EQ(::write(keys, events, sizeof(events)), static_cast<ssize_t>(sizeof(events)));
+    }
+
+    bool awaitWindowSaid(const char* line, std::chrono::milliseconds timeout = 5s)
+    {
+        return runEventLoopUntil(
+            [&] {
+                windowSaid += window.readAllStandardOutput().toStdString();
+                return windowSaid.find(std::string(line) + "\n") != std::string::npos;
+            },
+            timeout);
+    }
+
+    SwayServer sway{width, height};
+    QTemporaryDir folder;
+    QProcess window;
+    QProcess kestrel;
+    std::string windowSaid;
+    int keys = -1;
+};
+
+TEST_F(KestrelWaylandTest, KeysShowAboveAFullScreenWindowThatKeepsItsClicksAndKeys)
+{
+    ASSERT_NO_FATAL_FAILURE(startKestrel("topRight"));
+    // Shift and 3 on a German layout: ⇧ §. Kestrel may still be starting: press until it shows.
+    Changes shown;
+    ASSERT_TRUE(runEventLoopUntil(
+        [&] {
+            key(KEY_LEFTSHIFT, 1);
+            key(KEY_3, 1);
+            shown = changes(sway.screenshot());
+            return shown.pixels > 2000;
+        },
+        10s, 200ms))
+        << "no keycaps on the screen";
+    // In the top right corner, and nowhere else.
+    EXPECT_GT(shown.area.left(), width / 2) << shown.area.x() << "," << shown.area.y();
+    EXPECT_LT(shown.area.bottom(), height / 3) << shown.area.x() << "," << shown.area.y();
+
+    // A click on the keycaps reaches the window below them.
+    const QPoint centre = shown.area.center();
+    ASSERT_TRUE(sway.click(centre.x(), centre.y()));
+    EXPECT_TRUE(awaitWindowSaid(QStringLiteral("press %1 %2").arg(centre.x()).arg(centre.y()).toLatin1()))
+        << windowSaid;
+    // And so does typing: the overlay never took the keyboard. (A new virtual keyboard's
+    // first key may be lost on the way, whatever Kestrel does: two are typed.)
+    ASSERT_TRUE(sway.type(QStringLiteral("kk")));
+    EXPECT_TRUE(awaitWindowSaid("key k")) << windowSaid;
+
+    // Once the keys are up, the keycaps fade and the window is whole again.
+    key(KEY_3, 0);
+    key(KEY_LEFTSHIFT, 0);
+    EXPECT_TRUE(runEventLoopUntil([&] { return changes(sway.screenshot()).pixels == 0; }, 10s, 250ms));
+    EXPECT_EQ(kestrel.state(), QProcess::Running);
+}
+
+TEST_F(KestrelWaylandTest, KestrelSaysItRunsNativelyWithInputFromTheKernel)
+{
+    QProcess version;
+    version.setProcessEnvironment(environment({}));
+    version.start(QStringLiteral(KESTREL_BINARY), {QStringLiteral("--version")});
+    ASSERT_TRUE(version.waitForFinished(10000));
+    const std::string said = version.readAllStandardOutput().toStdString();
+    EXPECT_NE(said.find("Keys: the kernel's input devices (evdev)"), std::string::npos) << said;
+    EXPECT_NE(said.find("Overlay: a Wayland layer surface"), std::string::npos) << said;
+}
+
+} // namespace
+} // namespace kestrel::test

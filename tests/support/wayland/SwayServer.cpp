@@ -1,0 +1,160 @@
+#include "support/wayland/SwayServer.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <csignal>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kestrel::test {
+
+namespace {
+
+constexpr const char* swayUser = "kestrel-sway";
+
+// The user sway runs as under root, made when missing; nothing when it cannot be.
+const passwd* swayAccount(std::string& error)
+{
+    if (const passwd* account = ::getpwnam(swayUser))
+        return account;
+    QProcess add;
+    add.start(QStringLiteral("useradd"),
+              {QStringLiteral("--no-create-home"), QStringLiteral("--system"), QStringLiteral("--shell"),
+               QStringLiteral("/usr/sbin/nologin"), QString::fromLatin1(swayUser)});
+    add.waitForFinished(10000);
+    const passwd* account = ::getpwnam(swayUser);
+    if (!account)
+        error =
+            "cannot make the user " + std::string(swayUser) + " for sway: " + add.readAllStandardError().toStdString();
+    return account;
+}
+
+} // namespace
+
+SwayServer::SwayServer(int width, int height) : m_width(width), m_height(height)
+{
+    uid_t uid = ::getuid();
+    gid_t gid = ::getgid();
+    if (uid == 0) {
+        const passwd* account = swayAccount(m_error);
+        if (!account)
+            return;
+        uid = account->pw_uid;
+        gid = account->pw_gid;
+        // Sway's folder belongs to its user; the configuration in it is readable by all.
+        if (::chown(m_folder.path().toLocal8Bit().constData(), uid, gid) != 0) {
+            m_error = "cannot give sway its folder";
+            return;
+        }
+    }
+    ::chmod(m_folder.path().toLocal8Bit().constData(), 0755);
+    QFile config(m_folder.filePath(QStringLiteral("config")));
+    if (!config.open(QIODevice::WriteOnly)) {
+        m_error = "cannot write sway's configuration";
+        return;
+    }
+    config.write(QStringLiteral("output HEADLESS-1 resolution %1x%2 bg #000000 solid_color\nxwayland disable\n")
+                     .arg(width)
+                     .arg(height)
+                     .toUtf8());
+    config.close();
+    ::chmod(config.fileName().toLocal8Bit().constData(), 0644);
+
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder.path());
+    environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+    environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+    m_sway.setProcessEnvironment(environment);
+    m_sway.setProcessChannelMode(QProcess::MergedChannels);
+    m_sway.setStandardOutputFile(m_folder.filePath(QStringLiteral("sway.log")));
+    // A process group of its own, and sway's user when the test runs as root.
+    m_sway.setChildProcessModifier([uid, gid] {
+        ::setpgid(0, 0);
+        if (::getuid() == 0 && uid != 0) {
+            ::setgroups(0, nullptr);
+            if (::setgid(gid) != 0 || ::setuid(uid) != 0)
+                ::_exit(127);
+        }
+    });
+    m_sway.start(QStringLiteral("sway"), {QStringLiteral("--config"), config.fileName()});
+    if (!m_sway.waitForStarted(5000)) {
+        m_error = "sway did not start: " + m_sway.errorString().toStdString();
+        return;
+    }
+    const QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired() && m_socket.isEmpty()) {
+        const QStringList sockets =
+            QDir(m_folder.path()).entryList({QStringLiteral("wayland-*")}, QDir::System | QDir::Files);
+        for (const QString& name : sockets) {
+            if (!name.endsWith(QStringLiteral(".lock")))
+                m_socket = m_folder.filePath(name);
+        }
+        if (m_sway.state() == QProcess::NotRunning)
+            break;
+        QThread::msleep(20);
+    }
+    if (m_socket.isEmpty()) {
+        QFile log(m_folder.filePath(QStringLiteral("sway.log")));
+        log.open(QIODevice::ReadOnly);
+        m_error = "sway made no socket: " + log.readAll().right(2000).toStdString();
+    }
+}
+
+SwayServer::~SwayServer()
+{
+    if (m_sway.state() != QProcess::NotRunning) {
+        ::kill(-static_cast<pid_t>(m_sway.processId()), SIGTERM);
+        if (!m_sway.waitForFinished(5000))
+            ::kill(-static_cast<pid_t>(m_sway.processId()), SIGKILL);
+        m_sway.waitForFinished(2000);
+    }
+}
+
+QProcessEnvironment SwayServer::clientEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), m_socket);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_clientFolder.path());
+    environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    return environment;
+}
+
+bool SwayServer::runClient(const QString& program, const QStringList& arguments)
+{
+    QProcess client;
+    client.setProcessEnvironment(clientEnvironment());
+    client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    client.start(program, arguments);
+    return client.waitForFinished(10000) && client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0;
+}
+
+QImage SwayServer::screenshot()
+{
+    const QString file = m_clientFolder.filePath(QStringLiteral("screen.png"));
+    QFile::remove(file);
+    if (!runClient(QStringLiteral("grim"), {QStringLiteral("-o"), QStringLiteral("HEADLESS-1"), file}))
+        return {};
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+bool SwayServer::click(int x, int y)
+{
+    return runClient(QStringLiteral(KESTREL_VIRTUAL_POINTER),
+                     {QString::number(x), QString::number(y), QString::number(m_width), QString::number(m_height)});
+}
+
+bool SwayServer::type(const QString& text)
+{
+    return runClient(QStringLiteral("wtype"), {text});
+}
+
+} // namespace kestrel::test
