@@ -21,6 +21,7 @@
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgDirectories.h"
 #include "platform/qt/AtspiPasswordFocus.h"
+#include "platform/qt/DesktopLayoutWatch.h"
 #include "platform/qt/LazyUpdateNetwork.h"
 #include "platform/qt/LogindSessionLock.h"
 #include "platform/qt/QtPackageInstaller.h"
@@ -34,6 +35,7 @@
 #include "platform/x11/X11DisplayLoss.h"
 #include "platform/x11/X11EventTapService.h"
 #include "platform/x11/X11HotKeyService.h"
+#include "settings/Preferences.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -218,12 +220,23 @@ int main(int argc, char** argv)
     // The kernel's devices also carry what is typed into the lock screen: withheld while the
     // session is locked.
     std::unique_ptr<kestrel::LogindSessionLock> sessionLock;
+    // The desktop's own layout switches, where it tells them.
+    std::unique_ptr<kestrel::DesktopLayoutWatch> layoutWatch;
+    // What the settings promise in this session.
+    kestrel::SessionFacts session;
+    session.grabsHotKey = !onWayland && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     if (input.backend == kestrel::InputBackend::evdev) {
         sessionLock = std::make_unique<kestrel::LogindSessionLock>();
-        if (!sessionLock->problem().empty())
+        session.promptGuard = kestrel::PromptGuard::lockedSession;
+        if (!sessionLock->problem().empty()) {
             complain(sessionLock->problem() + ", so keys typed into the lock screen are shown.");
+            session.promptGuard = kestrel::PromptGuard::none;
+        }
         input.evdev.isTypingWithheld = [lock = sessionLock.get()] { return lock->isLocked(); };
-        tapSource = std::make_unique<kestrel::evdev::EvdevEventTapService>(input.evdev);
+        auto evdevTaps = std::make_unique<kestrel::evdev::EvdevEventTapService>(input.evdev);
+        layoutWatch = kestrel::DesktopLayoutWatch::forThisSession(
+            [taps = evdevTaps.get()](std::uint32_t index) { taps->setActiveLayout(index); });
+        tapSource = std::move(evdevTaps);
     } else {
         tapSource = std::make_unique<kestrel::x11::X11EventTapService>();
     }
@@ -256,12 +269,14 @@ int main(int argc, char** argv)
     const bool composeOnServer = QGuiApplication::platformName() == QStringLiteral("xcb") &&
                                  qEnvironmentVariable("KESTREL_OVERLAY") != QStringLiteral("qt");
     kestrel::OverlayWindowFactory panels(
-        scheduler, {.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
-                    .composeOnServer = composeOnServer,
-                    .layerShell = onWayland,
-                    .isComposited = [onWayland] { return onWayland || kestrel::x11::isCompositingManagerRunning(); },
-                    .input = {.waitForFrames = [&taps](bool wait) { taps.waitForFrames(wait); },
-                              .takeInput = [&taps] { taps.deliverPending(); }}});
+        scheduler,
+        {.reduceMotion = kestrel::DesktopSettings::reduceMotion(),
+         .composeOnServer = composeOnServer,
+         .layerShell = onWayland,
+         .followsFocusedOutput = [&defaults] { return kestrel::Preferences::overlayDisplay(defaults).empty(); },
+         .isComposited = [onWayland] { return onWayland || kestrel::x11::isCompositingManagerRunning(); },
+         .input = {.waitForFrames = [&taps](bool wait) { taps.waitForFrames(wait); },
+                   .takeInput = [&taps] { taps.deliverPending(); }}});
 
     const auto cacheHome = kestrel::XdgDirectories::cacheHome();
     kestrel::LazyUpdateNetwork updateNetwork(cacheHome.empty() ? cacheHome : cacheHome / "kestrel" / "updates");
@@ -302,7 +317,8 @@ int main(int argc, char** argv)
          .log = log,
          .keycapPainter = panels.painter(),
          .quit = [] { QApplication::quit(); },
-         .relaunch = relaunch},
+         .relaunch = relaunch,
+         .session = session},
         updateFeed);
     if (!kestrel::TrayItem::isTrayAvailable())
         complain("no system tray is available. Control-Alt-Super-Enter shows keys or stops; run kestrel again to "

@@ -53,7 +53,8 @@ SettingsWindowController& AppDelegate::settingsWindow()
                                      .workspace = m_services.workspace,
                                      .painter = m_services.keycapPainter,
                                      .screens = m_services.visualizer.screens,
-                                     .passwordFocus = m_services.passwordFocus});
+                                     .passwordFocus = m_services.passwordFocus,
+                                     .session = m_services.session});
     return *m_settingsWindow;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/LoginItemService.h"
 #include "platform/PasswordFocusService.h"
 #include "platform/SystemLog.h"
+#include "settings/SessionFacts.h"
 
 #include <functional>
 #include <memory>
@@ -42,6 +43,7 @@ public:
         std::function<void()> quit;
         // Starts a new Kestrel and ends this one, for a grant only a new process sees.
         std::function<void()> relaunch;
+        SessionFacts session;
     };
 
     // Without a feed address the distribution updates Kestrel, and nothing is checked.

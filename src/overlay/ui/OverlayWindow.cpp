@@ -63,6 +63,7 @@ OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, 
                       static_cast<int>(PanelPlacement::panelSize.height));
     m_geometry = QRect(QPoint(0, 0), panel);
     OverlaySurface* surface = nullptr;
+    m_followsFocusedOutput = options.followsFocusedOutput;
     if (options.layerShell) {
         std::string why;
         m_layerSurface = wayland::LayerShellSurface::create(
@@ -71,7 +72,7 @@ OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, 
             },
             &why);
         if (m_layerSurface) {
-            m_layerSurface->setPlacement({}, 0, 0, panel.width(), panel.height(), 1);
+            m_layerSurface->setPlacement({.width = panel.width(), .height = panel.height()});
             surface = m_layerSurface.get();
         } else {
             std::fprintf(stderr, "kestrel: %s, so Qt draws the overlay.\n", why.c_str());
@@ -132,11 +133,17 @@ void OverlayWindow::setFrame(const Rect& frame)
     if (m_view) {
         m_view->setGeometry(geometry);
     } else if (m_layerSurface) {
-        // Placed on its output, from the output's corner.
+        // Placed on its output, from the output's edges.
         const QRect output = screen->geometry();
-        m_layerSurface->setPlacement(screen->name().toStdString(), geometry.x() - output.x(), geometry.y() - output.y(),
-                                     geometry.width(), geometry.height(),
-                                     static_cast<int>(std::ceil(screen->devicePixelRatio())));
+        m_layerSurface->setPlacement(
+            {.outputName = m_followsFocusedOutput() ? std::string() : screen->name().toStdString(),
+             .x = geometry.x() - output.x(),
+             .y = geometry.y() - output.y(),
+             .width = geometry.width(),
+             .height = geometry.height(),
+             .outputWidth = output.width(),
+             .outputHeight = output.height(),
+             .scale = static_cast<int>(std::ceil(screen->devicePixelRatio()))});
     } else {
         // Qt's points to the root window's pixels.
         const double ratio = screen->devicePixelRatio();

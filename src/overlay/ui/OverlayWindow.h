@@ -29,6 +29,9 @@ struct OverlayWindowOptions {
     bool composeOnServer = false;
     // Whether the overlay is a layer surface of the Wayland compositor (where it has them).
     bool layerShell = false;
+    // Asked as the overlay is placed: whether it goes on the output the compositor chooses
+    // (the focused one), as Wayland tells no client where the pointer is.
+    std::function<bool()> followsFocusedOutput = [] { return false; };
     // Asked when a row appears: whether the window system blends transparent windows.
     std::function<bool()> isComposited = [] { return true; };
     // The input that waits for the frames while they come at the refresh.
@@ -61,6 +64,7 @@ private:
     std::unique_ptr<wayland::LayerShellSurface> m_layerSurface;
     std::unique_ptr<OverlayComposer> m_composer;
     QRect m_geometry;
+    std::function<bool()> m_followsFocusedOutput;
 };
 
 // Makes overlay windows that share one artwork cache.

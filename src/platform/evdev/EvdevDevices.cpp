@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <filesystem>
 
 #include <fcntl.h>
@@ -19,6 +20,7 @@ template <std::size_t Bits>
 class BitSet {
 public:
     bool test(unsigned bit) const { return bit < Bits && (m_words[bit / wordBits] >> (bit % wordBits)) & 1; }
+    void set(unsigned bit) { m_words[bit / wordBits] |= 1UL << (bit % wordBits); }
     unsigned long* data() { return m_words.data(); }
     static constexpr std::size_t bytes() { return sizeof(m_words); }
 
@@ -44,6 +46,24 @@ std::optional<DeviceKinds> deviceKinds(int fd)
     kinds.keyboard = keys.test(KEY_A) && keys.test(KEY_Z) && keys.test(KEY_SPACE) && keys.test(KEY_ENTER);
     kinds.pointer = keys.test(BTN_LEFT) || axes.test(REL_WHEEL) || axes.test(REL_HWHEEL);
     return kinds;
+}
+
+bool passOnlyKeysButtonsAndWheels(int fd)
+{
+    BitSet<REL_CNT> wheels;
+    for (unsigned axis : {REL_WHEEL, REL_HWHEEL, REL_WHEEL_HI_RES, REL_HWHEEL_HI_RES})
+        wheels.set(axis);
+    input_mask relative{.type = EV_REL,
+                        .codes_size = static_cast<std::uint32_t>(wheels.bytes()),
+                        .codes_ptr = reinterpret_cast<std::uint64_t>(wheels.data())};
+    // The mask of event types sits in EV_SYN's place; EV_SYN itself always passes.
+    BitSet<EV_CNT> types;
+    types.set(EV_KEY);
+    types.set(EV_REL);
+    input_mask typeMask{.type = EV_SYN,
+                        .codes_size = static_cast<std::uint32_t>(types.bytes()),
+                        .codes_ptr = reinterpret_cast<std::uint64_t>(types.data())};
+    return ::ioctl(fd, EVIOCSMASK, &relative) == 0 && ::ioctl(fd, EVIOCSMASK, &typeMask) == 0;
 }
 
 std::vector<std::string> eventNodes(const std::string& directory)

@@ -15,6 +15,11 @@ struct DeviceKinds {
 // The kinds of the evdev device open on `fd`; nothing when `fd` is not an evdev device.
 std::optional<DeviceKinds> deviceKinds(int fd);
 
+// Asks the kernel to pass on only what Kestrel shows: keys, buttons and wheels. Pointer
+// motion, touch positions, scan codes and LEDs are then never queued, so moving the mouse
+// does not wake Kestrel. False where the kernel cannot (before Linux 4.4, or not a device).
+bool passOnlyKeysButtonsAndWheels(int fd);
+
 // The event nodes in `directory` ("event0", "event1"…), as full paths, in order.
 std::vector<std::string> eventNodes(const std::string& directory);
 

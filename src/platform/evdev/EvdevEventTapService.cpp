@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 namespace kestrel::evdev {
 
@@ -25,13 +26,17 @@ struct EvdevEventTapService::Impl {
     std::map<int, std::unique_ptr<QSocketNotifier>> notifiers; // by descriptor
     std::unique_ptr<EvdevSeat> seat;                           // after: it retires its notifiers
     int framesWaitedFor = 0;
+    std::optional<std::uint32_t> activeLayout; // as the desktop last said
 };
 
 bool EvdevEventTapService::Impl::open()
 {
-    if (!seat)
-        seat = EvdevSeat::open(options.seat,
-                               {.added = [this](int fd) { watch(fd); }, .removed = [this](int fd) { unwatch(fd); }});
+    if (seat)
+        return true;
+    seat = EvdevSeat::open(options.seat,
+                           {.added = [this](int fd) { watch(fd); }, .removed = [this](int fd) { unwatch(fd); }});
+    if (seat && activeLayout)
+        seat->keyboard().setActiveLayout(*activeLayout);
     return seat != nullptr;
 }
 
@@ -114,6 +119,13 @@ void EvdevEventTapService::waitForFrames(bool wait)
     d->framesWaitedFor = std::max(0, d->framesWaitedFor + (wait ? 1 : -1));
     for (auto& [fd, notifier] : d->notifiers)
         notifier->setEnabled(d->framesWaitedFor == 0);
+}
+
+void EvdevEventTapService::setActiveLayout(std::uint32_t index)
+{
+    d->activeLayout = index;
+    if (d->seat)
+        d->seat->keyboard().setActiveLayout(index);
 }
 
 XkbKeyboard* EvdevEventTapService::keyboard()

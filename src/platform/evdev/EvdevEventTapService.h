@@ -35,8 +35,11 @@ public:
     // Stops watching the devices while frames come.
     void waitForFrames(bool wait) override;
 
-    // The keyboard state the keys are read with, while the devices are open; the desktop's
-    // layout switches go here.
+    // The desktop switched to the keymap's layout `index`: applied now, and kept for when the
+    // devices open again.
+    void setActiveLayout(std::uint32_t index);
+
+    // The keyboard state the keys are read with, while the devices are open.
     XkbKeyboard* keyboard();
 
 private:

@@ -96,6 +96,7 @@ bool EvdevSeat::add(const std::string& path, bool isStream)
             return false;
         }
         isKeyboard = kinds->keyboard;
+        passOnlyKeysButtonsAndWheels(fd);
     }
     EvdevReader::KeyStateQuery query;
     if (!isStream)

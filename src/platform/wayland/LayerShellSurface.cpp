@@ -1,5 +1,6 @@
 #include "platform/wayland/LayerShellSurface.h"
 
+#include "platform/wayland/LayerPlacement.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
 #include <QAbstractEventDispatcher>
@@ -163,13 +164,7 @@ struct LayerShellSurface::Impl {
     QMetaObject::Connection beforeSleep;
     bool broken = false;
 
-    // Placement, in logical pixels of the output.
-    std::string outputName;
-    int x = 0;
-    int y = 0;
-    int width = 1;
-    int height = 1;
-    int scale = 1;
+    Placement placement;
 
     bool shown = false;
     wl_surface* surface = nullptr;
@@ -265,7 +260,7 @@ void LayerShellSurface::Impl::map()
         return;
     mappedOn = nullptr;
     for (const Output& output : globals.outputs) {
-        if (!outputName.empty() && output.outputName == outputName)
+        if (!placement.outputName.empty() && output.outputName == placement.outputName)
             mappedOn = output.output;
     }
     surface = wl_compositor_create_surface(globals.compositor);
@@ -288,10 +283,18 @@ void LayerShellSurface::Impl::map()
 
 void LayerShellSurface::Impl::place()
 {
-    zwlr_layer_surface_v1_set_anchor(layer, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT);
-    zwlr_layer_surface_v1_set_margin(layer, y, 0, 0, x);
-    zwlr_layer_surface_v1_set_size(layer, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
-    wl_surface_set_buffer_scale(surface, scale);
+    const LayerPlacement edges = layerPlacement(placement.x, placement.y, placement.width, placement.height,
+                                                placement.outputWidth, placement.outputHeight);
+    std::uint32_t anchor = 0;
+    anchor |= edges.top ? ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP : 0;
+    anchor |= edges.bottom ? ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM : 0;
+    anchor |= edges.left ? ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT : 0;
+    anchor |= edges.right ? ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT : 0;
+    zwlr_layer_surface_v1_set_anchor(layer, anchor);
+    zwlr_layer_surface_v1_set_margin(layer, edges.marginTop, edges.marginRight, edges.marginBottom, edges.marginLeft);
+    zwlr_layer_surface_v1_set_size(layer, static_cast<std::uint32_t>(placement.width),
+                                   static_cast<std::uint32_t>(placement.height));
+    wl_surface_set_buffer_scale(surface, placement.scale);
 }
 
 void LayerShellSurface::Impl::unmap()
@@ -330,8 +333,8 @@ void LayerShellSurface::Impl::closed(void* data, zwlr_layer_surface_v1*)
 
 Buffer* LayerShellSurface::Impl::freeBuffer()
 {
-    const int pixelWidth = width * scale;
-    const int pixelHeight = height * scale;
+    const int pixelWidth = placement.width * placement.scale;
+    const int pixelHeight = placement.height * placement.scale;
     // Buffers of another size are of no more use once the compositor lets go of them.
     buffers.remove_if([&](const Buffer& buffer) {
         return !buffer.busy && (buffer.width != pixelWidth || buffer.height != pixelHeight);
@@ -407,17 +410,15 @@ void LayerShellSurface::Impl::draw()
     wl_display_flush(display);
 }
 
-void LayerShellSurface::setPlacement(const std::string& outputName, int x, int y, int width, int height, int scale)
+void LayerShellSurface::setPlacement(const Placement& placement)
 {
-    const bool moved = outputName != d->outputName;
-    const bool changed =
-        moved || x != d->x || y != d->y || width != d->width || height != d->height || scale != d->scale;
-    d->outputName = outputName;
-    d->x = x;
-    d->y = y;
-    d->width = std::max(1, width);
-    d->height = std::max(1, height);
-    d->scale = std::max(1, scale);
+    Placement next = placement;
+    next.width = std::max(1, next.width);
+    next.height = std::max(1, next.height);
+    next.scale = std::max(1, next.scale);
+    const bool moved = next.outputName != d->placement.outputName;
+    const bool changed = next != d->placement;
+    d->placement = next;
     if (!changed || !d->surface)
         return;
     if (moved) {
@@ -432,12 +433,12 @@ void LayerShellSurface::setPlacement(const std::string& outputName, int x, int y
 
 Size LayerShellSurface::size() const
 {
-    return {static_cast<double>(d->width), static_cast<double>(d->height)};
+    return {static_cast<double>(d->placement.width), static_cast<double>(d->placement.height)};
 }
 
 double LayerShellSurface::pixelRatio() const
 {
-    return d->scale;
+    return d->placement.scale;
 }
 
 void LayerShellSurface::show()

@@ -151,7 +151,7 @@ void GeneralSection::showDisplayMode()
 void GeneralSection::refresh()
 {
     // The hot key as the chosen key labels write it.
-    m_showKeysRow->setSubtitle(qt(KeyLabels::hotKeyHint(Preferences::keyLabelStyle(m_services.defaults))));
+    m_showKeysRow->setSubtitle(qt(showKeysHint(Preferences::keyLabelStyle(m_services.defaults), m_services.session)));
     m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
     m_services.passwordFocus.readAccessibilityEnabled();
     showPasswordProtection();
@@ -167,8 +167,9 @@ void GeneralSection::refresh()
 
 void GeneralSection::showPasswordProtection()
 {
-    const PasswordProtection protection = passwordProtection(m_services.passwordFocus.availability.get(),
-                                                             m_services.passwordFocus.accessibilityEnabled.get());
+    const PasswordProtection protection =
+        passwordProtection(m_services.passwordFocus.availability.get(),
+                           m_services.passwordFocus.accessibilityEnabled.get(), m_services.session.promptGuard);
     m_passwordsRow->setSubtitle(qt(protection.description));
     m_accessibility->setVisible(protection.offersAccessibilitySwitch);
     m_accessibility->setChecked(m_services.passwordFocus.accessibilityEnabled.get().value_or(false));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SessionFacts.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -36,6 +38,7 @@ public:
         SystemLog& log;
         KeycapPainter& painter;
         PasswordFocusService& passwordFocus;
+        SessionFacts session;
     };
 
     explicit GeneralSection(Services services, QWidget* parent = nullptr);

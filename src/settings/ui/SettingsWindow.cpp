@@ -200,9 +200,10 @@ QWidget& SettingsWindow::section(SettingsSection section)
     QWidget* page = m_detail->widget(static_cast<int>(section));
     switch (section) {
     case SettingsSection::general:
-        built = new GeneralSection({m_services.visualizer, m_services.defaults, m_services.permission,
-                                    m_services.loginItem, m_services.log, m_services.painter, m_services.passwordFocus},
-                                   page);
+        built =
+            new GeneralSection({m_services.visualizer, m_services.defaults, m_services.permission, m_services.loginItem,
+                                m_services.log, m_services.painter, m_services.passwordFocus, m_services.session},
+                               page);
         break;
     case SettingsSection::appearance:
         built = new AppearanceSection(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WindowActivation.h"
+#include "settings/SessionFacts.h"
 #include "settings/SettingsSection.h"
 
 #include <QWidget>
@@ -60,6 +61,7 @@ public:
         KeycapPainter& painter;
         const ScreenService& screens;
         PasswordFocusService& passwordFocus;
+        SessionFacts session;
     };
 
     SettingsWindow(SettingsNavigation& navigation, Services services);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 
 #include <csignal>
 
@@ -55,8 +56,12 @@ PrivateBus::PrivateBus()
 
 PrivateBus::~PrivateBus()
 {
-    if (m_pid > 0)
-        ::kill(static_cast<pid_t>(m_pid), SIGTERM);
+    if (m_pid <= 0)
+        return;
+    ::kill(static_cast<pid_t>(m_pid), SIGTERM);
+    // The daemon removes its socket as it goes: let it, before the folder goes.
+    for (int wait = 0; wait < 100 && ::kill(static_cast<pid_t>(m_pid), 0) == 0; ++wait)
+        QThread::msleep(10);
 }
 
 } // namespace kestrel::test

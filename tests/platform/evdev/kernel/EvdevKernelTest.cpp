@@ -182,6 +182,18 @@ TEST(EvdevKernel, KeysTypedOnAKernelKeyboardReachTheSeatWithTheirText)
     EXPECT_EQ(seat.events[2].type, EventType::scrollWheel);
     EXPECT_EQ(seat.events[2].scrollDeltaAxis1, 1.0);
     EXPECT_FALSE(seat.pumpUntil([&] { return seat.events.size() > 3; }, 300ms)) << "one notch is one step";
+
+    // Moving the mouse wakes nobody: the kernel keeps motion to itself.
+    for (int i = 0; i < 200; ++i) {
+        mouse.emit(EV_REL, REL_X, 3);
+        mouse.emit(EV_REL, REL_Y, -2);
+        mouse.emit(EV_SYN, SYN_REPORT, 0);
+    }
+    std::this_thread::sleep_for(50ms);
+    std::vector<pollfd> fds;
+    for (int fd : seat.watched)
+        fds.push_back({.fd = fd, .events = POLLIN, .revents = 0});
+    EXPECT_EQ(::poll(fds.data(), fds.size(), 0), 0) << "a descriptor woke for pointer motion";
 }
 
 TEST(EvdevKernel, AKeyboardPluggedInLaterIsFollowedAndUnpluggingItReleasesWhatItHeld)
