@@ -29,6 +29,7 @@
 #include "platform/qt/QtScreenService.h"
 #include "platform/qt/QtWorkspace.h"
 #include "platform/qt/QuitOnSignal.h"
+#include "platform/wayland/CompositorKeymap.h"
 #include "platform/wayland/LayerShellSurface.h"
 #include "platform/x11/X11Compositor.h"
 #include "platform/x11/X11Display.h"
@@ -222,6 +223,7 @@ int main(int argc, char** argv)
     std::unique_ptr<kestrel::LogindSessionLock> sessionLock;
     // The desktop's own layout switches, where it tells them.
     std::unique_ptr<kestrel::DesktopLayoutWatch> layoutWatch;
+    std::unique_ptr<kestrel::wayland::CompositorKeymap> compositorKeymap;
     // What the settings promise in this session.
     kestrel::SessionFacts session;
     session.grabsHotKey = !onWayland && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
@@ -236,6 +238,10 @@ int main(int argc, char** argv)
         auto evdevTaps = std::make_unique<kestrel::evdev::EvdevEventTapService>(input.evdev);
         layoutWatch = kestrel::DesktopLayoutWatch::forThisSession(
             [taps = evdevTaps.get()](std::uint32_t index) { taps->setActiveLayout(index); });
+        // A native client gets the compositor's keymap: the layouts as the desktop has them.
+        if (onWayland)
+            compositorKeymap = kestrel::wayland::CompositorKeymap::watch(
+                [taps = evdevTaps.get()](const std::string& keymap) { taps->setKeymap(keymap); });
         tapSource = std::move(evdevTaps);
     } else {
         tapSource = std::make_unique<kestrel::x11::X11EventTapService>();

@@ -88,6 +88,7 @@ protected:
         const QString fifo = folder.filePath(QStringLiteral("keys"));
         ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
         QDir().mkpath(folder.filePath(QStringLiteral("config/kestrel")));
+        QFile::remove(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
         QFile preferences(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
         ASSERT_TRUE(preferences.open(QIODevice::WriteOnly));
         preferences.write(QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "%1"})")
@@ -113,6 +114,35 @@ protected:
         events[1].type = EV_SYN;
         events[1].code = SYN_REPORT;
         ASSERT_EQ(::write(keys, events, sizeof(events)), static_cast<ssize_t>(sizeof(events)));
+    }
+
+    // What a key held down shows, once the picture is still; the key is let go after.
+    QImage keycapsOf(std::uint16_t code)
+    {
+        key(code, 1);
+        QImage previous;
+        QImage shown;
+        runEventLoopUntil(
+            [&] {
+                const QImage screen = sway.screenshot();
+                const Changes now = changes(screen);
+                shown = now.pixels > 500 ? screen.copy(now.area) : QImage();
+                const bool still = !shown.isNull() && shown == previous;
+                previous = shown;
+                return still;
+            },
+            10s, 150ms);
+        key(code, 0);
+        runEventLoopUntil([&] { return changes(sway.screenshot()).pixels == 0; }, 10s, 150ms);
+        return shown;
+    }
+    void stopKestrel()
+    {
+        kestrel.terminate();
+        kestrel.waitForFinished(5000);
+        ::close(keys);
+        keys = -1;
+        QFile::remove(folder.filePath(QStringLiteral("keys")));
     }
 
     bool awaitWindowSaid(const char* line, std::chrono::milliseconds timeout = 5s)
@@ -166,6 +196,32 @@ TEST_F(KestrelWaylandTest, KeysShowAboveAFullScreenWindowThatKeepsItsClicksAndKe
     key(KEY_LEFTSHIFT, 0);
     EXPECT_TRUE(runEventLoopUntil([&] { return changes(sway.screenshot()).pixels == 0; }, 10s, 250ms));
     EXPECT_EQ(kestrel.state(), QProcess::Running);
+}
+
+TEST_F(KestrelWaylandTest, KeysAreReadWithTheLayoutsOfTheDesktopsKeyboard)
+{
+    // The system's layout is German (Y and Z swapped); the desktop's keyboard is American.
+    QProcess keyboard;
+    keyboard.setProcessEnvironment(environment({}));
+    keyboard.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    keyboard.start(QStringLiteral(KESTREL_VIRTUAL_KEYBOARD), {QStringLiteral("us")});
+    ASSERT_TRUE(keyboard.waitForReadyRead(5000));
+    ASSERT_EQ(keyboard.readLine().trimmed(), "ready");
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
+    runEventLoop(1s); // Kestrel starts and takes the keymap
+    const QImage desktopsY = keycapsOf(KEY_Y);
+    ASSERT_FALSE(desktopsY.isNull()) << "no keycaps on the screen";
+    stopKestrel();
+    keyboard.closeWriteChannel();
+    keyboard.waitForFinished(5000);
+
+    // Without that keyboard, the system's layout: its Z key is the American Y.
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
+    runEventLoop(1s);
+    const QImage systemsZ = keycapsOf(KEY_Z);
+    const QImage systemsY = keycapsOf(KEY_Y);
+    EXPECT_EQ(desktopsY, systemsZ) << "the desktop's keymap was not used";
+    EXPECT_NE(desktopsY, systemsY);
 }
 
 TEST_F(KestrelWaylandTest, KestrelSaysItRunsNativelyWithInputFromTheKernel)

@@ -63,16 +63,16 @@ void EvdevDecoder::decodeKey(const DeviceEvent& event, std::vector<PlatformEvent
 {
     const std::uint32_t code = event.code;
     if (event.action == KeyAction::release) {
-        m_keyboard.update(code, false);
+        m_keyboard->update(code, false);
         if (auto released = m_tracker.release(code))
             out.push_back(std::move(*released));
         return;
     }
-    const keys::KeyRole role = m_keyboard.role(code);
+    const keys::KeyRole role = m_keyboard->role(code);
     // The text is what the key types before its own press changes the state.
-    auto pressed = m_tracker.press(code, role, role == keys::KeyRole::ordinary ? m_keyboard.text(code) : std::nullopt);
+    auto pressed = m_tracker.press(code, role, role == keys::KeyRole::ordinary ? m_keyboard->text(code) : std::nullopt);
     if (event.action == KeyAction::press)
-        m_keyboard.update(code, true);
+        m_keyboard->update(code, true);
     if (!pressed)
         return;
     // The kernel repeats held keys itself; the tracker marks a press of a held key.
@@ -100,8 +100,8 @@ void EvdevDecoder::adopt(std::uint16_t code)
 {
     if (isButton(code))
         return;
-    const keys::KeyRole role = m_keyboard.role(code);
-    m_keyboard.update(code, true);
+    const keys::KeyRole role = m_keyboard->role(code);
+    m_keyboard->update(code, true);
     if (role != keys::KeyRole::ordinary && role != keys::KeyRole::capsLock)
         m_tracker.adopt(code, role);
 }

@@ -19,7 +19,10 @@ class XkbKeyboard;
 // they share one keyboard state on the desktop.
 class EvdevDecoder {
 public:
-    explicit EvdevDecoder(XkbKeyboard& keyboard) : m_keyboard(keyboard) {}
+    explicit EvdevDecoder(XkbKeyboard& keyboard) : m_keyboard(&keyboard) {}
+
+    // Reads keys with another keymap from now on (the desktop's changed); what is held stays.
+    void useKeyboard(XkbKeyboard& keyboard) { m_keyboard = &keyboard; }
 
     void decode(const DeviceEvent& event, std::vector<PlatformEvent>& out);
     // Counts a key found down when listening starts as held, reporting nothing.
@@ -29,7 +32,7 @@ private:
     void decodeKey(const DeviceEvent& event, std::vector<PlatformEvent>& out);
     void decodeButton(std::uint32_t button, const DeviceEvent& event, std::vector<PlatformEvent>& out);
 
-    XkbKeyboard& m_keyboard;
+    XkbKeyboard* m_keyboard;
     keys::KeyboardTracker m_tracker;
     std::set<std::uint32_t> m_heldButtons; // logical buttons
 };

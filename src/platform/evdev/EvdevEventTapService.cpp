@@ -121,6 +121,20 @@ void EvdevEventTapService::waitForFrames(bool wait)
         notifier->setEnabled(d->framesWaitedFor == 0);
 }
 
+void EvdevEventTapService::setKeymap(const std::string& keymap)
+{
+    // A virtual keyboard's keymap says nothing about the keyboards on the desk.
+    auto keyboard = XkbKeyboard::fromText(keymap);
+    if (!keyboard || !keyboard->isWholeKeyboard())
+        return;
+    d->options.seat.keymap = keymap;
+    if (!d->seat)
+        return;
+    if (d->activeLayout)
+        keyboard->setActiveLayout(*d->activeLayout);
+    d->seat->useKeyboard(std::move(keyboard));
+}
+
 void EvdevEventTapService::setActiveLayout(std::uint32_t index)
 {
     d->activeLayout = index;

@@ -38,6 +38,9 @@ public:
     // The desktop switched to the keymap's layout `index`: applied now, and kept for when the
     // devices open again.
     void setActiveLayout(std::uint32_t index);
+    // The desktop's keymap (its text): used from now on, when xkbcommon can build it and it is
+    // a whole keyboard's.
+    void setKeymap(const std::string& keymap);
 
     // The keyboard state the keys are read with, while the devices are open.
     XkbKeyboard* keyboard();

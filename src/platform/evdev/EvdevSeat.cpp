@@ -110,6 +110,12 @@ bool EvdevSeat::add(const std::string& path, bool isStream)
     return isKeyboard;
 }
 
+void EvdevSeat::useKeyboard(std::unique_ptr<XkbKeyboard> keyboard)
+{
+    m_decoder->useKeyboard(*keyboard);
+    m_keyboard = std::move(keyboard);
+}
+
 void EvdevSeat::watchDirectory()
 {
     m_watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);

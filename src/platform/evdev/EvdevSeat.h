@@ -48,6 +48,8 @@ public:
     void readAll(std::vector<PlatformEvent>& out);
 
     XkbKeyboard& keyboard() { return *m_keyboard; }
+    // Reads keys with this keyboard from now on (the desktop's keymap changed).
+    void useKeyboard(std::unique_ptr<XkbKeyboard> keyboard);
     std::size_t deviceCount() const { return m_devices.size(); }
 
 private:

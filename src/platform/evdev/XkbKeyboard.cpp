@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include <linux/input-event-codes.h>
+
 namespace kestrel::evdev {
 
 namespace {
@@ -77,6 +79,16 @@ XkbKeyboard::~XkbKeyboard()
     xkb_state_unref(m_state);
     xkb_keymap_unref(m_keymap);
     xkb_context_unref(m_context);
+}
+
+bool XkbKeyboard::isWholeKeyboard() const
+{
+    const auto symbol = [this](std::uint32_t evdevCode) {
+        const xkb_keysym_t* symbols = nullptr;
+        const int count = xkb_keymap_key_get_syms_by_level(m_keymap, evdevCode + keycodeOffset, 0, 0, &symbols);
+        return count > 0 ? symbols[0] : XKB_KEY_NoSymbol;
+    };
+    return symbol(KEY_A) != XKB_KEY_NoSymbol && symbol(KEY_Z) != XKB_KEY_NoSymbol && symbol(KEY_SPACE) == XKB_KEY_space;
 }
 
 keys::KeyRole XkbKeyboard::role(std::uint32_t evdevCode) const

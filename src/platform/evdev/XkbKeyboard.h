@@ -39,6 +39,11 @@ public:
     XkbKeyboard(const XkbKeyboard&) = delete;
     XkbKeyboard& operator=(const XkbKeyboard&) = delete;
 
+    // Whether the keymap is a whole keyboard's: letters on A and Z, and a space bar. The
+    // keymaps of virtual keyboards (a typing tool's, a remote desktop's) hold only the few
+    // keys they type.
+    bool isWholeKeyboard() const;
+
     // What the key does in the first layout, from its keysym.
     keys::KeyRole role(std::uint32_t evdevCode) const;
     // The key's text in the active layout with only Shift (and AltGr, NumLock) applied.

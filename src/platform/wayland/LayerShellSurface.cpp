@@ -1,18 +1,16 @@
 #include "platform/wayland/LayerShellSurface.h"
 
 #include "platform/wayland/LayerPlacement.h"
+#include "platform/wayland/WaylandConnection.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
-#include <QAbstractEventDispatcher>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
-#include <QSocketNotifier>
 
 #include <wayland-client.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <list>
@@ -125,13 +123,13 @@ const wl_buffer_listener bufferListener{released};
 } // namespace
 
 struct LayerShellSurface::Impl {
-    Impl(wl_display* connection, LayerPainter painter) : display(connection), paint(std::move(painter)) {}
+    Impl(std::unique_ptr<WaylandConnection> opened, LayerPainter painter)
+        : connection(std::move(opened)), display(connection->display()), paint(std::move(painter))
+    {}
     ~Impl()
     {
         unmap();
         buffers.clear();
-        notifier.reset();
-        QObject::disconnect(beforeSleep);
         for (Output& output : globals.outputs)
             wl_output_destroy(output.output);
         if (globals.layerShell)
@@ -142,13 +140,11 @@ struct LayerShellSurface::Impl {
             wl_compositor_destroy(globals.compositor);
         if (registry)
             wl_registry_destroy(registry);
-        wl_display_disconnect(display);
     }
 
     void map();
     void unmap();
     void place();
-    void read();
     void draw();
     Buffer* freeBuffer();
     static void configured(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial, std::uint32_t width,
@@ -156,13 +152,11 @@ struct LayerShellSurface::Impl {
     static void closed(void* data, zwlr_layer_surface_v1* layer);
     static const zwlr_layer_surface_v1_listener layerListener;
 
+    std::unique_ptr<WaylandConnection> connection;
     wl_display* display;
     LayerPainter paint;
     wl_registry* registry = nullptr;
     Globals globals;
-    std::unique_ptr<QSocketNotifier> notifier;
-    QMetaObject::Connection beforeSleep;
-    bool broken = false;
 
     Placement placement;
 
@@ -208,32 +202,24 @@ bool compositorHasLayerShell(std::string* why)
 
 std::unique_ptr<LayerShellSurface> LayerShellSurface::create(LayerPainter paint, std::string* why)
 {
-    wl_display* display = wl_display_connect(nullptr);
-    if (!display) {
+    auto connection = WaylandConnection::open();
+    if (!connection) {
         if (why)
             *why = "no Wayland compositor answers";
         return nullptr;
     }
-    auto impl = std::make_unique<Impl>(display, std::move(paint));
-    impl->registry = wl_display_get_registry(display);
+    auto impl = std::make_unique<Impl>(std::move(connection), std::move(paint));
+    impl->registry = wl_display_get_registry(impl->display);
     wl_registry_add_listener(impl->registry, &registryListener, &impl->globals);
     // The globals, then what the outputs say about themselves.
-    wl_display_roundtrip(display);
-    wl_display_roundtrip(display);
+    wl_display_roundtrip(impl->display);
+    wl_display_roundtrip(impl->display);
     if (!impl->globals.compositor || !impl->globals.shm || !impl->globals.layerShell) {
         if (why)
             *why = "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)";
         return nullptr;
     }
-    Impl* raw = impl.get();
-    impl->notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(display), QSocketNotifier::Read);
-    QObject::connect(impl->notifier.get(), &QSocketNotifier::activated, [raw] { raw->read(); });
-    // Requests go out when the loop is about to sleep, together.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        impl->beforeSleep = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [raw] {
-            if (!raw->broken)
-                wl_display_flush(raw->display);
-        });
+    impl->connection->attachToMainLoop();
     return std::unique_ptr<LayerShellSurface>(new LayerShellSurface(std::move(impl)));
 }
 
@@ -241,22 +227,9 @@ LayerShellSurface::LayerShellSurface(std::unique_ptr<Impl> impl) : d(std::move(i
 
 LayerShellSurface::~LayerShellSurface() = default;
 
-void LayerShellSurface::Impl::read()
-{
-    if (broken)
-        return;
-    while (wl_display_prepare_read(display) != 0)
-        wl_display_dispatch_pending(display);
-    if (wl_display_read_events(display) < 0 || wl_display_dispatch_pending(display) < 0) {
-        broken = true;
-        notifier->setEnabled(false);
-        std::fprintf(stderr, "kestrel: the Wayland compositor went away; the overlay is gone.\n");
-    }
-}
-
 void LayerShellSurface::Impl::map()
 {
-    if (broken || surface)
+    if (connection->isBroken() || surface)
         return;
     mappedOn = nullptr;
     for (const Output& output : globals.outputs) {
@@ -309,8 +282,7 @@ void LayerShellSurface::Impl::unmap()
     // Whatever a buffer held is no longer on screen: the next frame draws everything.
     for (Buffer& buffer : buffers)
         buffer.stale = QRegion(0, 0, buffer.width, buffer.height);
-    if (!broken)
-        wl_display_flush(display);
+    connection->flush();
 }
 
 void LayerShellSurface::Impl::configured(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial, std::uint32_t,
@@ -379,7 +351,7 @@ Buffer* LayerShellSurface::Impl::freeBuffer()
 void LayerShellSurface::Impl::draw()
 {
     frameIsWaiting = true;
-    if (broken || !surface || !isConfigured)
+    if (connection->isBroken() || !surface || !isConfigured)
         return;
     Buffer* buffer = freeBuffer();
     if (!buffer)
@@ -407,7 +379,7 @@ void LayerShellSurface::Impl::draw()
         wl_surface_damage_buffer(surface, area.x, area.y, area.width, area.height);
     wl_surface_commit(surface);
     buffer->busy = true;
-    wl_display_flush(display);
+    connection->flush();
 }
 
 void LayerShellSurface::setPlacement(const Placement& placement)

@@ -9,7 +9,10 @@
 
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <fstream>
+
+#include <xkbcommon/xkbcommon.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -117,6 +120,43 @@ TEST_F(EvdevTaps, WhileFramesComeInputWaitsForTheNextFrame)
     service.waitForFrames(false);
     tap(KEY_B);
     EXPECT_TRUE(test::runEventLoopUntil([&] { return received.size() == 4; }));
+}
+
+TEST_F(EvdevTaps, TheDesktopsKeymapAndLayoutSwitchesApplyButNotAVirtualKeyboards)
+{
+    EvdevEventTapService service(options); // German, from the system
+    // A typing tool's keymap, holding only what it types.
+    service.setKeymap(R"xkb(xkb_keymap {
+        xkb_keycodes "(unnamed)" { minimum = 8; maximum = 255; <K1> = 9; };
+        xkb_types "(unnamed)" { include "complete" };
+        xkb_compatibility "(unnamed)" { include "complete" };
+        xkb_symbols "(unnamed)" { key <K1> { [ k ] }; };
+    };)xkb");
+    // The desktop's: US and Russian, the second active.
+    xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    const xkb_rule_names names{.rules = "evdev", .model = "pc105", .layout = "us,ru"};
+    xkb_keymap* keymap = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    ASSERT_TRUE(keymap);
+    char* text = xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1);
+    const std::string desktops(text);
+    std::free(text);
+    xkb_keymap_unref(keymap);
+    xkb_context_unref(context);
+
+    ASSERT_TRUE(listen(service));
+    tap(KEY_Y);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return received.size() == 2; }));
+    EXPECT_EQ(received[0].layoutText, "z") << "still the system's German";
+
+    service.setActiveLayout(1);
+    service.setKeymap(desktops);
+    tap(KEY_Y);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return received.size() == 4; }));
+    EXPECT_EQ(received[2].layoutText, "н");
+    service.setActiveLayout(0);
+    tap(KEY_Y);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return received.size() == 6; }));
+    EXPECT_EQ(received[4].layoutText, "y");
 }
 
 TEST_F(EvdevTaps, WhileTheSessionIsLockedKeyDownsAreWithheld)

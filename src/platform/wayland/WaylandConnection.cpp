@@ -1,0 +1,58 @@
+#include "platform/wayland/WaylandConnection.h"
+
+#include <QAbstractEventDispatcher>
+#include <QSocketNotifier>
+
+#include <wayland-client.h>
+
+#include <cstdio>
+
+namespace kestrel::wayland {
+
+std::unique_ptr<WaylandConnection> WaylandConnection::open()
+{
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return nullptr;
+    return std::unique_ptr<WaylandConnection>(new WaylandConnection(display));
+}
+
+WaylandConnection::WaylandConnection(wl_display* display) : m_display(display) {}
+
+WaylandConnection::~WaylandConnection()
+{
+    QObject::disconnect(m_beforeSleep);
+    m_notifier.reset();
+    wl_display_disconnect(m_display);
+}
+
+void WaylandConnection::attachToMainLoop()
+{
+    if (m_notifier)
+        return;
+    m_notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(m_display), QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { read(); });
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        m_beforeSleep = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { flush(); });
+}
+
+void WaylandConnection::flush()
+{
+    if (!m_broken)
+        wl_display_flush(m_display);
+}
+
+void WaylandConnection::read()
+{
+    if (m_broken)
+        return;
+    while (wl_display_prepare_read(m_display) != 0)
+        wl_display_dispatch_pending(m_display);
+    if (wl_display_read_events(m_display) < 0 || wl_display_dispatch_pending(m_display) < 0) {
+        m_broken = true;
+        m_notifier->setEnabled(false);
+        std::fprintf(stderr, "kestrel: the Wayland compositor went away.\n");
+    }
+}
+
+} // namespace kestrel::wayland
