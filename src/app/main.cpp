@@ -237,7 +237,12 @@ int main(int argc, char** argv)
         input.evdev.isTypingWithheld = [lock = sessionLock.get()] { return lock->isLocked(); };
         auto evdevTaps = std::make_unique<kestrel::evdev::EvdevEventTapService>(input.evdev);
         layoutWatch = kestrel::DesktopLayoutWatch::forThisSession(
-            [taps = evdevTaps.get()](std::uint32_t index) { taps->setActiveLayout(index); });
+            [taps = evdevTaps.get()](std::uint32_t index) { taps->setActiveLayout(index); },
+            [taps = evdevTaps.get(),
+             model = input.evdev.seat.layout.model](const kestrel::GnomeInputSources::Keymap& layouts) {
+                taps->setLayouts(
+                    {.model = model, .layout = layouts.layout, .variant = layouts.variant, .options = layouts.options});
+            });
         // A native client gets the compositor's keymap: the layouts as the desktop has them.
         if (onWayland)
             compositorKeymap = kestrel::wayland::CompositorKeymap::watch(

@@ -20,6 +20,15 @@ struct EvdevEventTapService::Impl {
     void read(int fd);
     void readAll();
     void deliver(std::vector<PlatformEvent>& events);
+    // Reads keys with this keyboard from now on, in the layout the desktop last said.
+    void use(std::unique_ptr<XkbKeyboard> keyboard)
+    {
+        if (!seat)
+            return;
+        if (activeLayout)
+            keyboard->setActiveLayout(*activeLayout);
+        seat->useKeyboard(std::move(keyboard));
+    }
 
     Options options;
     TapRegistry taps;
@@ -128,11 +137,17 @@ void EvdevEventTapService::setKeymap(const std::string& keymap)
     if (!keyboard || !keyboard->isWholeKeyboard())
         return;
     d->options.seat.keymap = keymap;
-    if (!d->seat)
+    d->use(std::move(keyboard));
+}
+
+void EvdevEventTapService::setLayouts(const XkbKeyboard::Names& layouts)
+{
+    auto keyboard = XkbKeyboard::fromNames(layouts);
+    if (!keyboard)
         return;
-    if (d->activeLayout)
-        keyboard->setActiveLayout(*d->activeLayout);
-    d->seat->useKeyboard(std::move(keyboard));
+    d->options.seat.layout = layouts;
+    d->options.seat.keymap.clear();
+    d->use(std::move(keyboard));
 }
 
 void EvdevEventTapService::setActiveLayout(std::uint32_t index)

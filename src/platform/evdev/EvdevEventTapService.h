@@ -41,6 +41,9 @@ public:
     // The desktop's keymap (its text): used from now on, when xkbcommon can build it and it is
     // a whole keyboard's.
     void setKeymap(const std::string& keymap);
+    // The desktop's layouts by name (where it keeps them itself): used from now on, when
+    // xkbcommon knows them.
+    void setLayouts(const XkbKeyboard::Names& layouts);
 
     // The keyboard state the keys are read with, while the devices are open.
     XkbKeyboard* keyboard();

@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QProcess>
 #include <QSocketNotifier>
 
 #include <array>
@@ -47,14 +48,23 @@ DesktopLayoutWatch::DesktopLayoutWatch(std::string desktop, OnLayout onLayout)
 DesktopLayoutWatch::~DesktopLayoutWatch()
 {
     stopSway();
+    for (auto* process : {m_gnomeRead.get(), m_gnomeMonitor.get()}) {
+        if (process && process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(1000);
+        }
+    }
 }
 
-std::unique_ptr<DesktopLayoutWatch> DesktopLayoutWatch::forThisSession(OnLayout onLayout)
+std::unique_ptr<DesktopLayoutWatch> DesktopLayoutWatch::forThisSession(OnLayout onLayout, OnLayouts onLayouts)
 {
     if (const QByteArray socket = qgetenv("SWAYSOCK"); !socket.isEmpty())
         return sway(socket.toStdString(), std::move(onLayout));
-    if (qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':')).contains(QStringLiteral("KDE")))
+    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'));
+    if (desktops.contains(QStringLiteral("KDE")))
         return kde(QDBusConnection::sessionBus(), std::move(onLayout));
+    if (desktops.contains(QStringLiteral("GNOME")))
+        return gnome(std::move(onLayout), std::move(onLayouts));
     return nullptr;
 }
 
@@ -132,6 +142,62 @@ std::unique_ptr<DesktopLayoutWatch> DesktopLayoutWatch::kde(QDBusConnection bus,
         call->deleteLater();
     });
     return watch;
+}
+
+std::unique_ptr<DesktopLayoutWatch> DesktopLayoutWatch::gnome(OnLayout onLayout, OnLayouts onLayouts)
+{
+    std::unique_ptr<DesktopLayoutWatch> watch(new DesktopLayoutWatch("GNOME", std::move(onLayout)));
+    watch->m_onLayouts = std::move(onLayouts);
+    DesktopLayoutWatch* raw = watch.get();
+    const QString schema = QStringLiteral("org.gnome.desktop.input-sources");
+    // Every change from now on ("key: value" lines), then everything as it is now
+    // ("schema key value" lines); a change that comes in between is read twice, harmlessly.
+    watch->m_gnomeMonitor = std::make_unique<QProcess>();
+    QProcess* monitor = watch->m_gnomeMonitor.get();
+    QObject::connect(monitor, &QProcess::readyReadStandardOutput, [raw, monitor] {
+        while (monitor->canReadLine()) {
+            const QString line = QString::fromUtf8(monitor->readLine()).trimmed();
+            const auto colon = line.indexOf(QLatin1Char(':'));
+            if (colon > 0)
+                raw->gnomeSetting(line.left(colon), line.mid(colon + 1).trimmed());
+        }
+    });
+    monitor->setStandardErrorFile(QProcess::nullDevice());
+    monitor->start(QStringLiteral("gsettings"), {QStringLiteral("monitor"), schema});
+    watch->m_gnomeRead = std::make_unique<QProcess>();
+    QProcess* read = watch->m_gnomeRead.get();
+    QObject::connect(read, &QProcess::finished, [raw, read] {
+        while (read->canReadLine()) {
+            const QStringList fields = QString::fromUtf8(read->readLine()).trimmed().split(QLatin1Char(' '));
+            if (fields.size() >= 3)
+                raw->gnomeSetting(fields[1], fields.mid(2).join(QLatin1Char(' ')));
+        }
+    });
+    read->setStandardErrorFile(QProcess::nullDevice());
+    read->start(QStringLiteral("gsettings"), {QStringLiteral("list-recursively"), schema});
+    if (!monitor->waitForStarted(2000))
+        return nullptr; // no gsettings
+    return watch;
+}
+
+void DesktopLayoutWatch::gnomeSetting(const QString& key, const QString& value)
+{
+    const std::string printed = value.toStdString();
+    if (key == QStringLiteral("sources") || key == QStringLiteral("xkb-options")) {
+        if (key == QStringLiteral("sources"))
+            m_gnomeSources = GnomeInputSources::parseSources(printed);
+        else
+            m_gnomeOptions = GnomeInputSources::parseOptions(printed);
+        const auto keymap = GnomeInputSources::keymapOf(m_gnomeSources, m_gnomeOptions);
+        if (m_onLayouts && !keymap.layout.empty())
+            m_onLayouts(keymap);
+    } else if (key == QStringLiteral("mru-sources")) {
+        m_gnomeRecent = GnomeInputSources::parseSources(printed);
+    } else {
+        return;
+    }
+    if (const auto layout = GnomeInputSources::activeLayout(m_gnomeSources, m_gnomeRecent))
+        m_onLayout(*layout);
 }
 
 void DesktopLayoutWatch::kdeLayoutChanged(uint index)

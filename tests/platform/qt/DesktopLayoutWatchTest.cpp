@@ -9,6 +9,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -158,6 +159,70 @@ TEST(DesktopLayoutWatch, FollowsKdesKeyboardLayoutSwitches)
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("kde"));
     QDBusConnection::disconnectFromBus(QStringLiteral("kestrel"));
+}
+
+TEST(GnomeInputSources, ReadsTheLayoutsAndWhichIsActiveAsGsettingsPrintsThem)
+{
+    using namespace GnomeInputSources;
+    const auto sources = parseSources("[('xkb', 'us'), ('ibus', 'anthy'), ('xkb', 'de+nodeadkeys')]");
+    ASSERT_EQ(sources.size(), 3u);
+    EXPECT_EQ(sources[2], (Source{"xkb", "de+nodeadkeys"}));
+    EXPECT_TRUE(parseSources("@a(ss) []").empty());
+    EXPECT_TRUE(parseSources("[('xkb', 'us'), ('xkb'").empty()) << "cut short";
+
+    // Input methods are no layouts of the keymap.
+    const std::string options = parseOptions("['grp:alt_shift_toggle', 'ctrl:nocaps']");
+    EXPECT_EQ(options, "grp:alt_shift_toggle,ctrl:nocaps");
+    EXPECT_EQ(keymapOf(sources, options), (Keymap{"us,de", ",nodeadkeys", options}));
+    EXPECT_EQ(keymapOf(parseSources("[('xkb', 'us'), ('xkb', 'fr')]"), ""), (Keymap{"us,fr", "", ""}));
+
+    // The most recently used source is the active one, counted among the layouts.
+    EXPECT_EQ(activeLayout(sources, parseSources("[('xkb', 'de+nodeadkeys'), ('xkb', 'us')]")), 1u);
+    EXPECT_EQ(activeLayout(sources, parseSources("[('ibus', 'anthy')]")), std::nullopt);
+    EXPECT_EQ(activeLayout(sources, {}), std::nullopt);
+}
+
+TEST(DesktopLayoutWatch, FollowsGnomesInputSources)
+{
+    // GNOME's settings, kept in a file of the test's own that gsettings itself reads and writes.
+    QTemporaryDir home;
+    const QByteArray savedBackend = qgetenv("GSETTINGS_BACKEND");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("GSETTINGS_BACKEND", "keyfile");
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    const auto gsettingsSet = [](const char* key, const char* value) {
+        QProcess set;
+        set.start(QStringLiteral("gsettings"),
+                  {QStringLiteral("set"), QStringLiteral("org.gnome.desktop.input-sources"), QString::fromLatin1(key),
+                   QString::fromLatin1(value)});
+        return set.waitForFinished(5000) && set.exitCode() == 0;
+    };
+    ASSERT_TRUE(gsettingsSet("sources", "[('xkb', 'us'), ('xkb', 'de+nodeadkeys')]"));
+    ASSERT_TRUE(gsettingsSet("mru-sources", "[('xkb', 'de+nodeadkeys'), ('xkb', 'us')]"));
+
+    std::vector<std::uint32_t> layouts;
+    std::vector<GnomeInputSources::Keymap> keymaps;
+    {
+        const auto watch = DesktopLayoutWatch::gnome([&](std::uint32_t index) { layouts.push_back(index); },
+                                                     [&](const auto& keymap) { keymaps.push_back(keymap); });
+        ASSERT_TRUE(watch);
+        ASSERT_TRUE(test::runEventLoopUntil([&] { return !layouts.empty() && !keymaps.empty(); }));
+        EXPECT_EQ(keymaps.back(), (GnomeInputSources::Keymap{"us,de", ",nodeadkeys", ""}));
+        EXPECT_EQ(layouts.back(), 1u);
+
+        // Super+Space in GNOME: the other source becomes the most recent.
+        ASSERT_TRUE(gsettingsSet("mru-sources", "[('xkb', 'us'), ('xkb', 'de+nodeadkeys')]"));
+        EXPECT_TRUE(test::runEventLoopUntil([&] { return layouts.back() == 0u; }));
+        ASSERT_TRUE(gsettingsSet("xkb-options", "['grp:alt_shift_toggle']"));
+        EXPECT_TRUE(test::runEventLoopUntil([&] { return keymaps.back().options == "grp:alt_shift_toggle"; }));
+    }
+    for (const auto& [name, saved] :
+         {std::pair{"GSETTINGS_BACKEND", savedBackend}, std::pair{"XDG_CONFIG_HOME", savedConfig}}) {
+        if (saved.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, saved);
+    }
 }
 
 } // namespace
