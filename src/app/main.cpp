@@ -24,6 +24,7 @@
 #include "platform/qt/DesktopLayoutWatch.h"
 #include "platform/qt/LazyUpdateNetwork.h"
 #include "platform/qt/LogindSessionLock.h"
+#include "platform/qt/PortalHotKeyService.h"
 #include "platform/qt/QtPackageInstaller.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreenService.h"
@@ -268,7 +269,17 @@ int main(int argc, char** argv)
     };
     passwordFocus.availability.subscribe(sayWhyPasswordFieldsShow);
     sayWhyPasswordFieldsShow(passwordFocus.availability.get());
-    kestrel::x11::X11HotKeyService hotKeys;
+    // The hot key: grabbed on X11; on Wayland, where nothing may grab a key, the portal's
+    // global shortcuts where the desktop offers them (KDE), else a shortcut of the desktop's
+    // own that runs kestrel --toggle.
+    std::unique_ptr<kestrel::HotKeyService> hotKeySource;
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        hotKeySource = kestrel::PortalHotKeyService::create();
+    if (hotKeySource)
+        session.grabsHotKey = true;
+    else
+        hotKeySource = std::make_unique<kestrel::x11::X11HotKeyService>();
+    kestrel::HotKeyService& hotKeys = *hotKeySource;
     kestrel::QtWorkspace workspace;
     kestrel::HelpPagePermissionService permission(workspace,
                                                   kestrel::QtWorkspace::helpPageURL("input-access.html") +
