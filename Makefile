@@ -65,7 +65,7 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DKESTREL_BUILD_FUZZERS=ON -DKESTREL_BUILD_TESTS=OFF -DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kestrel_preferences_fuzzer kestrel_raw_event_fuzzer \
-		kestrel_display_state_fuzzer
+		kestrel_display_state_fuzzer kestrel_evdev_fuzzer
 	scripts/run-fuzzers $(FUZZ_DIR)
 
 # An optimised build without the tests, to install under PREFIX.

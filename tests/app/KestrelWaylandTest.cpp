@@ -235,5 +235,36 @@ TEST_F(KestrelWaylandTest, KestrelSaysItRunsNativelyWithInputFromTheKernel)
     EXPECT_NE(said.find("Overlay: a Wayland layer surface"), std::string::npos) << said;
 }
 
+// A compositor without layer surfaces, as GNOME's is: Kestrel still reads the kernel's
+// devices, and shows its windows through XWayland.
+TEST(KestrelOnAWaylandWithoutLayerSurfaces, ChoosesAnX11Overlay)
+{
+    QTemporaryDir runtime;
+    QProcess weston;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    weston.setProcessEnvironment(environment);
+    weston.setProcessChannelMode(QProcess::MergedChannels);
+    weston.setStandardOutputFile(runtime.filePath(QStringLiteral("weston.log")));
+    weston.start(QStringLiteral("weston"), {QStringLiteral("--backend=headless-backend.so"),
+                                            QStringLiteral("--use-pixman"), QStringLiteral("--socket=wayland-test")});
+    ASSERT_TRUE(weston.waitForStarted(5000)) << weston.errorString().toStdString();
+    const QString socket = runtime.filePath(QStringLiteral("wayland-test"));
+    ASSERT_TRUE(runEventLoopUntil([&] { return QFile::exists(socket); }, 10s));
+
+    QProcess version;
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    version.setProcessEnvironment(environment);
+    version.start(QStringLiteral(KESTREL_BINARY), {QStringLiteral("--version")});
+    ASSERT_TRUE(version.waitForFinished(10000));
+    const std::string said = version.readAllStandardOutput().toStdString();
+    EXPECT_NE(said.find("Keys: the kernel's input devices (evdev)"), std::string::npos) << said;
+    EXPECT_NE(said.find("Overlay: an X11 window"), std::string::npos) << said;
+    weston.terminate();
+    if (!weston.waitForFinished(5000))
+        weston.kill();
+}
+
 } // namespace
 } // namespace kestrel::test

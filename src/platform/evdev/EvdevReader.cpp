@@ -13,6 +13,8 @@ namespace {
 
 // One high-resolution wheel step is this many units (the kernel's convention).
 constexpr int highResolutionStep = 120;
+// Real frames hold a few events, a touchscreen's some hundreds.
+constexpr std::size_t longestFrame = 4096;
 
 } // namespace
 
@@ -77,8 +79,16 @@ void EvdevReader::feed(std::span<const std::byte> bytes, std::vector<DeviceEvent
 void EvdevReader::take(const input_event& event, std::vector<DeviceEvent>& out)
 {
     if (event.type != EV_SYN) {
-        if (!m_dropping)
-            m_frame.push_back(event);
+        if (m_dropping)
+            return;
+        // A frame longer than any device's is a stream that lost its reports: drop it and
+        // ask the device afterwards, as after an overrun.
+        if (m_frame.size() >= longestFrame) {
+            m_frame.clear();
+            m_dropping = true;
+            return;
+        }
+        m_frame.push_back(event);
         return;
     }
     switch (event.code) {
@@ -160,7 +170,7 @@ void EvdevReader::applyWheel(Wheel& wheel, bool horizontal, std::vector<DeviceEv
 {
     // A device with a high-resolution wheel reports both; the whole steps it adds are its
     // own rounding, so only the fine movement counts, summed across frames.
-    int steps = wheel.steps;
+    std::int64_t steps = wheel.steps;
     if (wheel.hasHighRes) {
         if ((wheel.remainder > 0 && wheel.highRes < 0) || (wheel.remainder < 0 && wheel.highRes > 0))
             wheel.remainder = 0; // turning back starts a new step
@@ -171,8 +181,14 @@ void EvdevReader::applyWheel(Wheel& wheel, bool horizontal, std::vector<DeviceEv
     wheel.steps = 0;
     wheel.highRes = 0;
     wheel.hasHighRes = false;
+    // Beyond any wheel, and no remainder is kept of it.
+    if (steps > maximumWheelSteps || steps < -maximumWheelSteps) {
+        steps = std::clamp<std::int64_t>(steps, -maximumWheelSteps, maximumWheelSteps);
+        wheel.remainder = 0;
+    }
     if (steps != 0)
-        out.push_back(DeviceEvent{.kind = DeviceEvent::Kind::wheel, .steps = steps, .horizontal = horizontal});
+        out.push_back(
+            DeviceEvent{.kind = DeviceEvent::Kind::wheel, .steps = static_cast<int>(steps), .horizontal = horizontal});
 }
 
 void EvdevReader::resynchronise(std::vector<DeviceEvent>& out)

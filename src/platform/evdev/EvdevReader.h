@@ -15,6 +15,10 @@ namespace kestrel::evdev {
 // What a key or button did, as the kernel numbers it in an EV_KEY event's value.
 enum class KeyAction : std::uint8_t { release = 0, press = 1, repeat = 2 };
 
+// The most wheel steps one frame reports: a wheel spun hard gives a few; a device that
+// claims millions is broken or lying, and is taken at this.
+inline constexpr int maximumWheelSteps = 20;
+
 // One thing a device reported, once checked against what it holds.
 struct DeviceEvent {
     enum class Kind : std::uint8_t { key, wheel };
@@ -67,10 +71,10 @@ private:
     void applyKey(std::uint16_t code, std::int32_t value, std::vector<DeviceEvent>& out);
 
     struct Wheel {
-        int steps = 0;   // REL_WHEEL or REL_HWHEEL in this frame
-        int highRes = 0; // REL_*_HI_RES in this frame, in 1/120 steps
+        std::int64_t steps = 0;   // REL_WHEEL or REL_HWHEEL in this frame
+        std::int64_t highRes = 0; // REL_*_HI_RES in this frame, in 1/120 steps
         bool hasHighRes = false;
-        int remainder = 0; // high-resolution movement not yet a whole step
+        std::int64_t remainder = 0; // high-resolution movement not yet a whole step
     };
     void applyWheel(Wheel& wheel, bool horizontal, std::vector<DeviceEvent>& out);
 

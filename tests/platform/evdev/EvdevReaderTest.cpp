@@ -196,5 +196,24 @@ TEST(EvdevReader, WheelsGiveWholeStepsAndFineMovementIsSummed)
     EXPECT_EQ(out, (std::vector{wheel(-3), wheel(1, true)}));
 }
 
+TEST(EvdevReader, ADeviceClaimingTheImpossibleIsTakenAtWhatIsPossible)
+{
+    // A wheel said to turn a billion steps in one frame.
+    EvdevReader reader;
+    std::vector<DeviceEvent> out;
+    reader.feed(asBytes({record(EV_REL, REL_WHEEL, 1'000'000'000), record(EV_REL, REL_WHEEL, 2'000'000'000), report()}),
+                out);
+    EXPECT_EQ(out, std::vector{wheel(maximumWheelSteps)});
+
+    // Events that never end their frame: dropped, then the device's state counts.
+    out.clear();
+    reader.feed(asBytes({key(KEY_A, 1), report()}), out);
+    std::vector<input_event> endless(5000, key(KEY_B, 1));
+    endless.push_back(report());
+    reader.feed(asBytes(endless), out);
+    EXPECT_EQ(out, (std::vector{press(KEY_A), release(KEY_A)})) << "nothing to ask: everything let go";
+    EXPECT_FALSE(reader.isHeld(KEY_B));
+}
+
 } // namespace
 } // namespace kestrel::evdev
