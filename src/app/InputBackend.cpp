@@ -4,6 +4,15 @@
 
 namespace kestrel {
 
+bool isWaylandSession(const std::function<const char*(const char*)>& environment)
+{
+    const auto value = [&](const char* name) {
+        const char* set = environment(name);
+        return std::string_view(set ? set : "");
+    };
+    return value("XDG_SESSION_TYPE") == "wayland" || !value("WAYLAND_DISPLAY").empty();
+}
+
 InputBackendChoice chooseInputBackend(const std::function<const char*(const char*)>& environment)
 {
     const auto value = [&](const char* name) {
@@ -20,7 +29,7 @@ InputBackendChoice chooseInputBackend(const std::function<const char*(const char
     }
     if (!chosen.empty())
         choice.problem = "KESTREL_INPUT is \"" + std::string(chosen) + "\", which is neither \"x11\" nor \"evdev\"";
-    if (value("XDG_SESSION_TYPE") == "wayland" || !value("WAYLAND_DISPLAY").empty())
+    if (isWaylandSession(environment))
         choice.backend = InputBackend::evdev;
     return choice;
 }

@@ -14,6 +14,9 @@ struct InputBackendChoice {
     std::string problem; // a KESTREL_INPUT value Kestrel does not know, in words
 };
 
+// A Wayland session: XDG_SESSION_TYPE "wayland", or WAYLAND_DISPLAY set.
+bool isWaylandSession(const std::function<const char*(const char*)>& environment);
+
 // KESTREL_INPUT ("x11" or "evdev") decides; without it, a Wayland session (XDG_SESSION_TYPE
 // "wayland", or WAYLAND_DISPLAY set) reads evdev and anything else X11. `environment`
 // returns a variable's value, or null when it is not set.

@@ -227,7 +227,8 @@ int main(int argc, char** argv)
     std::unique_ptr<kestrel::wayland::CompositorKeymap> compositorKeymap;
     // What the settings promise in this session.
     kestrel::SessionFacts session;
-    session.grabsHotKey = !onWayland && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const bool waylandSession = kestrel::isWaylandSession(&std::getenv);
+    session.grabsHotKey = !waylandSession;
     if (input.backend == kestrel::InputBackend::evdev) {
         sessionLock = std::make_unique<kestrel::LogindSessionLock>();
         session.promptGuard = kestrel::PromptGuard::lockedSession;
@@ -235,7 +236,7 @@ int main(int argc, char** argv)
             complain(sessionLock->problem() + ", so keys typed into the lock screen are shown.");
             session.promptGuard = kestrel::PromptGuard::none;
         }
-        input.evdev.isTypingWithheld = [lock = sessionLock.get()] { return lock->isLocked(); };
+        input.evdev.isTypingWithheld = [lock = sessionLock.get()] { return lock->withholdsTyping(); };
         auto evdevTaps = std::make_unique<kestrel::evdev::EvdevEventTapService>(input.evdev);
         layoutWatch = kestrel::DesktopLayoutWatch::forThisSession(
             [taps = evdevTaps.get()](std::uint32_t index) { taps->setActiveLayout(index); },
@@ -248,6 +249,8 @@ int main(int argc, char** argv)
         if (onWayland)
             compositorKeymap = kestrel::wayland::CompositorKeymap::watch(
                 [taps = evdevTaps.get()](const std::string& keymap) { taps->setKeymap(keymap); });
+        // What was typed while withheld is taken before withholding ends.
+        sessionLock->beforeRelease = [taps = evdevTaps.get()] { taps->deliverPending(); };
         tapSource = std::move(evdevTaps);
     } else {
         tapSource = std::make_unique<kestrel::x11::X11EventTapService>();
@@ -273,7 +276,7 @@ int main(int argc, char** argv)
     // global shortcuts where the desktop offers them (KDE), else a shortcut of the desktop's
     // own that runs kestrel --toggle.
     std::unique_ptr<kestrel::HotKeyService> hotKeySource;
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+    if (waylandSession)
         hotKeySource = kestrel::PortalHotKeyService::create();
     if (hotKeySource)
         session.grabsHotKey = true;
@@ -281,9 +284,10 @@ int main(int argc, char** argv)
         hotKeySource = std::make_unique<kestrel::x11::X11HotKeyService>();
     kestrel::HotKeyService& hotKeys = *hotKeySource;
     kestrel::QtWorkspace workspace;
-    kestrel::HelpPagePermissionService permission(workspace,
-                                                  kestrel::QtWorkspace::helpPageURL("input-access.html") +
-                                                      (input.backend == kestrel::InputBackend::evdev ? "#wayland" : ""),
+    std::string helpPage = kestrel::QtWorkspace::helpPageURL("input-access.html");
+    if (!helpPage.empty() && input.backend == kestrel::InputBackend::evdev)
+        helpPage += "#wayland";
+    kestrel::HelpPagePermissionService permission(workspace, helpPage,
                                                   [&input] { return whyCannotListen(input).empty(); });
     kestrel::QtScreenService screens;
     // The X server composes the overlay from the keycap pictures it keeps; KESTREL_OVERLAY=qt
@@ -343,8 +347,11 @@ int main(int argc, char** argv)
          .session = session},
         updateFeed);
     if (!kestrel::TrayItem::isTrayAvailable())
-        complain("no system tray is available. Control-Alt-Super-Enter shows keys or stops; run kestrel again to "
-                 "open the settings.");
+        complain(std::string("no system tray is available. ") +
+                 (session.grabsHotKey
+                      ? "Control-Alt-Super-Enter shows keys or stops"
+                      : "kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop's)") +
+                 "; run kestrel again to open the settings.");
 
     if (instance) {
         knocks = std::make_unique<QSocketNotifier>(instance->descriptor(), QSocketNotifier::Read);

@@ -224,6 +224,39 @@ TEST_F(KestrelWaylandTest, KeysAreReadWithTheLayoutsOfTheDesktopsKeyboard)
     EXPECT_NE(desktopsY, systemsY);
 }
 
+TEST_F(KestrelWaylandTest, OnTheScreenWithThePointerKeysGoToTheOutputTheCompositorChooses)
+{
+    // A second output, with nothing on it; Kestrel's display left at "screen with the pointer".
+    ASSERT_TRUE(sway.command(QStringLiteral("create_output")));
+    const auto cleanShot = [&](const char* output) { return sway.screenshot(QString::fromLatin1(output)); };
+    const QImage emptySecond = cleanShot("HEADLESS-2");
+    ASSERT_FALSE(emptySecond.isNull());
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
+    runEventLoop(1s);
+    // How many pixels of an output differ from how it looked empty.
+    const auto changedOn = [&](const char* output, const QImage& empty) {
+        const QImage now = cleanShot(output);
+        int changed = 0;
+        for (int y = 0; y < now.height() && y < empty.height(); ++y)
+            for (int x = 0; x < now.width() && x < empty.width(); ++x)
+                changed += now.pixel(x, y) != empty.pixel(x, y);
+        return changed;
+    };
+    const QImage emptyFirst = cleanShot("HEADLESS-1");
+    for (const auto& [focused, other] :
+         {std::pair{"HEADLESS-2", "HEADLESS-1"}, std::pair{"HEADLESS-1", "HEADLESS-2"}}) {
+        ASSERT_TRUE(sway.command(QStringLiteral("focus output %1").arg(QString::fromLatin1(focused))));
+        key(KEY_K, 1);
+        const QImage& emptyFocused = std::string_view(focused) == "HEADLESS-1" ? emptyFirst : emptySecond;
+        const QImage& emptyOther = std::string_view(other) == "HEADLESS-1" ? emptyFirst : emptySecond;
+        EXPECT_TRUE(runEventLoopUntil([&] { return changedOn(focused, emptyFocused) > 2000; }, 10s, 200ms))
+            << "no keycaps on " << focused;
+        EXPECT_EQ(changedOn(other, emptyOther), 0) << "keycaps on " << other;
+        key(KEY_K, 0);
+        ASSERT_TRUE(runEventLoopUntil([&] { return changedOn(focused, emptyFocused) == 0; }, 10s, 250ms));
+    }
+}
+
 TEST_F(KestrelWaylandTest, KestrelSaysItRunsNativelyWithInputFromTheKernel)
 {
     QProcess version;

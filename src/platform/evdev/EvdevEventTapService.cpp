@@ -132,6 +132,10 @@ void EvdevEventTapService::waitForFrames(bool wait)
 
 void EvdevEventTapService::setKeymap(const std::string& keymap)
 {
+    // Sway hands the keymap out again whenever another keyboard types; the same one changes
+    // nothing (and keeps the locks, such as NumLock, that a new keyboard state would lose).
+    if (keymap == d->options.seat.keymap)
+        return;
     // A virtual keyboard's keymap says nothing about the keyboards on the desk.
     auto keyboard = XkbKeyboard::fromText(keymap);
     if (!keyboard || !keyboard->isWholeKeyboard())

@@ -117,7 +117,11 @@ void DesktopLayoutWatch::readSway()
 
 void DesktopLayoutWatch::stopSway()
 {
-    m_swayNotifier.reset();
+    // This may run inside the notifier's own signal: switched off now, deleted later.
+    if (m_swayNotifier) {
+        m_swayNotifier->setEnabled(false);
+        m_swayNotifier.release()->deleteLater();
+    }
     if (m_sway >= 0)
         ::close(m_sway);
     m_sway = -1;

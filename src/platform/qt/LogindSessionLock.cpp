@@ -19,6 +19,7 @@ const QString sessionInterface = QStringLiteral("org.freedesktop.login1.Session"
 const QString userInterface = QStringLiteral("org.freedesktop.login1.User");
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString lockedHint = QStringLiteral("LockedHint");
+const QString activeProperty = QStringLiteral("Active");
 constexpr int answerTimeoutMs = 1000;
 
 // The single argument of a successful reply, or an invalid value.
@@ -40,8 +41,15 @@ QVariant readProperty(QDBusConnection& bus, const QString& path, const QString& 
 
 } // namespace
 
-LogindSessionLock::LogindSessionLock(QDBusConnection bus) : m_bus(std::move(bus))
+LogindSessionLock::LogindSessionLock(QDBusConnection bus, std::chrono::milliseconds unansweredLock)
+    : m_bus(std::move(bus))
 {
+    m_lockAnswer.setSingleShot(true);
+    m_lockAnswer.setInterval(unansweredLock);
+    QObject::connect(&m_lockAnswer, &QTimer::timeout, this, [this] {
+        m_lockRequested = false;
+        update();
+    });
     if (!m_bus.isConnected()) {
         m_problem = "there is no system bus to ask whether the screen is locked";
         return;
@@ -56,7 +64,7 @@ LogindSessionLock::LogindSessionLock(QDBusConnection bus) : m_bus(std::move(bus)
                   SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
     m_bus.connect(service, m_session, sessionInterface, QStringLiteral("Lock"), this, SLOT(lockRequested()));
     m_bus.connect(service, m_session, sessionInterface, QStringLiteral("Unlock"), this, SLOT(unlockRequested()));
-    readLockedHint();
+    readProperties();
 }
 
 QString LogindSessionLock::findSession()
@@ -87,11 +95,13 @@ QString LogindSessionLock::findSession()
     return id.isEmpty() ? QString{} : path.path();
 }
 
-void LogindSessionLock::readLockedHint()
+void LogindSessionLock::readProperties()
 {
-    const QVariant locked = readProperty(m_bus, m_session, sessionInterface, lockedHint);
-    if (locked.isValid())
-        setLocked(locked.toBool());
+    if (const QVariant locked = readProperty(m_bus, m_session, sessionInterface, lockedHint); locked.isValid())
+        m_lockedHint = locked.toBool();
+    if (const QVariant active = readProperty(m_bus, m_session, sessionInterface, activeProperty); active.isValid())
+        m_active = active.toBool();
+    update();
 }
 
 void LogindSessionLock::propertiesChanged(const QString& interface, const QVariantMap& changed,
@@ -99,31 +109,48 @@ void LogindSessionLock::propertiesChanged(const QString& interface, const QVaria
 {
     if (interface != sessionInterface)
         return;
-    if (const auto found = changed.find(lockedHint); found != changed.end())
-        setLocked(found->toBool());
-    else if (invalidated.contains(lockedHint))
-        readLockedHint();
+    if (invalidated.contains(lockedHint) || invalidated.contains(activeProperty)) {
+        readProperties();
+        return;
+    }
+    if (const auto found = changed.find(lockedHint); found != changed.end()) {
+        m_lockedHint = found->toBool();
+        // The locker has answered the request, one way or the other.
+        m_lockRequested = false;
+        m_lockAnswer.stop();
+    }
+    if (const auto found = changed.find(activeProperty); found != changed.end())
+        m_active = found->toBool();
+    update();
 }
 
 void LogindSessionLock::lockRequested()
 {
-    // The locker is asked to lock: withhold keys from now, before it says it has.
-    setLocked(true);
+    // The locker is asked to lock: withhold keys from now, before it says it has; a locker
+    // that never says so (it does not tell logind) is not waited for long.
+    m_lockRequested = true;
+    m_lockAnswer.start();
+    update();
 }
 
 void LogindSessionLock::unlockRequested()
 {
-    // The locker is asked to unlock; LockedHint says when it has.
-    readLockedHint();
+    // Asked to unlock: LockedHint says when the locker has let go.
+    m_lockRequested = false;
+    m_lockAnswer.stop();
+    readProperties();
 }
 
-void LogindSessionLock::setLocked(bool locked)
+void LogindSessionLock::update()
 {
-    if (m_locked == locked)
+    const bool withholds = m_lockedHint || m_lockRequested || !m_active;
+    if (withholds == m_withholds)
         return;
-    m_locked = locked;
+    if (!withholds && beforeRelease)
+        beforeRelease();
+    m_withholds = withholds;
     if (onChange)
-        onChange(locked);
+        onChange(withholds);
 }
 
 } // namespace kestrel

@@ -89,12 +89,8 @@ PortalHotKeyService::PortalHotKeyService(QDBusConnection bus) : m_bus(std::move(
 
 PortalHotKeyService::~PortalHotKeyService()
 {
-    for (const auto& [registration, shortcut] : m_shortcuts) {
-        if (!shortcut.session.isEmpty())
-            m_bus.call(QDBusMessage::createMethodCall(portalService, shortcut.session, sessionInterface,
-                                                      QStringLiteral("Close")),
-                       QDBus::NoBlock);
-    }
+    for (const auto& [registration, shortcut] : m_shortcuts)
+        closeSession(shortcut.session);
 }
 
 QString PortalHotKeyService::trigger(std::uint32_t keyCode, std::uint32_t modifiers)
@@ -147,10 +143,14 @@ std::optional<HotKeyService::Registration> PortalHotKeyService::registerHotKey(s
         QStringLiteral("CreateSession"), {},
         {{QStringLiteral("session_handle_token"), QStringLiteral("kestrel%1").arg(registration)}},
         [this, registration](const QVariantMap& results) {
+            const QString session = asPath(results.value(QStringLiteral("session_handle")));
             const auto shortcut = m_shortcuts.find(registration);
-            if (shortcut == m_shortcuts.end())
+            if (shortcut == m_shortcuts.end()) {
+                // Given up before the portal answered: end its session too.
+                closeSession(session);
                 return;
-            shortcut->second.session = asPath(results.value(QStringLiteral("session_handle")));
+            }
+            shortcut->second.session = session;
             QVariantMap properties{{QStringLiteral("description"), QStringLiteral("Show keys, or stop showing them")}};
             if (!shortcut->second.trigger.isEmpty())
                 properties.insert(QStringLiteral("preferred_trigger"), shortcut->second.trigger);
@@ -168,11 +168,15 @@ void PortalHotKeyService::unregisterHotKey(Registration registration)
     const auto shortcut = m_shortcuts.find(registration);
     if (shortcut == m_shortcuts.end())
         return;
-    if (!shortcut->second.session.isEmpty())
-        m_bus.call(QDBusMessage::createMethodCall(portalService, shortcut->second.session, sessionInterface,
-                                                  QStringLiteral("Close")),
-                   QDBus::NoBlock);
+    closeSession(shortcut->second.session);
     m_shortcuts.erase(shortcut);
+}
+
+void PortalHotKeyService::closeSession(const QString& session)
+{
+    if (!session.isEmpty())
+        m_bus.call(QDBusMessage::createMethodCall(portalService, session, sessionInterface, QStringLiteral("Close")),
+                   QDBus::NoBlock);
 }
 
 void PortalHotKeyService::responded(const QDBusMessage& message)

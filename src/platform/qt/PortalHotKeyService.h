@@ -44,6 +44,8 @@ private:
     void request(const QString& method, QList<QVariant> arguments, QVariantMap options,
                  std::function<void(const QVariantMap& results)> then);
 
+    void closeSession(const QString& session);
+
     struct Shortcut {
         QString trigger;
         std::function<void()> onPressed;

@@ -78,13 +78,44 @@ void announce(void* data, wl_registry* registry, std::uint32_t name, const char*
     }
 }
 
+// Lets go of an output as its version allows.
+void release(wl_output* output)
+{
+    if (wl_output_get_version(output) >= WL_OUTPUT_RELEASE_SINCE_VERSION)
+        wl_output_release(output);
+    else
+        wl_output_destroy(output);
+}
+
+// Lets go of everything bound, and of the registry.
+void release(Globals& globals, wl_registry* registry)
+{
+    for (Output& output : globals.outputs)
+        release(output.output);
+    globals.outputs.clear();
+    if (globals.layerShell) {
+        // Its destroy request is version 3's; before, the proxy is only forgotten.
+        if (zwlr_layer_shell_v1_get_version(globals.layerShell) >= ZWLR_LAYER_SHELL_V1_DESTROY_SINCE_VERSION)
+            zwlr_layer_shell_v1_destroy(globals.layerShell);
+        else
+            wl_proxy_destroy(reinterpret_cast<wl_proxy*>(globals.layerShell));
+    }
+    if (globals.shm)
+        wl_shm_destroy(globals.shm);
+    if (globals.compositor)
+        wl_compositor_destroy(globals.compositor);
+    globals = {};
+    if (registry)
+        wl_registry_destroy(registry);
+}
+
 void withdraw(void* data, wl_registry*, std::uint32_t name)
 {
     auto* globals = static_cast<Globals*>(data);
     globals->outputs.remove_if([name](Output& output) {
         if (output.name != name)
             return false;
-        wl_output_destroy(output.output);
+        release(output.output);
         return true;
     });
 }
@@ -115,8 +146,9 @@ void released(void* data, wl_buffer*)
 {
     auto* buffer = static_cast<Buffer*>(data);
     buffer->busy = false;
-    if (buffer->onRelease)
-        buffer->onRelease();
+    // A copy: drawing may let go of this very buffer when its size is out of date.
+    if (const auto onRelease = buffer->onRelease)
+        onRelease();
 }
 const wl_buffer_listener bufferListener{released};
 
@@ -130,16 +162,7 @@ struct LayerShellSurface::Impl {
     {
         unmap();
         buffers.clear();
-        for (Output& output : globals.outputs)
-            wl_output_destroy(output.output);
-        if (globals.layerShell)
-            zwlr_layer_shell_v1_destroy(globals.layerShell);
-        if (globals.shm)
-            wl_shm_destroy(globals.shm);
-        if (globals.compositor)
-            wl_compositor_destroy(globals.compositor);
-        if (registry)
-            wl_registry_destroy(registry);
+        release(globals, registry);
     }
 
     void map();
@@ -167,6 +190,7 @@ struct LayerShellSurface::Impl {
     wl_output* mappedOn = nullptr;
     std::list<Buffer> buffers;
     OverlayFrame frame;          // the latest frame
+    QRegion damage;              // device pixels changed since the last commit
     bool frameIsWaiting = false; // not yet committed (no buffer, or not configured yet)
 };
 
@@ -187,15 +211,7 @@ bool compositorHasLayerShell(std::string* why)
     const bool has = globals.layerShell != nullptr;
     if (!has && why)
         *why = "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)";
-    for (Output& output : globals.outputs)
-        wl_output_destroy(output.output);
-    if (globals.layerShell)
-        zwlr_layer_shell_v1_destroy(globals.layerShell);
-    if (globals.shm)
-        wl_shm_destroy(globals.shm);
-    if (globals.compositor)
-        wl_compositor_destroy(globals.compositor);
-    wl_registry_destroy(registry);
+    release(globals, registry);
     wl_display_disconnect(display);
     return has;
 }
@@ -282,6 +298,7 @@ void LayerShellSurface::Impl::unmap()
     // Whatever a buffer held is no longer on screen: the next frame draws everything.
     for (Buffer& buffer : buffers)
         buffer.stale = QRegion(0, 0, buffer.width, buffer.height);
+    damage = QRegion(0, 0, placement.width * placement.scale, placement.height * placement.scale);
     connection->flush();
 }
 
@@ -375,8 +392,14 @@ void LayerShellSurface::Impl::draw()
     buffer->stale = QRegion();
 
     wl_surface_attach(surface, buffer->buffer, 0, 0);
-    for (const PixelRect& area : frame.damage)
-        wl_surface_damage_buffer(surface, area.x, area.y, area.width, area.height);
+    // Everything changed since the last commit, including frames that found no free buffer.
+    for (const QRect& area : damage) {
+        if (wl_surface_get_version(surface) >= WL_SURFACE_DAMAGE_BUFFER_SINCE_VERSION)
+            wl_surface_damage_buffer(surface, area.x(), area.y(), area.width(), area.height());
+        else
+            wl_surface_damage(surface, 0, 0, placement.width, placement.height);
+    }
+    damage = QRegion();
     wl_surface_commit(surface);
     buffer->busy = true;
     connection->flush();
@@ -432,10 +455,23 @@ bool LayerShellSurface::isShown() const
 
 void LayerShellSurface::present(const OverlayFrame& frame)
 {
+    // On the output the compositor chooses, an overlay with nothing on it lets go of its
+    // surface: the next keys then go where the user is by then.
+    if (d->placement.outputName.empty()) {
+        if (frame.layers.empty()) {
+            d->frame = frame;
+            d->unmap();
+            return;
+        }
+        if (d->shown && !d->surface)
+            d->map();
+    }
     d->frame = frame;
-    for (Buffer& buffer : d->buffers) {
-        for (const PixelRect& area : frame.damage)
-            buffer.stale += QRect(area.x, area.y, area.width, area.height);
+    for (const PixelRect& area : frame.damage) {
+        const QRect changed(area.x, area.y, area.width, area.height);
+        d->damage += changed;
+        for (Buffer& buffer : d->buffers)
+            buffer.stale += changed;
     }
     d->draw();
 }

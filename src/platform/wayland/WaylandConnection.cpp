@@ -46,9 +46,12 @@ void WaylandConnection::read()
 {
     if (m_broken)
         return;
-    while (wl_display_prepare_read(m_display) != 0)
-        wl_display_dispatch_pending(m_display);
-    if (wl_display_read_events(m_display) < 0 || wl_display_dispatch_pending(m_display) < 0) {
+    // A connection with a protocol error fails every read and dispatch from then on.
+    bool failed = false;
+    while (!failed && wl_display_prepare_read(m_display) != 0)
+        failed = wl_display_dispatch_pending(m_display) < 0;
+    if (failed || wl_display_read_events(m_display) < 0 || wl_display_dispatch_pending(m_display) < 0 ||
+        wl_display_get_error(m_display) != 0) {
         m_broken = true;
         m_notifier->setEnabled(false);
         std::fprintf(stderr, "kestrel: the Wayland compositor went away.\n");

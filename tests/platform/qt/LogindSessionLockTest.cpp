@@ -65,6 +65,7 @@ public:
 
     std::atomic<bool> processHasSession = true;
     std::atomic<bool> locked = false;
+    std::atomic<bool> active = true;
 
     QString introspect(const QString&) const override { return {}; }
 
@@ -85,11 +86,23 @@ public:
         } else if (member == QStringLiteral("Get") && message.arguments().value(1) == QStringLiteral("LockedHint")) {
             ++lockedHintReads;
             reply = message.createReply(QVariant::fromValue(QDBusVariant(locked.load())));
+        } else if (member == QStringLiteral("Get") && message.arguments().value(1) == QStringLiteral("Active")) {
+            reply = message.createReply(QVariant::fromValue(QDBusVariant(active.load())));
         } else {
             return false;
         }
         connection.send(reply);
         return true;
+    }
+
+    // Another session, or a text console, comes in front; or this one again.
+    void setActive(bool now)
+    {
+        active = now;
+        QDBusMessage changed = QDBusMessage::createSignal(
+            sessionPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
+        changed << sessionInterface << QVariantMap{{QStringLiteral("Active"), now}} << QStringList{};
+        m_bus.send(changed);
     }
 
     // The locker says the screen is locked, or unlocked.
@@ -148,30 +161,61 @@ TEST_F(SessionLock, FollowsTheSessionsLockedHintAndItsLockRequests)
     logind.locked = true;
     LogindSessionLock lock(connect(QStringLiteral("kestrel")));
     EXPECT_EQ(lock.problem(), "");
-    EXPECT_TRUE(lock.isLocked()); // read at start
+    EXPECT_TRUE(lock.withholdsTyping()); // read at start
     std::vector<bool> changes;
     lock.onChange = [&](bool locked) { changes.push_back(locked); };
 
     logind.setLocked(false);
-    ASSERT_TRUE(test::runEventLoopUntil([&] { return !lock.isLocked(); }));
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return !lock.withholdsTyping(); }));
 
     // Asked to lock: withheld at once, before the locker confirms.
     logind.emitSignal(sessionInterface, QStringLiteral("Lock"));
-    ASSERT_TRUE(test::runEventLoopUntil([&] { return lock.isLocked(); }));
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return lock.withholdsTyping(); }));
     // Asked to unlock: only what LockedHint then says counts (the locker has not let go yet).
     logind.locked = true;
     const int readsBefore = logind.lockedHintReads;
     logind.emitSignal(sessionInterface, QStringLiteral("Unlock"));
     ASSERT_TRUE(test::runEventLoopUntil([&] { return logind.lockedHintReads > readsBefore; }));
-    EXPECT_TRUE(lock.isLocked());
+    EXPECT_TRUE(lock.withholdsTyping());
 
     // Another interface's properties are not the session's.
     logind.emitSignal(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
                       {QStringLiteral("org.freedesktop.login1.Seat"),
                        QVariantMap{{QStringLiteral("LockedHint"), false}}, QStringList{}});
     logind.setLocked(false);
-    ASSERT_TRUE(test::runEventLoopUntil([&] { return !lock.isLocked(); }));
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return !lock.withholdsTyping(); }));
     EXPECT_EQ(changes, (std::vector{false, true, false}));
+}
+
+TEST_F(SessionLock, ALockNobodyAnswersAndAnotherSessionInFrontAreFollowedToo)
+{
+    using namespace std::chrono_literals;
+    FakeLogind& logind = startLogind();
+    LogindSessionLock lock(connect(QStringLiteral("kestrel")), 300ms);
+    // Whatever was typed meanwhile is taken while still withheld.
+    std::vector<bool> withheldWhenReleased;
+    lock.beforeRelease = [&] { withheldWhenReleased.push_back(lock.withholdsTyping()); };
+    EXPECT_FALSE(lock.withholdsTyping());
+
+    // A locker that never tells logind: withheld for a moment, then not, so Kestrel never
+    // stays mute.
+    logind.emitSignal(sessionInterface, QStringLiteral("Lock"));
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return lock.withholdsTyping(); }));
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return !lock.withholdsTyping(); }, 3s));
+    // One that does: withheld until it says unlocked, however long.
+    logind.emitSignal(sessionInterface, QStringLiteral("Lock"));
+    logind.setLocked(true);
+    test::runEventLoop(600ms);
+    EXPECT_TRUE(lock.withholdsTyping());
+    logind.setLocked(false);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return !lock.withholdsTyping(); }));
+
+    // A user switch or a text console: withheld while this session is not in front.
+    logind.setActive(false);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return lock.withholdsTyping(); }));
+    logind.setActive(true);
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return !lock.withholdsTyping(); }));
+    EXPECT_EQ(withheldWhenReleased, (std::vector{true, true, true}));
 }
 
 TEST_F(SessionLock, AProcessOutsideASessionWatchesTheUsersGraphicalSession)
@@ -181,13 +225,13 @@ TEST_F(SessionLock, AProcessOutsideASessionWatchesTheUsersGraphicalSession)
     LogindSessionLock lock(connect(QStringLiteral("kestrel")));
     EXPECT_EQ(lock.problem(), "");
     logind.setLocked(true);
-    EXPECT_TRUE(test::runEventLoopUntil([&] { return lock.isLocked(); }));
+    EXPECT_TRUE(test::runEventLoopUntil([&] { return lock.withholdsTyping(); }));
 }
 
 TEST_F(SessionLock, WithoutLogindTheLockStateIsUnknownAndSaidSo)
 {
     LogindSessionLock lock(connect(QStringLiteral("kestrel")));
-    EXPECT_FALSE(lock.isLocked());
+    EXPECT_FALSE(lock.withholdsTyping());
     EXPECT_EQ(lock.problem(), "systemd-logind knows no session of this user to ask whether the screen is locked");
 }
 

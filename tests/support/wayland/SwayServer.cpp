@@ -137,13 +137,21 @@ bool SwayServer::runClient(const QString& program, const QStringList& arguments)
     return client.waitForFinished(10000) && client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0;
 }
 
-QImage SwayServer::screenshot()
+QImage SwayServer::screenshot(const QString& output)
 {
     const QString file = m_clientFolder.filePath(QStringLiteral("screen.png"));
     QFile::remove(file);
-    if (!runClient(QStringLiteral("grim"), {QStringLiteral("-o"), QStringLiteral("HEADLESS-1"), file}))
+    if (!runClient(QStringLiteral("grim"), {QStringLiteral("-o"), output, file}))
         return {};
     return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+bool SwayServer::command(const QString& command)
+{
+    const QStringList sockets = QDir(m_folder.path()).entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+    if (sockets.isEmpty())
+        return false;
+    return runClient(QStringLiteral("swaymsg"), {QStringLiteral("-s"), m_folder.filePath(sockets.front()), command});
 }
 
 bool SwayServer::click(int x, int y)

@@ -31,7 +31,9 @@ public:
     QProcessEnvironment clientEnvironment() const;
 
     // What the output shows now (grim); a null image when it could not be taken.
-    QImage screenshot();
+    QImage screenshot(const QString& output = QStringLiteral("HEADLESS-1"));
+    // Runs a sway command ("create_output", "focus output HEADLESS-2"); true when it worked.
+    bool command(const QString& command);
     // A left click at (x, y) of the output, through a virtual pointer.
     bool click(int x, int y);
     // Types the text through a virtual keyboard (wtype).
