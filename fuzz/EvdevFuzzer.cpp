@@ -11,6 +11,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
+#include <memory>
 #include <set>
 
 namespace {
@@ -18,13 +19,15 @@ namespace {
 using namespace kestrel;
 using namespace kestrel::evdev;
 
-XkbKeyboard& keyboard()
+// Compiled once; each input gets a keyboard of its own with nothing held, so a finding
+// replays alone.
+std::unique_ptr<XkbKeyboard> freshKeyboard()
 {
     static const auto us = XkbKeyboard::fromNames(
         {.rules = "evdev", .model = "pc105", .layout = "us,de", .options = "grp:alt_shift_toggle"});
     if (!us)
         std::abort();
-    return *us;
+    return us->freshCopy();
 }
 
 } // namespace
@@ -40,9 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             answer.flip(input.ConsumeIntegralInRange<std::size_t>(0, answer.size() - 1));
         return answer;
     });
-    EvdevDecoder decoder(keyboard());
+    const auto keyboard = freshKeyboard();
+    EvdevDecoder decoder(*keyboard);
 
-    std::set<std::int64_t> keysDown;
+    // By key code; several evdev keys share one (F14 and brightness down), so a multiset.
+    std::multiset<std::int64_t> keysDown;
     std::multiset<std::uint32_t> buttonsDown; // by the type of their release
     std::uint64_t flags = 0;
     const auto follow = [&](const DeviceEvent& event) {
@@ -52,10 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             flags = each.flags;
             switch (each.type) {
             case EventType::keyDown:
-                keysDown.insert(each.keyCode);
+                if (each.autorepeat == 0)
+                    keysDown.insert(each.keyCode);
                 break;
             case EventType::keyUp:
-                if (keysDown.erase(each.keyCode) == 0)
+                if (const auto found = keysDown.find(each.keyCode); found != keysDown.end())
+                    keysDown.erase(found);
+                else
                     std::abort(); // a key let go of that was never shown down
                 break;
             case EventType::leftMouseDown:

@@ -26,7 +26,8 @@ PasswordProtection passwordProtection(PasswordFocusService::Availability availab
         break;
     case PromptGuard::lockedSession:
         guarded = "the lock screen";
-        unguarded = ". Other password prompts (sudo in a terminal, system dialogs) show";
+        unguarded = ". Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo "
+                    "in a terminal, system dialogs) show";
         break;
     case PromptGuard::none:
         unguarded = ". The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the "

@@ -27,7 +27,8 @@ TEST(SessionFacts, PasswordProtectionSaysWhatThisSessionHides)
     const auto locked = passwordProtection(Availability::available, true, PromptGuard::lockedSession);
     EXPECT_EQ(locked.description,
               "Hidden in password fields of applications that report to the accessibility bus, and on the lock "
-              "screen. Other password prompts (sudo in a terminal, system dialogs) show");
+              "screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in "
+              "a terminal, system dialogs) show");
     EXPECT_TRUE(locked.offersAccessibilitySwitch);
     const auto looking = passwordProtection(Availability::looking, std::nullopt, PromptGuard::lockedSession);
     EXPECT_TRUE(looking.description.starts_with("The lock screen is hidden; looking")) << looking.description;

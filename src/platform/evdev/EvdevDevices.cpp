@@ -48,6 +48,17 @@ std::optional<DeviceKinds> deviceKinds(int fd)
     return kinds;
 }
 
+std::optional<KeyBits> heldKeys(int fd)
+{
+    BitSet<KEY_CNT> words;
+    if (::ioctl(fd, EVIOCGKEY(words.bytes()), words.data()) < 0)
+        return std::nullopt;
+    KeyBits held;
+    for (unsigned code = 0; code < held.size(); ++code)
+        held[code] = words.test(code);
+    return held;
+}
+
 bool passOnlyKeysButtonsAndWheels(int fd)
 {
     BitSet<REL_CNT> wheels;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/evdev/EvdevReader.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +16,9 @@ struct DeviceKinds {
 
 // The kinds of the evdev device open on `fd`; nothing when `fd` is not an evdev device.
 std::optional<DeviceKinds> deviceKinds(int fd);
+
+// What the device holds now (EVIOCGKEY); nothing when it cannot be asked.
+std::optional<KeyBits> heldKeys(int fd);
 
 // Asks the kernel to pass on only what Kestrel shows: keys, buttons and wheels. Pointer
 // motion, touch positions, scan codes and LEDs are then never queued, so moving the mouse

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -14,27 +13,11 @@
 
 namespace kestrel::evdev {
 
-namespace {
-
-// What a device holds now, asked of the kernel.
-std::optional<KeyBits> heldKeys(int fd)
-{
-    constexpr std::size_t wordBits = sizeof(unsigned long) * CHAR_BIT;
-    std::array<unsigned long, (KEY_CNT + wordBits - 1) / wordBits> words{};
-    if (::ioctl(fd, EVIOCGKEY(sizeof(words)), words.data()) < 0)
-        return std::nullopt;
-    KeyBits held;
-    for (std::size_t code = 0; code < held.size(); ++code)
-        held[code] = (words[code / wordBits] >> (code % wordBits)) & 1;
-    return held;
-}
-
-} // namespace
-
 struct EvdevSeat::Device {
     std::string path;
     int fd = -1;
     EvdevReader reader;
+    dev_t node = 0; // the device's number; none for a stream
 };
 
 EvdevSeat::EvdevSeat(Options options, Watcher watcher) : m_options(std::move(options)), m_watcher(std::move(watcher)) {}
@@ -70,9 +53,7 @@ bool EvdevSeat::start()
     m_decoder = std::make_unique<EvdevDecoder>(*m_keyboard);
     // Watch before the scan, so a device that comes meanwhile is not missed.
     watchDirectory();
-    bool anyKeyboard = false;
-    for (const std::string& node : eventNodes(m_options.directory))
-        anyKeyboard = add(node, false) || anyKeyboard;
+    bool anyKeyboard = addAll();
     for (const std::string& stream : m_options.streams)
         anyKeyboard = add(stream, true) || anyKeyboard;
     return anyKeyboard;
@@ -80,7 +61,7 @@ bool EvdevSeat::start()
 
 bool EvdevSeat::add(const std::string& path, bool isStream)
 {
-    if (std::ranges::any_of(m_devices, [&](const Device& device) { return device.path == path; }))
+    if (isStream && std::ranges::any_of(m_devices, [&](const Device& device) { return device.path == path; }))
         return false;
     // A FIFO is opened for writing too, so it never reads as ended when its writer goes.
     struct stat status {};
@@ -89,7 +70,16 @@ bool EvdevSeat::add(const std::string& path, bool isStream)
     if (fd < 0)
         return false;
     bool isKeyboard = isStream;
+    dev_t node = 0;
     if (!isStream) {
+        // The same device under its name again (udev changed its mode) is not a second one;
+        // a name that now stands for another device is.
+        struct stat opened {};
+        node = ::fstat(fd, &opened) == 0 ? opened.st_rdev : 0;
+        if (std::ranges::any_of(m_devices, [&](const Device& device) { return device.node == node; })) {
+            ::close(fd);
+            return false;
+        }
         const auto kinds = deviceKinds(fd);
         if (!kinds || (!kinds->keyboard && !kinds->pointer)) {
             ::close(fd);
@@ -101,7 +91,7 @@ bool EvdevSeat::add(const std::string& path, bool isStream)
     EvdevReader::KeyStateQuery query;
     if (!isStream)
         query = [fd] { return heldKeys(fd); };
-    Device& device = m_devices.emplace_back(Device{path, fd, EvdevReader(std::move(query))});
+    Device& device = m_devices.emplace_back(Device{path, fd, EvdevReader(std::move(query)), node});
     // Keys already down (the hot key that switched Kestrel on, say) count as held.
     for (std::uint16_t code : device.reader.adoptHeld())
         m_decoder->adopt(code);
@@ -135,14 +125,21 @@ void EvdevSeat::readDirectoryWatch()
 {
     alignas(inotify_event) std::array<char, 4096> buffer;
     std::vector<std::string> names;
+    bool overflowed = false;
     ssize_t length = 0;
     while ((length = ::read(m_watch, buffer.data(), buffer.size())) > 0) {
         for (ssize_t at = 0; at < length;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
+            overflowed = overflowed || (event->mask & IN_Q_OVERFLOW) != 0;
             if (event->len > 0 && std::string_view(event->name).starts_with("event"))
                 names.emplace_back(event->name);
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
+    }
+    // Notices were lost: look at every node.
+    if (overflowed) {
+        addAll();
+        return;
     }
     for (const std::string& name : names)
         add(m_options.directory + "/" + name, false);
@@ -180,7 +177,17 @@ void EvdevSeat::readDevice(Device& device, std::vector<PlatformEvent>& out)
             m_watcher.removed(device.fd);
         ::close(device.fd);
         m_devices.remove_if([&](const Device& each) { return &each == &device; });
+        // Its number may already stand for a device that came meanwhile.
+        addAll();
     }
+}
+
+bool EvdevSeat::addAll()
+{
+    bool anyKeyboard = false;
+    for (const std::string& node : eventNodes(m_options.directory))
+        anyKeyboard = add(node, false) || anyKeyboard;
+    return anyKeyboard;
 }
 
 } // namespace kestrel::evdev

@@ -59,6 +59,8 @@ private:
     // Opens the node when it is a keyboard or mouse this user may read and not yet open;
     // true when it is a keyboard.
     bool add(const std::string& path, bool isStream);
+    // Opens every node of the directory not yet open; true when one is a keyboard.
+    bool addAll();
     void watchDirectory();
     void readDirectoryWatch();
     void readDevice(Device& device, std::vector<PlatformEvent>& out);

@@ -1,5 +1,6 @@
 #include "platform/evdev/XkbKeyboard.h"
 
+#include "platform/keys/KeyCodeMap.h"
 #include "platform/keys/LayoutText.h"
 
 #include <xkbcommon/xkbcommon.h>
@@ -11,9 +12,6 @@
 namespace kestrel::evdev {
 
 namespace {
-
-// xkbcommon numbers keys as X does: the evdev code plus 8.
-constexpr std::uint32_t keycodeOffset = 8;
 
 // Caps lock, Control, Alt and Super choose no characters on a keycap; Shift, NumLock and
 // the level choosers (AltGr) do.
@@ -65,6 +63,11 @@ std::unique_ptr<XkbKeyboard> XkbKeyboard::fromText(std::string_view text)
     return std::unique_ptr<XkbKeyboard>(new XkbKeyboard(context, keymap));
 }
 
+std::unique_ptr<XkbKeyboard> XkbKeyboard::freshCopy() const
+{
+    return std::unique_ptr<XkbKeyboard>(new XkbKeyboard(xkb_context_ref(m_context), xkb_keymap_ref(m_keymap)));
+}
+
 XkbKeyboard::XkbKeyboard(xkb_context* context, xkb_keymap* keymap)
     : m_context(context),
       m_keymap(keymap),
@@ -85,7 +88,7 @@ bool XkbKeyboard::isWholeKeyboard() const
 {
     const auto symbol = [this](std::uint32_t evdevCode) {
         const xkb_keysym_t* symbols = nullptr;
-        const int count = xkb_keymap_key_get_syms_by_level(m_keymap, evdevCode + keycodeOffset, 0, 0, &symbols);
+        const int count = xkb_keymap_key_get_syms_by_level(m_keymap, keys::xKeycode(evdevCode), 0, 0, &symbols);
         return count > 0 ? symbols[0] : XKB_KEY_NoSymbol;
     };
     return symbol(KEY_A) != XKB_KEY_NoSymbol && symbol(KEY_Z) != XKB_KEY_NoSymbol && symbol(KEY_SPACE) == XKB_KEY_space;
@@ -94,7 +97,7 @@ bool XkbKeyboard::isWholeKeyboard() const
 keys::KeyRole XkbKeyboard::role(std::uint32_t evdevCode) const
 {
     const xkb_keysym_t* symbols = nullptr;
-    const int count = xkb_keymap_key_get_syms_by_level(m_keymap, evdevCode + keycodeOffset, 0, 0, &symbols);
+    const int count = xkb_keymap_key_get_syms_by_level(m_keymap, keys::xKeycode(evdevCode), 0, 0, &symbols);
     return keys::keyRole(count > 0 ? symbols[0] : 0);
 }
 
@@ -104,13 +107,13 @@ std::optional<std::string> XkbKeyboard::text(std::uint32_t evdevCode)
         return std::nullopt;
     const std::uint32_t active = xkb_state_serialize_mods(m_state, XKB_STATE_MODS_EFFECTIVE) & ~m_droppedModifiers;
     xkb_state_update_mask(m_textState, active, 0, 0, 0, 0, activeLayout());
-    return keys::keyText(m_textState, evdevCode + keycodeOffset);
+    return keys::keyText(m_textState, keys::xKeycode(evdevCode));
 }
 
 void XkbKeyboard::update(std::uint32_t evdevCode, bool isDown)
 {
     if (m_state)
-        xkb_state_update_key(m_state, evdevCode + keycodeOffset, isDown ? XKB_KEY_DOWN : XKB_KEY_UP);
+        xkb_state_update_key(m_state, keys::xKeycode(evdevCode), isDown ? XKB_KEY_DOWN : XKB_KEY_UP);
 }
 
 std::uint32_t XkbKeyboard::layoutCount() const

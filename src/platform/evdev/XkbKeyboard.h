@@ -34,6 +34,8 @@ public:
     // Nothing when xkbcommon cannot build the keymap.
     static std::unique_ptr<XkbKeyboard> fromNames(const Names& names);
     static std::unique_ptr<XkbKeyboard> fromText(std::string_view keymap);
+    // The same keymap with nothing held, locked or switched, without compiling it again.
+    std::unique_ptr<XkbKeyboard> freshCopy() const;
     ~XkbKeyboard();
 
     XkbKeyboard(const XkbKeyboard&) = delete;

@@ -11,9 +11,17 @@ namespace kestrel::keys {
 // Keys with no macOS equivalent are numbered from here, by evdev code.
 inline constexpr std::int64_t unmappedKeyBase = 0x10000;
 
+// X and xkbcommon number a key by its evdev code plus this.
+inline constexpr std::uint32_t xKeycodeOffset = 8;
+
 inline constexpr std::uint32_t evdevCode(std::uint32_t xKeycode)
 {
-    return xKeycode >= 8 ? xKeycode - 8 : 0;
+    return xKeycode >= xKeycodeOffset ? xKeycode - xKeycodeOffset : 0;
+}
+
+inline constexpr std::uint32_t xKeycode(std::uint32_t evdevCode)
+{
+    return evdevCode + xKeycodeOffset;
 }
 
 // The macOS virtual key code of an evdev key, or unmappedKeyBase + the code.

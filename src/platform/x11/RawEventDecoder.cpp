@@ -14,7 +14,7 @@ namespace kestrel::x11 {
 namespace {
 
 // X numbers keys 8 to 255; a raw event's 32-bit detail can say anything.
-constexpr std::uint32_t minimumKeycode = 8;
+constexpr std::uint32_t minimumKeycode = keys::xKeycodeOffset;
 constexpr std::uint32_t maximumKeycode = 255;
 
 } // namespace

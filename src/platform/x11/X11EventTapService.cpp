@@ -150,7 +150,7 @@ bool X11EventTapService::Impl::open()
     if (const XcbPointer<xcb_query_keymap_reply_t> keys(
             xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr));
         keys) {
-        for (int keycode = 8; keycode < 256; ++keycode) {
+        for (int keycode = keys::xKeycodeOffset; keycode < 256; ++keycode) {
             if ((keys->keys[keycode / 8] & (1u << (keycode % 8))) == 0)
                 continue;
             const keys::KeyRole role = session->keyboard->role(static_cast<xcb_keycode_t>(keycode));
@@ -222,7 +222,7 @@ void X11EventTapService::Impl::checkHeldKeys()
     if (!keymap)
         return;
     const auto isDown = [&](std::uint32_t evdev) {
-        const std::uint32_t keycode = evdev + 8;
+        const std::uint32_t keycode = keys::xKeycode(evdev);
         return keycode < 256 && (keymap->keys[keycode / 8] & (1u << (keycode % 8))) != 0;
     };
     taps.deliver(session->decoder->reconcileKeys(isDown));

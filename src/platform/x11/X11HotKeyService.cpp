@@ -246,7 +246,7 @@ bool X11HotKeyService::Impl::grab(HotKey& hotKey)
 {
     hotKey.keycode = 0;
     const auto evdev = keys::evdevCodeForMacKeyCode(hotKey.keyCode);
-    if (!evdev || *evdev + 8 > 255)
+    if (!evdev || keys::xKeycode(*evdev) > 255)
         return false;
     if (((hotKey.modifiers & HotKeyModifier::option) && !modifiers.option) ||
         ((hotKey.modifiers & HotKeyModifier::command) && !modifiers.command))
@@ -261,7 +261,7 @@ bool X11HotKeyService::Impl::grab(HotKey& hotKey)
         mask |= modifiers.option;
     if (hotKey.modifiers & HotKeyModifier::command)
         mask |= modifiers.command;
-    const auto keycode = static_cast<xcb_keycode_t>(*evdev + 8);
+    const auto keycode = static_cast<xcb_keycode_t>(keys::xKeycode(*evdev));
 
     const auto variants = lockVariants(mask);
     std::vector<xcb_void_cookie_t> cookies;
