@@ -53,8 +53,11 @@ std::vector<Source> parseSources(std::string_view printed)
 std::string parseOptions(std::string_view printed)
 {
     std::string options;
-    for (const std::string& option : quotedStrings(printed))
-        options += (options.empty() ? "" : ",") + option;
+    for (const std::string& option : quotedStrings(printed)) {
+        if (!options.empty())
+            options.push_back(',');
+        options.append(option);
+    }
     return options;
 }
 
@@ -63,10 +66,15 @@ Keymap keymapOf(const std::vector<Source>& sources, const std::string& options)
     Keymap keymap{.options = options};
     bool first = true;
     for (const auto& [kind, id] : xkbOnly(sources)) {
-        const auto plus = id.find('+');
-        keymap.layout += (first ? "" : ",") + id.substr(0, plus);
-        keymap.variant += (first ? "" : ",") + (plus == std::string::npos ? std::string() : id.substr(plus + 1));
+        if (!first) {
+            keymap.layout.push_back(',');
+            keymap.variant.push_back(',');
+        }
         first = false;
+        const auto plus = id.find('+');
+        keymap.layout.append(id, 0, plus);
+        if (plus != std::string::npos)
+            keymap.variant.append(id, plus + 1);
     }
     // A variant list of only commas means none.
     if (std::ranges::all_of(keymap.variant, [](char c) { return c == ','; }))
