@@ -22,18 +22,10 @@ namespace kestrel::evdev {
 namespace {
 
 using namespace std::chrono_literals;
+using test::record;
 
 constexpr std::uint64_t keyEvents = (1u << EventType::keyDown) | (1u << EventType::keyUp) |
                                     (1u << EventType::flagsChanged) | (1u << EventType::leftMouseDown);
-
-input_event record(std::uint16_t type, std::uint16_t code, std::int32_t value)
-{
-    input_event event{};
-    event.type = type;
-    event.code = code;
-    event.value = value;
-    return event;
-}
 
 // A FIFO that another program writes evdev records into, read as one more keyboard.
 struct EvdevTaps : ::testing::Test {

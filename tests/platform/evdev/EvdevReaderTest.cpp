@@ -27,6 +27,7 @@ namespace {
 using test::asBytes;
 using test::EventPipe;
 using test::readEvemuRecording;
+using test::record;
 
 std::string recording(const char* name)
 {
@@ -50,14 +51,6 @@ DeviceEvent wheel(int steps, bool horizontal = false)
     return {.kind = DeviceEvent::Kind::wheel, .steps = steps, .horizontal = horizontal};
 }
 
-input_event record(std::uint16_t type, std::uint16_t code, std::int32_t value)
-{
-    input_event event{};
-    event.type = type;
-    event.code = code;
-    event.value = value;
-    return event;
-}
 input_event key(std::uint16_t code, std::int32_t value)
 {
     return record(EV_KEY, code, value);

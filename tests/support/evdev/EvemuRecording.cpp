@@ -41,6 +41,15 @@ std::vector<input_event> readEvemuRecording(const std::string& path)
     return events;
 }
 
+input_event record(std::uint16_t type, std::uint16_t code, std::int32_t value)
+{
+    input_event event{};
+    event.type = type;
+    event.code = code;
+    event.value = value;
+    return event;
+}
+
 std::vector<std::byte> asBytes(const std::vector<input_event>& events)
 {
     std::vector<std::byte> bytes(events.size() * sizeof(input_event));

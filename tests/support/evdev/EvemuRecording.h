@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace kestrel::test {
 // in order; other lines (names, properties, comments) are skipped. Fails the test on a
 // malformed event line.
 std::vector<input_event> readEvemuRecording(const std::string& path);
+
+// One record: an event of `type` and `code` with `value`, at time zero.
+input_event record(std::uint16_t type, std::uint16_t code, std::int32_t value);
 
 // The records as the kernel writes them to a reader.
 std::vector<std::byte> asBytes(const std::vector<input_event>& events);
