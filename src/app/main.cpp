@@ -346,7 +346,7 @@ int main(int argc, char** argv)
          .relaunch = relaunch,
          .session = session},
         updateFeed);
-    if (!kestrel::TrayItem::isTrayAvailable())
+    if (!delegate.trayItem().hasTray())
         complain(std::string("no system tray is available. ") +
                  (session.grabsHotKey
                       ? "Control-Alt-Super-Enter shows keys or stops"

@@ -95,7 +95,7 @@ TEST_F(KestrelTrayTest, TheIconOpensThePanelUnderItWhoseSwitchStopsKeysAndChange
     const auto panel = awaitTopLevel("Kestrel panel");
     ASSERT_TRUE(panel) << "a click on the icon opens the panel";
     const QRect frame = frameOf(*panel);
-    EXPECT_EQ(frame.width(), 280);
+    EXPECT_GE(frame.width(), 280) << "280 wide, wider where the PC hot key's text needs it";
     EXPECT_EQ(frame.top(), icon.bottom() + 1) << "directly under the icon";
     EXPECT_TRUE(frame.right() == screenWidth - 1 || std::abs(frame.center().x() - icon.center().x()) <= 1)
         << "centred under the icon, or kept on screen";

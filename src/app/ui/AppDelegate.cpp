@@ -22,6 +22,10 @@ AppDelegate::AppDelegate(Services services, std::string updateFeedURL)
                 std::move(updateFeedURL), AppInfo::currentBundle().shortVersion.value_or("")),
       m_updateWindow(std::make_unique<UpdateWindow>(m_updater, services.workspace)),
       m_visualizer(services.visualizer),
+      m_menuCommands({m_visualizer, m_updater, services.permission, services.visualizer.defaults},
+                     {.openSettings = [this] { openSettings(); },
+                      .openAbout = [this] { openAbout(); },
+                      .quit = services.quit}),
       m_onboarding({.flow = {.defaults = services.visualizer.defaults,
                              .permission = services.permission,
                              .scheduler = services.visualizer.scheduler,
@@ -33,7 +37,7 @@ AppDelegate::AppDelegate(Services services, std::string updateFeedURL)
                     .relaunch = services.relaunch})
 {
     m_updater.setUserDriver(m_updateWindow.get());
-    m_tray = std::make_unique<TrayItem>(m_visualizer, m_updater, [this]() -> MenuPanel& { return menuPanel(); });
+    m_tray = std::make_unique<TrayItem>(m_menuCommands, [this]() -> MenuPanel& { return menuPanel(); });
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -60,14 +64,8 @@ SettingsWindowController& AppDelegate::settingsWindow()
 
 MenuPanel& AppDelegate::menuPanel()
 {
-    if (!m_menuPanel) {
-        m_menuPanel = std::make_unique<MenuPanel>(MenuPanel::Services{m_visualizer, m_updater, m_services.permission,
-                                                                      m_services.visualizer.defaults,
-                                                                      m_services.visualizer.scheduler},
-                                                  MenuPanel::Actions{.openSettings = [this] { openSettings(); },
-                                                                     .openAbout = [this] { openAbout(); },
-                                                                     .quit = m_services.quit});
-    }
+    if (!m_menuPanel)
+        m_menuPanel = std::make_unique<MenuPanel>(m_menuCommands, m_services.visualizer.scheduler);
     return *m_menuPanel;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/AppUpdater.h"
 #include "app/CommandLine.h"
+#include "app/MenuCommands.h"
 #include "app/WindowActivation.h"
 #include "app/ui/OnboardingWindow.h"
 #include "overlay/Visualizer.h"
@@ -81,6 +82,7 @@ private:
     AppUpdater m_updater;
     std::unique_ptr<UpdateWindow> m_updateWindow;
     Visualizer m_visualizer;
+    MenuCommands m_menuCommands;
     std::unique_ptr<SettingsWindowController> m_settingsWindow;
     std::unique_ptr<MenuPanel> m_menuPanel;
     std::unique_ptr<TrayItem> m_tray;

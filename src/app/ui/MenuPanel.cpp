@@ -1,16 +1,12 @@
 #include "app/ui/MenuPanel.h"
 
 #include "app/AppUpdater.h"
-#include "app/InputMonitoringPermission.h"
 #include "app/ui/MenuBarIcon.h"
 #include "common/ui/QtText.h"
 #include "common/ui/SecondaryText.h"
 #include "common/ui/Symbols.h"
 #include "common/ui/UpdateMark.h"
 #include "overlay/Visualizer.h"
-#include "platform/DefaultsStore.h"
-#include "platform/PermissionService.h"
-#include "settings/Preferences.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -78,8 +74,18 @@ MenuRowButton::MenuRowButton(MenuRowModel row, QWidget* parent) : QAbstractButto
 
 QSize MenuRowButton::sizeHint() const
 {
-    const QFontMetrics metrics(panelFont(fontSize, true));
-    return {MenuPanel::width - 2 * panelPadding, std::max(metrics.height(), symbolWidth) + 2 * rowPaddingY};
+    // Wide enough for all it shows, and never narrower than the panel's standard width.
+    const QFontMetrics title(panelFont(fontSize, m_row.isEmphasized));
+    const QFontMetrics regular(panelFont(fontSize));
+    int content = 2 * rowPaddingX + title.horizontalAdvance(text());
+    if (!m_row.systemImage.empty())
+        content += symbolWidth + rowSpacing;
+    if (m_row.showsDot)
+        content += rowSpacing + dotDiameter;
+    if (!m_row.shortcut.empty())
+        content += rowSpacing + regular.horizontalAdvance(qt(m_row.shortcut));
+    const int height = std::max(QFontMetrics(panelFont(fontSize, true)).height(), symbolWidth) + 2 * rowPaddingY;
+    return {std::max(MenuPanel::width - 2 * panelPadding, content), height};
 }
 
 void MenuRowButton::paintEvent(QPaintEvent*)
@@ -137,8 +143,8 @@ void MenuRowButton::leaveEvent(QEvent* event)
     QAbstractButton::leaveEvent(event);
 }
 
-MenuPanel::MenuPanel(Services services, Actions actions)
-    : QWidget(nullptr, Qt::Popup), m_services(services), m_actions(std::move(actions))
+MenuPanel::MenuPanel(MenuCommands& commands, Scheduler& scheduler)
+    : QWidget(nullptr, Qt::Popup), m_commands(commands), m_scheduler(scheduler)
 {
     setWindowTitle(QStringLiteral("Kestrel panel"));
     setFixedWidth(width);
@@ -184,9 +190,9 @@ MenuPanel::MenuPanel(Services services, Actions actions)
         const auto subscription = observable.subscribe(whileOpen);
         m_unsubscribe.push_back([&observable, subscription] { observable.unsubscribe(subscription); });
     };
-    follow(m_services.visualizer.isRunning);
-    follow(m_services.updater.reminders.isUpdatePending);
-    follow(m_services.updater.canCheckForUpdates);
+    follow(m_commands.services().visualizer.isRunning);
+    follow(m_commands.services().updater.reminders.isUpdatePending);
+    follow(m_commands.services().updater.canCheckForUpdates);
     rebuild();
 }
 
@@ -195,7 +201,7 @@ MenuPanel::~MenuPanel()
     for (const auto& unsubscribe : m_unsubscribe)
         unsubscribe();
     if (m_minuteRefresh)
-        m_services.scheduler.cancel(*m_minuteRefresh);
+        m_scheduler.cancel(*m_minuteRefresh);
 }
 
 std::vector<MenuRowButton*> MenuPanel::rows() const
@@ -210,15 +216,7 @@ std::vector<MenuRowButton*> MenuPanel::rows() const
 
 void MenuPanel::rebuild()
 {
-    const bool granted = m_services.permission.isInputMonitoringGranted();
-    MenuPanelModel model =
-        MenuPanelModel::build({.isRunning = m_services.visualizer.isRunning,
-                               .isInputMonitoringGranted = granted,
-                               .isUpdatePending = m_services.updater.reminders.isUpdatePending,
-                               .canCheckForUpdates = m_services.updater.canCheckForUpdates,
-                               .updatesComeFromTheSystem = m_services.updater.updatesComeFromTheSystem(),
-                               .keyLabelStyle = Preferences::keyLabelStyle(m_services.defaults)},
-                              AppInfo::current());
+    MenuPanelModel model = m_commands.model();
     const bool rowsChanged = model.items != m_model.items || m_rowWidgets.empty();
     m_model = std::move(model);
 
@@ -236,6 +234,9 @@ void MenuPanel::rebuild()
     m_switch->setAccessibleName(qt(m_model.name));
     if (rowsChanged)
         rebuildRows();
+    // Wider than standard only when the header or a row would not fit.
+    setFixedWidth(std::max(width, layout()->sizeHint().width()));
+    adjustSize();
 }
 
 void MenuPanel::rebuildRows()
@@ -250,7 +251,7 @@ void MenuPanel::rebuildRows()
             const MenuAction action = row->action;
             connect(button, &QAbstractButton::clicked, this, [this, action] {
                 hide(); // the panel goes before the action runs
-                run(action);
+                m_commands.run(action);
             });
             widget = button;
         } else {
@@ -262,39 +263,10 @@ void MenuPanel::rebuildRows()
     adjustSize();
 }
 
-void MenuPanel::run(MenuAction action)
-{
-    switch (action) {
-    case MenuAction::grantInputMonitoring:
-        InputMonitoringPermission::request(m_services.defaults, m_services.permission);
-        break;
-    case MenuAction::about:
-        if (m_actions.openAbout)
-            m_actions.openAbout();
-        break;
-    case MenuAction::checkForUpdates:
-        m_services.updater.checkForUpdates();
-        break;
-    case MenuAction::settings:
-        if (m_actions.openSettings)
-            m_actions.openSettings();
-        break;
-    case MenuAction::quit:
-        if (m_actions.quit)
-            m_actions.quit();
-        break;
-    }
-}
-
 void MenuPanel::setShowingKeys(bool on)
 {
-    // The wish is recorded first, so it holds even when starting is refused.
-    m_services.defaults.set(PreferenceKey::showKeystrokes, on);
-    if (on)
-        m_services.visualizer.start();
-    else
-        m_services.visualizer.stop();
-    m_switch->setChecked(m_services.visualizer.isRunning);
+    m_commands.setShowingKeys(on);
+    m_switch->setChecked(m_commands.services().visualizer.isRunning);
 }
 
 QPoint MenuPanel::placement(const QRect& icon, const QPoint& pointer, const QSize& panel, const QRect& available)
@@ -334,7 +306,7 @@ void MenuPanel::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     if (m_minuteRefresh)
-        m_services.scheduler.cancel(*std::exchange(m_minuteRefresh, std::nullopt));
+        m_scheduler.cancel(*std::exchange(m_minuteRefresh, std::nullopt));
 }
 
 void MenuPanel::scheduleMinuteRefresh()
@@ -342,10 +314,10 @@ void MenuPanel::scheduleMinuteRefresh()
     // The permission can be granted elsewhere while the panel is open: look again on every
     // minute of the clock, and only while it is open.
     if (m_minuteRefresh)
-        m_services.scheduler.cancel(*m_minuteRefresh);
+        m_scheduler.cancel(*m_minuteRefresh);
     const QTime now = QTime::currentTime();
     const std::chrono::milliseconds untilNextMinute{60'000 - (now.second() * 1000 + now.msec())};
-    m_minuteRefresh = m_services.scheduler.schedule(untilNextMinute, [this] {
+    m_minuteRefresh = m_scheduler.schedule(untilNextMinute, [this] {
         m_minuteRefresh.reset();
         rebuild();
         scheduleMinuteRefresh();

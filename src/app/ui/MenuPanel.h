@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MenuCommands.h"
 #include "app/MenuPanelModel.h"
 #include "common/Observable.h"
 #include "common/ui/SwitchButton.h"
@@ -16,11 +17,6 @@ class QLabel;
 class QVBoxLayout;
 
 namespace kestrel {
-
-class AppUpdater;
-class DefaultsStore;
-class PermissionService;
-class Visualizer;
 
 // One command row of the panel, drawn like a menu item: symbol, title, then the update dot
 // and the shortcut text at the right end; the accent colour behind it while the pointer is
@@ -44,25 +40,13 @@ private:
 };
 
 // The panel that opens under the tray icon: a header with Kestrel's name, the hot key and
-// the switch for showing keys, then the command rows. It reads the visualizer, the updater
-// and the permission each time it is shown and whenever what it shows changes while it is
-// open; it keeps nothing of its own. A row's click closes the panel before its action runs.
+// the switch for showing keys, then the command rows. It reads the rows from the menu's
+// commands each time it is shown and whenever what it shows changes while it is open; it
+// keeps nothing of its own. A row's click closes the panel before its action runs. It is
+// 280 pixels wide, wider only where a text would not fit.
 class MenuPanel final : public QWidget {
 public:
-    struct Services {
-        Visualizer& visualizer;
-        AppUpdater& updater;
-        PermissionService& permission;
-        DefaultsStore& defaults;
-        Scheduler& scheduler;
-    };
-    struct Actions {
-        std::function<void()> openSettings;
-        std::function<void()> openAbout;
-        std::function<void()> quit;
-    };
-
-    MenuPanel(Services services, Actions actions);
+    MenuPanel(MenuCommands& commands, Scheduler& scheduler);
     ~MenuPanel() override;
 
     // Shows the panel under the tray icon at `icon` (global, in Qt's pixels), above it when
@@ -85,12 +69,11 @@ protected:
 private:
     void rebuild();
     void rebuildRows();
-    void run(MenuAction action);
     void setShowingKeys(bool on);
     void scheduleMinuteRefresh();
 
-    Services m_services;
-    Actions m_actions;
+    MenuCommands& m_commands;
+    Scheduler& m_scheduler;
     MenuPanelModel m_model;
     QLabel* m_name = nullptr;
     QLabel* m_hotKey = nullptr;

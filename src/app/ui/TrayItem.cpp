@@ -2,39 +2,84 @@
 
 #include "app/AppInfo.h"
 #include "app/AppUpdater.h"
+#include "app/MenuCommands.h"
 #include "app/ui/MenuBarIcon.h"
 #include "app/ui/MenuPanel.h"
+#include "common/ui/QtText.h"
 #include "overlay/Visualizer.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QSystemTrayIcon>
 
 namespace kestrel {
 
-TrayItem::TrayItem(Visualizer& visualizer, AppUpdater& updater, std::function<MenuPanel&()> panel)
-    : m_visualizer(visualizer),
-      m_updater(updater),
-      m_panel(std::move(panel)),
-      m_icon(std::make_unique<QSystemTrayIcon>())
+namespace {
+
+// The menu's entries: the switch first, then the panel's rows, known by what they do (so a
+// click means that row even when the rows changed meanwhile); dividers by their place.
+constexpr int switchEntry = 1;
+constexpr int firstRowEntry = 10;
+constexpr int firstDividerEntry = 100;
+
+int entryOf(MenuAction action)
 {
-    connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason != QSystemTrayIcon::Trigger)
-            return;
-        MenuPanel& panel = m_panel();
-        if (panel.isVisible())
-            panel.hide();
-        else
-            panel.popUp(m_icon->geometry(), QCursor::pos());
-    });
+    return firstRowEntry + static_cast<int>(action);
+}
+
+// The sizes StatusNotifier hosts choose from.
+constexpr int iconSizes[] = {16, 22, 24, 32, 48};
+
+// A host's point, in the screen's pixels, in Qt's device-independent ones.
+QPoint fromDevicePixels(const QPoint& point)
+{
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect geometry = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        const QRect native(geometry.topLeft(), geometry.size() * ratio);
+        if (native.contains(point))
+            return geometry.topLeft() + (point - geometry.topLeft()) / ratio;
+    }
+    return point;
+}
+
+} // namespace
+
+TrayItem::TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel)
+    : m_commands(commands), m_panel(std::move(panel))
+{
+    if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected()) {
+        m_watcherAtStart = StatusNotifierItem::isWatcherRunning(bus);
+        const QString name = qt(AppInfo::current().name);
+        m_statusNotifier = std::make_unique<StatusNotifierItem>(
+            bus, name.toLower(), name,
+            StatusNotifierItem::Handlers{
+                .activate = [this](QPoint at) { togglePanel(QRect(), fromDevicePixels(at)); },
+                .secondaryActivate = [this] { m_commands.setShowingKeys(!m_commands.services().visualizer.isRunning); },
+                .menuAboutToShow = [this] { refreshMenu(); },
+                .menuEntryClicked = [this](int id) { runMenuEntry(id); },
+                .registrationChanged =
+                    [this](bool registered) {
+                        if (registered)
+                            showXEmbedIcon(false); // one icon: the StatusNotifier host's
+                    }});
+    }
+    // An XEmbed icon where no StatusNotifier host runs: X11 only, as XEmbed is.
+    if (!m_watcherAtStart && QGuiApplication::platformName() == QStringLiteral("xcb"))
+        showXEmbedIcon(true);
+
     const auto refreshOnChange = [this](bool) { refresh(); };
-    const auto running = m_visualizer.isRunning.subscribe(refreshOnChange);
-    const auto pending = m_updater.reminders.isUpdatePending.subscribe(refreshOnChange);
-    m_unsubscribe = {[this, running] { m_visualizer.isRunning.unsubscribe(running); },
-                     [this, pending] { m_updater.reminders.isUpdatePending.unsubscribe(pending); }};
+    Visualizer& visualizer = m_commands.services().visualizer;
+    AppUpdater& updater = m_commands.services().updater;
+    const auto running = visualizer.isRunning.subscribe(refreshOnChange);
+    const auto pending = updater.reminders.isUpdatePending.subscribe(refreshOnChange);
+    const auto canCheck = updater.canCheckForUpdates.subscribe(refreshOnChange);
+    m_unsubscribe = {[&visualizer, running] { visualizer.isRunning.unsubscribe(running); },
+                     [&updater, pending] { updater.reminders.isUpdatePending.unsubscribe(pending); },
+                     [&updater, canCheck] { updater.canCheckForUpdates.unsubscribe(canCheck); }};
     refresh();
-    m_icon->show();
 }
 
 TrayItem::~TrayItem()
@@ -43,21 +88,103 @@ TrayItem::~TrayItem()
         unsubscribe();
 }
 
-bool TrayItem::isTrayAvailable()
+bool TrayItem::hasTray() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    if (m_statusNotifier && (m_watcherAtStart || m_statusNotifier->isRegistered()))
+        return true;
+    return m_icon && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayItem::showXEmbedIcon(bool show)
+{
+    if (!show) {
+        m_icon.reset();
+        return;
+    }
+    if (m_icon)
+        return;
+    m_icon = std::make_unique<QSystemTrayIcon>();
+    connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            togglePanel(m_icon->geometry(), QCursor::pos());
+        else if (reason == QSystemTrayIcon::MiddleClick)
+            m_commands.setShowingKeys(!m_commands.services().visualizer.isRunning);
+    });
+    refresh();
+    m_icon->show();
+}
+
+void TrayItem::togglePanel(const QRect& icon, const QPoint& pointer)
+{
+    MenuPanel& panel = m_panel();
+    if (panel.isVisible())
+        panel.hide();
+    else
+        panel.popUp(icon, pointer);
 }
 
 void TrayItem::refresh()
 {
-    const bool pending = m_updater.reminders.isUpdatePending;
+    const bool running = m_commands.services().visualizer.isRunning;
+    const bool pending = m_commands.services().updater.reminders.isUpdatePending;
     // The theme's text colour, outlined in its window colour for trays that do not follow it.
     const QPalette palette = QGuiApplication::palette();
-    m_icon->setIcon(menuBarIconSet(m_visualizer.isRunning, pending, palette.color(QPalette::WindowText),
-                                   palette.color(QPalette::Window)));
+    const QColor color = palette.color(QPalette::WindowText);
+    const QColor halo = palette.color(QPalette::Window);
     // Trays read the tooltip as the item's name.
-    const QString name = QString::fromStdString(AppInfo::current().name);
-    m_icon->setToolTip(pending ? name + QStringLiteral(", update available") : name);
+    const QString name = qt(AppInfo::current().name);
+    const QString toolTip = pending ? name + QStringLiteral(", update available") : name;
+    if (m_icon) {
+        m_icon->setIcon(menuBarIconSet(running, pending, color, halo));
+        m_icon->setToolTip(toolTip);
+    }
+    if (m_statusNotifier) {
+        std::vector<QImage> sizes;
+        for (const int size : iconSizes)
+            sizes.push_back(menuBarIcon(running, pending, size, color, halo));
+        m_statusNotifier->setIcon(sizes);
+        m_statusNotifier->setToolTip(toolTip);
+        refreshMenu();
+    }
+}
+
+void TrayItem::refreshMenu()
+{
+    if (!m_statusNotifier)
+        return;
+    const MenuPanelModel model = m_commands.model();
+    std::vector<TrayMenuEntry> entries{{.id = switchEntry,
+                                        .kind = TrayMenuEntry::Kind::toggle,
+                                        .label = model.name,
+                                        .isEnabled = model.switchIsEnabled,
+                                        .isChecked = model.switchIsOn},
+                                       {.id = firstDividerEntry, .kind = TrayMenuEntry::Kind::separator}};
+    int divider = firstDividerEntry;
+    for (const MenuPanelItem& item : model.items) {
+        if (const auto* row = std::get_if<MenuRowModel>(&item))
+            entries.push_back({.id = entryOf(row->action), .label = row->title, .isEnabled = row->isEnabled});
+        else
+            entries.push_back({.id = ++divider, .kind = TrayMenuEntry::Kind::separator});
+    }
+    m_statusNotifier->setMenu(std::move(entries));
+}
+
+void TrayItem::runMenuEntry(int id)
+{
+    const MenuPanelModel model = m_commands.model();
+    if (id == switchEntry) {
+        if (model.switchIsEnabled)
+            m_commands.setShowingKeys(!model.switchIsOn);
+        return;
+    }
+    // The row that does this now, if it is still there and enabled.
+    for (const MenuPanelItem& item : model.items) {
+        if (const auto* row = std::get_if<MenuRowModel>(&item); row && entryOf(row->action) == id) {
+            if (row->isEnabled)
+                m_commands.run(row->action);
+            return;
+        }
+    }
 }
 
 } // namespace kestrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/tray/StatusNotifierItem.h"
+
 #include <QObject>
 
 #include <functional>
@@ -9,31 +11,41 @@ class QSystemTrayIcon;
 
 namespace kestrel {
 
-class AppUpdater;
+class MenuCommands;
 class MenuPanel;
-class Visualizer;
 
 // Kestrel's item in the system tray. Its icon shows whether keys are shown and whether an
-// update waits, and follows both the moment they change; a left click opens the menu panel
-// under it. Without a tray the item is silent: the hot key and a second launch of Kestrel
+// update waits, and follows both the moment they change; a click opens the menu panel where
+// the tray says it was clicked, a middle click switches keys on or off, and trays that show a
+// menu on a right click show the panel's rows there.
+//
+// Where a StatusNotifier host runs (KDE Plasma, GNOME's AppIndicator extension, Xfce) the
+// item is Kestrel's own over D-Bus; elsewhere on X11 it is an XEmbed icon, until such a host
+// appears. Without a tray the item is silent: the hot key and a second launch of Kestrel
 // reach everything the panel offers.
 class TrayItem final : public QObject {
 public:
     // The panel is built the first time the icon is clicked.
-    TrayItem(Visualizer& visualizer, AppUpdater& updater, std::function<MenuPanel&()> panel);
+    TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel);
     ~TrayItem() override;
 
-    // Whether the desktop offers a tray to put the item in.
-    static bool isTrayAvailable();
-    QSystemTrayIcon& icon() { return *m_icon; }
+    // Whether the item has (or is being given) a place in a tray.
+    bool hasTray() const;
+    // The StatusNotifier item; null without a session bus.
+    const StatusNotifierItem* statusNotifierItem() const { return m_statusNotifier.get(); }
 
 private:
     void refresh();
+    void refreshMenu();
+    void togglePanel(const QRect& icon, const QPoint& pointer);
+    void runMenuEntry(int id);
+    void showXEmbedIcon(bool show);
 
-    Visualizer& m_visualizer;
-    AppUpdater& m_updater;
+    MenuCommands& m_commands;
     std::function<MenuPanel&()> m_panel;
-    std::unique_ptr<QSystemTrayIcon> m_icon;
+    std::unique_ptr<StatusNotifierItem> m_statusNotifier;
+    bool m_watcherAtStart = false;
+    std::unique_ptr<QSystemTrayIcon> m_icon; // XEmbed, while no StatusNotifier host took the item
     std::vector<std::function<void()>> m_unsubscribe;
 };
 

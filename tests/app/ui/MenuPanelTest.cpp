@@ -16,11 +16,7 @@ class MenuPanelTest : public ::testing::Test {
 protected:
     std::unique_ptr<MenuPanel> makePanel()
     {
-        return std::make_unique<MenuPanel>(
-            MenuPanel::Services{shell.visualizer, shell.updater, shell.permission, shell.defaults, shell.scheduler},
-            MenuPanel::Actions{.openSettings = [this] { record("settings"); },
-                               .openAbout = [this] { record("about"); },
-                               .quit = [this] { record("quit"); }});
+        return std::make_unique<MenuPanel>(commands, shell.scheduler);
     }
 
     void record(const std::string& action)
@@ -47,6 +43,10 @@ protected:
     }
 
     test::ShellDoubles shell;
+    MenuCommands commands{{shell.visualizer, shell.updater, shell.permission, shell.defaults},
+                          {.openSettings = [this] { record("settings"); },
+                           .openAbout = [this] { record("about"); },
+                           .quit = [this] { record("quit"); }}};
     std::unique_ptr<MenuPanel> panel;
     std::vector<std::string> actions;
     bool panelWasOpenDuringAction = true;

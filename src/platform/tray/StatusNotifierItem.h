@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QDBusServiceWatcher;
+
+namespace kestrel {
+
+// One entry of the tray item's menu, as hosts that show a menu on a right click draw it.
+struct TrayMenuEntry {
+    enum class Kind { command, toggle, separator };
+
+    int id = 0; // handed back when the entry is clicked; unique, above 0 (0 is the menu itself)
+    Kind kind = Kind::command;
+    std::string label;
+    bool isEnabled = true;
+    bool isChecked = false; // toggles only
+
+    bool operator==(const TrayMenuEntry&) const = default;
+};
+
+class StatusNotifierItemAdaptor;
+class DBusMenuAdaptor;
+
+// Kestrel's item in a StatusNotifier tray (KDE Plasma, GNOME's AppIndicator extension, Xfce's
+// panel): the icon and tooltip exported over the session bus, registered with the host's
+// watcher whenever one runs, again after it restarts. The host tells where it was clicked
+// (`Activate(x, y)`), so the panel can open there; its menu is exported with the D-Bus menu
+// protocol. Nothing here polls: the bus wakes Kestrel only when a host asks something.
+class StatusNotifierItem final : public QObject {
+    Q_OBJECT
+
+public:
+    struct Handlers {
+        // A primary click, at the host's place for it in screen pixels.
+        std::function<void(QPoint)> activate;
+        // A middle click.
+        std::function<void()> secondaryActivate;
+        // The menu is about to open: a chance to set fresh entries.
+        std::function<void()> menuAboutToShow;
+        // An entry was clicked (its id).
+        std::function<void(int)> menuEntryClicked;
+        // The item was taken up by a watcher, or lost it.
+        std::function<void(bool)> registrationChanged;
+    };
+
+    static constexpr const char* watcherService = "org.kde.StatusNotifierWatcher";
+
+    // Exports the item on `bus` under `id` (the application's name in the host's lists).
+    StatusNotifierItem(QDBusConnection bus, QString id, QString title, Handlers handlers);
+    ~StatusNotifierItem() override;
+
+    // Whether a StatusNotifier host's watcher runs on the bus now.
+    static bool isWatcherRunning(const QDBusConnection& bus);
+    // Whether the watcher took this item up.
+    bool isRegistered() const { return m_registered; }
+    // The bus name the item is exported under.
+    const QString& serviceName() const { return m_serviceName; }
+
+    // The icon at the sizes the hosts choose from; transparent where not drawn.
+    void setIcon(const std::vector<QImage>& sizes);
+    void setToolTip(const QString& title);
+    void setMenu(std::vector<TrayMenuEntry> entries);
+
+private:
+    friend class StatusNotifierItemAdaptor;
+    friend class DBusMenuAdaptor;
+
+    void registerWithWatcher();
+    void setRegistered(bool registered);
+
+    QDBusConnection m_bus;
+    QString m_serviceName;
+    QString m_id;
+    QString m_title;
+    QString m_toolTip;
+    std::vector<QImage> m_icon;
+    std::vector<TrayMenuEntry> m_menu;
+    unsigned m_menuRevision = 1;
+    Handlers m_handlers;
+    bool m_registered = false;
+    QObject* m_menuObject = nullptr; // the menu's object on the bus, a child of this one
+    StatusNotifierItemAdaptor* m_itemAdaptor = nullptr;
+    DBusMenuAdaptor* m_menuAdaptor = nullptr;
+    QDBusServiceWatcher* m_watcher = nullptr;
+};
+
+} // namespace kestrel
