@@ -22,10 +22,9 @@ AppDelegate::AppDelegate(Services services, std::string updateFeedURL)
                 std::move(updateFeedURL), AppInfo::currentBundle().shortVersion.value_or("")),
       m_updateWindow(std::make_unique<UpdateWindow>(m_updater, services.workspace)),
       m_visualizer(services.visualizer),
-      m_menuCommands({m_visualizer, m_updater, services.permission, services.visualizer.defaults},
-                     {.openSettings = [this] { openSettings(); },
-                      .openAbout = [this] { openAbout(); },
-                      .quit = services.quit}),
+      m_menuCommands(
+          {m_visualizer, m_updater, services.permission, services.visualizer.defaults},
+          {.openSettings = [this] { openSettings(); }, .openAbout = [this] { openAbout(); }, .quit = services.quit}),
       m_onboarding({.flow = {.defaults = services.visualizer.defaults,
                              .permission = services.permission,
                              .scheduler = services.visualizer.scheduler,

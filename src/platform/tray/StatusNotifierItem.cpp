@@ -286,7 +286,10 @@ public:
     QString empty() const { return {}; }
     sni::Pixmaps iconPixmap() const { return sni::pixmapsOf(m_item.m_icon); }
     sni::Pixmaps noPixmaps() const { return {}; }
-    sni::ToolTip toolTip() const { return {.iconName = {}, .pixmaps = {}, .title = m_item.m_toolTip, .description = {}}; }
+    sni::ToolTip toolTip() const
+    {
+        return {.iconName = {}, .pixmaps = {}, .title = m_item.m_toolTip, .description = {}};
+    }
     bool itemIsMenu() const { return false; } // a click opens the panel; the menu is for right clicks
     QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/MenuBar")); }
 
@@ -475,10 +478,9 @@ bool StatusNotifierItem::isWatcherRunning(const QDBusConnection& bus)
 
 void StatusNotifierItem::registerWithWatcher()
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(watcherService),
-                                                       QStringLiteral("/StatusNotifierWatcher"),
-                                                       QString::fromLatin1(watcherService),
-                                                       QStringLiteral("RegisterStatusNotifierItem"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(watcherService), QStringLiteral("/StatusNotifierWatcher"),
+        QString::fromLatin1(watcherService), QStringLiteral("RegisterStatusNotifierItem"));
     call << m_serviceName;
     auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {

@@ -72,8 +72,8 @@ protected:
 
     QVariant property(const QString& path, const QString& interface, const QString& name)
     {
-        const QDBusMessage reply = call(path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-                                        {interface, name});
+        const QDBusMessage reply =
+            call(path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"), {interface, name});
         EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
         return reply.arguments().value(0).value<QDBusVariant>().variant();
     }
@@ -118,18 +118,21 @@ protected:
     void startItem()
     {
         item = std::make_unique<StatusNotifierItem>(
-            QDBusConnection::connectToBus(bus.address(), host.name() + QStringLiteral("-kestrel")), QStringLiteral("kestrel"),
-            QStringLiteral("Kestrel"),
+            QDBusConnection::connectToBus(bus.address(), host.name() + QStringLiteral("-kestrel")),
+            QStringLiteral("kestrel"), QStringLiteral("Kestrel"),
             StatusNotifierItem::Handlers{.activate = [this](QPoint at) { activations.push_back(at); },
                                          .secondaryActivate = [this] { ++secondaryActivations; },
-                                         .menuAboutToShow = [this] { if (nextMenu) item->setMenu(*std::exchange(nextMenu, std::nullopt)); },
+                                         .menuAboutToShow =
+                                             [this] {
+                                                 if (nextMenu)
+                                                     item->setMenu(*std::exchange(nextMenu, std::nullopt));
+                                             },
                                          .menuEntryClicked = [this](int id) { clicked.push_back(id); },
                                          .registrationChanged = [this](bool now) { registrations.push_back(now); }});
     }
 
     test::PrivateBus bus;
-    QDBusConnection host = QDBusConnection::connectToBus(
-        bus.address(), QStringLiteral("host-%1").arg(++connections));
+    QDBusConnection host = QDBusConnection::connectToBus(bus.address(), QStringLiteral("host-%1").arg(++connections));
     static inline int connections = 0;
     std::unique_ptr<StatusNotifierItem> item;
     std::vector<QPoint> activations;
@@ -191,7 +194,9 @@ TEST_F(StatusNotifierItemTest, TheHostReadsTheIconInNetworkOrderAndTheToolTipAnd
     pixmaps.endStructure();
     EXPECT_EQ(width, 2);
     EXPECT_EQ(height, 1);
-    EXPECT_EQ(bytes, QByteArray::fromHex("ff112233" "00000000")) << "alpha, red, green, blue";
+    EXPECT_EQ(bytes, QByteArray::fromHex("ff112233"
+                                         "00000000"))
+        << "alpha, red, green, blue";
 
     item->setToolTip(QStringLiteral("Kestrel, update available"));
     const QDBusArgument toolTip = itemProperty(QStringLiteral("ToolTip")).value<QDBusArgument>();
@@ -211,7 +216,8 @@ TEST_F(StatusNotifierItemTest, TheHostReadsTheIconInNetworkOrderAndTheToolTipAnd
     toolTip.endStructure();
     EXPECT_EQ(title, QStringLiteral("Kestrel, update available"));
     EXPECT_EQ(itemProperty(QStringLiteral("Id")).toString(), QStringLiteral("kestrel"));
-    EXPECT_EQ(itemProperty(QStringLiteral("ItemIsMenu")).toBool(), false) << "a click activates; the menu is for right clicks";
+    EXPECT_EQ(itemProperty(QStringLiteral("ItemIsMenu")).toBool(), false)
+        << "a click activates; the menu is for right clicks";
     EXPECT_EQ(itemProperty(QStringLiteral("Menu")).value<QDBusObjectPath>().path(), QStringLiteral("/MenuBar"));
 }
 
