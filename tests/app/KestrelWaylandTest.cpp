@@ -3,6 +3,8 @@
 // window that reports which clicks and keys reach it, and by what Kestrel says of itself.
 
 #include "support/EventLoop.h"
+#include "support/ScreenChanges.h"
+#include "support/evdev/EvdevFifo.h"
 #include "support/wayland/SwayServer.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +14,7 @@
 #include <QRect>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <linux/input.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kestrel::test {
 namespace {
@@ -26,28 +25,9 @@ constexpr int width = 1280;
 constexpr int height = 720;
 const QColor windowColour(0x30, 0x60, 0xc0); // what InputLogWindow paints
 
-// The area where the picture differs from the window below, and how many pixels do.
-struct Changes {
-    QRect area;
-    int pixels = 0;
-};
-
 Changes changes(const QImage& screen)
 {
-    Changes found;
-    for (int y = 0; y < screen.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
-        for (int x = 0; x < screen.width(); ++x) {
-            const QColor pixel(line[x]);
-            if (std::abs(pixel.red() - windowColour.red()) + std::abs(pixel.green() - windowColour.green()) +
-                    std::abs(pixel.blue() - windowColour.blue()) >
-                24) {
-                ++found.pixels;
-                found.area |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return found;
+    return changesFrom(screen, windowColour);
 }
 
 class KestrelWaylandTest : public ::testing::Test {
@@ -70,8 +50,6 @@ protected:
             if (!process->waitForFinished(5000))
                 process->kill();
         }
-        if (keys >= 0)
-            ::close(keys);
     }
 
     QProcessEnvironment environment(std::initializer_list<std::pair<const char*, QString>> extra)
@@ -85,8 +63,8 @@ protected:
     // Starts Kestrel on the compositor with keys from a FIFO and the overlay at `position`.
     void startKestrel(const char* position)
     {
-        const QString fifo = folder.filePath(QStringLiteral("keys"));
-        ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+        keys.emplace(folder.filePath(QStringLiteral("keys")));
+        ASSERT_TRUE(keys->isMade());
         QDir().mkpath(folder.filePath(QStringLiteral("config/kestrel")));
         QFile::remove(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
         QFile preferences(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
@@ -96,25 +74,15 @@ protected:
                               .toUtf8());
         preferences.close();
         kestrel.setProcessEnvironment(environment({{"XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config"))},
-                                                   {"KESTREL_EVDEV_STREAM", fifo},
+                                                   {"KESTREL_EVDEV_STREAM", keys->path()},
                                                    {"XKB_DEFAULT_LAYOUT", QStringLiteral("de")}}));
         kestrel.setProcessChannelMode(QProcess::ForwardedChannels);
         kestrel.start(QStringLiteral(KESTREL_BINARY), {});
         ASSERT_TRUE(kestrel.waitForStarted());
-        keys = ::open(fifo.toLocal8Bit().constData(), O_WRONLY | O_CLOEXEC);
-        ASSERT_GE(keys, 0);
+        ASSERT_TRUE(keys->open());
     }
 
-    void key(std::uint16_t code, int value)
-    {
-        input_event events[2]{};
-        events[0].type = EV_KEY;
-        events[0].code = code;
-        events[0].value = value;
-        events[1].type = EV_SYN;
-        events[1].code = SYN_REPORT;
-        ASSERT_EQ(::write(keys, events, sizeof(events)), static_cast<ssize_t>(sizeof(events)));
-    }
+    void key(std::uint16_t code, int value) { ASSERT_TRUE(keys->key(code, value)); }
 
     // What a key held down shows, once the picture is still; the key is let go after.
     QImage keycapsOf(std::uint16_t code)
@@ -140,9 +108,7 @@ protected:
     {
         kestrel.terminate();
         kestrel.waitForFinished(5000);
-        ::close(keys);
-        keys = -1;
-        QFile::remove(folder.filePath(QStringLiteral("keys")));
+        keys.reset();
     }
 
     bool awaitWindowSaid(const char* line, std::chrono::milliseconds timeout = 5s)
@@ -160,7 +126,7 @@ protected:
     QProcess window;
     QProcess kestrel;
     std::string windowSaid;
-    int keys = -1;
+    std::optional<EvdevFifo> keys;
 };
 
 TEST_F(KestrelWaylandTest, KeysShowAboveAFullScreenWindowThatKeepsItsClicksAndKeys)

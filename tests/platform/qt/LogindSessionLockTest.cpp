@@ -1,131 +1,21 @@
 #include "platform/qt/LogindSessionLock.h"
 
 #include "support/EventLoop.h"
+#include "support/dbus/FakeLogind.h"
 #include "support/dbus/PrivateBus.h"
 
 #include <gtest/gtest.h>
 
-#include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
-#include <QDBusVariant>
-#include <QDBusVirtualObject>
 #include <QThread>
 
-#include <atomic>
 #include <memory>
-
-namespace {
-
-// A user's graphical session as logind's User.Display gives it: (id, object path).
-struct SessionReference {
-    QString id;
-    QDBusObjectPath path;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const SessionReference& session)
-{
-    argument.beginStructure();
-    argument << session.id << session.path;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, SessionReference& session)
-{
-    argument.beginStructure();
-    argument >> session.id >> session.path;
-    argument.endStructure();
-    return argument;
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(SessionReference)
 
 namespace kestrel {
 namespace {
 
-const QString sessionPath = QStringLiteral("/org/freedesktop/login1/session/_32");
+using test::FakeLogind;
 const QString sessionInterface = QStringLiteral("org.freedesktop.login1.Session");
-
-// systemd-logind as far as Kestrel asks it: one user with one session. It answers on a thread
-// of its own, as the real one answers from its own process while Kestrel waits.
-class FakeLogind final : public QDBusVirtualObject {
-public:
-    explicit FakeLogind(QDBusConnection bus) : m_bus(std::move(bus))
-    {
-        qDBusRegisterMetaType<SessionReference>();
-        EXPECT_TRUE(m_bus.registerService(QStringLiteral("org.freedesktop.login1")));
-        EXPECT_TRUE(
-            m_bus.registerVirtualObject(QStringLiteral("/org/freedesktop/login1"), this, QDBusConnection::SubPath));
-    }
-
-    std::atomic<bool> processHasSession = true;
-    std::atomic<bool> locked = false;
-    std::atomic<bool> active = true;
-
-    QString introspect(const QString&) const override { return {}; }
-
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
-    {
-        const QString member = message.member();
-        QDBusMessage reply;
-        if (member == QStringLiteral("GetSessionByPID")) {
-            reply = processHasSession
-                        ? message.createReply(QVariant::fromValue(QDBusObjectPath(sessionPath)))
-                        : message.createErrorReply(QStringLiteral("org.freedesktop.login1.NoSessionForPID"),
-                                                   QStringLiteral("no session"));
-        } else if (member == QStringLiteral("GetUser")) {
-            reply = message.createReply(QVariant::fromValue(QDBusObjectPath("/org/freedesktop/login1/user/_1000")));
-        } else if (member == QStringLiteral("Get") && message.arguments().value(1) == QStringLiteral("Display")) {
-            const SessionReference display{QStringLiteral("32"), QDBusObjectPath(sessionPath)};
-            reply = message.createReply(QVariant::fromValue(QDBusVariant(QVariant::fromValue(display))));
-        } else if (member == QStringLiteral("Get") && message.arguments().value(1) == QStringLiteral("LockedHint")) {
-            ++lockedHintReads;
-            reply = message.createReply(QVariant::fromValue(QDBusVariant(locked.load())));
-        } else if (member == QStringLiteral("Get") && message.arguments().value(1) == QStringLiteral("Active")) {
-            reply = message.createReply(QVariant::fromValue(QDBusVariant(active.load())));
-        } else {
-            return false;
-        }
-        connection.send(reply);
-        return true;
-    }
-
-    // Another session, or a text console, comes in front; or this one again.
-    void setActive(bool now)
-    {
-        active = now;
-        QDBusMessage changed = QDBusMessage::createSignal(
-            sessionPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
-        changed << sessionInterface << QVariantMap{{QStringLiteral("Active"), now}} << QStringList{};
-        m_bus.send(changed);
-    }
-
-    // The locker says the screen is locked, or unlocked.
-    void setLocked(bool now)
-    {
-        locked = now;
-        QDBusMessage changed = QDBusMessage::createSignal(
-            sessionPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
-        changed << sessionInterface << QVariantMap{{QStringLiteral("LockedHint"), now}} << QStringList{};
-        m_bus.send(changed);
-    }
-    void emitSignal(const QString& interface, const QString& name, const QList<QVariant>& arguments = {})
-    {
-        QDBusMessage message = QDBusMessage::createSignal(sessionPath, interface, name);
-        message.setArguments(arguments);
-        m_bus.send(message);
-    }
-
-    std::atomic<int> lockedHintReads = 0;
-
-private:
-    QDBusConnection m_bus;
-};
 
 struct SessionLock : ::testing::Test {
     void SetUp() override

@@ -2,6 +2,7 @@
 
 #include "support/EventLoop.h"
 #include "support/dbus/PrivateBus.h"
+#include "support/desktops/TrayHost.h"
 
 #include <gtest/gtest.h>
 
@@ -91,28 +92,7 @@ protected:
         EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
         if (revision)
             *revision = reply.arguments().value(0).toUInt();
-        std::vector<std::pair<int, QVariantMap>> entries;
-        const QDBusArgument layout = reply.arguments().value(1).value<QDBusArgument>();
-        int rootId = -1;
-        QVariantMap rootProperties;
-        layout.beginStructure();
-        layout >> rootId >> rootProperties;
-        EXPECT_EQ(rootId, 0);
-        layout.beginArray();
-        while (!layout.atEnd()) {
-            QDBusVariant child;
-            layout >> child;
-            const QDBusArgument entry = child.variant().value<QDBusArgument>();
-            int id = 0;
-            QVariantMap properties;
-            entry.beginStructure();
-            entry >> id >> properties;
-            entry.endStructure();
-            entries.emplace_back(id, properties);
-        }
-        layout.endArray();
-        layout.endStructure();
-        return entries;
+        return test::TrayHost::menuEntries(reply);
     }
 
     void startItem()

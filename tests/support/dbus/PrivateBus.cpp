@@ -1,5 +1,6 @@
 #include "support/dbus/PrivateBus.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
@@ -16,8 +17,10 @@ constexpr const char* busConfig =
 <busconfig>
   <type>session</type>
   <listen>unix:dir=@FOLDER@</listen>
+  <servicedir>@FOLDER@/services</servicedir>
   <auth>EXTERNAL</auth>
   <policy context="default">
+    <allow user="*"/>
     <allow send_destination="*" eavesdrop="true"/>
     <allow eavesdrop="true"/>
     <allow own="*"/>
@@ -27,8 +30,21 @@ constexpr const char* busConfig =
 
 } // namespace
 
-PrivateBus::PrivateBus()
+PrivateBus::PrivateBus(const QStringList& activatable)
 {
+    QDir(m_folder.path()).mkdir(QStringLiteral("services"));
+    for (const QString& service : activatable) {
+        const QString file = service + QStringLiteral(".service");
+        if (!QFile::copy(QStringLiteral("/usr/share/dbus-1/services/") + file,
+                         m_folder.filePath(QStringLiteral("services/")) + file)) {
+            m_error = "the machine has no D-Bus service " + service.toStdString();
+            return;
+        }
+    }
+    // Open to every user, so that a desktop shell run as a user of its own can connect.
+    QFile::setPermissions(m_folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                               QFileDevice::ReadOther | QFileDevice::ExeOther | QFileDevice::ReadGroup |
+                                               QFileDevice::ExeGroup);
     QFile config(m_folder.filePath(QStringLiteral("bus.conf")));
     if (!config.open(QIODevice::WriteOnly)) {
         m_error = "cannot write the bus's configuration";

@@ -1,17 +1,21 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <string>
 
 namespace kestrel::test {
 
-// A D-Bus daemon of the test's own that activates nothing: no service directory, so nothing
-// the machine has installed starts behind the test's back. It ends with the object.
+// A D-Bus daemon of the test's own that activates only the services named (by default none),
+// so nothing else the machine has installed starts behind the test's back. Any user may
+// connect (a desktop shell runs as a user of its own). It ends with the object.
 class PrivateBus {
 public:
-    PrivateBus();
+    // `activatable`: names of session services the machine has (org.a11y.Bus, …) that may be
+    // started on demand.
+    explicit PrivateBus(const QStringList& activatable = {});
     ~PrivateBus();
 
     PrivateBus(const PrivateBus&) = delete;

@@ -1,5 +1,7 @@
 #include "support/wayland/SwayServer.h"
 
+#include "support/desktops/DesktopUser.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -7,48 +9,20 @@
 
 #include <csignal>
 
-#include <grp.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kestrel::test {
 
-namespace {
-
-constexpr const char* swayUser = "kestrel-sway";
-
-// The user sway runs as under root, made when missing; nothing when it cannot be.
-const passwd* swayAccount(std::string& error)
-{
-    if (const passwd* account = ::getpwnam(swayUser))
-        return account;
-    QProcess add;
-    add.start(QStringLiteral("useradd"),
-              {QStringLiteral("--no-create-home"), QStringLiteral("--system"), QStringLiteral("--shell"),
-               QStringLiteral("/usr/sbin/nologin"), QString::fromLatin1(swayUser)});
-    add.waitForFinished(10000);
-    const passwd* account = ::getpwnam(swayUser);
-    if (!account)
-        error =
-            "cannot make the user " + std::string(swayUser) + " for sway: " + add.readAllStandardError().toStdString();
-    return account;
-}
-
-} // namespace
-
 SwayServer::SwayServer(int width, int height) : m_width(width), m_height(height)
 {
-    uid_t uid = ::getuid();
-    gid_t gid = ::getgid();
-    if (uid == 0) {
-        const passwd* account = swayAccount(m_error);
+    const passwd* account = nullptr;
+    if (::getuid() == 0) {
+        account = desktopUser(m_error);
         if (!account)
             return;
-        uid = account->pw_uid;
-        gid = account->pw_gid;
         // Sway's folder belongs to its user; the configuration in it is readable by all.
-        if (::chown(m_folder.path().toLocal8Bit().constData(), uid, gid) != 0) {
+        if (::chown(m_folder.path().toLocal8Bit().constData(), account->pw_uid, account->pw_gid) != 0) {
             m_error = "cannot give sway its folder";
             return;
         }
@@ -76,14 +50,7 @@ SwayServer::SwayServer(int width, int height) : m_width(width), m_height(height)
     m_sway.setProcessChannelMode(QProcess::MergedChannels);
     m_sway.setStandardOutputFile(m_folder.filePath(QStringLiteral("sway.log")));
     // A process group of its own, and sway's user when the test runs as root.
-    m_sway.setChildProcessModifier([uid, gid] {
-        ::setpgid(0, 0);
-        if (::getuid() == 0 && uid != 0) {
-            ::setgroups(0, nullptr);
-            if (::setgid(gid) != 0 || ::setuid(uid) != 0)
-                ::_exit(127);
-        }
-    });
+    runAs(m_sway, account);
     m_sway.start(QStringLiteral("sway"), {QStringLiteral("--config"), config.fileName()});
     if (!m_sway.waitForStarted(5000)) {
         m_error = "sway did not start: " + m_sway.errorString().toStdString();

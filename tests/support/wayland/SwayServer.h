@@ -12,7 +12,7 @@ namespace kestrel::test {
 
 // A headless sway of the test's own: one output of the given size, no input devices, no
 // XWayland. Sway refuses to run as root, so under root it runs as a user of its own
-// ("kestrel-sway", made when missing); the test's programs connect as clients by the socket's
+// (see DesktopUser.h); the test's programs connect as clients by the socket's
 // full path. Everything it started ends with it.
 class SwayServer {
 public:

@@ -1,0 +1,253 @@
+// Kestrel on the desktops people use, their real shells run headless: GNOME Shell with its
+// AppIndicator tray, and Xfce's panel and compositing window manager. Judged by the shells' own
+// screenshots, by where Kestrel's windows are, and by what reaches the application typed into.
+
+#include "support/EventLoop.h"
+#include "support/ScreenChanges.h"
+#include "support/dbus/FakeLogind.h"
+#include "support/desktops/GnomeShell.h"
+#include "support/desktops/TrayHost.h"
+#include "support/evdev/EvdevFifo.h"
+#include "support/x11/XWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <linux/input.h>
+
+namespace kestrel::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+const QColor windowColour(0x30, 0x60, 0xc0); // what the input log window paints
+
+// Kestrel as a desktop's session starts it, with keys from a FIFO and folders of its own.
+class KestrelSession {
+public:
+    KestrelSession() { QDir().mkpath(m_folder.filePath(QStringLiteral("config/kestrel"))); }
+    ~KestrelSession() { stop(); }
+
+    // The preferences to start with; empty for a first launch.
+    void setPreferences(const QString& json)
+    {
+        QFile file(m_folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
+        file.open(QIODevice::WriteOnly);
+        file.write(json.toUtf8());
+    }
+
+    QProcessEnvironment environment(QProcessEnvironment session) const
+    {
+        session.insert(QStringLiteral("XDG_CONFIG_HOME"), m_folder.filePath(QStringLiteral("config")));
+        session.insert(QStringLiteral("XDG_STATE_HOME"), m_folder.filePath(QStringLiteral("state")));
+        session.insert(QStringLiteral("KESTREL_EVDEV_STREAM"), m_keys.path());
+        return session;
+    }
+
+    bool start(const QProcessEnvironment& session)
+    {
+        m_process.setProcessEnvironment(environment(session));
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.start(QStringLiteral(KESTREL_BINARY), {});
+        return m_process.waitForStarted() && m_keys.open();
+    }
+
+    // A later launch of `kestrel`: its exit status.
+    int launchAgain(const QProcessEnvironment& session, const QStringList& arguments)
+    {
+        QProcess again;
+        again.setProcessEnvironment(environment(session));
+        again.start(QStringLiteral(KESTREL_BINARY), arguments);
+        return again.waitForFinished(10000) && again.exitStatus() == QProcess::NormalExit ? again.exitCode() : -1;
+    }
+
+    void stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+    }
+
+    // What Kestrel said on its standard error so far.
+    std::string said()
+    {
+        m_said += m_process.readAllStandardError().toStdString();
+        return m_said;
+    }
+
+    QProcess& process() { return m_process; }
+    EvdevFifo& keys() { return m_keys; }
+
+private:
+    QTemporaryDir m_folder;
+    EvdevFifo m_keys{m_folder.filePath(QStringLiteral("keys"))};
+    QProcess m_process;
+    std::string m_said;
+};
+
+// One GNOME Shell for the whole suite: it takes a few seconds to start.
+class KestrelOnGnome : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        shell = new GnomeShell(width, height);
+        // The session's logind, as a desktop has it: Kestrel asks it whether the screen is locked.
+        logindThread = new QThread;
+        logindThread->start();
+        logind = new FakeLogind(QDBusConnection::connectToBus(shell->systemBusAddress(), QStringLiteral("logind")));
+        logind->moveToThread(logindThread);
+    }
+    static void TearDownTestSuite()
+    {
+        logindThread->quit();
+        logindThread->wait();
+        delete logind;
+        delete logindThread;
+        QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
+        delete shell;
+        shell = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(shell->isRunning()) << shell->error();
+        windows.emplace(shell->xDisplay(), shell->xAuthority().toStdString());
+        ASSERT_TRUE(windows->isConnected()) << "no connection to XWayland " << shell->xDisplay();
+    }
+
+    void TearDown() override
+    {
+        kestrel.stop();
+        if (window.state() != QProcess::NotRunning) {
+            window.terminate();
+            window.waitForFinished(5000);
+        }
+    }
+
+    // A native Wayland window over the whole monitor, in the input log window's colour.
+    void openFullScreenWindow()
+    {
+        QProcessEnvironment environment = shell->clientEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        window.setProcessEnvironment(environment);
+        window.start(QStringLiteral(KESTREL_INPUT_LOG_WINDOW), {});
+        ASSERT_TRUE(window.waitForStarted());
+        ASSERT_TRUE(
+            runEventLoopUntil([&] { return changesFrom(shell->screenshot(), windowColour).pixels == 0; }, 10s, 200ms))
+            << "the full-screen window never covered the monitor";
+    }
+
+    static constexpr int width = 1600;
+    static constexpr int height = 900;
+    static inline GnomeShell* shell = nullptr;
+    static inline QThread* logindThread = nullptr;
+    static inline FakeLogind* logind = nullptr;
+    std::optional<XWindows> windows;
+    QProcess window;
+    KestrelSession kestrel;
+};
+
+TEST_F(KestrelOnGnome, KeycapsShowAtTheChosenPlaceOverAFullScreenWindowAndGoAfterTheDuration)
+{
+    ASSERT_NO_FATAL_FAILURE(openFullScreenWindow());
+    kestrel.setPreferences(QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "topRight"})"));
+    ASSERT_TRUE(kestrel.start(shell->clientEnvironment()));
+
+    // Ctrl C held; Kestrel may still be starting, so pressed until it shows.
+    Changes shown;
+    ASSERT_TRUE(runEventLoopUntil(
+        [&] {
+            kestrel.keys().key(KEY_LEFTCTRL, 1);
+            kestrel.keys().key(KEY_C, 1);
+            shown = changesFrom(shell->screenshot(), windowColour);
+            return shown.pixels > 2000;
+        },
+        15s, 250ms))
+        << "no keycaps over the full-screen window";
+    EXPECT_GT(shown.area.left(), width / 2) << "in the top right corner";
+    EXPECT_LT(shown.area.bottom(), height / 3) << "in the top right corner";
+
+    kestrel.keys().key(KEY_C, 0);
+    kestrel.keys().key(KEY_LEFTCTRL, 0);
+    EXPECT_TRUE(
+        runEventLoopUntil([&] { return changesFrom(shell->screenshot(), windowColour).pixels == 0; }, 10s, 250ms))
+        << "the keycaps stay after the keys are up";
+    EXPECT_EQ(kestrel.said(), "") << "nothing to say on a healthy desktop";
+}
+
+TEST_F(KestrelOnGnome, TheTrayIconOpensThePanelUnderItWhereTheBarWasClicked)
+{
+    kestrel.setPreferences(QStringLiteral(R"({"hasCompletedOnboarding": true})"));
+    ASSERT_TRUE(kestrel.start(shell->clientEnvironment()));
+    TrayHost bar(shell->bus());
+    ASSERT_TRUE(bar.awaitKestrel()) << "Kestrel's icon is not in GNOME's tray";
+    const QImage before = shell->screenshot();
+
+    // The bar's click at the top right, as the extension reports it.
+    const QPoint click(width - 60, 12);
+    ASSERT_TRUE(bar.activate(click.x(), click.y()));
+    ASSERT_TRUE(windows->await("Kestrel panel")) << "no panel";
+    const QRect panel = *windows->find("Kestrel panel");
+    EXPECT_GE(panel.top(), 20) << "below the top bar";
+    EXPECT_LE(panel.top(), 48) << "right under the top bar";
+    EXPECT_TRUE(panel.contains(QPoint(click.x(), panel.center().y()))) << "under the click, or kept on the monitor";
+    EXPECT_LE(panel.right(), width - 1);
+
+    // The shell shows it there.
+    const auto changed = [&] {
+        const QImage after = shell->screenshot();
+        int pixels = 0;
+        for (int y = panel.top(); y <= panel.bottom(); ++y)
+            for (int x = panel.left(); x <= panel.right(); ++x)
+                pixels += after.pixel(x, y) != before.pixel(x, y);
+        return pixels;
+    };
+    EXPECT_TRUE(runEventLoopUntil([&] { return changed() > panel.width() * panel.height() / 2; }, 5s, 100ms))
+        << "the panel is not on the monitor";
+
+    // A second activation closes it.
+    ASSERT_TRUE(bar.activate(click.x(), click.y()));
+    EXPECT_TRUE(windows->await("Kestrel panel", false));
+}
+
+TEST_F(KestrelOnGnome, AFirstLaunchWelcomesAndTheSettingsOpenOnAsking)
+{
+    ASSERT_TRUE(kestrel.start(shell->clientEnvironment()));
+    EXPECT_TRUE(windows->await("Welcome to Kestrel")) << "no welcome window on a first launch";
+    const QImage screen = shell->screenshot();
+    const std::optional<QRect> welcome = windows->find("Welcome to Kestrel");
+    ASSERT_TRUE(welcome);
+    const QColor desktop(screen.pixel(width / 2, height - 5));
+    EXPECT_TRUE(runEventLoopUntil(
+        [&] {
+            return changesFrom(shell->screenshot(), desktop, *welcome).pixels >
+                   welcome->width() * welcome->height() / 2;
+        },
+        5s, 100ms))
+        << "the shell does not show the welcome window";
+
+    EXPECT_EQ(kestrel.launchAgain(shell->clientEnvironment(), {QStringLiteral("--settings")}), 0);
+    EXPECT_TRUE(windows->await("General")) << "kestrel --settings opened no settings window";
+}
+
+TEST_F(KestrelOnGnome, QuitInTheTrayMenuEndsKestrelWithStatusZero)
+{
+    kestrel.setPreferences(QStringLiteral(R"({"hasCompletedOnboarding": true})"));
+    ASSERT_TRUE(kestrel.start(shell->clientEnvironment()));
+    TrayHost bar(shell->bus());
+    ASSERT_TRUE(bar.awaitKestrel());
+    ASSERT_TRUE(bar.clickMenuEntry(QStringLiteral("Quit Kestrel")));
+    ASSERT_TRUE(kestrel.process().waitForFinished(5000)) << "Quit did not end Kestrel";
+    EXPECT_EQ(kestrel.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(kestrel.process().exitCode(), 0);
+}
+
+} // namespace
+} // namespace kestrel::test

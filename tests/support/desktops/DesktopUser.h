@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QProcess>
+
+#include <string>
+
+#include <pwd.h>
+
+namespace kestrel::test {
+
+// The ordinary user the tests run desktop shells as when they run as root (the shells refuse
+// root, or misbehave under it): "kestrel-desktop", a system user made when missing. Null, with
+// `error` said, when it cannot be made.
+const passwd* desktopUser(std::string& error);
+
+// Has `process` start as `account` when the test runs as root, in a process group of its own
+// so that everything it starts can be ended with it.
+void runAs(QProcess& process, const passwd* account);
+
+} // namespace kestrel::test
