@@ -7,7 +7,9 @@
 #include "support/dbus/FakeLogind.h"
 #include "support/desktops/GnomeShell.h"
 #include "support/desktops/TrayHost.h"
+#include "support/desktops/XfceSession.h"
 #include "support/evdev/EvdevFifo.h"
+#include "support/x11/XTestDriver.h"
 #include "support/x11/XWindows.h"
 
 #include <gtest/gtest.h>
@@ -49,12 +51,14 @@ public:
         return session;
     }
 
+    // Keys come from the FIFO on a Wayland session (opening it waits for Kestrel to read).
     bool start(const QProcessEnvironment& session)
     {
         m_process.setProcessEnvironment(environment(session));
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
         m_process.start(QStringLiteral(KESTREL_BINARY), {});
-        return m_process.waitForStarted() && m_keys.open();
+        const bool wayland = session.value(QStringLiteral("XDG_SESSION_TYPE")) == QStringLiteral("wayland");
+        return m_process.waitForStarted() && (!wayland || m_keys.open());
     }
 
     // A later launch of `kestrel`: its exit status.
@@ -92,6 +96,42 @@ private:
     std::string m_said;
 };
 
+// A window over the whole screen that says what reaches it ("ready", "key X").
+class InputLogWindow {
+public:
+    ~InputLogWindow()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    bool open(QProcessEnvironment environment, const char* platform)
+    {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
+        m_process.setProcessEnvironment(environment);
+        m_process.start(QStringLiteral(KESTREL_INPUT_LOG_WINDOW), {});
+        return m_process.waitForStarted() && awaitSaid("ready");
+    }
+
+    bool awaitSaid(const std::string& line)
+    {
+        return runEventLoopUntil(
+            [&] {
+                m_said += m_process.readAllStandardOutput().toStdString();
+                return m_said.find(line + "\n") != std::string::npos;
+            },
+            10s);
+    }
+
+    const std::string& said() const { return m_said; }
+
+private:
+    QProcess m_process;
+    std::string m_said;
+};
+
 // One GNOME Shell for the whole suite: it takes a few seconds to start.
 class KestrelOnGnome : public ::testing::Test {
 protected:
@@ -122,23 +162,12 @@ protected:
         ASSERT_TRUE(windows->isConnected()) << "no connection to XWayland " << shell->xDisplay();
     }
 
-    void TearDown() override
-    {
-        kestrel.stop();
-        if (window.state() != QProcess::NotRunning) {
-            window.terminate();
-            window.waitForFinished(5000);
-        }
-    }
+    void TearDown() override { kestrel.stop(); }
 
     // A native Wayland window over the whole monitor, in the input log window's colour.
     void openFullScreenWindow()
     {
-        QProcessEnvironment environment = shell->clientEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        window.setProcessEnvironment(environment);
-        window.start(QStringLiteral(KESTREL_INPUT_LOG_WINDOW), {});
-        ASSERT_TRUE(window.waitForStarted());
+        ASSERT_TRUE(window.open(shell->clientEnvironment(), "wayland"));
         ASSERT_TRUE(
             runEventLoopUntil([&] { return changesFrom(shell->screenshot(), windowColour).pixels == 0; }, 10s, 200ms))
             << "the full-screen window never covered the monitor";
@@ -150,7 +179,7 @@ protected:
     static inline QThread* logindThread = nullptr;
     static inline FakeLogind* logind = nullptr;
     std::optional<XWindows> windows;
-    QProcess window;
+    InputLogWindow window;
     KestrelSession kestrel;
 };
 
@@ -247,6 +276,124 @@ TEST_F(KestrelOnGnome, QuitInTheTrayMenuEndsKestrelWithStatusZero)
     ASSERT_TRUE(kestrel.process().waitForFinished(5000)) << "Quit did not end Kestrel";
     EXPECT_EQ(kestrel.process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(kestrel.process().exitCode(), 0);
+}
+
+// One Xfce for the whole suite.
+class KestrelOnXfce : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { session = new XfceSession(width, height); }
+    static void TearDownTestSuite()
+    {
+        delete session;
+        session = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(session->isRunning()) << session->error();
+        windows.emplace(session->display());
+        input.emplace(session->display());
+        kestrel.setPreferences(QStringLiteral(R"({"hasCompletedOnboarding": true})"));
+    }
+
+    // Where two pictures of the screen differ.
+    static QRect difference(const QImage& one, const QImage& other, const QRect& within)
+    {
+        QRect area;
+        for (int y = within.top(); y <= within.bottom(); ++y)
+            for (int x = within.left(); x <= within.right(); ++x)
+                if (one.pixel(x, y) != other.pixel(x, y))
+                    area |= QRect(x, y, 1, 1);
+        return area;
+    }
+
+    static constexpr int width = 1280;
+    static constexpr int height = 800;
+    static inline XfceSession* session = nullptr;
+    std::optional<XWindows> windows;
+    std::optional<XTestDriver> input;
+    KestrelSession kestrel;
+};
+
+TEST_F(KestrelOnXfce, AClickOnTheIconInThePanelOpensThePanelUnderIt)
+{
+    ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
+    TrayHost bar(session->bus());
+    ASSERT_TRUE(bar.awaitKestrel()) << "Kestrel's icon is not in Xfce's panel";
+
+    // The icon is where the top panel changes when keys are switched off (a middle click).
+    const QRect strip(0, 0, width, 40);
+    QImage showing;
+    QRect icon;
+    ASSERT_TRUE(runEventLoopUntil(
+        [&] {
+            showing = session->screenshot();
+            return !showing.isNull();
+        },
+        5s));
+    ASSERT_TRUE(bar.secondaryActivate(0, 0));
+    ASSERT_TRUE(runEventLoopUntil(
+        [&] {
+            icon = difference(showing, session->screenshot(), strip);
+            return icon.width() >= 8;
+        },
+        5s, 100ms))
+        << "switching keys off does not change an icon in the panel";
+    ASSERT_TRUE(bar.secondaryActivate(0, 0));
+    ASSERT_TRUE(
+        runEventLoopUntil([&] { return difference(showing, session->screenshot(), strip).isNull(); }, 5s, 100ms));
+
+    // A real click on it, through the panel: the panel opens right under the icon.
+    input->moveTo(icon.center().x(), icon.center().y());
+    input->click(1);
+    ASSERT_TRUE(windows->await("Kestrel panel")) << "a click on the icon opened no panel";
+    const QRect panel = *windows->find("Kestrel panel");
+    EXPECT_GE(panel.top(), icon.bottom()) << "under the icon";
+    EXPECT_LE(panel.top(), icon.bottom() + 12) << "right under the panel";
+    EXPECT_TRUE(panel.right() == width - 1 || std::abs(panel.center().x() - icon.center().x()) <= 2)
+        << "centred under the icon, or kept on the screen";
+    input->tap(1); // Escape
+    EXPECT_TRUE(windows->await("Kestrel panel", false));
+}
+
+// Pixels where the keycaps' soft edges are mixed with the blue window below them.
+int blended(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if ((pixel & 0xffffff) != (windowColour.rgb() & 0xffffff) && qBlue(pixel) > qRed(pixel) + 24)
+                ++count;
+        }
+    }
+    return count;
+}
+
+TEST_F(KestrelOnXfce, KeycapsBlendOverTheWindowTypedIntoWhichKeepsTheKeys)
+{
+    InputLogWindow window;
+    ASSERT_TRUE(window.open(session->clientEnvironment(), "xcb"));
+    ASSERT_TRUE(
+        runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 100ms))
+        << "the window never covered the screen";
+    ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
+    // Kestrel may still be starting: pressed until it shows.
+    Changes shown;
+    ASSERT_TRUE(runEventLoopUntil(
+        [&] {
+            input->key(30, true); // A
+            shown = changesFrom(session->screenshot(), windowColour);
+            return shown.pixels > 2000;
+        },
+        15s, 250ms))
+        << "no keycap over the window";
+    EXPECT_GT(blended(session->screenshot(), shown.area), 20) << "the keycap's edges do not blend with the window";
+    EXPECT_TRUE(window.awaitSaid("key a")) << "the window typed into lost the keys: " << window.said();
+    input->key(30, false);
+    EXPECT_TRUE(
+        runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 250ms));
+    EXPECT_EQ(kestrel.said(), "") << "nothing to say on a healthy desktop";
 }
 
 } // namespace

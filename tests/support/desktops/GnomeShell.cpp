@@ -2,6 +2,7 @@
 
 #include "support/EventLoop.h"
 #include "support/desktops/DesktopUser.h"
+#include "support/desktops/Screenshots.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -232,13 +233,7 @@ QImage GnomeShell::screenshot()
     const QDBusMessage reply = bus().call(call, QDBus::Block, 10000);
     if (reply.type() != QDBusMessage::ReplyMessage || !reply.arguments().value(0).toBool())
         return {};
-    const QImage image = QImage(file).convertToFormat(QImage::Format_RGB32);
-    // KESTREL_TEST_SCREENSHOTS=FOLDER keeps every screenshot, to look at.
-    if (const QString keep = qEnvironmentVariable("KESTREL_TEST_SCREENSHOTS"); !keep.isEmpty()) {
-        static int taken = 0;
-        image.save(QStringLiteral("%1/gnome-%2.png").arg(keep).arg(++taken, 4, 10, QLatin1Char('0')));
-    }
-    return image;
+    return keptToLookAt(QImage(file).convertToFormat(QImage::Format_RGB32), "gnome");
 }
 
 } // namespace kestrel::test
