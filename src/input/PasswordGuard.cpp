@@ -26,6 +26,7 @@ PasswordGuard::PasswordGuard(EventTapService& source, PasswordFocusService& focu
             if (!self.m_focusService.isAvailable()) {
                 // Nobody can say where the focus is: behave as without the service.
                 self.m_focus = Focus::unknown;
+                self.m_left = true;
                 self.m_uncertainUntil.reset();
                 self.release(true);
             }
@@ -150,7 +151,12 @@ void PasswordGuard::receive(std::uint32_t type, const PlatformEvent& event)
 
 bool PasswordGuard::isUncertain() const
 {
-    return m_focus == Focus::asking || (m_uncertainUntil && m_scheduler.now() < *m_uncertainUntil);
+    return m_focus == Focus::asking || isJustAfterFocusMove();
+}
+
+bool PasswordGuard::isJustAfterFocusMove() const
+{
+    return m_uncertainUntil && m_scheduler.now() < *m_uncertainUntil;
 }
 
 bool PasswordGuard::mayBePasswordField() const
@@ -176,21 +182,34 @@ void PasswordGuard::report(const FocusReport& report)
     // not meet the report that the focus has left it.
     m_source.deliverPending();
     switch (report.kind) {
-    case FocusReport::Kind::focused:
+    case FocusReport::Kind::focused: {
         // A repeat of the focus as it was before the click says nothing of where the click
         // sent it: the news is still to come.
         if (isUncertain() && report.control != 0 && report.control == m_focusedControl)
             break;
+        // A window that a click brings to the front first names the control that had its
+        // focus when it was left, a password field maybe, and the clicked control a moment
+        // later (GTK and Qt under a window manager): right after the click, a password field
+        // named just after the focus left a window or control may not be the last word.
+        const bool mayMoveOn = report.isPasswordField && m_left && isJustAfterFocusMove();
         m_focus = report.isPasswordField ? Focus::password : Focus::other;
         m_focusedControl = report.control;
-        m_uncertainUntil.reset(); // the focus has gone where it was going
-        settle();
+        m_left = false;
+        if (mayMoveOn) {
+            m_uncertainUntil = m_scheduler.now() + settleTime; // keys typed meanwhile wait too
+            settle(false);
+        } else {
+            m_uncertainUntil.reset(); // the focus has gone where it was going
+            settle();
+        }
         break;
+    }
     case FocusReport::Kind::unfocused:
         // Somewhere Kestrel cannot see (another window, a program without accessibility)
         // until the next focus report says where.
         m_focus = Focus::unknown;
         m_focusedControl = 0;
+        m_left = true;
         waitForLanding();
         break;
     case FocusReport::Kind::moving:
@@ -204,6 +223,7 @@ void PasswordGuard::report(const FocusReport& report)
     case FocusReport::Kind::textInserted:
         // Text reached the focused control: the focus did not move, or has arrived.
         m_focus = report.isPasswordField ? Focus::password : Focus::other;
+        m_left = false;
         m_uncertainUntil.reset();
         settle();
         break;
@@ -222,19 +242,19 @@ void PasswordGuard::waitForLanding()
     }
 }
 
-void PasswordGuard::settle()
+void PasswordGuard::settle(bool final)
 {
     if (m_settle)
         m_scheduler.cancel(*std::exchange(m_settle, std::nullopt));
     // Into a password field: nothing held is shown, so there is nothing to wait for.
-    if (m_focus == Focus::password) {
+    if (m_focus == Focus::password && final) {
         release(true);
         return;
     }
     // Reports come late when the applications or the bus are busy, and then in a burst: a
     // report of an earlier move may come just before the one of the click. The last of a
     // burst decides.
-    if (!m_held.empty())
+    if (!m_held.empty() || !final)
         m_settle = m_scheduler.schedule(settleTime, m_self.bind([](PasswordGuard& self) {
             self.m_settle.reset();
             self.release(true);

@@ -77,8 +77,12 @@ private:
     void receive(std::uint32_t type, const PlatformEvent& event);
     void report(const FocusReport& report);
     bool isUncertain() const;
+    // Whether an input that can move the focus came a moment ago.
+    bool isJustAfterFocusMove() const;
     bool mayBePasswordField() const;
-    void settle();
+    // `final`: false when the report may be followed at once by the one that decides, even
+    // into a password field.
+    void settle(bool final = true);
     void waitForLanding();
     void hold(std::uint32_t type, const PlatformEvent& event);
     Scheduler::Handle scheduleDeadline(std::chrono::milliseconds delay);
@@ -99,6 +103,8 @@ private:
     // Until when a printable key-down is held: from an input that can move focus to the
     // next focus report, at most `holdLimit`.
     std::optional<std::chrono::milliseconds> m_uncertainUntil;
+    // The focus has left a control (or a window) and has not been reported anywhere since.
+    bool m_left = true;
     std::deque<Pending> m_held;
     std::optional<Scheduler::Handle> m_settle;
     Observable<PasswordFocusService::Availability>::Subscription m_availability = 0;

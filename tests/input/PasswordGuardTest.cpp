@@ -244,6 +244,43 @@ TEST_F(PasswordGuardTest, WhileTheNewlyFocusedControlIsStillBeingAskedAboutKeysW
     EXPECT_EQ(seen, (Seen{"down 0", "up 0"}));
 }
 
+TEST_F(PasswordGuardTest, AWindowBroughtToTheFrontNamesItsOldFocusFirstAndTheClickDecides)
+{
+    // The window was left (another came to the front) while its password field had the focus.
+    focus.moving();
+    focus.focused(true, 1);
+    focus.unfocused();
+    // A click on its normal field and a key at once: coming to the front, the window first
+    // names its password field again, and its normal field a moment later.
+    click();
+    type(keyA);
+    focus.moving();
+    focus.focused(true, 1);
+    scheduler.advance(1ms);
+    type(keyB); // typed after that first news, into the normal field all the same
+    focus.unfocused();
+    focus.moving();
+    focus.focused(false, 2);
+    EXPECT_TRUE(seen.empty());
+    scheduler.advance(PasswordGuard::settleTime);
+    EXPECT_EQ(seen, (Seen{"down 0", "up 0", "down 11", "up 11"}));
+
+    // A click on the password field itself: nothing follows its news (said twice), and the
+    // key is not shown, then or later.
+    seen.clear();
+    focus.unfocused(); // another window came to the front again
+    click();
+    type(keyA);
+    focus.moving();
+    focus.focused(true, 1);
+    focus.focused(true, 1);
+    scheduler.advance(PasswordGuard::settleTime);
+    EXPECT_EQ(seen, (Seen{"up 0"}));
+    scheduler.advance(PasswordGuard::transitionLimit);
+    EXPECT_EQ(seen, (Seen{"up 0"}));
+    EXPECT_FALSE(guard.isHolding());
+}
+
 TEST_F(PasswordGuardTest, TabAndShortcutsOpenTheMomentAsAClickDoes)
 {
     focus.focused(false);

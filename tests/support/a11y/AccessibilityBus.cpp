@@ -160,6 +160,18 @@ bool PasswordFieldsApp::awaitLength(const char* field, int length, int milliseco
     return true;
 }
 
+bool PasswordFieldsApp::awaitFocus(const char* field, int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (m_focus != QLatin1String(field)) {
+        if (deadline.hasExpired())
+            return false;
+        awaitLine(QStringLiteral("has-focus "), nullptr,
+                  static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    return true;
+}
+
 bool PasswordFieldsApp::awaitLine(const QString& prefix, QString* line, int milliseconds)
 {
     const QDeadlineTimer deadline(milliseconds);
@@ -189,6 +201,8 @@ void PasswordFieldsApp::note(const QString& line)
         m_normalLength = words[1].toInt();
     else if (words[0] == QStringLiteral("password"))
         m_passwordLength = words[1].toInt();
+    else if (words[0] == QStringLiteral("has-focus"))
+        m_focus = words[1];
 }
 
 } // namespace kestrel::test

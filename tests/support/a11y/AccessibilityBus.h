@@ -66,6 +66,9 @@ public:
     bool clear();
     // Waits until the application says a field's text has `length` characters.
     bool awaitLength(const char* field, int length, int milliseconds = 2000);
+    // Waits until the application says the keyboard focus is in `field`; "none": in neither
+    // (its window was left for another, say). Only the GTK 3 window says.
+    bool awaitFocus(const char* field, int milliseconds = 5000);
 
 private:
     // Reads what the application said, line by line, until one starts with `prefix`.
@@ -77,6 +80,7 @@ private:
     std::string m_said;
     int m_normalLength = 0;
     int m_passwordLength = 0;
+    QString m_focus; // "normal", "password" or "none"; empty until the application says
 };
 
 } // namespace kestrel::test
