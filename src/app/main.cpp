@@ -328,7 +328,7 @@ int main(int argc, char** argv)
         successor.setProcessEnvironment(environment);
         if (!successor.startDetached())
             complain("cannot start Kestrel again: " + successor.errorString().toStdString());
-        QApplication::quit();
+        QCoreApplication::exit(0);
     };
     kestrel::AppDelegate delegate(
         {.visualizer = {guardedTaps, hotKeys, permission, defaults, scheduler, screens, panels},
@@ -342,7 +342,9 @@ int main(int argc, char** argv)
          .passwordFocus = passwordFocus,
          .log = log,
          .keycapPainter = panels.painter(),
-         .quit = [] { QApplication::quit(); },
+         // Not quit(): that closes every window first, and onboarding would take its window
+         // closed by Quit as done.
+         .quit = [] { QCoreApplication::exit(0); },
          .relaunch = relaunch,
          .session = session},
         updateFeed);

@@ -40,5 +40,17 @@ TEST_F(KestrelAppTest, AFirstLaunchWelcomesReturnWalksThroughAndTheNextLaunchDoe
     EXPECT_FALSE(topLevel(welcomeTitle)) << "welcomed once only";
 }
 
+TEST_F(KestrelAppTest, ASessionEndedDuringTheWelcomeWelcomesAgainNextTime)
+{
+    onboarded = false;
+    ASSERT_NO_FATAL_FAILURE(launch());
+    ASSERT_TRUE(awaitTopLevel(welcomeTitle)) << "no welcome window on a first launch";
+    // The session ends (logging out sends SIGTERM): the user never closed the welcome.
+    stop();
+    ASSERT_EQ(kestrel.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(launch());
+    EXPECT_TRUE(awaitTopLevel(welcomeTitle)) << "the welcome was taken as done";
+}
+
 } // namespace
 } // namespace kestrel::test

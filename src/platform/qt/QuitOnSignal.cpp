@@ -35,7 +35,9 @@ QuitOnSignal::QuitOnSignal(void (*atOnce)())
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [] {
         char bytes[16];
         while (::read(signalPipe[0], bytes, sizeof(bytes)) > 0) {}
-        QCoreApplication::quit();
+        // Ends the main loop without closing the windows first: a window closed by the end
+        // of the session was not closed by the user.
+        QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = onSignal;
