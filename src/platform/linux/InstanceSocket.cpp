@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <charconv>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -179,6 +180,15 @@ fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folde
         return {};
     fs::path path = folder / ("instance" + name + ".socket");
     sockaddr_un address;
+    // A display named by a long path (WAYLAND_DISPLAY may be one) is known by a digest of it.
+    if (!addressFor(path, address)) {
+        std::uint64_t digest = 0xcbf29ce484222325; // 64-bit FNV-1a
+        for (const unsigned char byte : name)
+            digest = (digest ^ byte) * 0x100000001b3;
+        char hex[17];
+        std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(digest));
+        path = folder / ("instance-" + std::string(hex) + ".socket");
+    }
     if (!addressFor(path, address)) {
         error = "the path " + path.string() + " is too long for a socket";
         return {};

@@ -38,6 +38,13 @@ TEST_F(InstanceSocketTest, OneSocketPerDisplayInAFolderOnlyTheUserCanEnter)
     std::string error;
     EXPECT_EQ(InstanceSocket::pathFor(":7", root / "kestrel", error), path) << "the screen is not another display";
     EXPECT_NE(InstanceSocket::pathFor(":8", root / "kestrel", error), path);
+    // A Wayland display named by a long path still gets a socket, its own.
+    const std::string longDisplay = "/tmp/" + std::string(120, 'w') + "/wayland-1";
+    const auto longPath = InstanceSocket::pathFor(longDisplay, root / "kestrel", error);
+    EXPECT_FALSE(longPath.empty()) << error;
+    EXPECT_EQ(InstanceSocket::pathFor(longDisplay, root / "kestrel", error), longPath);
+    EXPECT_NE(InstanceSocket::pathFor("/tmp/" + std::string(120, 'w') + "/wayland-2", root / "kestrel", error),
+              longPath);
     struct stat info {};
     ASSERT_EQ(::stat((root / "kestrel").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
