@@ -6,6 +6,7 @@
 #include "support/ScreenChanges.h"
 #include "support/dbus/FakeLogind.h"
 #include "support/desktops/GnomeShell.h"
+#include "support/desktops/KWinSession.h"
 #include "support/desktops/TrayHost.h"
 #include "support/desktops/XfceSession.h"
 #include "support/evdev/EvdevFifo.h"
@@ -96,6 +97,31 @@ private:
     std::string m_said;
 };
 
+// The session's logind, as a desktop has it (Kestrel asks it whether the screen is locked), on
+// a thread of its own, answering on the shell's system bus.
+class SessionLogind {
+public:
+    explicit SessionLogind(const QString& systemBus)
+        : m_name(QStringLiteral("logind-%1").arg(++instances)),
+          m_logind(QDBusConnection::connectToBus(systemBus, m_name))
+    {
+        m_thread.start();
+        m_logind.moveToThread(&m_thread);
+    }
+    ~SessionLogind()
+    {
+        m_thread.quit();
+        m_thread.wait();
+        QDBusConnection::disconnectFromBus(m_name);
+    }
+
+private:
+    static inline int instances = 0;
+    QString m_name;
+    QThread m_thread;
+    FakeLogind m_logind;
+};
+
 // A window over the whole screen that says what reaches it ("ready", "key X").
 class InputLogWindow {
 public:
@@ -138,19 +164,11 @@ protected:
     static void SetUpTestSuite()
     {
         shell = new GnomeShell(width, height);
-        // The session's logind, as a desktop has it: Kestrel asks it whether the screen is locked.
-        logindThread = new QThread;
-        logindThread->start();
-        logind = new FakeLogind(QDBusConnection::connectToBus(shell->systemBusAddress(), QStringLiteral("logind")));
-        logind->moveToThread(logindThread);
+        logind = new SessionLogind(shell->systemBusAddress());
     }
     static void TearDownTestSuite()
     {
-        logindThread->quit();
-        logindThread->wait();
         delete logind;
-        delete logindThread;
-        QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
         delete shell;
         shell = nullptr;
     }
@@ -176,8 +194,7 @@ protected:
     static constexpr int width = 1600;
     static constexpr int height = 900;
     static inline GnomeShell* shell = nullptr;
-    static inline QThread* logindThread = nullptr;
-    static inline FakeLogind* logind = nullptr;
+    static inline SessionLogind* logind = nullptr;
     std::optional<XWindows> windows;
     InputLogWindow window;
     KestrelSession kestrel;
@@ -394,6 +411,92 @@ TEST_F(KestrelOnXfce, KeycapsBlendOverTheWindowTypedIntoWhichKeepsTheKeys)
     EXPECT_TRUE(
         runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 250ms));
     EXPECT_EQ(kestrel.said(), "") << "nothing to say on a healthy desktop";
+}
+
+// One KWin for the whole suite, with Xfce's panel as its tray.
+class KestrelOnKWin : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        session = new KWinSession(width, height);
+        logind = new SessionLogind(session->systemBusAddress());
+    }
+    static void TearDownTestSuite()
+    {
+        delete logind;
+        delete session;
+        session = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(session->isRunning()) << session->error();
+        kestrel.setPreferences(QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "bottomLeft"})"));
+    }
+
+    static constexpr int width = 1600;
+    static constexpr int height = 900;
+    static inline KWinSession* session = nullptr;
+    static inline SessionLogind* logind = nullptr;
+    KestrelSession kestrel;
+};
+
+TEST_F(KestrelOnKWin, TheOverlayIsALayerSurfaceInTheChosenCornerOverAFullScreenWindow)
+{
+    InputLogWindow window;
+    ASSERT_TRUE(window.open(session->clientEnvironment(), "wayland"));
+    ASSERT_TRUE(
+        runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 200ms))
+        << "the full-screen window never covered the output";
+    ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
+
+    Changes shown;
+    ASSERT_TRUE(runEventLoopUntil(
+        [&] {
+            kestrel.keys().key(KEY_LEFTSHIFT, 1);
+            kestrel.keys().key(KEY_3, 1);
+            shown = changesFrom(session->screenshot(), windowColour);
+            return shown.pixels > 2000;
+        },
+        15s, 250ms))
+        << "no keycaps over the full-screen window";
+    EXPECT_LT(shown.area.right(), width / 2) << "in the bottom left corner";
+    EXPECT_GT(shown.area.top(), height * 2 / 3) << "in the bottom left corner";
+    kestrel.keys().key(KEY_3, 0);
+    kestrel.keys().key(KEY_LEFTSHIFT, 0);
+    EXPECT_TRUE(
+        runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 250ms));
+
+    // A native client, registered in the tray; and, with a tray, logind and an accessibility
+    // bus there, nothing to say (Qt's own tray icon warned on every start here).
+    TrayHost bar(session->bus());
+    EXPECT_TRUE(bar.awaitKestrel()) << "Kestrel's icon is not in the tray";
+    EXPECT_EQ(kestrel.said(), "");
+    QProcess version;
+    version.setProcessEnvironment(kestrel.environment(session->clientEnvironment()));
+    version.start(QStringLiteral(KESTREL_BINARY), {QStringLiteral("--version")});
+    ASSERT_TRUE(version.waitForFinished(5000));
+    EXPECT_TRUE(version.readAllStandardOutput().contains("Overlay: a Wayland layer surface"));
+}
+
+TEST_F(KestrelOnKWin, TheSettingsWindowOpensAsANativeWindow)
+{
+    ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
+    const QImage before = session->screenshot();
+    ASSERT_FALSE(before.isNull());
+    EXPECT_EQ(kestrel.launchAgain(session->clientEnvironment(), {QStringLiteral("--settings")}), 0);
+    // Kestrel runs as a Wayland client here: whatever it opens is one.
+    EXPECT_TRUE(runEventLoopUntil(
+        [&] {
+            const QImage now = session->screenshot();
+            int changed = 0;
+            for (int y = 100; y < height - 100; y += 4)
+                for (int x = 100; x < width - 100; x += 4)
+                    changed += now.pixel(x, y) != before.pixel(x, y);
+            return changed > 10000;
+        },
+        10s, 200ms))
+        << "no settings window on the output";
 }
 
 } // namespace

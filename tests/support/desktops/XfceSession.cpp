@@ -28,22 +28,18 @@ XfceSession::XfceSession(int width, int height)
         m_error = "no session bus: " + m_bus.error();
         return;
     }
-    // The default panel at once, not the first start's question which layout to use.
-    const QString channels = m_folder.filePath(QStringLiteral("config/xfce4/xfconf/xfce-perchannel-xml"));
-    QDir().mkpath(channels);
-    if (!QFile::copy(QStringLiteral("/etc/xdg/xfce4/panel/default.xml"),
-                     channels + QStringLiteral("/xfce4-panel.xml"))) {
-        m_error = "the machine has no default Xfce panel";
-        return;
-    }
     m_connection = xcb_connect(display().c_str(), nullptr);
     if (xcb_connection_has_error(m_connection)) {
         m_error = "cannot connect to " + display();
         return;
     }
-    if (!start(m_windowManager, QStringLiteral("xfwm4"), {QStringLiteral("--compositor=on")}) ||
-        !start(m_panel, QStringLiteral("xfce4-panel"), {}))
+    if (!start(m_windowManager, QStringLiteral("xfwm4"), {QStringLiteral("--compositor=on")}))
         return;
+    m_panel = std::make_unique<XfcePanel>(clientEnvironment());
+    if (!m_panel->error().empty()) {
+        m_error = m_panel->error();
+        return;
+    }
     // Up when the panel's tray is on the bus and the window manager composes.
     QDBusConnection session = bus();
     const bool up = runEventLoopUntil(
@@ -59,13 +55,12 @@ XfceSession::XfceSession(int width, int height)
 XfceSession::~XfceSession()
 {
     QDBusConnection::disconnectFromBus(m_busName);
-    for (QProcess* process : {&m_panel, &m_windowManager}) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        ::kill(-static_cast<pid_t>(process->processId()), SIGTERM);
-        if (!process->waitForFinished(5000))
-            ::kill(-static_cast<pid_t>(process->processId()), SIGKILL);
-        process->waitForFinished(2000);
+    m_panel.reset();
+    if (m_windowManager.state() != QProcess::NotRunning) {
+        ::kill(-static_cast<pid_t>(m_windowManager.processId()), SIGTERM);
+        if (!m_windowManager.waitForFinished(5000))
+            ::kill(-static_cast<pid_t>(m_windowManager.processId()), SIGKILL);
+        m_windowManager.waitForFinished(2000);
     }
     if (m_connection)
         xcb_disconnect(m_connection);
@@ -76,7 +71,6 @@ bool XfceSession::start(QProcess& process, const QString& program, const QString
     QProcessEnvironment environment = clientEnvironment();
     environment.insert(QStringLiteral("HOME"), m_folder.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_folder.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_folder.filePath(QStringLiteral("cache")));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardOutputFile(m_folder.filePath(program + QStringLiteral(".log")));

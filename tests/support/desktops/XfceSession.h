@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/dbus/PrivateBus.h"
+#include "support/desktops/XfcePanel.h"
 #include "support/x11/XvfbServer.h"
 
 #include <QDBusConnection>
@@ -9,6 +10,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <string>
 
 #include <xcb/xcb.h>
@@ -46,12 +48,12 @@ private:
     int m_width;
     int m_height;
     XvfbServer m_server;
-    PrivateBus m_bus{{QStringLiteral("org.xfce.Xfconf"), QStringLiteral("org.a11y.Bus")}};
-    QTemporaryDir m_folder;       // the session's home and settings
+    PrivateBus m_bus{{QStringLiteral("org.a11y.Bus")}};
+    QTemporaryDir m_folder;       // the window manager's home
     QTemporaryDir m_clientFolder; // the clients' runtime folder
     QString m_busName;
     QProcess m_windowManager;
-    QProcess m_panel;
+    std::unique_ptr<XfcePanel> m_panel;
     xcb_connection_t* m_connection = nullptr;
 };
 
