@@ -23,6 +23,8 @@
 
 #include <linux/input.h>
 
+#include <functional>
+
 namespace kestrel::test {
 namespace {
 
@@ -85,6 +87,22 @@ public:
     {
         m_said += m_process.readAllStandardError().toStdString();
         return m_said;
+    }
+
+    // Holds the keys down until keycaps show over the window below (pressed again and again:
+    // Kestrel may still be starting); where they show.
+    Changes holdUntilShown(std::initializer_list<std::uint16_t> codes, const std::function<QImage()>& screenshot)
+    {
+        Changes shown;
+        runEventLoopUntil(
+            [&] {
+                for (const std::uint16_t code : codes)
+                    m_keys.key(code, 1);
+                shown = changesFrom(screenshot(), windowColour);
+                return shown.pixels > 2000;
+            },
+            15s, 250ms);
+        return shown;
     }
 
     QProcess& process() { return m_process; }
@@ -206,17 +224,9 @@ TEST_F(KestrelOnGnome, KeycapsShowAtTheChosenPlaceOverAFullScreenWindowAndGoAfte
     kestrel.setPreferences(QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "topRight"})"));
     ASSERT_TRUE(kestrel.start(shell->clientEnvironment()));
 
-    // Ctrl C held; Kestrel may still be starting, so pressed until it shows.
-    Changes shown;
-    ASSERT_TRUE(runEventLoopUntil(
-        [&] {
-            kestrel.keys().key(KEY_LEFTCTRL, 1);
-            kestrel.keys().key(KEY_C, 1);
-            shown = changesFrom(shell->screenshot(), windowColour);
-            return shown.pixels > 2000;
-        },
-        15s, 250ms))
-        << "no keycaps over the full-screen window";
+    // Ctrl C held.
+    const Changes shown = kestrel.holdUntilShown({KEY_LEFTCTRL, KEY_C}, [&] { return shell->screenshot(); });
+    ASSERT_GT(shown.pixels, 2000) << "no keycaps over the full-screen window";
     EXPECT_GT(shown.area.left(), width / 2) << "in the top right corner";
     EXPECT_LT(shown.area.bottom(), height / 3) << "in the top right corner";
 
@@ -450,16 +460,8 @@ TEST_F(KestrelOnKWin, TheOverlayIsALayerSurfaceInTheChosenCornerOverAFullScreenW
         << "the full-screen window never covered the output";
     ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
 
-    Changes shown;
-    ASSERT_TRUE(runEventLoopUntil(
-        [&] {
-            kestrel.keys().key(KEY_LEFTSHIFT, 1);
-            kestrel.keys().key(KEY_3, 1);
-            shown = changesFrom(session->screenshot(), windowColour);
-            return shown.pixels > 2000;
-        },
-        15s, 250ms))
-        << "no keycaps over the full-screen window";
+    const Changes shown = kestrel.holdUntilShown({KEY_LEFTSHIFT, KEY_3}, [&] { return session->screenshot(); });
+    ASSERT_GT(shown.pixels, 2000) << "no keycaps over the full-screen window";
     EXPECT_LT(shown.area.right(), width / 2) << "in the bottom left corner";
     EXPECT_GT(shown.area.top(), height * 2 / 3) << "in the bottom left corner";
     kestrel.keys().key(KEY_3, 0);

@@ -1,6 +1,9 @@
 #include "support/desktops/DesktopUser.h"
 
+#include <csignal>
+
 #include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kestrel::test {
@@ -36,6 +39,24 @@ void runAs(QProcess& process, const passwd* account)
                 ::_exit(127);
         }
     });
+}
+
+void endProcessGroup(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    ::kill(-static_cast<pid_t>(process.processId()), SIGTERM);
+    if (!process.waitForFinished(5000))
+        ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
+    process.waitForFinished(2000);
+}
+
+bool giveTo(const QString& path, const passwd* account, mode_t mode)
+{
+    const QByteArray name = path.toLocal8Bit();
+    if (account && ::chown(name.constData(), account->pw_uid, account->pw_gid) != 0)
+        return false;
+    return ::chmod(name.constData(), mode) == 0;
 }
 
 } // namespace kestrel::test

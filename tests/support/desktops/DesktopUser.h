@@ -5,6 +5,7 @@
 #include <string>
 
 #include <pwd.h>
+#include <sys/types.h>
 
 namespace kestrel::test {
 
@@ -16,5 +17,9 @@ const passwd* desktopUser(std::string& error);
 // Has `process` start as `account` when the test runs as root, in a process group of its own
 // so that everything it starts can be ended with it.
 void runAs(QProcess& process, const passwd* account);
+// Ends a process started by `runAs` and everything it started: asked first, then made to.
+void endProcessGroup(QProcess& process);
+// Gives the file or folder at `path` to `account` (null: leaves its owner) with `mode`.
+bool giveTo(const QString& path, const passwd* account, mode_t mode);
 
 } // namespace kestrel::test

@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QThread>
 
-#include <csignal>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,14 +19,6 @@ namespace kestrel::test {
 namespace {
 
 constexpr const char* extension = "ubuntu-appindicators@ubuntu.com";
-
-bool giveTo(const QString& path, const passwd* account, mode_t mode)
-{
-    const QByteArray name = path.toLocal8Bit();
-    if (account && ::chown(name.constData(), account->pw_uid, account->pw_gid) != 0)
-        return false;
-    return ::chmod(name.constData(), mode) == 0;
-}
 
 // The display XWayland serves for the shell whose authority file is `authority`.
 std::string xwaylandDisplay(const QString& authority)
@@ -163,12 +153,7 @@ GnomeShell::GnomeShell(int width, int height) : m_width(width), m_height(height)
 GnomeShell::~GnomeShell()
 {
     QDBusConnection::disconnectFromBus(m_busName);
-    if (m_shell.state() != QProcess::NotRunning) {
-        ::kill(-static_cast<pid_t>(m_shell.processId()), SIGTERM);
-        if (!m_shell.waitForFinished(5000))
-            ::kill(-static_cast<pid_t>(m_shell.processId()), SIGKILL);
-        m_shell.waitForFinished(2000);
-    }
+    endProcessGroup(m_shell);
 }
 
 bool GnomeShell::awaitXWayland()

@@ -12,8 +12,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <csignal>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,14 +36,6 @@ std::string xwaylandDisplayOf(qint64 parent)
             return arguments[1].toStdString();
     }
     return {};
-}
-
-bool giveTo(const QString& path, const passwd* account, mode_t mode)
-{
-    const QByteArray name = path.toLocal8Bit();
-    if (account && ::chown(name.constData(), account->pw_uid, account->pw_gid) != 0)
-        return false;
-    return ::chmod(name.constData(), mode) == 0;
 }
 
 } // namespace
@@ -136,12 +126,7 @@ KWinSession::~KWinSession()
 {
     m_tray.reset();
     QDBusConnection::disconnectFromBus(m_busName);
-    if (m_kwin.state() != QProcess::NotRunning) {
-        ::kill(-static_cast<pid_t>(m_kwin.processId()), SIGTERM);
-        if (!m_kwin.waitForFinished(5000))
-            ::kill(-static_cast<pid_t>(m_kwin.processId()), SIGKILL);
-        m_kwin.waitForFinished(2000);
-    }
+    endProcessGroup(m_kwin);
 }
 
 bool KWinSession::awaitXWayland()

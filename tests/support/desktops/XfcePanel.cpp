@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include <csignal>
-
 #include <unistd.h>
 
 namespace kestrel::test {
@@ -40,7 +38,7 @@ XfcePanel::XfcePanel(const QProcessEnvironment& session, const passwd* account)
                                     m_folder.filePath(QStringLiteral("config/xfce4")),
                                     m_folder.filePath(QStringLiteral("config/xfce4/xfconf")), channels,
                                     channels + QStringLiteral("/xfce4-panel.xml")}) {
-            if (::chown(path.toLocal8Bit().constData(), account->pw_uid, account->pw_gid) != 0) {
+            if (!giveTo(path, account, path.endsWith(QStringLiteral(".xml")) ? 0644 : 0755)) {
                 m_error = "cannot give the panel its folder";
                 return;
             }
@@ -62,14 +60,8 @@ XfcePanel::XfcePanel(const QProcessEnvironment& session, const passwd* account)
 
 XfcePanel::~XfcePanel()
 {
-    for (QProcess* process : {&m_panel, &m_settings}) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        ::kill(-static_cast<pid_t>(process->processId()), SIGTERM);
-        if (!process->waitForFinished(5000))
-            ::kill(-static_cast<pid_t>(process->processId()), SIGKILL);
-        process->waitForFinished(2000);
-    }
+    endProcessGroup(m_panel);
+    endProcessGroup(m_settings);
 }
 
 bool XfcePanel::start(QProcess& process, const QString& program)

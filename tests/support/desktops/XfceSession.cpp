@@ -1,13 +1,13 @@
 #include "support/desktops/XfceSession.h"
 
 #include "support/EventLoop.h"
+#include "support/desktops/DesktopUser.h"
 #include "support/desktops/Screenshots.h"
 
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
 
-#include <csignal>
 #include <cstdlib>
 #include <memory>
 
@@ -56,12 +56,7 @@ XfceSession::~XfceSession()
 {
     QDBusConnection::disconnectFromBus(m_busName);
     m_panel.reset();
-    if (m_windowManager.state() != QProcess::NotRunning) {
-        ::kill(-static_cast<pid_t>(m_windowManager.processId()), SIGTERM);
-        if (!m_windowManager.waitForFinished(5000))
-            ::kill(-static_cast<pid_t>(m_windowManager.processId()), SIGKILL);
-        m_windowManager.waitForFinished(2000);
-    }
+    endProcessGroup(m_windowManager);
     if (m_connection)
         xcb_disconnect(m_connection);
 }
@@ -74,7 +69,7 @@ bool XfceSession::start(QProcess& process, const QString& program, const QString
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardOutputFile(m_folder.filePath(program + QStringLiteral(".log")));
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    runAs(process, nullptr);
     process.start(program, arguments);
     if (!process.waitForStarted(5000)) {
         m_error = program.toStdString() + " did not start: " + process.errorString().toStdString();

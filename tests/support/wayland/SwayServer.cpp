@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QThread>
 
-#include <csignal>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -77,12 +75,7 @@ SwayServer::SwayServer(int width, int height) : m_width(width), m_height(height)
 
 SwayServer::~SwayServer()
 {
-    if (m_sway.state() != QProcess::NotRunning) {
-        ::kill(-static_cast<pid_t>(m_sway.processId()), SIGTERM);
-        if (!m_sway.waitForFinished(5000))
-            ::kill(-static_cast<pid_t>(m_sway.processId()), SIGKILL);
-        m_sway.waitForFinished(2000);
-    }
+    endProcessGroup(m_sway);
 }
 
 QProcessEnvironment SwayServer::clientEnvironment() const
