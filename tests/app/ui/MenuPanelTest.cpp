@@ -14,10 +14,7 @@ namespace {
 
 class MenuPanelTest : public ::testing::Test {
 protected:
-    std::unique_ptr<MenuPanel> makePanel()
-    {
-        return std::make_unique<MenuPanel>(commands, shell.scheduler);
-    }
+    std::unique_ptr<MenuPanel> makePanel() { return std::make_unique<MenuPanel>(commands, shell.scheduler); }
 
     void record(const std::string& action)
     {
