@@ -32,6 +32,7 @@
 #include "platform/qt/QuitOnSignal.h"
 #include "platform/wayland/CompositorKeymap.h"
 #include "platform/wayland/LayerShellSurface.h"
+#include "platform/wayland/SoftwareOnly.h"
 #include "platform/x11/X11Compositor.h"
 #include "platform/x11/X11Display.h"
 #include "platform/x11/X11DisplayLoss.h"
@@ -122,6 +123,7 @@ int main(int argc, char** argv)
     if (onWayland) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "wayland");
+        kestrel::wayland::drawWithoutOpenGL();
     } else {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "xcb");

@@ -499,6 +499,14 @@ TEST_F(KestrelOnKWin, TheSettingsWindowOpensAsANativeWindow)
         },
         10s, 200ms))
         << "no settings window on the output";
+    // Drawn with the processor, as all of Kestrel: no OpenGL driver was loaded for it (tens of
+    // MiB that Qt would otherwise map on a native client's first window).
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(kestrel.process().processId()));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    for (const char* driver : {"libEGL_mesa", "libLLVM", "_dri.so"})
+        EXPECT_FALSE(mapped.contains(driver)) << driver << " is loaded";
+    EXPECT_EQ(kestrel.said(), "");
 }
 
 } // namespace
