@@ -32,6 +32,13 @@ using namespace std::chrono_literals;
 
 const QColor windowColour(0x30, 0x60, 0xc0); // what the input log window paints
 
+// Waits until the screen shows nothing but the input log window: it has covered the screen, or
+// Kestrel's keycaps have gone from it.
+bool awaitOnlyTheWindow(const std::function<QImage()>& screenshot)
+{
+    return runEventLoopUntil([&] { return changesFrom(screenshot(), windowColour).pixels == 0; }, 10s, 200ms);
+}
+
 // Kestrel as a desktop's session starts it, with keys from a FIFO and folders of its own.
 class KestrelSession {
 public:
@@ -204,8 +211,7 @@ protected:
     void openFullScreenWindow()
     {
         ASSERT_TRUE(window.open(shell->clientEnvironment(), "wayland"));
-        ASSERT_TRUE(
-            runEventLoopUntil([&] { return changesFrom(shell->screenshot(), windowColour).pixels == 0; }, 10s, 200ms))
+        ASSERT_TRUE(awaitOnlyTheWindow([&] { return shell->screenshot(); }))
             << "the full-screen window never covered the monitor";
     }
 
@@ -232,9 +238,7 @@ TEST_F(KestrelOnGnome, KeycapsShowAtTheChosenPlaceOverAFullScreenWindowAndGoAfte
 
     kestrel.keys().key(KEY_C, 0);
     kestrel.keys().key(KEY_LEFTCTRL, 0);
-    EXPECT_TRUE(
-        runEventLoopUntil([&] { return changesFrom(shell->screenshot(), windowColour).pixels == 0; }, 10s, 250ms))
-        << "the keycaps stay after the keys are up";
+    EXPECT_TRUE(awaitOnlyTheWindow([&] { return shell->screenshot(); })) << "the keycaps stay after the keys are up";
     EXPECT_EQ(kestrel.said(), "") << "nothing to say on a healthy desktop";
 }
 
@@ -401,9 +405,7 @@ TEST_F(KestrelOnXfce, KeycapsBlendOverTheWindowTypedIntoWhichKeepsTheKeys)
 {
     InputLogWindow window;
     ASSERT_TRUE(window.open(session->clientEnvironment(), "xcb"));
-    ASSERT_TRUE(
-        runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 100ms))
-        << "the window never covered the screen";
+    ASSERT_TRUE(awaitOnlyTheWindow([&] { return session->screenshot(); })) << "the window never covered the screen";
     ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
     // Kestrel may still be starting: pressed until it shows.
     Changes shown;
@@ -418,8 +420,7 @@ TEST_F(KestrelOnXfce, KeycapsBlendOverTheWindowTypedIntoWhichKeepsTheKeys)
     EXPECT_GT(blended(session->screenshot(), shown.area), 20) << "the keycap's edges do not blend with the window";
     EXPECT_TRUE(window.awaitSaid("key a")) << "the window typed into lost the keys: " << window.said();
     input->key(30, false);
-    EXPECT_TRUE(
-        runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 250ms));
+    EXPECT_TRUE(awaitOnlyTheWindow([&] { return session->screenshot(); }));
     EXPECT_EQ(kestrel.said(), "") << "nothing to say on a healthy desktop";
 }
 
@@ -455,8 +456,7 @@ TEST_F(KestrelOnKWin, TheOverlayIsALayerSurfaceInTheChosenCornerOverAFullScreenW
 {
     InputLogWindow window;
     ASSERT_TRUE(window.open(session->clientEnvironment(), "wayland"));
-    ASSERT_TRUE(
-        runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 200ms))
+    ASSERT_TRUE(awaitOnlyTheWindow([&] { return session->screenshot(); }))
         << "the full-screen window never covered the output";
     ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
 
@@ -466,8 +466,7 @@ TEST_F(KestrelOnKWin, TheOverlayIsALayerSurfaceInTheChosenCornerOverAFullScreenW
     EXPECT_GT(shown.area.top(), height * 2 / 3) << "in the bottom left corner";
     kestrel.keys().key(KEY_3, 0);
     kestrel.keys().key(KEY_LEFTSHIFT, 0);
-    EXPECT_TRUE(
-        runEventLoopUntil([&] { return changesFrom(session->screenshot(), windowColour).pixels == 0; }, 10s, 250ms));
+    EXPECT_TRUE(awaitOnlyTheWindow([&] { return session->screenshot(); }));
 
     // A native client, registered in the tray; and, with a tray, logind and an accessibility
     // bus there, nothing to say (Qt's own tray icon warned on every start here).

@@ -135,9 +135,36 @@ protected:
     // window manager the keyboard follows the pointer: away from the window, they go nowhere.
     virtual void leaveTestWindow()
     {
-        runEventLoop(300ms);
+        ASSERT_TRUE(awaitStillScreen()) << "the screen does not hold still";
         takeBaseline();
         input.moveTo(screenWidth / 2, screenHeight / 2);
+    }
+
+    // Whether the screen holds still: as it was a moment before.
+    bool awaitStillScreen()
+    {
+        std::vector<std::uint32_t> before;
+        return runEventLoopUntil(
+            [&] {
+                std::vector<std::uint32_t> now = grab();
+                const bool still = !now.empty() && now == before;
+                before = std::move(now);
+                return still;
+            },
+            5s, 200ms);
+    }
+
+    // A clean test window with the keyboard in `field`, and the time a person takes between
+    // two clicks at the least: reports of the focus change before are in, and only the next
+    // move's own can come late. False, said, when the window does not answer.
+    bool startFrom(const char* field)
+    {
+        if (!app->clear() || !app->focus(field)) {
+            ADD_FAILURE() << "the test window does not answer: " << app->said();
+            return false;
+        }
+        runEventLoop(150ms);
+        return true;
     }
 
     // From the normal field into the password field and a key at once, `count` times: how
@@ -146,13 +173,8 @@ protected:
     {
         int leaks = 0;
         for (int attempt = 0; attempt < count; ++attempt) {
-            if (!app->clear() || !app->focus("normal")) {
-                ADD_FAILURE() << "the test window does not answer: " << app->said();
+            if (!startFrom("normal"))
                 return -1;
-            }
-            // As long as a person takes between two clicks at the least: reports of the focus
-            // change before are in, and only the click's own can come late.
-            runEventLoop(150ms);
             moveFocusAndType(app->passwordX, app->passwordY, trigger);
             if (!app->awaitLength("password", 1)) {
                 ADD_FAILURE() << "the key did not land in the password field: " << app->said();
@@ -173,11 +195,8 @@ protected:
     {
         int shown = 0;
         for (int attempt = 0; attempt < count; ++attempt) {
-            if (!app->clear() || !app->focus("password")) {
-                ADD_FAILURE() << "the test window does not answer: " << app->said();
+            if (!startFrom("password"))
                 return -1;
-            }
-            runEventLoop(150ms);
             if (trigger == Trigger::click) {
                 moveFocusAndType(app->normalX, app->normalY, trigger);
             } else {
@@ -355,20 +374,6 @@ protected:
                 return app->awaitFocus("none");
         }
         return false;
-    }
-
-    // Whether the screen holds still: as it was a moment before.
-    bool awaitStillScreen()
-    {
-        std::vector<std::uint32_t> before;
-        return runEventLoopUntil(
-            [&] {
-                std::vector<std::uint32_t> now = grab();
-                const bool still = !now.empty() && now == before;
-                before = std::move(now);
-                return still;
-            },
-            5s, 200ms);
     }
 
     // Openbox gives the keyboard to the active window, wherever the pointer is: the keys that

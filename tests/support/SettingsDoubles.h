@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/OnboardingWindow.h"
 #include "overlay/ui/KeycapArtwork.h"
 #include "overlay/ui/KeycapPainter.h"
 #include "settings/ui/SettingsWindow.h"
@@ -9,7 +10,7 @@
 
 namespace kestrel::test {
 
-// What the settings window is built from in its tests: the shell's doubles and the real
+// What the settings and onboarding windows are built from in their tests: the shell's doubles and the real
 // keycap painter.
 struct SettingsDoubles : ShellDoubles {
     KeycapArtwork artwork;
@@ -30,6 +31,18 @@ struct SettingsDoubles : ShellDoubles {
                 .painter = painter,
                 .screens = screens,
                 .passwordFocus = passwordFocus};
+    }
+
+    // What the onboarding window is built from; `relaunch` stands for starting Kestrel anew.
+    OnboardingWindow::Services onboardingServices(std::function<void()> relaunch = [] {})
+    {
+        return {
+            .flow = {.defaults = defaults, .permission = permission, .scheduler = scheduler, .visualizer = visualizer},
+            .activation = activation,
+            .loginItem = loginItem,
+            .log = log,
+            .painter = painter,
+            .relaunch = std::move(relaunch)};
     }
 };
 

@@ -260,7 +260,6 @@ void MenuPanel::rebuildRows()
         m_rows->addWidget(widget);
         m_rowWidgets.push_back(widget);
     }
-    adjustSize();
 }
 
 void MenuPanel::setShowingKeys(bool on)
@@ -284,7 +283,6 @@ QPoint MenuPanel::placement(const QRect& icon, const QPoint& pointer, const QSiz
 void MenuPanel::popUp(const QRect& icon, const QPoint& pointer)
 {
     rebuild();
-    adjustSize();
     const QPoint anchor = icon.isValid() && !icon.isEmpty() ? icon.center() : pointer;
     const QScreen* screen = QGuiApplication::screenAt(anchor);
     if (!screen)

@@ -51,7 +51,6 @@ TrayItem::TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel)
     : m_commands(commands), m_panel(std::move(panel))
 {
     if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected()) {
-        m_watcherAtStart = StatusNotifierItem::isWatcherRunning(bus);
         const QString name = qt(AppInfo::current().name);
         m_statusNotifier = std::make_unique<StatusNotifierItem>(
             bus, name.toLower(), name,
@@ -67,7 +66,8 @@ TrayItem::TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel)
                     }});
     }
     // An XEmbed icon where no StatusNotifier host runs: X11 only, as XEmbed is.
-    if (!m_watcherAtStart && QGuiApplication::platformName() == QStringLiteral("xcb"))
+    const bool watcherAtStart = m_statusNotifier && m_statusNotifier->hadWatcherAtStart();
+    if (!watcherAtStart && QGuiApplication::platformName() == QStringLiteral("xcb"))
         showXEmbedIcon(true);
 
     const auto refreshOnChange = [this](bool) { refresh(); };
@@ -90,7 +90,7 @@ TrayItem::~TrayItem()
 
 bool TrayItem::hasTray() const
 {
-    if (m_statusNotifier && (m_watcherAtStart || m_statusNotifier->isRegistered()))
+    if (m_statusNotifier && (m_statusNotifier->hadWatcherAtStart() || m_statusNotifier->isRegistered()))
         return true;
     return m_icon && QSystemTrayIcon::isSystemTrayAvailable();
 }

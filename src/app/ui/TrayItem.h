@@ -44,7 +44,6 @@ private:
     MenuCommands& m_commands;
     std::function<MenuPanel&()> m_panel;
     std::unique_ptr<StatusNotifierItem> m_statusNotifier;
-    bool m_watcherAtStart = false;
     std::unique_ptr<QSystemTrayIcon> m_icon; // XEmbed, while no StatusNotifier host took the item
     std::vector<std::function<void()>> m_unsubscribe;
 };

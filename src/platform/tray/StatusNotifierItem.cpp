@@ -457,7 +457,8 @@ StatusNotifierItem::StatusNotifierItem(QDBusConnection bus, QString id, QString 
                 if (!newOwner.isEmpty())
                     registerWithWatcher();
             });
-    if (isWatcherRunning(m_bus))
+    m_watcherAtStart = isWatcherRunning(m_bus);
+    if (m_watcherAtStart)
         registerWithWatcher();
 }
 

@@ -61,6 +61,8 @@ public:
 
     // Whether a StatusNotifier host's watcher runs on the bus now.
     static bool isWatcherRunning(const QDBusConnection& bus);
+    // Whether a watcher ran when the item was made (asked once, then).
+    bool hadWatcherAtStart() const { return m_watcherAtStart; }
     // Whether the watcher took this item up.
     bool isRegistered() const { return m_registered; }
     // The bus name the item is exported under.
@@ -87,6 +89,7 @@ private:
     std::vector<TrayMenuEntry> m_menu;
     unsigned m_menuRevision = 1;
     Handlers m_handlers;
+    bool m_watcherAtStart = false;
     bool m_registered = false;
     QObject* m_menuObject = nullptr; // the menu's object on the bus, a child of this one
     StatusNotifierItemAdaptor* m_itemAdaptor = nullptr;

@@ -45,15 +45,7 @@ protected:
 
     test::SettingsDoubles shell;
     int relaunched = 0;
-    OnboardingWindowController controller{{.flow = {.defaults = shell.defaults,
-                                                    .permission = shell.permission,
-                                                    .scheduler = shell.scheduler,
-                                                    .visualizer = shell.visualizer},
-                                           .activation = shell.activation,
-                                           .loginItem = shell.loginItem,
-                                           .log = shell.log,
-                                           .painter = shell.painter,
-                                           .relaunch = [this] { ++relaunched; }}};
+    OnboardingWindowController controller{shell.onboardingServices([this] { ++relaunched; })};
     const QString name = QString::fromStdString(AppInfo::current().name);
 };
 

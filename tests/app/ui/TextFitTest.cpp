@@ -119,15 +119,7 @@ TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
             shell.defaults.set(PreferenceKey::keyLabelStyle, std::string(rawValue(look.labels)));
             shell.defaults.set(PreferenceKey::overlaySize, std::string(rawValue(look.size)));
             shell.permission.granted = granted;
-            OnboardingWindowController controller{{.flow = {.defaults = shell.defaults,
-                                                            .permission = shell.permission,
-                                                            .scheduler = shell.scheduler,
-                                                            .visualizer = shell.visualizer},
-                                                   .activation = shell.activation,
-                                                   .loginItem = shell.loginItem,
-                                                   .log = shell.log,
-                                                   .painter = shell.painter,
-                                                   .relaunch = [] {}}};
+            OnboardingWindowController controller{shell.onboardingServices()};
             controller.show();
             OnboardingWindow& window = *controller.window();
             const int pages = window.stepIndicator().count();

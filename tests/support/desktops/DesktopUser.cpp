@@ -1,5 +1,8 @@
 #include "support/desktops/DesktopUser.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <csignal>
 
 #include <grp.h>
@@ -49,6 +52,23 @@ void endProcessGroup(QProcess& process)
     if (!process.waitForFinished(5000))
         ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
     process.waitForFinished(2000);
+}
+
+std::string xwaylandDisplayOf(qint64 parent)
+{
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly) ||
+            !status.readAll().contains(QStringLiteral("\nPPid:\t%1\n").arg(parent).toLatin1()))
+            continue;
+        QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> arguments = file.readAll().split('\0');
+        if (arguments.size() > 1 && arguments[0].endsWith("Xwayland"))
+            return arguments[1].toStdString();
+    }
+    return {};
 }
 
 bool giveTo(const QString& path, const passwd* account, mode_t mode)

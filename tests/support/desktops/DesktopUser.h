@@ -19,6 +19,8 @@ const passwd* desktopUser(std::string& error);
 void runAs(QProcess& process, const passwd* account);
 // Ends a process started by `runAs` and everything it started: asked first, then made to.
 void endProcessGroup(QProcess& process);
+// The display of the XWayland a compositor with process `parent` started; empty before it has.
+std::string xwaylandDisplayOf(qint64 parent);
 // Gives the file or folder at `path` to `account` (null: leaves its owner) with `mode`.
 bool giveTo(const QString& path, const passwd* account, mode_t mode);
 

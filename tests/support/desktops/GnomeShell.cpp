@@ -20,20 +20,6 @@ namespace {
 
 constexpr const char* extension = "ubuntu-appindicators@ubuntu.com";
 
-// The display XWayland serves for the shell whose authority file is `authority`.
-std::string xwaylandDisplay(const QString& authority)
-{
-    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QList<QByteArray> arguments = file.readAll().split('\0');
-        if (arguments.size() > 1 && arguments[0].endsWith("Xwayland") && arguments.contains(authority.toLocal8Bit()))
-            return arguments[1].toStdString();
-    }
-    return {};
-}
-
 } // namespace
 
 GnomeShell::GnomeShell(int width, int height) : m_width(width), m_height(height)
@@ -166,7 +152,8 @@ bool GnomeShell::awaitXWayland()
             if (authorities.isEmpty())
                 return false;
             m_xAuthority = runtime.filePath(authorities.front());
-            m_xDisplay = xwaylandDisplay(m_xAuthority);
+            // The shell runs under the process the test started (each step execs the next).
+            m_xDisplay = xwaylandDisplayOf(m_shell.processId());
             return !m_xDisplay.empty();
         },
         std::chrono::seconds(15), std::chrono::milliseconds(50));

@@ -18,28 +18,6 @@
 
 namespace kestrel::test {
 
-namespace {
-
-// The display XWayland serves for the compositor with process `parent`.
-std::string xwaylandDisplayOf(qint64 parent)
-{
-    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-        if (!status.open(QIODevice::ReadOnly) ||
-            !status.readAll().contains(QStringLiteral("\nPPid:\t%1\n").arg(parent).toLatin1()))
-            continue;
-        QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QList<QByteArray> arguments = file.readAll().split('\0');
-        if (arguments.size() > 1 && arguments[0].endsWith("Xwayland"))
-            return arguments[1].toStdString();
-    }
-    return {};
-}
-
-} // namespace
-
 KWinSession::KWinSession(int width, int height) : m_width(width), m_height(height)
 {
     static int connections = 0;
