@@ -415,6 +415,16 @@ protected:
             }
             input.tap(keyX);
             if (!app->awaitLength(field, 1)) {
+                // Now and then Openbox takes the window's focus away and back right after the
+                // click, and the key reaches no field: it says nothing of either, so the try is
+                // made again (a few times at most).
+                const char* other = password ? "normal" : "password";
+                if (lostKeys < 3 && !app->awaitLength(other, 1, 200)) {
+                    ++lostKeys;
+                    --attempt;
+                    runEventLoopUntil([&] { return !keycapOnScreen(); }, 5s, lookInterval);
+                    continue;
+                }
                 ADD_FAILURE() << "the key did not land in the " << field << " field: " << app->said();
                 return -1;
             }
@@ -429,6 +439,7 @@ protected:
 
     QProcess windowManager;
     xcb_window_t otherWindow = 0;
+    int lostKeys = 0; // typed while Openbox moved the focus, into no field
 };
 
 TEST_F(PasswordFieldsUnderOpenbox, BackInAWindowLeftInItsPasswordFieldTheClickedFieldDecides)
