@@ -32,6 +32,7 @@
 #include "platform/qt/QuitOnSignal.h"
 #include "platform/wayland/CompositorKeymap.h"
 #include "platform/wayland/LayerShellSurface.h"
+#include "platform/wayland/LayerShellWindow.h"
 #include "platform/wayland/SoftwareOnly.h"
 #include "platform/x11/X11Compositor.h"
 #include "platform/x11/X11Display.h"
@@ -332,6 +333,14 @@ int main(int argc, char** argv)
             complain("cannot start Kestrel again: " + successor.errorString().toStdString());
         QCoreApplication::exit(0);
     };
+    // A native Wayland client opens the tray's panel at the click as a layer surface of its own.
+    std::function<void(QWidget&)> hostPanel;
+    if (onWayland) {
+        hostPanel = [](QWidget& panel) {
+            if (std::string why; !kestrel::wayland::LayerShellWindow::host(panel, &why))
+                complain("the panel opens as a window: " + why + ".");
+        };
+    }
     kestrel::AppDelegate delegate(
         {.visualizer = {guardedTaps, hotKeys, permission, defaults, scheduler, screens, panels},
          .permission = permission,
@@ -348,7 +357,8 @@ int main(int argc, char** argv)
          // closed by Quit as done.
          .quit = [] { QCoreApplication::exit(0); },
          .relaunch = relaunch,
-         .session = session},
+         .session = session,
+         .hostPanel = hostPanel},
         updateFeed);
     if (!delegate.trayItem().hasTray())
         complain(std::string("no system tray is available. ") +

@@ -112,6 +112,9 @@ public:
         return shown;
     }
 
+    // Whether Kestrel ends within a few seconds (or has ended already).
+    bool awaitEnd() { return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(5000); }
+
     QProcess& process() { return m_process; }
     EvdevFifo& keys() { return m_keys; }
 
@@ -261,15 +264,9 @@ TEST_F(KestrelOnGnome, TheTrayIconOpensThePanelUnderItWhereTheBarWasClicked)
     EXPECT_LE(panel.right(), width - 1);
 
     // The shell shows it there.
-    const auto changed = [&] {
-        const QImage after = shell->screenshot();
-        int pixels = 0;
-        for (int y = panel.top(); y <= panel.bottom(); ++y)
-            for (int x = panel.left(); x <= panel.right(); ++x)
-                pixels += after.pixel(x, y) != before.pixel(x, y);
-        return pixels;
-    };
-    EXPECT_TRUE(runEventLoopUntil([&] { return changed() > panel.width() * panel.height() / 2; }, 5s, 100ms))
+    EXPECT_TRUE(runEventLoopUntil(
+        [&] { return changesFrom(shell->screenshot(), before, panel).pixels > panel.width() * panel.height() / 2; }, 5s,
+        100ms))
         << "the panel is not on the monitor";
 
     // A second activation closes it.
@@ -304,7 +301,7 @@ TEST_F(KestrelOnGnome, QuitInTheTrayMenuEndsKestrelWithStatusZero)
     TrayHost bar(shell->bus());
     ASSERT_TRUE(bar.awaitKestrel());
     ASSERT_TRUE(bar.clickMenuEntry(QStringLiteral("Quit Kestrel")));
-    ASSERT_TRUE(kestrel.process().waitForFinished(5000)) << "Quit did not end Kestrel";
+    ASSERT_TRUE(kestrel.awaitEnd()) << "Quit did not end Kestrel";
     EXPECT_EQ(kestrel.process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(kestrel.process().exitCode(), 0);
 }
@@ -325,17 +322,6 @@ protected:
         windows.emplace(session->display());
         input.emplace(session->display());
         kestrel.setPreferences(QStringLiteral(R"({"hasCompletedOnboarding": true})"));
-    }
-
-    // Where two pictures of the screen differ.
-    static QRect difference(const QImage& one, const QImage& other, const QRect& within)
-    {
-        QRect area;
-        for (int y = within.top(); y <= within.bottom(); ++y)
-            for (int x = within.left(); x <= within.right(); ++x)
-                if (one.pixel(x, y) != other.pixel(x, y))
-                    area |= QRect(x, y, 1, 1);
-        return area;
     }
 
     static constexpr int width = 1280;
@@ -365,14 +351,14 @@ TEST_F(KestrelOnXfce, AClickOnTheIconInThePanelOpensThePanelUnderIt)
     ASSERT_TRUE(bar.secondaryActivate(0, 0));
     ASSERT_TRUE(runEventLoopUntil(
         [&] {
-            icon = difference(showing, session->screenshot(), strip);
+            icon = changesFrom(session->screenshot(), showing, strip).area;
             return icon.width() >= 8;
         },
         5s, 100ms))
         << "switching keys off does not change an icon in the panel";
     ASSERT_TRUE(bar.secondaryActivate(0, 0));
     ASSERT_TRUE(
-        runEventLoopUntil([&] { return difference(showing, session->screenshot(), strip).isNull(); }, 5s, 100ms));
+        runEventLoopUntil([&] { return changesFrom(session->screenshot(), showing, strip).pixels == 0; }, 5s, 100ms));
 
     // A real click on it, through the panel: the panel opens right under the icon.
     input->moveTo(icon.center().x(), icon.center().y());
@@ -478,6 +464,78 @@ TEST_F(KestrelOnKWin, TheOverlayIsALayerSurfaceInTheChosenCornerOverAFullScreenW
     version.start(QStringLiteral(KESTREL_BINARY), {QStringLiteral("--version")});
     ASSERT_TRUE(version.waitForFinished(5000));
     EXPECT_TRUE(version.readAllStandardOutput().contains("Overlay: a Wayland layer surface"));
+}
+
+TEST_F(KestrelOnKWin, TheTrayIconOpensThePanelAtTheActivationPointAndItClosesAsAPopUpDoes)
+{
+    InputLogWindow window;
+    ASSERT_TRUE(window.open(session->clientEnvironment(), "wayland"));
+    ASSERT_TRUE(awaitOnlyTheWindow([&] { return session->screenshot(); }));
+    ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
+    TrayHost bar(session->bus());
+    ASSERT_TRUE(bar.awaitKestrel());
+
+    // Activated near the top right, as a bar there reports it: the panel opens under the point.
+    // (Xfce's bars, which KWin may raise over the window, are left out of the picture.)
+    const QPoint click(width - 200, 40);
+    const QRect betweenTheBars(0, 30, width, height - 130);
+    const auto shown = [&] { return changesFrom(session->screenshot(), windowColour, betweenTheBars); };
+    QRect panel;
+    const auto openPanel = [&] {
+        return bar.activate(click.x(), click.y()) && runEventLoopUntil(
+                                                         [&] {
+                                                             panel = shown().area;
+                                                             return panel.height() > 150;
+                                                         },
+                                                         10s, 100ms);
+    };
+    const auto awaitClosed = [&] { return runEventLoopUntil([&] { return shown().pixels == 0; }, 10s, 100ms); };
+    ASSERT_TRUE(openPanel()) << "no panel on the output";
+    EXPECT_LE(std::abs(panel.top() - click.y()), 2) << "right under the point";
+    EXPECT_LE(std::abs(panel.center().x() - click.x()), 2) << "centred under the point";
+
+    // Escape closes it: it has the keyboard while it is open.
+    ASSERT_TRUE(session->tap(KEY_ESC)) << "KWin offers no fake input";
+    EXPECT_TRUE(awaitClosed()) << "Escape leaves the panel open";
+    // So does a click elsewhere, which reaches the window clicked.
+    ASSERT_TRUE(openPanel());
+    ASSERT_TRUE(session->click(200, height - 200));
+    EXPECT_TRUE(awaitClosed()) << "a click elsewhere leaves the panel open";
+    EXPECT_TRUE(window.awaitSaid("press 200 700")) << window.said();
+    // And a second activation.
+    ASSERT_TRUE(openPanel());
+    ASSERT_TRUE(bar.activate(click.x(), click.y()));
+    EXPECT_TRUE(awaitClosed()) << "a second activation leaves the panel open";
+
+    // The pointer lights the row it is over, and only that.
+    ASSERT_TRUE(openPanel());
+    const QImage closedPicture = session->screenshot().copy(panel);
+    const QPoint overQuit(panel.center().x(), panel.bottom() - 15);
+    ASSERT_TRUE(session->moveTo(overQuit.x(), overQuit.y()));
+    QRect lit;
+    EXPECT_TRUE(runEventLoopUntil(
+        [&] {
+            lit = changesFrom(session->screenshot().copy(panel), closedPicture).area.translated(panel.topLeft());
+            return lit.width() > panel.width() / 2;
+        },
+        5s, 100ms))
+        << "no row lit under the pointer";
+    EXPECT_TRUE(lit.contains(overQuit) && lit.height() < 40) << "not the row under the pointer";
+    // A click on the switch switches keys off (the switch changes), and Control Q quits.
+    const QImage onPicture = session->screenshot().copy(panel);
+    const QPoint theSwitch(panel.right() - 28, panel.top() + 18);
+    ASSERT_TRUE(session->click(theSwitch.x(), theSwitch.y()));
+    EXPECT_TRUE(runEventLoopUntil(
+        [&] {
+            const QRect changed = changesFrom(session->screenshot().copy(panel), onPicture).area;
+            return changed.translated(panel.topLeft()).contains(theSwitch);
+        },
+        5s, 100ms))
+        << "a click on the switch did not switch it";
+    ASSERT_TRUE(session->tap(KEY_Q, {KEY_LEFTCTRL}));
+    ASSERT_TRUE(kestrel.awaitEnd()) << "Control Q in the panel did not end Kestrel";
+    EXPECT_EQ(kestrel.process().exitCode(), 0);
+    EXPECT_EQ(kestrel.said(), "");
 }
 
 TEST_F(KestrelOnKWin, TheSettingsWindowOpensAsANativeWindow)

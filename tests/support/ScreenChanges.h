@@ -15,6 +15,14 @@ struct Changes {
     int pixels = 0;
 };
 
+// Where two pixels differ by more than dithering would.
+inline bool differs(QRgb one, QRgb other)
+{
+    return std::abs(qRed(one) - qRed(other)) + std::abs(qGreen(one) - qGreen(other)) +
+               std::abs(qBlue(one) - qBlue(other)) >
+           24;
+}
+
 inline Changes changesFrom(const QImage& screen, const QColor& colour, const QRect& within = QRect())
 {
     Changes found;
@@ -22,10 +30,25 @@ inline Changes changesFrom(const QImage& screen, const QColor& colour, const QRe
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
         for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb pixel = line[x];
-            if (std::abs(qRed(pixel) - colour.red()) + std::abs(qGreen(pixel) - colour.green()) +
-                    std::abs(qBlue(pixel) - colour.blue()) >
-                24) {
+            if (differs(line[x], colour.rgb())) {
+                ++found.pixels;
+                found.area |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return found;
+}
+
+// Where a screenshot differs from an earlier one of the same screen.
+inline Changes changesFrom(const QImage& screen, const QImage& before, const QRect& within = QRect())
+{
+    Changes found;
+    if (screen.size() != before.size())
+        return {screen.rect(), screen.width() * screen.height()};
+    const QRect area = within.isNull() ? screen.rect() : within & screen.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (differs(screen.pixel(x, y), before.pixel(x, y))) {
                 ++found.pixels;
                 found.area |= QRect(x, y, 1, 1);
             }

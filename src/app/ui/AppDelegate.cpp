@@ -63,8 +63,11 @@ SettingsWindowController& AppDelegate::settingsWindow()
 
 MenuPanel& AppDelegate::menuPanel()
 {
-    if (!m_menuPanel)
+    if (!m_menuPanel) {
         m_menuPanel = std::make_unique<MenuPanel>(m_menuCommands, m_services.visualizer.scheduler);
+        if (m_services.hostPanel)
+            m_services.hostPanel(*m_menuPanel);
+    }
     return *m_menuPanel;
 }
 

@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 namespace kestrel {
 
 class KeycapPainter;
@@ -45,6 +47,9 @@ public:
         // Starts a new Kestrel and ends this one, for a grant only a new process sees.
         std::function<void()> relaunch;
         SessionFacts session;
+        // Takes the menu panel over where Qt cannot open a window at a place of its choosing
+        // (a native Wayland client): called once, when the panel is built. Empty elsewhere.
+        std::function<void(QWidget& panel)> hostPanel = {};
     };
 
     // Without a feed address the distribution updates Kestrel, and nothing is checked.

@@ -290,8 +290,11 @@ void MenuPanel::popUp(const QRect& icon, const QPoint& pointer)
     const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), size());
     move(placement(icon, pointer, size(), available));
     show();
-    raise();
-    activateWindow();
+    // Where the panel is drawn by other means than a window of Qt's, it has none to raise.
+    if (!testAttribute(Qt::WA_DontShowOnScreen)) {
+        raise();
+        activateWindow();
+    }
 }
 
 void MenuPanel::showEvent(QShowEvent* event)

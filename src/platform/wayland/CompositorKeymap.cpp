@@ -1,14 +1,12 @@
 #include "platform/wayland/CompositorKeymap.h"
 
 #include "platform/wayland/WaylandConnection.h"
+#include "platform/wayland/WaylandGlobals.h"
 
 #include <wayland-client.h>
 
 #include <algorithm>
 #include <cstring>
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace kestrel::wayland {
 
@@ -16,8 +14,6 @@ namespace {
 
 // wl_seat 5 lets a keyboard be released; 1 is enough to get one.
 constexpr std::uint32_t seatVersion = 5;
-// No keymap is near this; a larger one is not taken.
-constexpr std::uint32_t largestKeymap = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -27,22 +23,11 @@ struct CompositorKeymap::Impl {
     {}
     ~Impl()
     {
-        dropKeyboard();
+        release(keyboard);
         if (seat)
             wl_seat_destroy(seat);
         if (registry)
             wl_registry_destroy(registry);
-    }
-
-    void dropKeyboard()
-    {
-        if (!keyboard)
-            return;
-        if (wl_keyboard_get_version(keyboard) >= WL_KEYBOARD_RELEASE_SINCE_VERSION)
-            wl_keyboard_release(keyboard);
-        else
-            wl_keyboard_destroy(keyboard);
-        keyboard = nullptr;
     }
 
     static void announce(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
@@ -65,25 +50,15 @@ struct CompositorKeymap::Impl {
             self->keyboard = wl_seat_get_keyboard(seat);
             wl_keyboard_add_listener(self->keyboard, &keyboardListener, self);
         } else if (!hasKeyboard) {
-            self->dropKeyboard();
+            release(self->keyboard);
         }
     }
     static void seatName(void*, wl_seat*, const char*) {}
 
     static void keymap(void* data, wl_keyboard*, std::uint32_t format, std::int32_t fd, std::uint32_t size)
     {
-        auto* self = static_cast<Impl*>(data);
-        if (format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1 && size > 1 && size <= largestKeymap) {
-            void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-            if (mapped != MAP_FAILED) {
-                // The text ends with a NUL within `size`.
-                const auto* text = static_cast<const char*>(mapped);
-                const std::string keymap(text, ::strnlen(text, size));
-                ::munmap(mapped, size);
-                self->onKeymap(keymap);
-            }
-        }
-        ::close(fd);
+        if (const std::optional<std::string> keymap = readKeymap(format, fd, size))
+            static_cast<Impl*>(data)->onKeymap(*keymap);
     }
     static void enter(void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {}
     static void leave(void*, wl_keyboard*, std::uint32_t, wl_surface*) {}

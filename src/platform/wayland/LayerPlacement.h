@@ -1,8 +1,25 @@
 #pragma once
 
 #include <cstdlib>
+#include <string>
 
 namespace kestrel::wayland {
+
+// Where a layer surface goes: on the output of that name (empty, or one the compositor does
+// not have: the output it chooses, the focused one), at (x, y) from the top-left corner of an
+// output `outputWidth` × `outputHeight` large, in logical pixels, with the output's scale. It
+// holds on to the nearer edges (see LayerPlacement), so the place suits any output.
+struct SurfacePlacement {
+    std::string outputName;
+    int x = 0;
+    int y = 0;
+    int width = 1;
+    int height = 1;
+    int outputWidth = 1;
+    int outputHeight = 1;
+    int scale = 1;
+    bool operator==(const SurfacePlacement&) const = default;
+};
 
 // How a layer surface holds its place on an output: the edges it keeps a distance from, and
 // those distances, in logical pixels. A surface centred between two edges holds neither, so

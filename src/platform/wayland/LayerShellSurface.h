@@ -1,6 +1,7 @@
 #pragma once
 
 #include "overlay/OverlaySurface.h"
+#include "platform/wayland/LayerPlacement.h"
 
 #include <functional>
 #include <memory>
@@ -32,21 +33,8 @@ public:
     LayerShellSurface(const LayerShellSurface&) = delete;
     LayerShellSurface& operator=(const LayerShellSurface&) = delete;
 
-    // Where the surface goes: on the output of that name (empty, or one the compositor does
-    // not have: the output it chooses, the focused one), at (x, y) from the top-left corner of
-    // an output `outputWidth` × `outputHeight` large, in logical pixels, with the output's
-    // scale. It holds on to the nearer edges, so the place suits any output.
-    struct Placement {
-        std::string outputName;
-        int x = 0;
-        int y = 0;
-        int width = 1;
-        int height = 1;
-        int outputWidth = 1;
-        int outputHeight = 1;
-        int scale = 1;
-        bool operator==(const Placement&) const = default;
-    };
+    // Where the surface goes (see SurfacePlacement).
+    using Placement = SurfacePlacement;
     void setPlacement(const Placement& placement);
 
     Size size() const override;

@@ -29,6 +29,7 @@ KWinSession::KWinSession(int width, int height) : m_width(width), m_height(heigh
     const passwd* account = ::getuid() == 0 ? desktopUser(m_error) : nullptr;
     if (::getuid() == 0 && !account)
         return;
+    m_account = account;
     if (::getuid() == 0) {
         ::mkdir("/tmp/.X11-unix", 01777);
         ::chmod("/tmp/.X11-unix", 01777);
@@ -39,7 +40,10 @@ KWinSession::KWinSession(int width, int height) : m_width(width), m_height(heigh
     const QString runtime = m_folder.filePath(QStringLiteral("runtime"));
     QDir().mkpath(home + QStringLiteral("/.config"));
     QDir().mkpath(runtime);
+    // KWin hands its fake input only to programs it can read, so the session's user runs it.
+    const QString input = m_folder.filePath(QStringLiteral("kestrel_kwin_input"));
     if (!QFile::copy(QStringLiteral("/usr/bin/kwin_wayland"), program) || !giveTo(program, nullptr, 0755) ||
+        !QFile::copy(QStringLiteral(KESTREL_KWIN_INPUT), input) || !giveTo(input, nullptr, 0755) ||
         !giveTo(m_folder.path(), nullptr, 0755) || !giveTo(home, account, 0755) ||
         !giveTo(home + QStringLiteral("/.config"), account, 0755) || !giveTo(runtime, account, 0700)) {
         m_error = "cannot give KWin its folder (is kwin-wayland installed?)";
@@ -52,7 +56,9 @@ KWinSession::KWinSession(int width, int height) : m_width(width), m_height(heigh
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionBus.address());
     environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_systemBus.address());
+    // Screenshots and fake input for any client: the tests look and type as a person would.
     environment.insert(QStringLiteral("KWIN_SCREENSHOT_NO_PERMISSION_CHECKS"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("KWIN_WAYLAND_NO_PERMISSION_CHECKS"), QStringLiteral("1"));
     m_kwin.setProcessEnvironment(environment);
     m_kwin.setProcessChannelMode(QProcess::MergedChannels);
     m_kwin.setStandardOutputFile(m_folder.filePath(QStringLiteral("kwin.log")));
@@ -102,6 +108,8 @@ KWinSession::KWinSession(int width, int height) : m_width(width), m_height(heigh
 
 KWinSession::~KWinSession()
 {
+    m_input.closeWriteChannel();
+    m_input.waitForFinished(2000);
     m_tray.reset();
     QDBusConnection::disconnectFromBus(m_busName);
     endProcessGroup(m_kwin);
@@ -132,6 +140,43 @@ QProcessEnvironment KWinSession::clientEnvironment() const
     environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     return environment;
+}
+
+bool KWinSession::input(const QString& line)
+{
+    const auto awaitLine = [&](const QByteArray& expected) {
+        return runEventLoopUntil([&] { return m_input.canReadLine() || m_input.state() == QProcess::NotRunning; },
+                                 std::chrono::seconds(10), std::chrono::milliseconds(1)) &&
+               m_input.readLine().trimmed() == expected;
+    };
+    if (m_input.state() == QProcess::NotRunning) {
+        m_input.setProcessEnvironment(clientEnvironment());
+        m_input.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        runAs(m_input, m_account);
+        m_input.start(m_folder.filePath(QStringLiteral("kestrel_kwin_input")), {});
+        if (!awaitLine("ready"))
+            return false;
+    }
+    m_input.write((line + QLatin1Char('\n')).toUtf8());
+    return awaitLine("done");
+}
+
+bool KWinSession::moveTo(int x, int y)
+{
+    return input(QStringLiteral("move %1 %2").arg(x).arg(y));
+}
+
+bool KWinSession::click(int x, int y)
+{
+    return input(QStringLiteral("click %1 %2").arg(x).arg(y));
+}
+
+bool KWinSession::tap(std::uint32_t code, std::initializer_list<std::uint32_t> held)
+{
+    QString line = QStringLiteral("key %1").arg(code);
+    for (const std::uint32_t each : held)
+        line += QStringLiteral(" %1").arg(each);
+    return input(line);
 }
 
 QDBusConnection KWinSession::bus() const

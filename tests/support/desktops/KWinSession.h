@@ -9,8 +9,12 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
+
+struct passwd;
 
 namespace kestrel::test {
 
@@ -38,10 +42,19 @@ public:
     // What KWin composes on its output now.
     QImage screenshot();
 
+    // A person's pointer moved to (x, y) of the output, a click there, and a key (a Linux input
+    // code) tapped with the `held` keys down, through KWin's fake input; true once KWin has
+    // taken them in.
+    bool moveTo(int x, int y);
+    bool click(int x, int y);
+    bool tap(std::uint32_t code, std::initializer_list<std::uint32_t> held = {});
+
 private:
     bool awaitXWayland();
+    bool input(const QString& line);
 
     std::string m_error;
+    const passwd* m_account = nullptr; // the session's user, when the tests run as root
     int m_width;
     int m_height;
     PrivateBus m_sessionBus{{QStringLiteral("org.a11y.Bus")}};
@@ -52,6 +65,7 @@ private:
     QProcess m_kwin;
     std::string m_xDisplay;
     std::unique_ptr<XfcePanel> m_tray;
+    QProcess m_input; // the fake input device, from the first input on
 };
 
 } // namespace kestrel::test
