@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace kestrel::test {
@@ -52,6 +53,30 @@ inline Changes changesFrom(const QImage& screen, const QImage& before, const QRe
                 ++found.pixels;
                 found.area |= QRect(x, y, 1, 1);
             }
+        }
+    }
+    return found;
+}
+
+// The sharp edges in an area of a screenshot (a step of more than a third of the range from a
+// pixel to the next on its right), by whether the step's right pixel is in an even or odd
+// column of the screen. A picture drawn at the screen's own pixels has them in both; one
+// enlarged twofold from half as many pixels has them only between its doubled pixels, or
+// (smoothed) hardly any.
+struct SharpEdges {
+    int even = 0;
+    int odd = 0;
+    bool areBoth() const { return even + odd >= 50 && std::min(even, odd) * 10 >= even + odd; }
+};
+
+inline SharpEdges sharpEdges(const QImage& screen, const QRect& within)
+{
+    SharpEdges found;
+    const QRect area = within & screen.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left() + 1; x <= area.right(); ++x) {
+            if (std::abs(qGray(screen.pixel(x, y)) - qGray(screen.pixel(x - 1, y))) > 85)
+                ++(x % 2 == 0 ? found.even : found.odd);
         }
     }
     return found;

@@ -32,9 +32,12 @@ int entryOf(MenuAction action)
 // The sizes StatusNotifier hosts choose from.
 constexpr int iconSizes[] = {16, 22, 24, 32, 48};
 
-// A host's point, in the screen's pixels, in Qt's device-independent ones.
+// A host's point in Qt's device-independent pixels. On X11 hosts give the screen's pixels; on
+// Wayland they give the compositor's logical ones, which are Qt's.
 QPoint fromDevicePixels(const QPoint& point)
 {
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        return point;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect geometry = screen->geometry();
         const qreal ratio = screen->devicePixelRatio();

@@ -18,7 +18,7 @@
 
 namespace kestrel::test {
 
-KWinSession::KWinSession(int width, int height) : m_width(width), m_height(height)
+KWinSession::KWinSession(int width, int height, double scale) : m_width(width), m_height(height)
 {
     static int connections = 0;
     m_busName = QStringLiteral("kwin-session-test-%1").arg(++connections);
@@ -65,7 +65,8 @@ KWinSession::KWinSession(int width, int height) : m_width(width), m_height(heigh
     runAs(m_kwin, account);
     m_kwin.start(program, {QStringLiteral("--virtual"), QStringLiteral("--width"), QString::number(width),
                            QStringLiteral("--height"), QString::number(height), QStringLiteral("--socket"),
-                           QStringLiteral("kwin-test"), QStringLiteral("--xwayland")});
+                           QStringLiteral("kwin-test"), QStringLiteral("--xwayland"), QStringLiteral("--scale"),
+                           QString::number(scale)});
     if (!m_kwin.waitForStarted(5000)) {
         m_error = "KWin did not start: " + m_kwin.errorString().toStdString();
         return;

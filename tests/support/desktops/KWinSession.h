@@ -25,7 +25,8 @@ namespace kestrel::test {
 // screenshots are open to the test. Everything it started ends with it.
 class KWinSession {
 public:
-    KWinSession(int width, int height);
+    // An output `width` × `height` device pixels large, at the scale given.
+    KWinSession(int width, int height, double scale = 1);
     ~KWinSession();
 
     KWinSession(const KWinSession&) = delete;
