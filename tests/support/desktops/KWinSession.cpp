@@ -89,9 +89,21 @@ KWinSession::KWinSession(int width, int height, double scale) : m_width(width), 
         return;
     ::chmod(m_clientFolder.path().toLocal8Bit().constData(), 0700);
 
-    // The tray, through XWayland, as the session's user (XWayland admits only that user).
+    // XWayland admits only the session's user: it lets the test's own windows in too.
     QProcessEnvironment trayEnvironment = clientEnvironment();
     trayEnvironment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(m_xDisplay));
+    if (account) {
+        QProcess admit;
+        admit.setProcessEnvironment(trayEnvironment);
+        runAs(admit, account);
+        admit.start(QStringLiteral("xhost"), {QStringLiteral("+si:localuser:root")});
+        if (!admit.waitForFinished(10000) || admit.exitCode() != 0) {
+            m_error = "XWayland does not admit the tests' windows (is xhost installed?)";
+            return;
+        }
+    }
+
+    // The tray, through XWayland, as the session's user.
     m_tray = std::make_unique<XfcePanel>(trayEnvironment, account);
     if (!m_tray->error().empty()) {
         m_error = m_tray->error();

@@ -39,6 +39,7 @@ public:
     // For a client of the session: Wayland, the session and system buses, a runtime folder.
     QProcessEnvironment clientEnvironment() const;
     QDBusConnection bus() const;
+    const QString& sessionBusAddress() const { return m_sessionBus.address(); }
     const QString& systemBusAddress() const { return m_systemBus.address(); }
     // What KWin composes on its output now.
     QImage screenshot();
