@@ -188,6 +188,176 @@ private:
     std::string m_said;
 };
 
+// A person typing into the GTK 3 form with a normal field above a password field, on a
+// Wayland desktop: every key and click reaches the shell, for the form, and Kestrel's FIFO, as
+// the kernel's devices hand them to both (Kestrel first). Kestrel's keycaps are watched in
+// `keycapArea` of the shell's screenshots.
+class FormTypist {
+public:
+    struct Shell {
+        std::function<bool(int x, int y)> click;
+        std::function<bool(std::uint32_t code, std::initializer_list<std::uint32_t> held)> tap;
+        std::function<QImage()> screenshot;
+    };
+    enum class Trigger { click, tab };
+
+    FormTypist(Shell shell, EvdevFifo& keys, PasswordFieldsApp& form, QRect keycapArea)
+        : m_shell(std::move(shell)), m_keys(keys), m_form(form), m_area(keycapArea)
+    {}
+
+    // Learns what the area shows without keycaps, and the sizes of x's keycap and Tab's.
+    bool start()
+    {
+        QImage previous;
+        const bool still = runEventLoopUntil(
+            [&] {
+                m_empty = m_shell.screenshot().copy(m_area);
+                return std::exchange(previous, m_empty) == m_empty;
+            },
+            10s, 200ms);
+        m_x = measure(KEY_X);
+        const QSize tab = measure(KEY_TAB);
+        return still && m_x.isValid() && std::abs(tab.width() - m_x.width()) > 8;
+    }
+
+    // `count` times: the keyboard put in `from` by the form itself, a person's pace, then the
+    // trigger into the other field and x at once. How often x's keycap showed; -1 when a key
+    // did not land where it should (said as a failure).
+    int shownMovingFrom(const char* from, Trigger trigger, int count)
+    {
+        const bool intoPassword = std::string_view(from) == "normal";
+        const char* to = intoPassword ? "password" : "normal";
+        int shown = 0;
+        for (int attempt = 0; attempt < count; ++attempt) {
+            if (!m_form.clear() || !m_form.focus(from)) {
+                ADD_FAILURE() << "the form does not answer: " << m_form.said();
+                return -1;
+            }
+            runEventLoop(150ms); // the time a person takes between two moves at the least
+            bool taken = false;
+            if (trigger == Trigger::click) {
+                press(BTN_LEFT);
+                taken = m_shell.click(intoPassword ? m_form.passwordX : m_form.normalX,
+                                      intoPassword ? m_form.passwordY : m_form.normalY);
+            } else if (intoPassword) {
+                press(KEY_TAB);
+                taken = m_shell.tap(KEY_TAB, {});
+            } else {
+                m_keys.key(KEY_LEFTSHIFT, 1);
+                press(KEY_TAB);
+                m_keys.key(KEY_LEFTSHIFT, 0);
+                taken = m_shell.tap(KEY_TAB, {KEY_LEFTSHIFT});
+            }
+            press(KEY_X);
+            if (!taken || !m_shell.tap(KEY_X, {})) {
+                ADD_FAILURE() << "the shell takes no input";
+                return -1;
+            }
+            if (!m_form.awaitLength(to, 1)) {
+                ADD_FAILURE() << "x did not land in the " << to << " field: " << m_form.said();
+                return -1;
+            }
+            // Long enough for a held key to come out, were it to.
+            if (runEventLoopUntil([&] { return showsX(); }, PasswordGuard::transitionLimit + 200ms, 40ms))
+                ++shown;
+            runEventLoopUntil([&] { return keycaps().empty(); }, 5s, 40ms);
+        }
+        return shown;
+    }
+
+private:
+    void press(std::uint16_t code)
+    {
+        m_keys.key(code, 1);
+        m_keys.key(code, 0);
+    }
+
+    // The keycaps in the area, left to right: runs of columns that changed, each as high as
+    // its changed rows reach.
+    std::vector<QSize> keycaps()
+    {
+        const QImage now = m_shell.screenshot().copy(m_area);
+        std::vector<QSize> found;
+        if (now.size() != m_empty.size())
+            return found;
+        QRect run;
+        for (int x = 0; x <= now.width(); ++x) {
+            QRect column;
+            for (int y = 0; x < now.width() && y < now.height(); ++y) {
+                if (differs(now.pixel(x, y), m_empty.pixel(x, y)))
+                    column |= QRect(x, y, 1, 1);
+            }
+            if (!column.isNull()) {
+                run |= column;
+            } else if (!run.isNull()) {
+                if (run.width() > 20)
+                    found.push_back(run.size());
+                run = QRect();
+            }
+        }
+        return found;
+    }
+
+    // x's keycap at its full size: a keycap that grows or shrinks passes through its width,
+    // never through both its width and height.
+    bool showsX()
+    {
+        const std::vector<QSize> found = keycaps();
+        return std::any_of(found.begin(), found.end(), [&](const QSize& size) {
+            return std::abs(size.width() - m_x.width()) <= 2 && std::abs(size.height() - m_x.height()) <= 2;
+        });
+    }
+
+    // The size of a key's keycap, typed to Kestrel alone, once it is grown to full size.
+    QSize measure(std::uint16_t code)
+    {
+        m_keys.key(code, 1);
+        QSize size;
+        QSize previous;
+        runEventLoopUntil(
+            [&] {
+                const std::vector<QSize> found = keycaps();
+                size = found.size() == 1 ? found.front() : QSize();
+                return size.isValid() && std::exchange(previous, size) == size;
+            },
+            5s, 100ms);
+        m_keys.key(code, 0);
+        runEventLoopUntil([&] { return keycaps().empty(); }, 5s, 40ms);
+        return size;
+    }
+
+    Shell m_shell;
+    EvdevFifo& m_keys;
+    PasswordFieldsApp& m_form;
+    QRect m_area;
+    QImage m_empty;
+    QSize m_x;
+};
+
+// Nothing typed into the form's password field shows, and every key typed into its normal
+// field does, right after a click or Tab into it, 20 times each way; Kestrel started in
+// `session` on a screen that `size` large, its keycaps at the bottom left.
+void typeIntoTheForm(PasswordFieldsApp& form, KestrelSession& kestrel, QSize size, FormTypist::Shell shell,
+                     const QProcessEnvironment& session)
+{
+    kestrel.setPreferences(QStringLiteral(
+        R"({"hasCompletedOnboarding": true, "overlayPosition": "bottomLeft", "showClicksAndScrolling": false,)"
+        R"( "displayDuration": 0.4})"));
+    ASSERT_TRUE(kestrel.start(session));
+    // Below and left of the form, wherever the shell put it.
+    const QRect keycaps(0, size.height() * 2 / 3, size.width() / 3, size.height() / 3 - 10);
+    FormTypist typist(std::move(shell), kestrel.keys(), form, keycaps);
+    ASSERT_TRUE(typist.start()) << "x's keycap and Tab's cannot be told apart";
+    constexpr int tries = 20;
+    for (const auto trigger : {FormTypist::Trigger::click, FormTypist::Trigger::tab}) {
+        SCOPED_TRACE(trigger == FormTypist::Trigger::click ? "click" : "Tab");
+        EXPECT_EQ(typist.shownMovingFrom("normal", trigger, tries), 0)
+            << "of " << tries << " keys into the password field";
+        EXPECT_EQ(typist.shownMovingFrom("password", trigger, tries), tries);
+    }
+    EXPECT_EQ(kestrel.said(), "");
+}
+
 // One GNOME Shell for the whole suite: it takes a few seconds to start.
 class KestrelOnGnome : public ::testing::Test {
 protected:
@@ -294,6 +464,33 @@ TEST_F(KestrelOnGnome, AFirstLaunchWelcomesAndTheSettingsOpenOnAsking)
 
     EXPECT_EQ(kestrel.launchAgain(shell->clientEnvironment(), {QStringLiteral("--settings")}), 0);
     EXPECT_TRUE(windows->await("General")) << "kestrel --settings opened no settings window";
+}
+
+TEST_F(KestrelOnGnome, APasswordFieldShowsNothingAndTheNormalFieldEveryKeyTypedRightAfterAClickOrTab)
+{
+    QProcessEnvironment authority;
+    authority.insert(QStringLiteral("XAUTHORITY"), shell->xAuthority());
+    PasswordFieldsApp form(PasswordFieldsApp::Toolkit::gtk3, shell->xDisplay(),
+                           shell->clientEnvironment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")), authority);
+    ASSERT_TRUE(form.isReady()) << form.said();
+    // The form is an X client: clicked and typed into through XWayland (the shell's own remote
+    // desktop input moves the pointer but reaches no window on a headless shell).
+    XTestDriver input(shell->xDisplay(), shell->xAuthority().toStdString());
+    ASSERT_TRUE(input.isConnected());
+    typeIntoTheForm(form, kestrel, QSize(width, height),
+                    {.click =
+                         [&](int x, int y) {
+                             input.moveTo(x, y);
+                             input.click(1);
+                             return input.isConnected();
+                         },
+                     .tap =
+                         [&](std::uint32_t code, std::initializer_list<std::uint32_t> held) {
+                             input.chord(held, code);
+                             return input.isConnected();
+                         },
+                     .screenshot = [&] { return shell->screenshot(); }},
+                    shell->clientEnvironment());
 }
 
 TEST_F(KestrelOnGnome, QuitInTheTrayMenuEndsKestrelWithStatusZero)
@@ -411,148 +608,6 @@ TEST_F(KestrelOnXfce, KeycapsBlendOverTheWindowTypedIntoWhichKeepsTheKeys)
     EXPECT_TRUE(awaitOnlyTheWindow([&] { return session->screenshot(); }));
     EXPECT_EQ(kestrel.said(), "") << "nothing to say on a healthy desktop";
 }
-
-// A person typing into the GTK 3 form with a normal field above a password field, on a
-// Wayland desktop: every key and click reaches the shell, for the form, and Kestrel's FIFO, as
-// the kernel's devices hand them to both (Kestrel first). Kestrel's keycaps are watched in
-// `keycapArea` of the shell's screenshots.
-class FormTypist {
-public:
-    struct Shell {
-        std::function<bool(int x, int y)> click;
-        std::function<bool(std::uint32_t code, std::initializer_list<std::uint32_t> held)> tap;
-        std::function<QImage()> screenshot;
-    };
-    enum class Trigger { click, tab };
-
-    FormTypist(Shell shell, EvdevFifo& keys, PasswordFieldsApp& form, QRect keycapArea)
-        : m_shell(std::move(shell)), m_keys(keys), m_form(form), m_area(keycapArea)
-    {}
-
-    // Learns what the area shows without keycaps, and the sizes of x's keycap and Tab's.
-    bool start()
-    {
-        QImage previous;
-        const bool still = runEventLoopUntil(
-            [&] {
-                m_empty = m_shell.screenshot().copy(m_area);
-                return std::exchange(previous, m_empty) == m_empty;
-            },
-            10s, 200ms);
-        m_x = measure(KEY_X);
-        const QSize tab = measure(KEY_TAB);
-        return still && m_x.isValid() && std::abs(tab.width() - m_x.width()) > 8;
-    }
-
-    // `count` times: the keyboard put in `from` by the form itself, a person's pace, then the
-    // trigger into the other field and x at once. How often x's keycap showed; -1 when a key
-    // did not land where it should (said as a failure).
-    int shownMovingFrom(const char* from, Trigger trigger, int count)
-    {
-        const bool intoPassword = std::string_view(from) == "normal";
-        const char* to = intoPassword ? "password" : "normal";
-        int shown = 0;
-        for (int attempt = 0; attempt < count; ++attempt) {
-            if (!m_form.clear() || !m_form.focus(from)) {
-                ADD_FAILURE() << "the form does not answer: " << m_form.said();
-                return -1;
-            }
-            runEventLoop(150ms); // the time a person takes between two moves at the least
-            if (trigger == Trigger::click) {
-                press(BTN_LEFT);
-                m_shell.click(intoPassword ? m_form.passwordX : m_form.normalX,
-                              intoPassword ? m_form.passwordY : m_form.normalY);
-            } else if (intoPassword) {
-                press(KEY_TAB);
-                m_shell.tap(KEY_TAB, {});
-            } else {
-                m_keys.key(KEY_LEFTSHIFT, 1);
-                press(KEY_TAB);
-                m_keys.key(KEY_LEFTSHIFT, 0);
-                m_shell.tap(KEY_TAB, {KEY_LEFTSHIFT});
-            }
-            press(KEY_X);
-            m_shell.tap(KEY_X, {});
-            if (!m_form.awaitLength(to, 1)) {
-                ADD_FAILURE() << "x did not land in the " << to << " field: " << m_form.said();
-                return -1;
-            }
-            // Long enough for a held key to come out, were it to.
-            if (runEventLoopUntil([&] { return showsX(); }, PasswordGuard::transitionLimit + 200ms, 40ms))
-                ++shown;
-            runEventLoopUntil([&] { return keycaps().empty(); }, 5s, 40ms);
-        }
-        return shown;
-    }
-
-private:
-    void press(std::uint16_t code)
-    {
-        m_keys.key(code, 1);
-        m_keys.key(code, 0);
-    }
-
-    // The keycaps in the area, left to right: runs of columns that changed, each as high as
-    // its changed rows reach.
-    std::vector<QSize> keycaps()
-    {
-        const QImage now = m_shell.screenshot().copy(m_area);
-        std::vector<QSize> found;
-        if (now.size() != m_empty.size())
-            return found;
-        QRect run;
-        for (int x = 0; x <= now.width(); ++x) {
-            QRect column;
-            for (int y = 0; x < now.width() && y < now.height(); ++y) {
-                if (differs(now.pixel(x, y), m_empty.pixel(x, y)))
-                    column |= QRect(x, y, 1, 1);
-            }
-            if (!column.isNull()) {
-                run |= column;
-            } else if (!run.isNull()) {
-                if (run.width() > 20)
-                    found.push_back(run.size());
-                run = QRect();
-            }
-        }
-        return found;
-    }
-
-    // x's keycap at its full size: a keycap that grows or shrinks passes through its width,
-    // never through both its width and height.
-    bool showsX()
-    {
-        const std::vector<QSize> found = keycaps();
-        return std::any_of(found.begin(), found.end(), [&](const QSize& size) {
-            return std::abs(size.width() - m_x.width()) <= 2 && std::abs(size.height() - m_x.height()) <= 2;
-        });
-    }
-
-    // The size of a key's keycap, typed to Kestrel alone, once it is grown to full size.
-    QSize measure(std::uint16_t code)
-    {
-        m_keys.key(code, 1);
-        QSize size;
-        QSize previous;
-        runEventLoopUntil(
-            [&] {
-                const std::vector<QSize> found = keycaps();
-                size = found.size() == 1 ? found.front() : QSize();
-                return size.isValid() && std::exchange(previous, size) == size;
-            },
-            5s, 100ms);
-        m_keys.key(code, 0);
-        runEventLoopUntil([&] { return keycaps().empty(); }, 5s, 40ms);
-        return size;
-    }
-
-    Shell m_shell;
-    EvdevFifo& m_keys;
-    PasswordFieldsApp& m_form;
-    QRect m_area;
-    QImage m_empty;
-    QSize m_x;
-};
 
 // One KWin for the whole suite, with Xfce's panel as its tray.
 class KestrelOnKWin : public ::testing::Test {
@@ -684,26 +739,15 @@ TEST_F(KestrelOnKWin, TheTrayIconOpensThePanelAtTheActivationPointAndItClosesAsA
 
 TEST_F(KestrelOnKWin, APasswordFieldShowsNothingAndTheNormalFieldEveryKeyTypedRightAfterAClickOrTab)
 {
+    // Through XWayland, clicked and typed into through KWin's fake input.
     PasswordFieldsApp form(PasswordFieldsApp::Toolkit::gtk3, session->xDisplay(), session->sessionBusAddress());
     ASSERT_TRUE(form.isReady()) << form.said();
-    kestrel.setPreferences(QStringLiteral(
-        R"({"hasCompletedOnboarding": true, "overlayPosition": "bottomLeft", "showClicksAndScrolling": false,)"
-        R"( "displayDuration": 0.4})"));
-    ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
-    FormTypist typist(
+    typeIntoTheForm(
+        form, kestrel, QSize(width, height),
         {.click = [&](int x, int y) { return session->click(x, y); },
          .tap = [&](std::uint32_t code, std::initializer_list<std::uint32_t> held) { return session->tap(code, held); },
          .screenshot = [&] { return session->screenshot(); }},
-        kestrel.keys(), form, QRect(0, height / 2, width / 2, height / 2 - 70));
-    ASSERT_TRUE(typist.start()) << "x's keycap and Tab's cannot be told apart";
-    constexpr int tries = 20;
-    for (const auto trigger : {FormTypist::Trigger::click, FormTypist::Trigger::tab}) {
-        SCOPED_TRACE(trigger == FormTypist::Trigger::click ? "click" : "Tab");
-        EXPECT_EQ(typist.shownMovingFrom("normal", trigger, tries), 0)
-            << "of " << tries << " keys into the password field";
-        EXPECT_EQ(typist.shownMovingFrom("password", trigger, tries), tries);
-    }
-    EXPECT_EQ(kestrel.said(), "");
+        session->clientEnvironment());
 }
 
 TEST_F(KestrelOnKWin, TheSettingsWindowOpensAsANativeWindow)

@@ -82,9 +82,11 @@ AccessibilityBus::~AccessibilityBus()
     stopAccessibilityBus();
 }
 
-PasswordFieldsApp::PasswordFieldsApp(Toolkit toolkit, const std::string& display, const QString& sessionBusAddress)
+PasswordFieldsApp::PasswordFieldsApp(Toolkit toolkit, const std::string& display, const QString& sessionBusAddress,
+                                     const QProcessEnvironment& extra)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(extra);
     environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBusAddress);
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));

@@ -51,7 +51,9 @@ private:
 class PasswordFieldsApp {
 public:
     enum class Toolkit { gtk3, qt, chromium };
-    PasswordFieldsApp(Toolkit toolkit, const std::string& display, const QString& sessionBusAddress);
+    // `extra`: more of the environment (the X server's authority, say).
+    PasswordFieldsApp(Toolkit toolkit, const std::string& display, const QString& sessionBusAddress,
+                      const QProcessEnvironment& extra = {});
     ~PasswordFieldsApp();
 
     // False when the window did not come up.

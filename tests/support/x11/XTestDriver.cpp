@@ -1,5 +1,7 @@
 #include "support/x11/XTestDriver.h"
 
+#include "support/x11/XConnect.h"
+
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
@@ -10,14 +12,16 @@ namespace kestrel::test {
 
 struct XTestDriver::Impl {
     std::string display;
+    std::string authority;
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = 0;
     xcb_window_t grabWindow = 0;
 };
 
-XTestDriver::XTestDriver(const std::string& display) : d(std::make_unique<Impl>())
+XTestDriver::XTestDriver(const std::string& display, const std::string& authority) : d(std::make_unique<Impl>())
 {
     d->display = display;
+    d->authority = authority;
     reconnect();
 }
 
@@ -26,7 +30,7 @@ void XTestDriver::reconnect()
     if (d->connection)
         xcb_disconnect(d->connection);
     d->root = 0;
-    d->connection = xcb_connect(d->display.c_str(), nullptr);
+    d->connection = connectX(d->display, d->authority);
     if (xcb_connection_has_error(d->connection))
         return;
     d->root = xcb_setup_roots_iterator(xcb_get_setup(d->connection)).data->root;

@@ -12,7 +12,8 @@ namespace kestrel::test {
 // connection of its own. Each call returns once the server has processed the request.
 class XTestDriver {
 public:
-    explicit XTestDriver(const std::string& display);
+    // `authority`: the file with the display's cookie, when it asks for one.
+    explicit XTestDriver(const std::string& display, const std::string& authority = {});
     ~XTestDriver();
 
     bool isConnected() const;

@@ -1,5 +1,7 @@
 #include "support/x11/XWindows.h"
 
+#include "support/x11/XConnect.h"
+
 #include "support/EventLoop.h"
 
 #include <cstdlib>
@@ -23,17 +25,7 @@ Owned<Reply> own(Reply* reply)
 
 XWindows::XWindows(const std::string& display, const std::string& authority)
 {
-    const char* previous = std::getenv("XAUTHORITY");
-    const std::string saved = previous ? previous : "";
-    if (!authority.empty())
-        ::setenv("XAUTHORITY", authority.c_str(), 1);
-    m_connection = xcb_connect(display.c_str(), nullptr);
-    if (!authority.empty()) {
-        if (previous)
-            ::setenv("XAUTHORITY", saved.c_str(), 1);
-        else
-            ::unsetenv("XAUTHORITY");
-    }
+    m_connection = connectX(display, authority);
     if (isConnected())
         m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
 }
