@@ -4,6 +4,9 @@
 
 #include "support/EventLoop.h"
 #include "support/ScreenChanges.h"
+#include "support/dbus/FakeWatcher.h"
+#include "support/dbus/PrivateBus.h"
+#include "support/desktops/TrayHost.h"
 #include "support/evdev/EvdevFifo.h"
 #include "support/wayland/SwayServer.h"
 
@@ -61,7 +64,8 @@ protected:
     }
 
     // Starts Kestrel on the compositor with keys from a FIFO and the overlay at `position`.
-    void startKestrel(const char* position)
+    // On `sessionBus` when one is given.
+    void startKestrel(const char* position, const QString& sessionBus = {})
     {
         keys.emplace(folder.filePath(QStringLiteral("keys")));
         ASSERT_TRUE(keys->isMade());
@@ -73,9 +77,12 @@ protected:
                               .arg(QString::fromLatin1(position))
                               .toUtf8());
         preferences.close();
-        kestrel.setProcessEnvironment(environment({{"XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config"))},
-                                                   {"KESTREL_EVDEV_STREAM", keys->path()},
-                                                   {"XKB_DEFAULT_LAYOUT", QStringLiteral("de")}}));
+        QProcessEnvironment variables = environment({{"XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config"))},
+                                                     {"KESTREL_EVDEV_STREAM", keys->path()},
+                                                     {"XKB_DEFAULT_LAYOUT", QStringLiteral("de")}});
+        if (!sessionBus.isEmpty())
+            variables.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBus);
+        kestrel.setProcessEnvironment(variables);
         kestrel.setProcessChannelMode(QProcess::ForwardedChannels);
         kestrel.start(QStringLiteral(KESTREL_BINARY), {});
         ASSERT_TRUE(kestrel.waitForStarted());
@@ -236,6 +243,47 @@ TEST_F(KestrelWaylandTest, KestrelSaysItRunsNativelyWithInputFromTheKernel)
 
 // A compositor without layer surfaces, as GNOME's is: Kestrel still reads the kernel's
 // devices, and shows its windows through XWayland.
+TEST_F(KestrelWaylandTest, TheTrayIconOpensThePanelAtTheActivationPointAndEscapeClosesIt)
+{
+    // A session bus with a tray's watcher on it, as a bar with a tray keeps one.
+    PrivateBus bus;
+    ASSERT_TRUE(bus.isRunning()) << bus.error();
+    const QDBusConnection tray = QDBusConnection::connectToBus(bus.address(), QStringLiteral("sway-tray"));
+    FakeWatcher watcher(tray);
+    ASSERT_TRUE(watcher.isServing());
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomLeft", bus.address()));
+    TrayHost bar(tray);
+    ASSERT_TRUE(bar.awaitKestrel());
+
+    const QPoint click(width - 200, 30);
+    QRect panel;
+    const auto openPanel = [&] {
+        return bar.activate(click.x(), click.y()) && runEventLoopUntil(
+                                                         [&] {
+                                                             panel = changes(sway.screenshot()).area;
+                                                             return panel.height() > 150;
+                                                         },
+                                                         10s, 100ms);
+    };
+    const auto awaitClosed = [&] {
+        return runEventLoopUntil([&] { return changes(sway.screenshot()).pixels == 0; }, 10s, 100ms);
+    };
+    ASSERT_TRUE(openPanel()) << "no panel on the output";
+    EXPECT_LE(std::abs(panel.top() - click.y()), 2) << "right under the point";
+    EXPECT_LE(std::abs(panel.center().x() - click.x()), 2) << "centred under the point";
+    // Escape closes it: it has the keyboard.
+    ASSERT_TRUE(sway.tapKey(QStringLiteral("Escape")));
+    EXPECT_TRUE(awaitClosed()) << "Escape leaves the panel open";
+    // A click elsewhere reaches the window clicked (sway leaves the keyboard with the panel
+    // then, so it stays open); a second activation closes it.
+    ASSERT_TRUE(openPanel());
+    ASSERT_TRUE(sway.click(300, 500));
+    EXPECT_TRUE(awaitWindowSaid("press 300 500")) << windowSaid;
+    ASSERT_TRUE(bar.activate(click.x(), click.y()));
+    EXPECT_TRUE(awaitClosed()) << "a second activation leaves the panel open";
+    QDBusConnection::disconnectFromBus(QStringLiteral("sway-tray"));
+}
+
 TEST(KestrelOnAWaylandWithoutLayerSurfaces, ChoosesAnX11Overlay)
 {
     QTemporaryDir runtime;

@@ -1,6 +1,7 @@
 #include "platform/tray/StatusNotifierItem.h"
 
 #include "support/EventLoop.h"
+#include "support/dbus/FakeWatcher.h"
 #include "support/dbus/PrivateBus.h"
 #include "support/desktops/TrayHost.h"
 
@@ -19,38 +20,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
-
-// A tray host's watcher, as Xfce's panel or GNOME's extension runs it: it records the items
-// that register.
-class FakeWatcher final : public QDBusVirtualObject {
-public:
-    explicit FakeWatcher(QDBusConnection bus) : m_bus(std::move(bus))
-    {
-        EXPECT_TRUE(m_bus.registerVirtualObject(QStringLiteral("/StatusNotifierWatcher"), this));
-        EXPECT_TRUE(m_bus.registerService(watcherName));
-    }
-    ~FakeWatcher() override
-    {
-        m_bus.unregisterService(watcherName);
-        m_bus.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
-    }
-
-    QString introspect(const QString&) const override { return {}; }
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
-    {
-        if (message.member() != QStringLiteral("RegisterStatusNotifierItem"))
-            return false;
-        items.append(message.arguments().value(0).toString());
-        connection.send(message.createReply());
-        return true;
-    }
-
-    QStringList items;
-
-private:
-    QDBusConnection m_bus;
-};
+using test::FakeWatcher;
+const QString watcherName = FakeWatcher::name;
 
 class StatusNotifierItemTest : public ::testing::Test {
 protected:
@@ -130,6 +101,7 @@ TEST_F(StatusNotifierItemTest, RegistersWithEveryWatcherThatComesEvenAfterKestre
     EXPECT_FALSE(item->isRegistered());
 
     auto watcher = std::make_unique<FakeWatcher>(host);
+    ASSERT_TRUE(watcher->isServing());
     ASSERT_TRUE(test::runEventLoopUntil([&] { return item->isRegistered(); }));
     EXPECT_EQ(watcher->items, QStringList{item->serviceName()});
     EXPECT_TRUE(host.interface()->isServiceRegistered(item->serviceName()).value());
@@ -138,6 +110,7 @@ TEST_F(StatusNotifierItemTest, RegistersWithEveryWatcherThatComesEvenAfterKestre
     watcher.reset();
     ASSERT_TRUE(test::runEventLoopUntil([&] { return !item->isRegistered(); }));
     watcher = std::make_unique<FakeWatcher>(host);
+    ASSERT_TRUE(watcher->isServing());
     ASSERT_TRUE(test::runEventLoopUntil([&] { return item->isRegistered(); }));
     EXPECT_EQ(watcher->items, QStringList{item->serviceName()});
     EXPECT_EQ(registrations, (std::vector<bool>{true, false, true}));

@@ -125,4 +125,9 @@ bool SwayServer::type(const QString& text)
     return runClient(QStringLiteral("wtype"), {text});
 }
 
+bool SwayServer::tapKey(const QString& name)
+{
+    return runClient(QStringLiteral("wtype"), {QStringLiteral("-k"), name});
+}
+
 } // namespace kestrel::test

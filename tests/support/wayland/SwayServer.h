@@ -38,6 +38,8 @@ public:
     bool click(int x, int y);
     // Types the text through a virtual keyboard (wtype).
     bool type(const QString& text);
+    // A named key ("Escape") pressed and let go through a virtual keyboard.
+    bool tapKey(const QString& name);
 
 private:
     bool runClient(const QString& program, const QStringList& arguments);
