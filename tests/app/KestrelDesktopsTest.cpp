@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -39,6 +40,13 @@ const QColor windowColour(0x30, 0x60, 0xc0); // what the input log window paints
 bool awaitOnlyTheWindow(const std::function<QImage()>& screenshot)
 {
     return runEventLoopUntil([&] { return changesFrom(screenshot(), windowColour).pixels == 0; }, 10s, 200ms);
+}
+
+// How the edges of what Kestrel drew in `area` fall, for a failure's message.
+std::string edgesOf(const QImage& screen, const QRect& area)
+{
+    const SharpEdges edges = sharpEdges(screen, area);
+    return "sharp edges in even columns " + std::to_string(edges.even) + ", in odd " + std::to_string(edges.odd);
 }
 
 // Kestrel as a desktop's session starts it, with keys from a FIFO and folders of its own.
@@ -597,6 +605,75 @@ int blended(const QImage& image, const QRect& area)
     return count;
 }
 
+TEST_F(KestrelOnXfce, AtScaleTwoTheKeycapsAndTheSettingsAreDrawnAtTheScreensPixels)
+{
+    InputLogWindow window;
+    ASSERT_TRUE(window.open(session->clientEnvironment(), "xcb"));
+    const auto screenshot = [&] { return session->screenshot(); };
+    ASSERT_TRUE(awaitOnlyTheWindow(screenshot)) << "the window never covered the screen";
+    // A held until its keycap holds still: where it is, and how its edges fall.
+    const auto keycapOfA = [&](std::string* edges) {
+        Changes keycap;
+        Changes previous;
+        QImage screen;
+        runEventLoopUntil(
+            [&] {
+                input->key(KEY_A, true);
+                screen = screenshot();
+                keycap = changesFrom(screen, windowColour);
+                return keycap.pixels > 2000 && std::exchange(previous, keycap).area == keycap.area;
+            },
+            15s, 250ms);
+        input->key(KEY_A, false);
+        if (edges && !sharpEdges(screen, keycap.area).areBoth())
+            *edges = edgesOf(screen, keycap.area);
+        EXPECT_TRUE(awaitOnlyTheWindow(screenshot));
+        return keycap.area;
+    };
+    ASSERT_TRUE(kestrel.start(session->clientEnvironment()));
+    const QRect plain = keycapOfA(nullptr);
+    ASSERT_FALSE(plain.isEmpty()) << "no keycap";
+    kestrel.stop();
+
+    // The screen's resources say 192 dots per inch, as a desktop at scale 2 sets them; put back
+    // as they were after.
+    const auto resources = [&](const QStringList& arguments, const QByteArray& input = {}) {
+        QProcess xrdb;
+        xrdb.setProcessEnvironment(session->clientEnvironment());
+        xrdb.start(QStringLiteral("xrdb"), arguments);
+        xrdb.write(input);
+        xrdb.closeWriteChannel();
+        return xrdb.waitForFinished(10000) && xrdb.exitCode() == 0 ? xrdb.readAllStandardOutput() : QByteArray();
+    };
+    const QByteArray before = resources({QStringLiteral("-query")});
+    resources({QStringLiteral("-merge")}, "Xft.dpi: 192\n");
+    const auto restore = qScopeGuard([&] {
+        if (before.isEmpty())
+            resources({QStringLiteral("-remove")});
+        else
+            resources({QStringLiteral("-load")}, before);
+    });
+    KestrelSession scaled;
+    scaled.setPreferences(QStringLiteral(R"({"hasCompletedOnboarding": true})"));
+    ASSERT_TRUE(scaled.start(session->clientEnvironment()));
+    std::string blurred;
+    const QRect doubled = keycapOfA(&blurred);
+    EXPECT_NEAR(doubled.width(), 2 * plain.width(), 4);
+    EXPECT_NEAR(doubled.height(), 2 * plain.height(), 4);
+    EXPECT_EQ(blurred, "");
+
+    EXPECT_EQ(scaled.launchAgain(session->clientEnvironment(), {QStringLiteral("--settings")}), 0);
+    Changes settings;
+    ASSERT_TRUE(runEventLoopUntil(
+        [&] {
+            settings = changesFrom(screenshot(), windowColour);
+            return settings.area.width() > 1000;
+        },
+        10s, 200ms))
+        << "no settings window twice as large";
+    EXPECT_TRUE(sharpEdges(screenshot(), settings.area).areBoth()) << edgesOf(screenshot(), settings.area);
+}
+
 TEST_F(KestrelOnXfce, KeycapsBlendOverTheWindowTypedIntoWhichKeepsTheKeys)
 {
     InputLogWindow window;
@@ -810,13 +887,6 @@ TEST_F(KestrelOnKWin, TheSettingsWindowOpensAsANativeWindow)
     for (const char* driver : {"libEGL_mesa", "libLLVM", "_dri.so"})
         EXPECT_FALSE(mapped.contains(driver)) << driver << " is loaded";
     EXPECT_EQ(kestrel.said(), "");
-}
-
-// How the edges of what Kestrel drew in `area` fall, for a failure's message.
-std::string edgesOf(const QImage& screen, const QRect& area)
-{
-    const SharpEdges edges = sharpEdges(screen, area);
-    return "sharp edges in even columns " + std::to_string(edges.even) + ", in odd " + std::to_string(edges.odd);
 }
 
 TEST_F(KestrelOnKWin, AtScalesTwoAndOneAndAHalfEverythingIsSharpAndTheOverlayKeepsItsSize)
