@@ -4,6 +4,7 @@
 
 #include "input/PasswordGuard.h"
 #include "support/EventLoop.h"
+#include "support/PersonsPace.h"
 #include "support/ScreenChanges.h"
 #include "support/a11y/AccessibilityBus.h"
 #include "support/dbus/FakeLogind.h"
@@ -248,7 +249,7 @@ public:
                 ADD_FAILURE() << "the form does not answer: " << m_form.said();
                 return -1;
             }
-            runEventLoop(150ms); // the time a person takes between two moves at the least
+            runEventLoop(betweenTwoMoves);
             bool taken = false;
             if (trigger == Trigger::click) {
                 press(BTN_LEFT);
@@ -953,14 +954,19 @@ TEST_F(KestrelOnKWin, AtScalesTwoAndOneAndAHalfEverythingIsSharpAndTheOverlayKee
         const QPoint click(width - 200, 40);
         ASSERT_TRUE(bar.activate(click.x(), click.y()));
         const QRect betweenTheBars(0, device(30), device(width), device(height - 130));
-        Changes panel;
-        ASSERT_TRUE(runEventLoopUntil(
-            [&] {
-                panel = changesFrom(screenshot(), windowColour, betweenTheBars);
-                return panel.area.height() > device(150);
-            },
-            10s, 100ms))
-            << "no panel";
+        // What shows between the bars once it is as large as `enough` asks.
+        const auto awaitShown = [&](const std::function<bool(const QRect&)>& enough) {
+            Changes shown;
+            runEventLoopUntil(
+                [&] {
+                    shown = changesFrom(screenshot(), windowColour, betweenTheBars);
+                    return enough(shown.area);
+                },
+                10s, 100ms);
+            return shown;
+        };
+        const Changes panel = awaitShown([&](const QRect& area) { return area.height() > device(150); });
+        ASSERT_GT(panel.area.height(), device(150)) << "no panel";
         EXPECT_LE(std::abs(panel.area.center().x() - device(click.x())), 4) << "centred under the point";
         EXPECT_TRUE(sharpEdges(screenshot(), panel.area).areBoth()) << edgesOf(screenshot(), panel.area);
         ASSERT_TRUE(scaled.tap(KEY_ESC));
@@ -969,14 +975,8 @@ TEST_F(KestrelOnKWin, AtScalesTwoAndOneAndAHalfEverythingIsSharpAndTheOverlayKee
 
         // The settings window.
         EXPECT_EQ(again.launchAgain(scaled.clientEnvironment(), {QStringLiteral("--settings")}), 0);
-        Changes settings;
-        ASSERT_TRUE(runEventLoopUntil(
-            [&] {
-                settings = changesFrom(screenshot(), windowColour, betweenTheBars);
-                return settings.area.width() > device(500);
-            },
-            10s, 200ms))
-            << "no settings window";
+        const Changes settings = awaitShown([&](const QRect& area) { return area.width() > device(500); });
+        ASSERT_GT(settings.area.width(), device(500)) << "no settings window";
         EXPECT_TRUE(sharpEdges(screenshot(), settings.area).areBoth()) << edgesOf(screenshot(), settings.area);
         EXPECT_EQ(again.said(), "");
     }

@@ -6,6 +6,7 @@
 
 #include "app/KestrelAppFixture.h"
 #include "input/PasswordGuard.h"
+#include "support/PersonsPace.h"
 #include "support/a11y/AccessibilityBus.h"
 
 #include <array>
@@ -163,7 +164,7 @@ protected:
             ADD_FAILURE() << "the test window does not answer: " << app->said();
             return false;
         }
-        runEventLoop(150ms);
+        runEventLoop(betweenTwoMoves);
         return true;
     }
 

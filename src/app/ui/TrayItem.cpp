@@ -34,7 +34,7 @@ constexpr int iconSizes[] = {16, 22, 24, 32, 48};
 
 // A host's point in Qt's device-independent pixels. On X11 hosts give the screen's pixels; on
 // Wayland they give the compositor's logical ones, which are Qt's.
-QPoint fromDevicePixels(const QPoint& point)
+QPoint inQtPixels(const QPoint& point)
 {
     if (QGuiApplication::platformName() != QStringLiteral("xcb"))
         return point;
@@ -58,7 +58,7 @@ TrayItem::TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel)
         m_statusNotifier = std::make_unique<StatusNotifierItem>(
             bus, name.toLower(), name,
             StatusNotifierItem::Handlers{
-                .activate = [this](QPoint at) { togglePanel(QRect(), fromDevicePixels(at)); },
+                .activate = [this](QPoint at) { togglePanel(QRect(), inQtPixels(at)); },
                 .secondaryActivate = [this] { m_commands.setShowingKeys(!m_commands.services().visualizer.isRunning); },
                 .menuAboutToShow = [this] { refreshMenu(); },
                 .menuEntryClicked = [this](int id) { runMenuEntry(id); },
