@@ -8,8 +8,36 @@ void InputMonitoringPermission::request(DefaultsStore& defaults, PermissionServi
 {
     const bool wasRequested = Preferences::hasRequestedInputMonitoring(defaults);
     defaults.set(PreferenceKey::hasRequestedInputMonitoring, true);
-    if (!permission.requestInputMonitoring() && wasRequested)
+    if (!permission.requestInputMonitoring() && wasRequested && !permission.asksSystem())
         permission.openSystemSettings();
+}
+
+std::string InputMonitoringPermission::choicesText(std::string_view appName)
+{
+    const std::string name(appName);
+    return "Allow… asks for an administrator's password, then a small reader reads the keyboard and mouse for " + name +
+           " only while it runs. Or join the input group: that lasts, needs a new login, and lets every "
+           "program you run read every key.";
+}
+
+std::string InputMonitoringPermission::requestText(AccessRequest request)
+{
+    switch (request) {
+    case AccessRequest::asking:
+        return "Waiting for the system to ask for a password…";
+    case AccessRequest::cancelled:
+        return "Authentication was cancelled. Nothing was changed.";
+    case AccessRequest::refused:
+        return "The system did not allow it. Nothing was changed.";
+    case AccessRequest::unavailable:
+        return "The system cannot ask for a password here. Use the input group instead.";
+    case AccessRequest::ended:
+        return "The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.";
+    case AccessRequest::none:
+    case AccessRequest::allowed:
+        break;
+    }
+    return {};
 }
 
 } // namespace kestrel

@@ -3,13 +3,33 @@
 #include "platform/DefaultsStore.h"
 #include "platform/PermissionService.h"
 
+#include <string>
+#include <string_view>
+
 namespace kestrel {
 
-// Asking for input access, for the tray panel and onboarding. The first request only
-// prompts; each later one while access is still missing also shows how to grant it by hand.
-// Whether access is granted is never cached here: callers ask the permission service.
+// Asking for input access, for the tray panel, onboarding and the settings.
 namespace InputMonitoringPermission {
+
+// Where the system is asked through its dialog, a request asks again each time. Elsewhere the
+// first request only prompts; each later one while access is still missing also shows how to
+// grant it by hand. Whether access is granted is never cached here: callers ask the
+// permission service.
 void request(DefaultsStore& defaults, PermissionService& permission);
+
+// The state file's record that the user chose the system's dialog (the privileged reader):
+// the next start asks through it again. It holds the choice, never a password or a grant.
+inline constexpr std::string_view readerChosenKey = "readsInputThroughReader";
+
+// The two ways to allow access where the system is asked through its dialog, in words.
+std::string choicesText(std::string_view appName);
+// What a page says of the last request; empty when there is nothing to say.
+std::string requestText(AccessRequest request);
+
+// The buttons' titles: asking through the system's dialog, and the other way.
+inline constexpr std::string_view allowTitle = "Allow…";
+inline constexpr std::string_view otherWayTitle = "Use the Input Group Instead…";
+
 } // namespace InputMonitoringPermission
 
 } // namespace kestrel

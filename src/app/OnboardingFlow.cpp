@@ -6,13 +6,16 @@
 
 namespace kestrel {
 
-OnboardingPageText onboardingPageText(OnboardingStep step, std::string_view appName)
+OnboardingPageText onboardingPageText(OnboardingStep step, std::string_view appName, bool asksSystem)
 {
     const std::string name(appName);
     switch (step) {
     case OnboardingStep::welcome:
         return {"Welcome to " + name, "Show your keys and clicks on screen as you present, teach, or record."};
     case OnboardingStep::permission:
+        if (asksSystem)
+            return {"Permission",
+                    "Required to show the keys you press. " + name + " never stores or sends what you type."};
         return {"Permission", "Required to show the keys you press. " + name +
                                   " never stores or sends what you type. " + name + " may restart after you allow it."};
     case OnboardingStep::finish:
@@ -81,7 +84,10 @@ std::string OnboardingFlow::primaryTitle() const
     case OnboardingStep::welcome:
         return "Continue";
     case OnboardingStep::permission:
-        return isGranted ? "Continue" : "Open System Settings…";
+        if (isGranted)
+            return "Continue";
+        return m_services.permission.asksSystem() ? std::string(InputMonitoringPermission::allowTitle)
+                                                  : "Open System Settings…";
     case OnboardingStep::finish:
         return "Get Started";
     }

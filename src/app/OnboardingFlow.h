@@ -25,7 +25,8 @@ struct OnboardingPageText {
     std::string title;
     std::string body;
 };
-OnboardingPageText onboardingPageText(OnboardingStep step, std::string_view appName);
+// Where the system is asked through its dialog (`asksSystem`), nothing restarts after a grant.
+OnboardingPageText onboardingPageText(OnboardingStep step, std::string_view appName, bool asksSystem = false);
 
 // The steps of the welcome window, without the window: which pages there are, which one is
 // shown, what the primary button does on each, and what finishing, closing and a newly
@@ -70,7 +71,8 @@ public:
     // What a screen reader says for the step indicator: "Step 2 of 3".
     std::string stepDescription() const;
     void back();
-    // "Continue", "Open System Settings…" or "Get Started", as the page and access say.
+    // "Continue", "Allow…", "Open System Settings…" or "Get Started", as the page and access
+    // say.
     void primaryAction();
     // The window's close button: onboarding counts as done, nothing is started.
     void closedByUser();

@@ -12,7 +12,9 @@
 #include "platform/HelpPagePermissionService.h"
 #include "platform/evdev/EvdevDevices.h"
 #include "platform/evdev/EvdevEventTapService.h"
+#include "platform/evdev/InputReaderProcess.h"
 #include "platform/evdev/KeyboardConfiguration.h"
+#include "platform/evdev/ReaderPermissionService.h"
 #include "platform/linux/DesktopSettings.h"
 #include "platform/linux/Ed25519Verifier.h"
 #include "platform/linux/InstanceSocket.h"
@@ -222,6 +224,7 @@ int main(int argc, char** argv)
     state.problem().subscribe(reportProblem);
     kestrel::QtScheduler scheduler;
     std::unique_ptr<kestrel::EventTapService> tapSource;
+    kestrel::evdev::EvdevEventTapService* deviceTaps = nullptr;
     // The kernel's devices also carry what is typed into the lock screen: withheld while the
     // session is locked.
     std::unique_ptr<kestrel::LogindSessionLock> sessionLock;
@@ -254,6 +257,7 @@ int main(int argc, char** argv)
                 [taps = evdevTaps.get()](const std::string& keymap) { taps->setKeymap(keymap); });
         // What was typed while withheld is taken before withholding ends.
         sessionLock->beforeRelease = [taps = evdevTaps.get()] { taps->deliverPending(); };
+        deviceTaps = evdevTaps.get();
         tapSource = std::move(evdevTaps);
     } else {
         tapSource = std::make_unique<kestrel::x11::X11EventTapService>();
@@ -290,8 +294,28 @@ int main(int argc, char** argv)
     std::string helpPage = kestrel::QtWorkspace::helpPageURL("input-access.html");
     if (!helpPage.empty() && input.backend == kestrel::InputBackend::evdev)
         helpPage += "#wayland";
-    kestrel::HelpPagePermissionService permission(workspace, helpPage,
-                                                  [&input] { return whyCannotListen(input).empty(); });
+    const auto canListen = [&input] { return whyCannotListen(input).empty(); };
+    // On Wayland the system's authentication dialog allows a privileged reader of the devices;
+    // elsewhere the help page says what is missing.
+    std::unique_ptr<kestrel::PermissionService> permissionService;
+    kestrel::evdev::ReaderPermissionService* readerPermission = nullptr;
+    if (deviceTaps) {
+        auto reader =
+            std::make_unique<kestrel::evdev::ReaderPermissionService>(kestrel::evdev::ReaderPermissionService::Settings{
+                .workspace = workspace,
+                .helpPageURL = helpPage,
+                .canListen = canListen,
+                .readerCommand = kestrel::evdev::InputReaderProcess::throughPkexec(
+                    kestrel::evdev::InputReaderProcess::locate(QCoreApplication::applicationDirPath().toStdString())),
+                .taps = *deviceTaps,
+                .state = state,
+                .say = complain});
+        readerPermission = reader.get();
+        permissionService = std::move(reader);
+    } else {
+        permissionService = std::make_unique<kestrel::HelpPagePermissionService>(workspace, helpPage, canListen);
+    }
+    kestrel::PermissionService& permission = *permissionService;
     kestrel::QtScreenService screens;
     // The X server composes the overlay from the keycap pictures it keeps; KESTREL_OVERLAY=qt
     // has Qt paint it instead, to compare the two.
@@ -376,6 +400,9 @@ int main(int argc, char** argv)
             }
         });
     }
+    // The reader chosen before is asked for again before anything wants keys.
+    if (readerPermission)
+        readerPermission->resumeChoice();
     delegate.finishLaunching();
     // This launch's own request: what a later launch would have asked of it.
     if (line.request == LaunchRequest::settings)

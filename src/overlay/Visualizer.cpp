@@ -15,8 +15,17 @@ Visualizer::Visualizer(Services services)
     // The hot key holds the visualizer weakly: a press after it is gone does nothing.
     m_hotKey.emplace(services.hotKeys, ToggleHotKey::keyCode, ToggleHotKey::modifiers,
                      m_self.bind([](Visualizer& self) { self.toggle(); }));
+    m_accessRequest = services.permission.accessRequest.subscribe([this](AccessRequest request) {
+        if (request == AccessRequest::allowed && !isRunning && Preferences::showKeystrokes(m_services.defaults))
+            start();
+    });
     if (Preferences::showKeystrokes(services.defaults))
         start();
+}
+
+Visualizer::~Visualizer()
+{
+    m_services.permission.accessRequest.unsubscribe(m_accessRequest);
 }
 
 void Visualizer::start()

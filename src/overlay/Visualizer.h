@@ -21,15 +21,17 @@ public:
     struct Services {
         EventTapService& taps;
         HotKeyService& hotKeys;
-        const PermissionService& permission;
+        PermissionService& permission;
         DefaultsStore& defaults;
         Scheduler& scheduler;
         const ScreenService& screens;
         OverlayPanelFactory& panels;
     };
 
-    // Starts at once when "showKeystrokes" is on and input access is granted.
+    // Starts at once when "showKeystrokes" is on and input access is granted, and later when
+    // access comes through the system's dialog while "showKeystrokes" is on.
     explicit Visualizer(Services services);
+    ~Visualizer();
 
     Visualizer(const Visualizer&) = delete;
     Visualizer& operator=(const Visualizer&) = delete;
@@ -51,6 +53,7 @@ private:
     MouseMonitor m_mouse;
     OverlayController m_overlay;
     std::optional<GlobalHotKey> m_hotKey;
+    Observable<AccessRequest>::Subscription m_accessRequest = 0;
     WeakSelf<Visualizer> m_self{this};
 };
 

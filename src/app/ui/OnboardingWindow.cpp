@@ -1,6 +1,7 @@
 #include "app/ui/OnboardingWindow.h"
 
 #include "app/AppInfo.h"
+#include "app/InputMonitoringPermission.h"
 #include "app/OpenAtLogin.h"
 #include "common/ui/FilledArtwork.h"
 #include "common/ui/QtText.h"
@@ -32,6 +33,7 @@ constexpr QSize pictureSize{440, 260};
 constexpr double pictureCornerRadius = 10;
 constexpr double hotKeySize = 44;
 constexpr int textBlockHeight = 110; // fixed, so the buttons stay put whatever the text
+constexpr int choicesHeight = 100;   // the two ways to allow access, and what came of asking
 constexpr int capsuleHeight = 6;
 constexpr int currentCapsuleWidth = 16;
 constexpr int capsuleSpacing = 6;
@@ -151,8 +153,9 @@ OnboardingWindow::OnboardingWindow(Services services)
     layout->addWidget(m_pictures, 0, Qt::AlignHCenter);
     layout->addSpacing(24);
 
+    const bool asksSystem = m_services.flow.permission.asksSystem();
     auto* text = new QWidget(this);
-    text->setFixedHeight(textBlockHeight);
+    text->setFixedHeight(textBlockHeight + (asksSystem ? choicesHeight : 0));
     auto* textLayout = new QVBoxLayout(text);
     textLayout->setContentsMargins(0, 0, 0, 0);
     textLayout->setSpacing(8);
@@ -169,6 +172,14 @@ OnboardingWindow::OnboardingWindow(Services services)
     m_body->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     showAsSecondary(*m_body);
     textLayout->addWidget(m_body);
+    m_choices = new QLabel(qt(InputMonitoringPermission::choicesText(AppInfo::current().name)), text);
+    m_request = new QLabel(text);
+    for (QLabel* label : {m_choices, m_request}) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        showAsSecondary(*label);
+        textLayout->addWidget(label);
+    }
     m_finishBody = new QWidget(text);
     auto* finishLayout = new QVBoxLayout(m_finishBody);
     finishLayout->setContentsMargins(0, 0, 0, 0);
@@ -189,12 +200,15 @@ OnboardingWindow::OnboardingWindow(Services services)
     auto* buttons = new QHBoxLayout;
     m_back = new QPushButton(QStringLiteral("Back"), this);
     m_primary = new QPushButton(this);
-    for (QPushButton* button : {m_back, m_primary})
+    m_otherWay = new QPushButton(qt(InputMonitoringPermission::otherWayTitle), this);
+    for (QPushButton* button : {m_back, m_primary, m_otherWay})
         button->setMinimumSize(96, 32); // large controls
     m_primary->setDefault(true);
     buttons->addWidget(m_back);
     buttons->addStretch(1);
+    buttons->addWidget(m_otherWay);
     buttons->addWidget(m_primary);
+    connect(m_otherWay, &QPushButton::clicked, this, [this] { m_services.flow.permission.openSystemSettings(); });
     layout->addLayout(buttons);
 
     connect(m_back, &QPushButton::clicked, this, [this] { m_flow->back(); });
@@ -209,8 +223,10 @@ OnboardingWindow::OnboardingWindow(Services services)
 
     const auto index = m_flow->index.subscribe([this](int) { showPage(); });
     const auto granted = m_flow->isGranted.subscribe([this](bool) { showPage(); });
+    const auto request = m_services.flow.permission.accessRequest.subscribe([this](AccessRequest) { showPage(); });
     m_unsubscribe = {[this, index] { m_flow->index.unsubscribe(index); },
-                     [this, granted] { m_flow->isGranted.unsubscribe(granted); }};
+                     [this, granted] { m_flow->isGranted.unsubscribe(granted); },
+                     [this, request] { m_services.flow.permission.accessRequest.unsubscribe(request); }};
     showPage();
     setFixedSize(contentWidth, sizeHint().height());
 }
@@ -224,7 +240,8 @@ OnboardingWindow::~OnboardingWindow()
 void OnboardingWindow::showPage()
 {
     const OnboardingStep step = m_flow->step();
-    const OnboardingPageText text = onboardingPageText(step, AppInfo::current().name);
+    const bool asksSystem = m_services.flow.permission.asksSystem();
+    const OnboardingPageText text = onboardingPageText(step, AppInfo::current().name, asksSystem);
     m_pictures->setCurrentIndex(pageOf(step));
     m_title->setText(qt(text.title));
     const bool finish = step == OnboardingStep::finish;
@@ -238,6 +255,19 @@ void OnboardingWindow::showPage()
     m_indicator->setCurrent(m_flow->index.get(), qt(m_flow->stepDescription()));
     m_back->setEnabled(m_flow->canGoBack());
     m_primary->setText(qt(m_flow->primaryTitle()));
+    // The two ways, while access is missing on the permission page.
+    const bool choosing = asksSystem && step == OnboardingStep::permission && !m_flow->isGranted;
+    m_choices->setVisible(choosing);
+    m_otherWay->setVisible(choosing);
+    const AccessRequest request = m_services.flow.permission.accessRequest;
+    m_request->setText(qt(InputMonitoringPermission::requestText(request)));
+    m_request->setVisible(choosing && !m_request->text().isEmpty());
+    m_primary->setEnabled(request != AccessRequest::asking || step != OnboardingStep::permission);
+}
+
+QString OnboardingWindow::requestText() const
+{
+    return m_request->isVisible() ? m_request->text() : QString();
 }
 
 QString OnboardingWindow::titleText() const

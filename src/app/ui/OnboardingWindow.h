@@ -52,6 +52,10 @@ public:
     OnboardingFlow& flow() { return *m_flow; }
     QPushButton& backButton() { return *m_back; }
     QPushButton& primaryButton() { return *m_primary; }
+    // Where the system's dialog is asked: the input group, the other way.
+    QPushButton& otherWayButton() { return *m_otherWay; }
+    // What came of the last request, in words.
+    QString requestText() const;
     QCheckBox& openAtLoginBox() { return *m_openAtLogin; }
     QString titleText() const;
     QString bodyText() const;
@@ -80,6 +84,9 @@ private:
     OnboardingStepIndicator* m_indicator = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_primary = nullptr;
+    QLabel* m_choices = nullptr;
+    QLabel* m_request = nullptr;
+    QPushButton* m_otherWay = nullptr;
     std::vector<std::function<void()>> m_unsubscribe;
 };
 

@@ -6,10 +6,13 @@
 #include <climits>
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 
 #include <fcntl.h>
 #include <linux/input.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kestrel::evdev {
@@ -75,6 +78,59 @@ bool passOnlyKeysButtonsAndWheels(int fd)
                         .codes_size = static_cast<std::uint32_t>(types.bytes()),
                         .codes_ptr = reinterpret_cast<std::uint64_t>(types.data())};
     return ::ioctl(fd, EVIOCSMASK, &relative) == 0 && ::ioctl(fd, EVIOCSMASK, &typeMask) == 0;
+}
+
+std::optional<OpenedDevice> openKeyboardOrMouse(const std::string& path, const std::function<bool(dev_t)>& isOpen)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    // The same device under its name again (udev changed its mode) is not a second one; a
+    // name that now stands for another device is.
+    struct stat opened {};
+    const dev_t node = ::fstat(fd, &opened) == 0 ? opened.st_rdev : 0;
+    const auto kinds = isOpen(node) ? std::nullopt : deviceKinds(fd);
+    if (!kinds || (!kinds->keyboard && !kinds->pointer)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    passOnlyKeysButtonsAndWheels(fd);
+    return OpenedDevice{fd, node, *kinds};
+}
+
+DeviceDirectoryWatch::DeviceDirectoryWatch(const std::string& directory) : m_directory(directory)
+{
+    m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_fd >= 0 && ::inotify_add_watch(m_fd, directory.c_str(), IN_CREATE | IN_ATTRIB) < 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+DeviceDirectoryWatch::~DeviceDirectoryWatch()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+std::optional<std::vector<std::string>> DeviceDirectoryWatch::read()
+{
+    alignas(inotify_event) std::array<char, 4096> buffer;
+    std::vector<std::string> paths;
+    bool overflowed = false;
+    ssize_t length = 0;
+    while ((length = ::read(m_fd, buffer.data(), buffer.size())) > 0) {
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
+            overflowed = overflowed || (event->mask & IN_Q_OVERFLOW) != 0;
+            if (event->len > 0 && std::string_view(event->name).starts_with("event"))
+                paths.push_back(m_directory + "/" + event->name);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    if (overflowed)
+        return std::nullopt;
+    return paths;
 }
 
 std::vector<std::string> eventNodes(const std::string& directory)

@@ -4,7 +4,10 @@
 
 #include <QSocketNotifier>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
 #include <map>
 #include <optional>
 
@@ -14,7 +17,13 @@ struct EvdevEventTapService::Impl {
     explicit Impl(Options settings) : options(std::move(settings)) {}
 
     bool open();
-    void close() { seat.reset(); }
+    void close()
+    {
+        seat.reset();
+        drainStream();
+    }
+    // While the seat is closed, the attached stream's records are read and dropped.
+    void drainStream();
     void watch(int fd);
     void unwatch(int fd);
     void read(int fd);
@@ -36,17 +45,35 @@ struct EvdevEventTapService::Impl {
     std::unique_ptr<EvdevSeat> seat;                           // after: it retires its notifiers
     int framesWaitedFor = 0;
     std::optional<std::uint32_t> activeLayout; // as the desktop last said
+    int stream = -1;                           // attached, not owned
+    std::unique_ptr<QSocketNotifier> drain;    // while the seat is closed
 };
 
 bool EvdevEventTapService::Impl::open()
 {
     if (seat)
         return true;
+    drain.reset();
     seat = EvdevSeat::open(options.seat,
                            {.added = [this](int fd) { watch(fd); }, .removed = [this](int fd) { unwatch(fd); }});
     if (seat && activeLayout)
         seat->keyboard().setActiveLayout(*activeLayout);
     return seat != nullptr;
+}
+
+void EvdevEventTapService::Impl::drainStream()
+{
+    if (stream < 0 || seat)
+        return;
+    drain = std::make_unique<QSocketNotifier>(stream, QSocketNotifier::Read);
+    QObject::connect(drain.get(), &QSocketNotifier::activated, [this] {
+        std::array<char, 4096> dropped;
+        ssize_t count = 0;
+        while ((count = ::read(stream, dropped.data(), dropped.size())) > 0) {}
+        // The stream has ended: nothing more to drop.
+        if (count == 0)
+            drain->setEnabled(false);
+    });
 }
 
 void EvdevEventTapService::Impl::watch(int fd)
@@ -128,6 +155,24 @@ void EvdevEventTapService::waitForFrames(bool wait)
     d->framesWaitedFor = std::max(0, d->framesWaitedFor + (wait ? 1 : -1));
     for (auto& [fd, notifier] : d->notifiers)
         notifier->setEnabled(d->framesWaitedFor == 0);
+}
+
+void EvdevEventTapService::attachStream(int fd)
+{
+    detachStream();
+    d->stream = fd;
+    d->options.seat.streamDescriptors = {fd};
+    if (d->seat)
+        d->seat->addStream(fd);
+    else
+        d->drainStream();
+}
+
+void EvdevEventTapService::detachStream()
+{
+    d->drain.reset();
+    d->stream = -1;
+    d->options.seat.streamDescriptors.clear();
 }
 
 void EvdevEventTapService::setKeymap(const std::string& keymap)

@@ -45,6 +45,12 @@ public:
     // xkbcommon knows them.
     void setLayouts(const XkbKeyboard::Names& layouts);
 
+    // Reads the records of a stream already open (the privileged reader's output) along with
+    // the devices, from now on; while no tap wants keys, what comes is read and dropped, so
+    // nothing old is shown later. The caller keeps `fd` open until `detachStream`.
+    void attachStream(int fd);
+    void detachStream();
+
     // The keyboard state the keys are read with, while the devices are open.
     XkbKeyboard* keyboard();
 

@@ -1,13 +1,8 @@
 #include "platform/evdev/EvdevSeat.h"
 
-#include "platform/evdev/EvdevDevices.h"
-
 #include <algorithm>
-#include <array>
 
 #include <fcntl.h>
-#include <sys/inotify.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,11 +24,8 @@ EvdevSeat::~EvdevSeat()
             m_watcher.removed(device.fd);
         ::close(device.fd);
     }
-    if (m_watch >= 0) {
-        if (m_watcher.removed)
-            m_watcher.removed(m_watch);
-        ::close(m_watch);
-    }
+    if (m_watch && m_watcher.removed)
+        m_watcher.removed(m_watch->descriptor());
 }
 
 std::unique_ptr<EvdevSeat> EvdevSeat::open(Options options, Watcher watcher)
@@ -55,49 +47,53 @@ bool EvdevSeat::start()
     watchDirectory();
     bool anyKeyboard = addAll();
     for (const std::string& stream : m_options.streams)
-        anyKeyboard = add(stream, true) || anyKeyboard;
-    return anyKeyboard;
+        anyKeyboard = addStream(stream) || anyKeyboard;
+    for (const int stream : m_options.streamDescriptors)
+        addStream(stream);
+    return anyKeyboard || !m_options.streamDescriptors.empty();
 }
 
-bool EvdevSeat::add(const std::string& path, bool isStream)
+void EvdevSeat::addStream(int fd)
 {
-    if (isStream && std::ranges::any_of(m_devices, [&](const Device& device) { return device.path == path; }))
+    const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (copy >= 0)
+        addOpen(Device{"", copy, EvdevReader(), 0});
+}
+
+bool EvdevSeat::addStream(const std::string& path)
+{
+    if (std::ranges::any_of(m_devices, [&](const Device& device) { return device.path == path; }))
         return false;
     // A FIFO is opened for writing too, so it never reads as ended when its writer goes.
     struct stat status {};
-    const bool isFifo = isStream && ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
+    const bool isFifo = ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
     const int fd = ::open(path.c_str(), (isFifo ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool isKeyboard = isStream;
-    dev_t node = 0;
-    if (!isStream) {
-        // The same device under its name again (udev changed its mode) is not a second one;
-        // a name that now stands for another device is.
-        struct stat opened {};
-        node = ::fstat(fd, &opened) == 0 ? opened.st_rdev : 0;
-        if (std::ranges::any_of(m_devices, [&](const Device& device) { return device.node == node; })) {
-            ::close(fd);
-            return false;
-        }
-        const auto kinds = deviceKinds(fd);
-        if (!kinds || (!kinds->keyboard && !kinds->pointer)) {
-            ::close(fd);
-            return false;
-        }
-        isKeyboard = kinds->keyboard;
-        passOnlyKeysButtonsAndWheels(fd);
-    }
-    EvdevReader::KeyStateQuery query;
-    if (!isStream)
-        query = [fd] { return heldKeys(fd); };
-    Device& device = m_devices.emplace_back(Device{path, fd, EvdevReader(std::move(query)), node});
+    addOpen(Device{path, fd, EvdevReader(), 0});
+    return true;
+}
+
+bool EvdevSeat::add(const std::string& path)
+{
+    const auto opened = openKeyboardOrMouse(path, [&](dev_t node) {
+        return std::ranges::any_of(m_devices, [&](const Device& each) { return each.node == node; });
+    });
+    if (!opened)
+        return false;
+    const int fd = opened->fd;
+    addOpen(Device{path, fd, EvdevReader([fd] { return heldKeys(fd); }), opened->node});
+    return opened->kinds.keyboard;
+}
+
+void EvdevSeat::addOpen(Device opened)
+{
+    Device& device = m_devices.emplace_back(std::move(opened));
     // Keys already down (the hot key that switched Kestrel on, say) count as held.
     for (std::uint16_t code : device.reader.adoptHeld())
         m_decoder->adopt(code);
     if (m_watcher.added)
-        m_watcher.added(fd);
-    return isKeyboard;
+        m_watcher.added(device.fd);
 }
 
 void EvdevSeat::useKeyboard(std::unique_ptr<XkbKeyboard> keyboard)
@@ -108,46 +104,28 @@ void EvdevSeat::useKeyboard(std::unique_ptr<XkbKeyboard> keyboard)
 
 void EvdevSeat::watchDirectory()
 {
-    m_watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (m_watch < 0)
-        return;
-    // A new node appears (IN_CREATE), then udev gives it its group and mode (IN_ATTRIB).
-    if (::inotify_add_watch(m_watch, m_options.directory.c_str(), IN_CREATE | IN_ATTRIB) < 0) {
-        ::close(m_watch);
-        m_watch = -1;
-        return;
-    }
-    if (m_watcher.added)
-        m_watcher.added(m_watch);
+    m_watch = std::make_unique<DeviceDirectoryWatch>(m_options.directory);
+    if (m_watch->descriptor() < 0)
+        m_watch.reset();
+    else if (m_watcher.added)
+        m_watcher.added(m_watch->descriptor());
 }
 
 void EvdevSeat::readDirectoryWatch()
 {
-    alignas(inotify_event) std::array<char, 4096> buffer;
-    std::vector<std::string> names;
-    bool overflowed = false;
-    ssize_t length = 0;
-    while ((length = ::read(m_watch, buffer.data(), buffer.size())) > 0) {
-        for (ssize_t at = 0; at < length;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
-            overflowed = overflowed || (event->mask & IN_Q_OVERFLOW) != 0;
-            if (event->len > 0 && std::string_view(event->name).starts_with("event"))
-                names.emplace_back(event->name);
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
-    }
     // Notices were lost: look at every node.
-    if (overflowed) {
+    const auto paths = m_watch->read();
+    if (!paths) {
         addAll();
         return;
     }
-    for (const std::string& name : names)
-        add(m_options.directory + "/" + name, false);
+    for (const std::string& path : *paths)
+        add(path);
 }
 
 void EvdevSeat::read(int fd, std::vector<PlatformEvent>& out)
 {
-    if (fd == m_watch) {
+    if (m_watch && fd == m_watch->descriptor()) {
         readDirectoryWatch();
         return;
     }
@@ -186,7 +164,7 @@ bool EvdevSeat::addAll()
 {
     bool anyKeyboard = false;
     for (const std::string& node : eventNodes(m_options.directory))
-        anyKeyboard = add(node, false) || anyKeyboard;
+        anyKeyboard = add(node) || anyKeyboard;
     return anyKeyboard;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/PlatformEvent.h"
 #include "platform/evdev/EvdevDecoder.h"
+#include "platform/evdev/EvdevDevices.h"
 #include "platform/evdev/EvdevReader.h"
 #include "platform/evdev/XkbKeyboard.h"
 
@@ -22,6 +23,9 @@ public:
     struct Options {
         std::string directory = "/dev/input";
         std::vector<std::string> streams;
+        // Streams already open (the privileged reader's output): read through a copy of the
+        // descriptor, which the seat closes; the stream ends at its end of file.
+        std::vector<int> streamDescriptors;
         XkbKeyboard::Names layout; // unless `keymap` holds a keymap's text
         std::string keymap;
     };
@@ -47,6 +51,9 @@ public:
     // Reads every device.
     void readAll(std::vector<PlatformEvent>& out);
 
+    // Reads a stream already open from now on, through a copy of `fd`.
+    void addStream(int fd);
+
     XkbKeyboard& keyboard() { return *m_keyboard; }
     // Reads keys with this keyboard from now on (the desktop's keymap changed).
     void useKeyboard(std::unique_ptr<XkbKeyboard> keyboard);
@@ -58,7 +65,10 @@ private:
     bool start();
     // Opens the node when it is a keyboard or mouse this user may read and not yet open;
     // true when it is a keyboard.
-    bool add(const std::string& path, bool isStream);
+    bool add(const std::string& path);
+    // Opens a stream of records by its path; true when it opened.
+    bool addStream(const std::string& path);
+    void addOpen(Device device);
     // Opens every node of the directory not yet open; true when one is a keyboard.
     bool addAll();
     void watchDirectory();
@@ -70,7 +80,7 @@ private:
     std::unique_ptr<XkbKeyboard> m_keyboard;
     std::unique_ptr<EvdevDecoder> m_decoder;
     std::list<Device> m_devices;
-    int m_watch = -1;
+    std::unique_ptr<DeviceDirectoryWatch> m_watch;
 };
 
 } // namespace kestrel::evdev

@@ -1,6 +1,7 @@
 #include "settings/ui/GeneralSection.h"
 
 #include "app/AppInfo.h"
+#include "app/InputMonitoringPermission.h"
 #include "app/OpenAtLogin.h"
 #include "common/ui/QtText.h"
 #include "common/ui/SecondaryText.h"
@@ -64,16 +65,29 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     m_accessSymbol = new QLabel(access);
     m_accessText = new QLabel(access);
     showAsSecondary(*m_accessText);
-    m_openSystemSettings = new QPushButton(QStringLiteral("Open System Settings"), access);
+    // Where the system's dialog is asked, "Allow…" asks it and the input group is the other way.
+    const bool asksSystem = m_services.permission.asksSystem();
+    m_openSystemSettings = new QPushButton(
+        asksSystem ? qt(InputMonitoringPermission::allowTitle) : QStringLiteral("Open System Settings"), access);
+    m_otherWay = new QPushButton(qt(InputMonitoringPermission::otherWayTitle), access);
     accessLayout->addWidget(m_accessSymbol);
     accessLayout->addWidget(m_accessText);
     accessLayout->addSpacing(6);
     accessLayout->addWidget(m_openSystemSettings);
-    connect(m_openSystemSettings, &QPushButton::clicked, this, [this] { m_services.permission.openSystemSettings(); });
+    accessLayout->addWidget(m_otherWay);
+    connect(m_openSystemSettings, &QPushButton::clicked, this, [this, asksSystem] {
+        if (asksSystem)
+            InputMonitoringPermission::request(m_services.defaults, m_services.permission);
+        else
+            m_services.permission.openSystemSettings();
+    });
+    connect(m_otherWay, &QPushButton::clicked, this, [this] { m_services.permission.openSystemSettings(); });
+    const auto request = m_services.permission.accessRequest.subscribe([this](AccessRequest) { refresh(); });
+    m_unsubscribe.push_back([this, request] { m_services.permission.accessRequest.unsubscribe(request); });
     m_openAtLogin = new SwitchButton;
     FormSection* system = form->addSection();
-    system->addRow(
-        new FormRow(QStringLiteral("Input Monitoring"), QStringLiteral("Required to show the keys you press"), access));
+    m_accessRow = new FormRow(QStringLiteral("Input Monitoring"), QString(), access);
+    system->addRow(m_accessRow);
     system->addRow(
         new FormRow(QStringLiteral("Open at Login"), qt("Start " + name + " when you log in"), m_openAtLogin));
     connect(m_openAtLogin, &QAbstractButton::clicked, this, [this](bool on) {
@@ -163,6 +177,16 @@ void GeneralSection::refresh()
     m_accessText->setText(granted ? QStringLiteral("Allowed") : QStringLiteral("Not Allowed"));
     m_openSystemSettings->setVisible(!granted);
     m_showKeys->setEnabled(granted);
+    const bool asksSystem = m_services.permission.asksSystem();
+    const AccessRequest request = m_services.permission.accessRequest;
+    m_otherWay->setVisible(asksSystem && !granted);
+    m_openSystemSettings->setEnabled(request != AccessRequest::asking);
+    // What came of asking, else what access is for (and, while it is missing, the two ways).
+    std::string subtitle = InputMonitoringPermission::requestText(request);
+    if (subtitle.empty())
+        subtitle = asksSystem && !granted ? InputMonitoringPermission::choicesText(AppInfo::current().name)
+                                          : "Required to show the keys you press";
+    m_accessRow->setSubtitle(qt(subtitle));
 }
 
 void GeneralSection::showPasswordProtection()
@@ -184,6 +208,11 @@ QString GeneralSection::passwordsText() const
 QString GeneralSection::showKeysSubtitle() const
 {
     return m_showKeys->accessibleDescription();
+}
+
+QString GeneralSection::accessSubtitle() const
+{
+    return m_accessRow->subtitle();
 }
 
 QString GeneralSection::accessText() const

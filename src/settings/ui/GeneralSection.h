@@ -57,6 +57,9 @@ public:
     QString accessText() const;
     QString showKeysSubtitle() const;
     QPushButton& openSystemSettingsButton() const { return *m_openSystemSettings; }
+    // Where the system's dialog is asked: "Allow…" is the button above, this the other way.
+    QPushButton& otherWayButton() const { return *m_otherWay; }
+    QString accessSubtitle() const;
     // What is protected from being shown in this session, and the accessibility switch.
     QString passwordsText() const;
     SwitchButton& accessibilitySwitch() const { return *m_accessibility; }
@@ -71,6 +74,8 @@ private:
     QLabel* m_accessSymbol = nullptr;
     QLabel* m_accessText = nullptr;
     QPushButton* m_openSystemSettings = nullptr;
+    QPushButton* m_otherWay = nullptr;
+    FormRow* m_accessRow = nullptr;
     SwitchButton* m_openAtLogin = nullptr;
     KeyPreview* m_preview = nullptr;
     QComboBox* m_show = nullptr;

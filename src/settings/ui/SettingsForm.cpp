@@ -46,6 +46,11 @@ FormRow::FormRow(const QString& title, const QString& subtitle, QWidget* control
     setSubtitle(subtitle);
 }
 
+QString FormRow::subtitle() const
+{
+    return m_subtitle->text();
+}
+
 void FormRow::setSubtitle(const QString& subtitle)
 {
     m_subtitle->setText(subtitle);

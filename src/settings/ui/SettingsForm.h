@@ -18,6 +18,7 @@ public:
 
     QWidget* control() const { return m_control; }
     void setSubtitle(const QString& subtitle);
+    QString subtitle() const;
 
 private:
     QLabel* m_subtitle = nullptr;
