@@ -3,6 +3,8 @@
 
 #include "platform/evdev/EvdevDevices.h"
 #include "platform/evdev/EvdevSeat.h"
+#include "platform/evdev/InputReaderProcess.h"
+#include "platform/evdev/reader/ReaderProtocol.h"
 
 #include "input/EventRecords.h"
 
@@ -14,10 +16,20 @@
 #include <set>
 #include <thread>
 
+#include <array>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
 #include <fcntl.h>
 #include <linux/uinput.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace kestrel::evdev {
@@ -102,12 +114,16 @@ std::vector<int> keyboardKeys()
 
 // A seat driven by poll(), as the main loop drives it in Kestrel.
 struct Seat {
-    explicit Seat(const std::string& layout)
+    explicit Seat(const std::string& layout) : Seat(EvdevSeat::Options{.layout = names(layout)}) {}
+    explicit Seat(EvdevSeat::Options options)
     {
-        seat = EvdevSeat::open(
-            {.layout = {.rules = "evdev", .model = "pc105", .layout = layout}},
-            {.added = [this](int fd) { watched.insert(fd); }, .removed = [this](int fd) { watched.erase(fd); }});
+        seat = EvdevSeat::open(std::move(options), {.added = [this](int fd) { watched.insert(fd); },
+                                                    .removed = [this](int fd) { watched.erase(fd); }});
         EXPECT_TRUE(seat) << "no keyboard in /dev/input";
+    }
+    static XkbKeyboard::Names names(const std::string& layout)
+    {
+        return {.rules = "evdev", .model = "pc105", .layout = layout};
     }
 
     // Reads until `done` holds for what came, or `timeout` passes.
@@ -268,6 +284,245 @@ TEST(EvdevKernel, AfterTheKernelDroppedEventsTheSeatHoldsExactlyWhatIsDown)
     ASSERT_TRUE(seat.pumpUntilCount(4));
     EXPECT_EQ(seat.events[0].autorepeat, 0);
     EXPECT_EQ(seat.events[2].autorepeat, 0);
+}
+
+// kestrel-input-reader, set-user-ID root in the guest as pkexec would run it, started by an
+// ordinary user (Kestrel) through Kestrel's own launcher, joined by a pipe.
+namespace reading {
+
+constexpr const char* readerProgram = "/bin/kestrel-input-reader";
+constexpr uid_t nobody = 65534;
+
+// What the Kestrel side tells the test, one line at a time.
+struct Lines {
+    explicit Lines(int fd) : fd(fd) {}
+    // The next line, waiting for it up to `timeout`.
+    std::optional<std::string> next(std::chrono::milliseconds timeout = 10s)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        for (;;) {
+            if (const auto end = buffer.find('\n'); end != std::string::npos) {
+                std::string line = buffer.substr(0, end);
+                buffer.erase(0, end + 1);
+                return line;
+            }
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            pollfd ready{fd, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&ready, 1, static_cast<int>(left.count())) <= 0)
+                return std::nullopt;
+            std::array<char, 256> bytes{};
+            const ssize_t count = ::read(fd, bytes.data(), bytes.size());
+            if (count <= 0)
+                return std::nullopt;
+            buffer.append(bytes.data(), static_cast<std::size_t>(count));
+        }
+    }
+    int fd;
+    std::string buffer;
+};
+
+// Kestrel's side, in a child process that becomes an ordinary user: starts the reader, says
+// its process id, then tells every text typed, until told to quit (or killed).
+[[noreturn]] void runKestrel(int report, int control)
+{
+    const auto say = [report](const std::string& line) {
+        const std::string text = line + "\n";
+        (void)!::write(report, text.data(), text.size());
+    };
+    if (::setresgid(nobody, nobody, nobody) != 0 || ::setresuid(nobody, nobody, nobody) != 0)
+        say("cannot become nobody"), ::_exit(1);
+    if (inputAccess("/dev/input") != InputAccess::denied)
+        say("nobody may read the devices"), ::_exit(1);
+    std::string why;
+    const auto reader = InputReaderProcess::start({readerProgram}, why);
+    if (!reader)
+        say(why), ::_exit(1);
+    pollfd output{reader->output(), POLLIN, 0};
+    while (reader->takeReady() == InputReaderProcess::Readiness::waiting && ::poll(&output, 1, 10000) > 0) {}
+    if (!reader->isReading())
+        say("the reader did not start"), ::_exit(1);
+    say("reader " + std::to_string(reader->pid()));
+    Seat seat(EvdevSeat::Options{
+        .directory = "/nonexistent", .streamDescriptors = {reader->output()}, .layout = Seat::names("us")});
+    seat.watched.insert(control);
+    for (;;) {
+        seat.events.clear();
+        std::vector<pollfd> fds;
+        for (int fd : seat.watched)
+            fds.push_back({.fd = fd, .events = POLLIN, .revents = 0});
+        if (::poll(fds.data(), fds.size(), -1) < 0)
+            continue;
+        for (const pollfd& ready : fds) {
+            if (ready.revents == 0)
+                continue;
+            if (ready.fd == control) {
+                char command = 0;
+                if (::read(control, &command, 1) != 1 || command == 'q')
+                    ::_exit(0); // Kestrel quits, its reader object never destroyed
+                // 'h': a program Kestrel started keeps copies of every descriptor, the
+                // reader's pipes among them.
+                const pid_t holder = ::fork();
+                if (holder == 0) {
+                    for (;;)
+                        ::pause();
+                }
+                say("holder " + std::to_string(holder));
+                continue;
+            }
+            seat.seat->read(ready.fd, seat.events);
+        }
+        for (const PlatformEvent& event : seat.events) {
+            if (event.type == EventType::keyDown)
+                say("typed " + event.layoutText.value_or(""));
+        }
+    }
+}
+
+// Whether the process has gone within `timeout` (the test is its reaper once Kestrel's side
+// has gone).
+bool goneWithin(pid_t pid, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (::waitpid(pid, nullptr, WNOHANG) == pid || ::kill(pid, 0) != 0)
+            return true;
+        std::this_thread::sleep_for(10ms);
+    }
+    return false;
+}
+
+std::string statusLine(pid_t pid, const std::string& name)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(name + ":"))
+            return line;
+    }
+    return {};
+}
+
+struct KestrelWithReader {
+    KestrelWithReader()
+    {
+        // Orphans come to the test, so a reader left behind is seen (and reaped).
+        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
+        std::array<int, 2> reportPipe{};
+        std::array<int, 2> controlPipe{};
+        EXPECT_EQ(::pipe2(reportPipe.data(), O_CLOEXEC), 0);
+        EXPECT_EQ(::pipe2(controlPipe.data(), O_CLOEXEC), 0);
+        kestrel = ::fork();
+        if (kestrel == 0) {
+            ::close(reportPipe[0]);
+            ::close(controlPipe[1]);
+            runKestrel(reportPipe[1], controlPipe[0]);
+        }
+        ::close(reportPipe[1]);
+        ::close(controlPipe[0]);
+        report = reportPipe[0];
+        control = controlPipe[1];
+        lines.fd = report;
+        const auto first = lines.next();
+        EXPECT_TRUE(first && first->starts_with("reader ")) << first.value_or("nothing said");
+        if (first && first->starts_with("reader "))
+            reader = std::stoi(first->substr(7));
+    }
+    ~KestrelWithReader()
+    {
+        ::kill(kestrel, SIGKILL);
+        ::waitpid(kestrel, nullptr, 0);
+        ::close(report);
+        ::close(control);
+    }
+    // Types `key` on `keyboard` until Kestrel tells it typed `text`: a keyboard just plugged
+    // in is read from the moment the reader has opened it.
+    bool typeUntilShown(VirtualDevice& keyboard, int key, const std::string& text)
+    {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            keyboard.tap(key);
+            while (const auto line = lines.next(200ms)) {
+                if (*line == "typed " + text)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    pid_t kestrel = -1;
+    pid_t reader = -1;
+    int report = -1;
+    int control = -1;
+    Lines lines{-1};
+};
+
+} // namespace reading
+
+TEST(ReaderKernel, KestrelAsAUserShowsWhatIsTypedThroughTheConfinedReader)
+{
+    VirtualDevice keyboard("Kestrel reader keyboard", {.keys = keyboardKeys()});
+    settle();
+    reading::KestrelWithReader kestrel;
+    ASSERT_GT(kestrel.reader, 0);
+    // Root, confined by its filter from the start, and never grabbing a device.
+    std::istringstream ids(reading::statusLine(kestrel.reader, "Uid").substr(4));
+    uid_t real = 0;
+    uid_t effective = 1;
+    ids >> real >> effective;
+    EXPECT_EQ(effective, 0u) << reading::statusLine(kestrel.reader, "Uid");
+    EXPECT_EQ(reading::statusLine(kestrel.reader, "Seccomp"), "Seccomp:\t2");
+    EXPECT_EQ(reading::statusLine(kestrel.reader, "NoNewPrivs"), "NoNewPrivs:\t1");
+
+    for (const int key : {KEY_H, KEY_E, KEY_L, KEY_L, KEY_O}) {
+        keyboard.tap(key);
+    }
+    std::string typed;
+    while (typed.size() < 5) {
+        const auto line = kestrel.lines.next();
+        ASSERT_TRUE(line) << "Kestrel showed only \"" << typed << "\"";
+        ASSERT_TRUE(line->starts_with("typed ")) << *line;
+        typed += line->substr(6);
+    }
+    EXPECT_EQ(typed, "hello");
+
+    // A keyboard plugged in later is read too.
+    VirtualDevice later("Kestrel later keyboard", {.keys = keyboardKeys()});
+    EXPECT_TRUE(kestrel.typeUntilShown(later, KEY_Q, "q"));
+
+    // Kestrel quits: the reader goes within a second, nobody left to read keys.
+    ASSERT_EQ(::write(kestrel.control, "q", 1), 1);
+    ASSERT_EQ(::waitpid(kestrel.kestrel, nullptr, 0), kestrel.kestrel);
+    EXPECT_TRUE(reading::goneWithin(kestrel.reader, 1s)) << "the reader outlived Kestrel";
+}
+
+TEST(ReaderKernel, AKilledKestrelTakesItsReaderWithItEvenWhileItsPipesStayOpen)
+{
+    VirtualDevice keyboard("Kestrel reader keyboard", {.keys = keyboardKeys()});
+    settle();
+    reading::KestrelWithReader kestrel;
+    ASSERT_GT(kestrel.reader, 0);
+    ASSERT_TRUE(kestrel.typeUntilShown(keyboard, KEY_K, "k"));
+    // Another process holds the pipes, so only Kestrel's own end tells the reader.
+    ASSERT_EQ(::write(kestrel.control, "h", 1), 1);
+    const auto held = kestrel.lines.next();
+    ASSERT_TRUE(held && held->starts_with("holder ")) << held.value_or("nothing said");
+    const pid_t holder = std::stoi(held->substr(7));
+    ::kill(kestrel.kestrel, SIGKILL);
+    ASSERT_EQ(::waitpid(kestrel.kestrel, nullptr, 0), kestrel.kestrel);
+    EXPECT_TRUE(reading::goneWithin(kestrel.reader, 1s)) << "the reader outlived Kestrel";
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+}
+
+TEST(ReaderKernel, TheReaderRefusesAFileAsItsOutput)
+{
+    VirtualDevice keyboard("Kestrel reader keyboard", {.keys = keyboardKeys()});
+    settle();
+    const int status = std::system((std::string(reading::readerProgram) + " > /tmp/keys.log 2>/tmp/why").c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(reader::ExitStatus::outputRefused));
+    struct stat log {};
+    ASSERT_EQ(::stat("/tmp/keys.log", &log), 0);
+    EXPECT_EQ(log.st_size, 0);
 }
 
 } // namespace
