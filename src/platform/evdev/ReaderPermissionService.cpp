@@ -83,6 +83,8 @@ void ReaderPermissionService::processEnded()
         accessRequest = AccessRequest::cancelled;
         break;
     case InputReaderProcess::End::refused:
+        // Said here too: a start that asks again has no page open to say it.
+        m_settings.say("the system did not allow reading the keyboard and mouse, so keys are not shown.");
         accessRequest = AccessRequest::refused;
         break;
     case InputReaderProcess::End::letGo:
