@@ -89,6 +89,30 @@ TEST_F(OnboardingFlowTest, WhileAccessIsMissingItPollsEverySecondAndThePermissio
     EXPECT_EQ(polls(), 0u) << "no timer once access is there";
 }
 
+TEST_F(OnboardingFlowTest, WhereTheSystemAsksEveryAllowAsksAgainAndNeverSendsToTheHelpPage)
+{
+    shell.permission.granted = false;
+    shell.permission.asks = true;
+    const auto flow = make();
+    flow->primaryAction();
+    ASSERT_EQ(flow->step(), OnboardingStep::permission);
+    EXPECT_EQ(flow->primaryTitle(), "Allow…");
+    EXPECT_EQ(onboardingPageText(OnboardingStep::permission, "Kestrel", true).body.find("restart"), std::string::npos)
+        << "nothing restarts after the dialog";
+    flow->primaryAction();
+    flow->primaryAction(); // cancelled, asked again
+    EXPECT_EQ(shell.permission.requests, 2);
+    EXPECT_EQ(shell.permission.settingsOpened, 0) << "the input group is the other button's";
+
+    // The dialog's answer: the reader runs, and the next poll moves on with keys shown.
+    shell.permission.granted = true;
+    shell.permission.accessRequest = AccessRequest::allowed;
+    shell.scheduler.advance(1s);
+    EXPECT_EQ(flow->step(), OnboardingStep::finish);
+    EXPECT_TRUE(shell.visualizer.isRunning);
+    EXPECT_EQ(relaunched, 0);
+}
+
 TEST_F(OnboardingFlowTest, AGrantSeenOnTheWelcomePageLeavesThePageAndTurnsThePermissionPageIntoContinue)
 {
     shell.visualizer.stop();

@@ -62,6 +62,24 @@ TEST_F(VisualizerTest, WithoutAccessNothingStartsButTheWishIsRecorded)
     EXPECT_TRUE(visualizer->isRunning.get());
 }
 
+TEST_F(VisualizerTest, AccessAllowedThroughTheSystemsDialogStartsItOnlyWhenWanted)
+{
+    permission.granted = false;
+    const auto visualizer = make();
+    EXPECT_FALSE(visualizer->isRunning.get());
+    permission.accessRequest = AccessRequest::asking;
+    EXPECT_FALSE(visualizer->isRunning.get());
+    permission.granted = true;
+    permission.accessRequest = AccessRequest::allowed;
+    EXPECT_TRUE(visualizer->isRunning.get()) << "the user wanted keys shown";
+
+    // Switched off by the user, an allowed reader does not switch it on.
+    visualizer->toggle();
+    permission.accessRequest = AccessRequest::ended;
+    permission.accessRequest = AccessRequest::allowed;
+    EXPECT_FALSE(visualizer->isRunning.get());
+}
+
 TEST_F(VisualizerTest, ARefusedKeyboardTapLeavesItStoppedAndStopRemovesTheMouseTap)
 {
     taps.refusedTypes = 1u << EventType::keyDown;

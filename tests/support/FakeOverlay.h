@@ -63,6 +63,8 @@ public:
     bool granted = true;
     // What a request grants: the user's answer to the prompt.
     bool grantOnRequest = false;
+    // Whether it asks through the system's dialog, whose answer comes later.
+    bool asks = false;
     int requests = 0;
     int settingsOpened = 0;
 
@@ -74,6 +76,7 @@ public:
         return granted;
     }
     void openSystemSettings() override { ++settingsOpened; }
+    bool asksSystem() const override { return asks; }
 };
 
 } // namespace kestrel::test

@@ -116,6 +116,37 @@ TEST_F(OnboardingWindowTest, WithoutAccessThePermissionPageAsksAndMovesOnWhenAcc
     EXPECT_EQ(relaunched, 0) << "the taps started with the grant";
 }
 
+TEST_F(OnboardingWindowTest, WhereTheSystemAsksAllowComesFirstAndTheInputGroupIsTheOtherWay)
+{
+    shell.permission.granted = false;
+    shell.permission.asks = true;
+    OnboardingWindow& window = open();
+    EXPECT_FALSE(window.otherWayButton().isVisible()) << "only on the permission page";
+    QTest::mouseClick(&window.primaryButton(), Qt::LeftButton);
+    EXPECT_EQ(window.primaryButton().text(), QStringLiteral("Allow…"));
+    ASSERT_TRUE(window.otherWayButton().isVisible());
+    EXPECT_EQ(window.otherWayButton().text(), QStringLiteral("Use the Input Group Instead…"));
+    QTest::mouseClick(&window.otherWayButton(), Qt::LeftButton);
+    EXPECT_EQ(shell.permission.settingsOpened, 1);
+    EXPECT_EQ(shell.permission.requests, 0);
+
+    pressReturn(window);
+    EXPECT_EQ(shell.permission.requests, 1);
+    shell.permission.accessRequest = AccessRequest::asking;
+    EXPECT_FALSE(window.primaryButton().isEnabled()) << "one dialog at a time";
+    shell.permission.accessRequest = AccessRequest::cancelled;
+    EXPECT_EQ(window.requestText(), QStringLiteral("Authentication was cancelled. Nothing was changed."));
+    EXPECT_TRUE(window.primaryButton().isEnabled());
+    EXPECT_EQ(window.titleText(), QStringLiteral("Permission"));
+
+    shell.permission.granted = true;
+    shell.permission.accessRequest = AccessRequest::allowed;
+    shell.scheduler.advance(1s);
+    EXPECT_EQ(window.titleText(), QStringLiteral("All set!"));
+    EXPECT_FALSE(window.otherWayButton().isVisible());
+    EXPECT_EQ(relaunched, 0);
+}
+
 TEST_F(OnboardingWindowTest, TheCloseButtonCountsAsDoneAndStartsNothing)
 {
     shell.visualizer.stop();

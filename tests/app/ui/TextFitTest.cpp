@@ -114,11 +114,13 @@ TEST(TextFit, ThePanelShowsEveryTextWholeWithEitherKeyLabels)
 TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
 {
     for (const Look& look : everyLook()) {
-        for (const bool granted : {true, false}) {
+        // Granted; not granted with the help page; not granted with the system's dialog.
+        for (const auto& [granted, asks] : {std::pair{true, false}, std::pair{false, false}, std::pair{false, true}}) {
             test::SettingsDoubles shell;
             shell.defaults.set(PreferenceKey::keyLabelStyle, std::string(rawValue(look.labels)));
             shell.defaults.set(PreferenceKey::overlaySize, std::string(rawValue(look.size)));
             shell.permission.granted = granted;
+            shell.permission.asks = asks;
             OnboardingWindowController controller{shell.onboardingServices()};
             controller.show();
             OnboardingWindow& window = *controller.window();
@@ -126,6 +128,11 @@ TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
             for (int page = 0; page < pages; ++page) {
                 const std::string where = "onboarding page " + std::to_string(page + 1) + ", " + describe(look);
                 EXPECT_EQ(clippedTexts(window, where), std::vector<std::string>{});
+                if (asks && page == 1) {
+                    // The longest answer the dialog can give, under the two ways.
+                    shell.permission.accessRequest = AccessRequest::ended;
+                    EXPECT_EQ(clippedTexts(window, where + ", the reader stopped"), std::vector<std::string>{});
+                }
                 if (page + 1 < pages && !granted && page == 1) {
                     shell.permission.granted = true; // the permission page moves on once access comes
                     shell.scheduler.advance(std::chrono::seconds(1));
@@ -142,6 +149,9 @@ TEST(TextFit, EverySettingsSectionShowsEveryTextWhole)
 {
     for (const Look& look : everyLook()) {
         test::SettingsDoubles shell;
+        // Input access missing, where the system's dialog is asked: General's longest row.
+        shell.permission.granted = look.labels == KeyLabelStyle::pc;
+        shell.permission.asks = true;
         shell.defaults.set(PreferenceKey::keyLabelStyle, std::string(rawValue(look.labels)));
         shell.defaults.set(PreferenceKey::overlaySize, std::string(rawValue(look.size)));
         SettingsWindowController controller{shell.services()};

@@ -80,6 +80,34 @@ TEST_F(GeneralSectionTest, WithoutAccessTheSwitchIsOffLimitsUntilTheWindowIsActi
     EXPECT_TRUE(section->showKeysSwitch().isEnabled());
 }
 
+TEST_F(GeneralSectionTest, WhereTheSystemAsksAllowAsksItAndWhatCameOfItIsSaid)
+{
+    shell.permission.granted = false;
+    shell.permission.asks = true;
+    const auto section = make();
+    EXPECT_EQ(section->openSystemSettingsButton().text(), QStringLiteral("Allow…"));
+    ASSERT_TRUE(section->otherWayButton().isVisible());
+    EXPECT_TRUE(section->accessSubtitle().contains(QStringLiteral("input group")));
+    QTest::mouseClick(&section->openSystemSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(shell.permission.requests, 1);
+    QTest::mouseClick(&section->openSystemSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(shell.permission.requests, 2);
+    EXPECT_EQ(shell.permission.settingsOpened, 0);
+    QTest::mouseClick(&section->otherWayButton(), Qt::LeftButton);
+    EXPECT_EQ(shell.permission.settingsOpened, 1);
+
+    shell.permission.accessRequest = AccessRequest::refused;
+    EXPECT_EQ(section->accessSubtitle(), QStringLiteral("The system did not allow it. Nothing was changed."));
+    EXPECT_EQ(section->accessText(), QStringLiteral("Not Allowed"));
+
+    shell.permission.granted = true;
+    shell.permission.accessRequest = AccessRequest::allowed;
+    EXPECT_EQ(section->accessText(), QStringLiteral("Allowed"));
+    EXPECT_FALSE(section->otherWayButton().isVisible());
+    EXPECT_FALSE(section->openSystemSettingsButton().isVisible());
+    EXPECT_TRUE(section->showKeysSwitch().isEnabled());
+}
+
 TEST_F(GeneralSectionTest, ARefusedLoginChangeSnapsBackAndIsLoggedOnce)
 {
     const auto section = make();

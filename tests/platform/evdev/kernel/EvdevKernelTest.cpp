@@ -20,6 +20,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -511,6 +513,34 @@ TEST(ReaderKernel, AKilledKestrelTakesItsReaderWithItEvenWhileItsPipesStayOpen)
     EXPECT_TRUE(reading::goneWithin(kestrel.reader, 1s)) << "the reader outlived Kestrel";
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
+}
+
+TEST(ReaderKernel, ItsCostWhileTyping)
+{
+    VirtualDevice keyboard("Kestrel reader keyboard", {.keys = keyboardKeys()});
+    settle();
+    reading::KestrelWithReader kestrel;
+    ASSERT_GT(kestrel.reader, 0);
+    constexpr int keys = 1000;
+    for (int typed = 0; typed < keys; ++typed) {
+        keyboard.tap(KEY_A);
+        const auto line = kestrel.lines.next();
+        ASSERT_EQ(line.value_or("nothing"), "typed a") << "key " << typed;
+    }
+    // utime and stime, the 14th and 15th fields, in clock ticks.
+    std::ifstream stat("/proc/" + std::to_string(kestrel.reader) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::vector<std::string> values((std::istream_iterator<std::string>(fields)), std::istream_iterator<std::string>());
+    ASSERT_GT(values.size(), 13u);
+    const long ticks = std::stol(values[11]) + std::stol(values[12]);
+    const long milliseconds = ticks * 1000 / ::sysconf(_SC_CLK_TCK);
+    const std::string peak = reading::statusLine(kestrel.reader, "VmHWM");
+    std::cout << "reader: " << milliseconds << " ms of CPU for " << keys << " keys (emulated, without KVM); " << peak
+              << std::endl;
+    // A few pages of its own beside the C++ library: far below Kestrel's tens of MiB.
+    ASSERT_FALSE(peak.empty());
+    EXPECT_LT(std::stol(peak.substr(6)), 8 * 1024) << peak;
 }
 
 TEST(ReaderKernel, TheReaderRefusesAFileAsItsOutput)
