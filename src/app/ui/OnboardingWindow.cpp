@@ -207,6 +207,7 @@ OnboardingWindow::OnboardingWindow(Services services)
     buttons->addWidget(m_back);
     buttons->addStretch(1);
     buttons->addWidget(m_otherWay);
+    buttons->addSpacing(8);
     buttons->addWidget(m_primary);
     connect(m_otherWay, &QPushButton::clicked, this, [this] { m_services.flow.permission.openSystemSettings(); });
     layout->addLayout(buttons);

@@ -65,16 +65,31 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     m_accessSymbol = new QLabel(access);
     m_accessText = new QLabel(access);
     showAsSecondary(*m_accessText);
-    // Where the system's dialog is asked, "Allow…" asks it and the input group is the other way.
+    // Where the system's dialog is asked, the two ways go in a row of their own below, with what
+    // each means: "Allow…" asks the dialog, the input group is the other way.
     const bool asksSystem = m_services.permission.asksSystem();
-    m_openSystemSettings = new QPushButton(
-        asksSystem ? qt(InputMonitoringPermission::allowTitle) : QStringLiteral("Open System Settings"), access);
-    m_otherWay = new QPushButton(qt(InputMonitoringPermission::otherWayTitle), access);
+    m_choices = new QWidget;
+    auto* choicesLayout = new QVBoxLayout(m_choices);
+    choicesLayout->setContentsMargins(10, 0, 10, 10);
+    auto* choicesText = new QLabel(qt(InputMonitoringPermission::choicesText(name)), m_choices);
+    choicesText->setWordWrap(true);
+    showAsSecondary(*choicesText);
+    choicesLayout->addWidget(choicesText);
+    auto* choiceButtons = new QHBoxLayout;
+    choiceButtons->addStretch(1);
+    choicesLayout->addLayout(choiceButtons);
+    m_openSystemSettings = asksSystem ? new QPushButton(qt(InputMonitoringPermission::allowTitle), m_choices)
+                                      : new QPushButton(QStringLiteral("Open System Settings"), access);
+    m_otherWay = new QPushButton(qt(InputMonitoringPermission::otherWayTitle), m_choices);
+    choiceButtons->addWidget(m_otherWay);
     accessLayout->addWidget(m_accessSymbol);
     accessLayout->addWidget(m_accessText);
-    accessLayout->addSpacing(6);
-    accessLayout->addWidget(m_openSystemSettings);
-    accessLayout->addWidget(m_otherWay);
+    if (asksSystem) {
+        choiceButtons->addWidget(m_openSystemSettings);
+    } else {
+        accessLayout->addSpacing(6);
+        accessLayout->addWidget(m_openSystemSettings);
+    }
     connect(m_openSystemSettings, &QPushButton::clicked, this, [this, asksSystem] {
         if (asksSystem)
             InputMonitoringPermission::request(m_services.defaults, m_services.permission);
@@ -88,6 +103,7 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     FormSection* system = form->addSection();
     m_accessRow = new FormRow(QStringLiteral("Input Monitoring"), QString(), access);
     system->addRow(m_accessRow);
+    system->addRow(m_choices);
     system->addRow(
         new FormRow(QStringLiteral("Open at Login"), qt("Start " + name + " when you log in"), m_openAtLogin));
     connect(m_openAtLogin, &QAbstractButton::clicked, this, [this](bool on) {
@@ -179,14 +195,11 @@ void GeneralSection::refresh()
     m_showKeys->setEnabled(granted);
     const bool asksSystem = m_services.permission.asksSystem();
     const AccessRequest request = m_services.permission.accessRequest;
-    m_otherWay->setVisible(asksSystem && !granted);
+    m_choices->setVisible(asksSystem && !granted);
     m_openSystemSettings->setEnabled(request != AccessRequest::asking);
-    // What came of asking, else what access is for (and, while it is missing, the two ways).
-    std::string subtitle = InputMonitoringPermission::requestText(request);
-    if (subtitle.empty())
-        subtitle = asksSystem && !granted ? InputMonitoringPermission::choicesText(AppInfo::current().name)
-                                          : "Required to show the keys you press";
-    m_accessRow->setSubtitle(qt(subtitle));
+    // What came of asking, else what access is for.
+    const std::string said = InputMonitoringPermission::requestText(request);
+    m_accessRow->setSubtitle(said.empty() ? QStringLiteral("Required to show the keys you press") : qt(said));
 }
 
 void GeneralSection::showPasswordProtection()

@@ -57,7 +57,8 @@ public:
     QString accessText() const;
     QString showKeysSubtitle() const;
     QPushButton& openSystemSettingsButton() const { return *m_openSystemSettings; }
-    // Where the system's dialog is asked: "Allow…" is the button above, this the other way.
+    // Where the system's dialog is asked: "Allow…" is the button above, this the other way;
+    // both sit under the words that say what each means.
     QPushButton& otherWayButton() const { return *m_otherWay; }
     QString accessSubtitle() const;
     // What is protected from being shown in this session, and the accessibility switch.
@@ -75,6 +76,7 @@ private:
     QLabel* m_accessText = nullptr;
     QPushButton* m_openSystemSettings = nullptr;
     QPushButton* m_otherWay = nullptr;
+    QWidget* m_choices = nullptr; // the two ways, where the system's dialog is asked
     FormRow* m_accessRow = nullptr;
     SwitchButton* m_openAtLogin = nullptr;
     KeyPreview* m_preview = nullptr;
