@@ -5,6 +5,7 @@
 #include "app/AppInfo.h"
 #include "app/CommandLine.h"
 #include "app/InputBackend.h"
+#include "app/InputMonitoringPermission.h"
 #include "app/ui/AppDelegate.h"
 #include "app/ui/TrayItem.h"
 #include "input/PasswordGuard.h"
@@ -186,15 +187,12 @@ int main(int argc, char** argv)
         complain("cannot make sure only one Kestrel runs: " + instanceError);
 
     if (!restartedAfterLoss) {
-        // Without a display there is nothing to run on; a display without the input Kestrel
-        // needs still gets the tray and the settings, which say what is missing.
+        // Without a display there is nothing to run on.
         std::string why;
         if (!onWayland && !kestrel::x11::connectDisplay(display, &why)) {
             complain(why + ".");
             return 1;
         }
-        if (why = whyCannotListen(input); !why.empty())
-            complain(why + ". Kestrel cannot show keys here; its settings say what is missing.");
     }
     // A file size limit must fail a preferences write, not end Kestrel.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -222,6 +220,13 @@ int main(int argc, char** argv)
     const auto stateHome = kestrel::XdgDirectories::stateHome();
     kestrel::JsonDefaultsStore state(stateHome.empty() ? stateHome : stateHome / "kestrel" / "state.json", "state");
     state.problem().subscribe(reportProblem);
+    // A display without the input Kestrel needs still gets the tray and the settings, which say
+    // what is missing; nothing is said when the reader chosen earlier is about to be asked for.
+    if (const std::string why = whyCannotListen(input);
+        !why.empty() && !restartedAfterLoss &&
+        !(input.backend == kestrel::InputBackend::evdev &&
+          state.boolForKey(kestrel::InputMonitoringPermission::readerChosenKey)))
+        complain(why + ". Kestrel cannot show keys here; its settings say what is missing.");
     kestrel::QtScheduler scheduler;
     std::unique_ptr<kestrel::EventTapService> tapSource;
     kestrel::evdev::EvdevEventTapService* deviceTaps = nullptr;

@@ -68,6 +68,9 @@ void ReaderPermissionService::readReady()
 
 void ReaderPermissionService::processEnded()
 {
+    // A reader that said it was ready and ended at once may be heard of here first.
+    if (!m_process->isReading())
+        m_process->takeReady();
     const bool wasReading = m_process->isReading();
     const InputReaderProcess::End end = m_process->reap();
     m_endNotice->setEnabled(false);
