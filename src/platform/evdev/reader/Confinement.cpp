@@ -9,9 +9,11 @@
 #include <fcntl.h>
 #include <linux/audit.h>
 #include <linux/filter.h>
+#include <linux/landlock.h>
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
+#include <unistd.h>
 
 namespace kestrel::evdev::reader {
 
@@ -88,9 +90,56 @@ private:
     std::vector<sock_filter> m_code;
 };
 
+// Every file-system access Landlock's first two versions know; the devices' ioctls are left
+// to the seccomp filter.
+constexpr std::uint64_t fileAccesses =
+    LANDLOCK_ACCESS_FS_EXECUTE | LANDLOCK_ACCESS_FS_WRITE_FILE | LANDLOCK_ACCESS_FS_READ_FILE |
+    LANDLOCK_ACCESS_FS_READ_DIR | LANDLOCK_ACCESS_FS_REMOVE_DIR | LANDLOCK_ACCESS_FS_REMOVE_FILE |
+    LANDLOCK_ACCESS_FS_MAKE_CHAR | LANDLOCK_ACCESS_FS_MAKE_DIR | LANDLOCK_ACCESS_FS_MAKE_REG |
+    LANDLOCK_ACCESS_FS_MAKE_SOCK | LANDLOCK_ACCESS_FS_MAKE_FIFO | LANDLOCK_ACCESS_FS_MAKE_BLOCK |
+    LANDLOCK_ACCESS_FS_MAKE_SYM;
+
+int landlockVersion()
+{
+    const long version = ::syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
+    return version < 0 ? 0 : static_cast<int>(version);
+}
+
+// Only reading beneath `folder` stays possible; true where the kernel has no Landlock.
+bool keepFilesIn(const std::string& folder, std::string& why)
+{
+    const int version = landlockVersion();
+    if (version == 0)
+        return true;
+    landlock_ruleset_attr handled{};
+    handled.handled_access_fs = fileAccesses | (version >= 2 ? LANDLOCK_ACCESS_FS_REFER : 0);
+    const int ruleset = static_cast<int>(::syscall(SYS_landlock_create_ruleset, &handled, sizeof(handled), 0));
+    if (ruleset < 0) {
+        why = std::string("the kernel refused a Landlock ruleset: ") + std::strerror(errno);
+        return false;
+    }
+    landlock_path_beneath_attr devices{};
+    devices.allowed_access = LANDLOCK_ACCESS_FS_READ_FILE | LANDLOCK_ACCESS_FS_READ_DIR;
+    devices.parent_fd = ::open(folder.c_str(), O_PATH | O_CLOEXEC);
+    const bool kept = devices.parent_fd >= 0 &&
+                      ::syscall(SYS_landlock_add_rule, ruleset, LANDLOCK_RULE_PATH_BENEATH, &devices, 0) == 0 &&
+                      ::syscall(SYS_landlock_restrict_self, ruleset, 0) == 0;
+    if (!kept)
+        why = "cannot keep the reader to " + folder + ": " + std::strerror(errno);
+    if (devices.parent_fd >= 0)
+        ::close(devices.parent_fd);
+    ::close(ruleset);
+    return kept;
+}
+
 } // namespace
 
-bool confineToReading(std::string& why)
+bool kernelConfinesFiles()
+{
+    return landlockVersion() > 0;
+}
+
+bool confineToReading(const std::string& deviceFolder, std::string& why)
 {
     if (thisArchitecture == 0) {
         why = "the reader cannot be confined on this machine's architecture";
@@ -119,7 +168,13 @@ bool confineToReading(std::string& why)
     filter.returns(refuse);
 
     sock_fprog program = filter.program();
-    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) {
+        why = std::string("the kernel refused to keep the reader from gaining privileges: ") + std::strerror(errno);
+        return false;
+    }
+    if (!keepFilesIn(deviceFolder, why))
+        return false;
+    if (::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
         why = std::string("the kernel refused the reader's seccomp filter: ") + std::strerror(errno);
         return false;
     }

@@ -4,13 +4,17 @@
 
 namespace kestrel::evdev::reader {
 
-// Confines the calling process, for good, to what reading input devices needs, with a
-// seccomp filter: reading and closing descriptors, waiting on them, opening files for
-// reading only (new devices in /dev/input, the directory itself), the input devices' own
-// ioctls, memory, and writing to standard output alone. Everything else (sockets, writing to
-// any other descriptor or opening for writing, starting programs, signals to others, ptrace)
-// fails with EPERM. False, with the reason, when the kernel refuses the filter or the
+// Confines the calling process, for good, to what reading the input devices in
+// `deviceFolder` needs. A seccomp filter allows reading and closing descriptors, waiting on
+// them, opening files for reading only, the input devices' own ioctls, memory, and writing to
+// standard output alone; everything else (sockets, writing to any other descriptor or opening
+// for writing, starting programs, signals to others, ptrace) fails with EPERM. Where the kernel
+// has Landlock (Linux 5.13 and later, where enabled), files outside `deviceFolder` cannot be
+// opened at all (EACCES). False, with the reason, when the kernel refuses either or the
 // machine's architecture is not one Kestrel knows.
-bool confineToReading(std::string& why);
+bool confineToReading(const std::string& deviceFolder, std::string& why);
+
+// Whether this kernel keeps files outside the device folder closed (Landlock).
+bool kernelConfinesFiles();
 
 } // namespace kestrel::evdev::reader

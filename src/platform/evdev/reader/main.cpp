@@ -48,11 +48,13 @@ int main(int argc, char** argv)
     // Nothing but the three standard descriptors is kept from whoever started it.
     ::close_range(3, ~0U, 0);
     std::string whyNotConfined;
-    const ExitStatus status = reader::forward({}, [&] { return reader::confineToReading(whyNotConfined); });
+    const reader::ForwarderSettings settings;
+    const ExitStatus status =
+        reader::forward(settings, [&] { return reader::confineToReading(settings.directory, whyNotConfined); });
     // Once confined it can say nothing more but through its status.
     switch (status) {
     case ExitStatus::noDeviceDirectory:
-        return endWith(status, "cannot watch " + reader::ForwarderSettings().directory);
+        return endWith(status, "cannot watch " + settings.directory);
     case ExitStatus::notConfined:
         return endWith(status, whyNotConfined);
     default:

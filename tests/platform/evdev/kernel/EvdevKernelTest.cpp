@@ -4,6 +4,7 @@
 #include "platform/evdev/EvdevDevices.h"
 #include "platform/evdev/EvdevSeat.h"
 #include "platform/evdev/InputReaderProcess.h"
+#include "platform/evdev/reader/Confinement.h"
 #include "platform/evdev/reader/ReaderProtocol.h"
 
 #include "input/EventRecords.h"
@@ -537,7 +538,7 @@ TEST(ReaderKernel, ItsCostWhileTyping)
     const long milliseconds = ticks * 1000 / ::sysconf(_SC_CLK_TCK);
     const std::string peak = reading::statusLine(kestrel.reader, "VmHWM");
     std::cout << "reader: " << milliseconds << " ms of CPU for " << keys << " keys (emulated, without KVM); " << peak
-              << std::endl;
+              << "; Landlock " << (reader::kernelConfinesFiles() ? "on" : "not in this kernel") << std::endl;
     // A few pages of its own beside the C++ library: far below Kestrel's tens of MiB.
     ASSERT_FALSE(peak.empty());
     EXPECT_LT(std::stol(peak.substr(6)), 8 * 1024) << peak;
