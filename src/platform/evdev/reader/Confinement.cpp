@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <linux/audit.h>
 #include <linux/filter.h>
+#include <linux/input.h>
 #include <linux/landlock.h>
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
@@ -79,6 +80,20 @@ public:
         load(argumentOffset(argument));
         andWith(mask);
         unlessEqualSkip(expected, 1);
+        returns(allow);
+        returns(refuse);
+    }
+
+    // ioctl (the call's number in the accumulator) is allowed for request `exactly`, and for
+    // requests that equal `kind` under `mask`.
+    void allowIoctls(std::uint32_t exactly, std::uint32_t kind, std::uint32_t mask)
+    {
+        unlessEqualSkip(static_cast<std::uint32_t>(SYS_ioctl), 7);
+        load(argumentOffset(1));
+        unlessEqualSkip(exactly, 1);
+        returns(allow);
+        andWith(mask);
+        unlessEqualSkip(kind, 1);
         returns(allow);
         returns(refuse);
     }
@@ -163,8 +178,9 @@ bool confineToReading(const std::string& deviceFolder, std::string& why)
     }
     filter.allowWhen(SYS_write, 0, 0xFFFFFFFF, 1);
     filter.allowWhen(SYS_openat, 2, ~readOnlyOpenFlags, 0);
-    // Every evdev ioctl is of type 'E' (EVIOCGBIT, EVIOCGKEY, EVIOCSMASK…).
-    filter.allowWhen(SYS_ioctl, 1, 0xFF00, static_cast<std::uint32_t>('E') << 8);
+    // The input devices' questions (EVIOCGBIT, EVIOCGKEY…: type 'E', reading) and the mask of
+    // what they pass on (EVIOCSMASK); never a grab (EVIOCGRAB), a revocation or a new keymap.
+    filter.allowIoctls(EVIOCSMASK, _IOC(_IOC_READ, 'E', 0, 0), _IOC(_IOC_DIRMASK, _IOC_TYPEMASK, 0, 0));
     filter.returns(refuse);
 
     sock_fprog program = filter.program();

@@ -242,8 +242,16 @@ TEST(InputReaderConfinement, OnlyReadingTheDevicesAndWritingItsOutputPass)
         refused(::kill(::getppid(), 0), EPERM, 1 << 4);
         char* const arguments[] = {const_cast<char*>("/bin/true"), nullptr};
         refused(::execve("/bin/true", arguments, nullptr), EPERM, 1 << 4);
+        // Of the ioctls, the devices' questions and their mask pass (a file answers ENOTTY); a
+        // grab, or another kind of device's question, does not.
         winsize size{};
         refused(::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size), EPERM, 1 << 5);
+        const int file = ::open(device.c_str(), O_RDONLY | O_CLOEXEC);
+        refused(::ioctl(file, EVIOCGRAB, 1), EPERM, 1 << 5);
+        std::array<unsigned long, 4> bits{};
+        refused(::ioctl(file, EVIOCGBIT(0, sizeof(bits)), bits.data()), ENOTTY, 1 << 5);
+        input_mask mask{};
+        refused(::ioctl(file, EVIOCSMASK, &mask), ENOTTY, 1 << 5);
         // Landlock, where the kernel has it: nothing outside the device folder opens.
         if (landlock)
             refused(::open(outside.c_str(), O_RDONLY | O_CLOEXEC), EACCES, 1 << 6);
