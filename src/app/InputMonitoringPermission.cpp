@@ -29,6 +29,8 @@ std::string InputMonitoringPermission::requestText(AccessRequest request)
         return "Authentication was cancelled. Nothing was changed.";
     case AccessRequest::refused:
         return "The system did not allow it. Nothing was changed.";
+    case AccessRequest::failed:
+        return "The keyboard reader could not start. Nothing was changed; the input group is the other way.";
     case AccessRequest::unavailable:
         return "The system cannot ask for a password here. Use the input group instead.";
     case AccessRequest::ended:

@@ -12,6 +12,7 @@ enum class AccessRequest {
     cancelled,   // the user cancelled the dialog; nothing changed
     refused,     // the system said no; nothing changed
     unavailable, // the system cannot be asked here (no pkexec)
+    failed,      // allowed, but what was allowed could not start
     ended,       // allowed earlier, the reading has stopped since
 };
 

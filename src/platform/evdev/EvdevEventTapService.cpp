@@ -173,6 +173,12 @@ void EvdevEventTapService::detachStream()
     d->drain.reset();
     d->stream = -1;
     d->options.seat.streamDescriptors.clear();
+    // The seat's copy closes too, so the writer sees the end; what it held is let go.
+    if (d->seat) {
+        std::vector<PlatformEvent> released;
+        d->seat->closeStreams(released);
+        d->deliver(released);
+    }
 }
 
 void EvdevEventTapService::setKeymap(const std::string& keymap)

@@ -150,13 +150,34 @@ void EvdevSeat::readDevice(Device& device, std::vector<PlatformEvent>& out)
     for (const DeviceEvent& event : events)
         m_decoder->decode(event, out);
     if (status == EvdevReader::Status::closed) {
-        // Unplugged: what it held has been released above; forget it.
-        if (m_watcher.removed)
-            m_watcher.removed(device.fd);
-        ::close(device.fd);
-        m_devices.remove_if([&](const Device& each) { return &each == &device; });
+        // Unplugged: what it held has been released above.
+        forget(device);
         // Its number may already stand for a device that came meanwhile.
         addAll();
+    }
+}
+
+void EvdevSeat::forget(Device& device)
+{
+    if (m_watcher.removed)
+        m_watcher.removed(device.fd);
+    ::close(device.fd);
+    m_devices.remove_if([&](const Device& each) { return &each == &device; });
+}
+
+void EvdevSeat::closeStreams(std::vector<PlatformEvent>& out)
+{
+    for (auto device = m_devices.begin(); device != m_devices.end();) {
+        auto next = std::next(device);
+        // Those added by descriptor have no path.
+        if (device->path.empty()) {
+            std::vector<DeviceEvent> released;
+            device->reader.unplug(released);
+            for (const DeviceEvent& event : released)
+                m_decoder->decode(event, out);
+            forget(*device);
+        }
+        device = next;
     }
 }
 

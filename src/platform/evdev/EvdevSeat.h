@@ -53,6 +53,9 @@ public:
 
     // Reads a stream already open from now on, through a copy of `fd`.
     void addStream(int fd);
+    // Stops reading the streams added by descriptor: their copies close, and what they held is
+    // released into `out`.
+    void closeStreams(std::vector<PlatformEvent>& out);
 
     XkbKeyboard& keyboard() { return *m_keyboard; }
     // Reads keys with this keyboard from now on (the desktop's keymap changed).
@@ -74,6 +77,7 @@ private:
     void watchDirectory();
     void readDirectoryWatch();
     void readDevice(Device& device, std::vector<PlatformEvent>& out);
+    void forget(Device& device);
 
     Options m_options;
     Watcher m_watcher;

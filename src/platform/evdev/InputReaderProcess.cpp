@@ -89,7 +89,8 @@ std::unique_ptr<InputReaderProcess> InputReaderProcess::start(const std::vector<
         why = std::string("cannot follow the reader's process: ") + std::strerror(errno);
         ::close(records[0]);
         ::close(hold[1]);
-        ::waitpid(pid, nullptr, 0); // its input closed: it ends
+        ::kill(pid, SIGTERM); // pkexec may be asking; the reader ends as its input closes
+        ::waitpid(pid, nullptr, 0);
         return nullptr;
     }
     return std::unique_ptr<InputReaderProcess>(new InputReaderProcess(pid, records[0], hold[1], endNotice));
@@ -106,7 +107,7 @@ InputReaderProcess::~InputReaderProcess()
     closeIfOpen(m_input);
     closeIfOpen(m_output);
     if (!m_reaped) {
-        ::kill(m_pid, SIGTERM);
+        ::syscall(SYS_pidfd_send_signal, m_endNotice, SIGTERM, nullptr, 0);
         pollfd ended{m_endNotice, POLLIN, 0};
         if (::poll(&ended, 1, 1000) > 0)
             ::waitpid(m_pid, nullptr, 0);

@@ -20,7 +20,7 @@ public:
         letGo,     // Kestrel let it go, or it was never allowed to start reading
         cancelled, // the user dismissed the authentication dialog
         refused,   // not authorised: a wrong password, a rule that says no, no agent to ask
-        failed,    // it stopped by itself (or was killed) while reading
+        failed,    // it stopped by itself or was killed, while reading or before it could read
     };
 
     // The reader beside the program in `programFolder` (a build), else where it is installed.

@@ -95,7 +95,7 @@ void ReaderPermissionService::processEnded()
         m_settings.say(wasReading ? "the keyboard reader stopped, so keys are not shown; choose Allow… in the "
                                     "settings to start it again."
                                   : "the keyboard reader ended before it could read the keyboard.");
-        accessRequest = wasReading ? AccessRequest::ended : AccessRequest::refused;
+        accessRequest = wasReading ? AccessRequest::ended : AccessRequest::failed;
         break;
     }
 }

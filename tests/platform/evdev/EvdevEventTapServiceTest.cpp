@@ -14,7 +14,10 @@
 
 #include <xkbcommon/xkbcommon.h>
 
+#include <array>
+
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -192,6 +195,43 @@ TEST_F(EvdevTaps, WithoutAKeyboardToReadThereIsNoTap)
     options.seat.keymap = "xkb_keymap { broken";
     EvdevEventTapService broken(options);
     EXPECT_FALSE(listen(broken));
+}
+
+// The privileged reader's output, attached by descriptor: what it says while no tap wants
+// keys is dropped, never shown later; detached, what it held is let go.
+TEST_F(EvdevTaps, AnAttachedStreamIsDroppedWhileUnwantedAndLetGoWhenDetached)
+{
+    std::array<int, 2> pipe{};
+    ASSERT_EQ(::pipe2(pipe.data(), O_CLOEXEC | O_NONBLOCK), 0);
+    const auto send = [&](const std::vector<input_event>& events) {
+        const auto bytes = test::asBytes(events);
+        ASSERT_EQ(::write(pipe[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    };
+    const auto waiting = [&] {
+        int count = 0;
+        ::ioctl(pipe[0], FIONREAD, &count);
+        return count;
+    };
+    EvdevEventTapService service(options);
+    service.attachStream(pipe[0]);
+    send({record(EV_KEY, KEY_A, 1), record(EV_SYN, SYN_REPORT, 0), record(EV_KEY, KEY_A, 0),
+          record(EV_SYN, SYN_REPORT, 0)});
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return waiting() == 0; })) << "nothing read it while stopped";
+
+    ASSERT_TRUE(listen(service));
+    send({record(EV_KEY, KEY_B, 1), record(EV_SYN, SYN_REPORT, 0)});
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return !received.empty(); }));
+    ASSERT_EQ(received.size(), 1u) << "A, typed while stopped, was kept";
+    EXPECT_EQ(received[0].layoutText, "b");
+
+    service.detachStream();
+    ASSERT_EQ(received.size(), 2u);
+    EXPECT_EQ(received[1].type, EventType::keyUp);
+    send({record(EV_KEY, KEY_C, 1), record(EV_SYN, SYN_REPORT, 0)});
+    test::runEventLoop(100ms);
+    EXPECT_EQ(received.size(), 2u) << "a detached stream was still read";
+    ::close(pipe[0]);
+    ::close(pipe[1]);
 }
 
 } // namespace

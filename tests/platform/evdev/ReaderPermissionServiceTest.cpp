@@ -144,6 +144,17 @@ TEST_F(ReaderPermission, AReaderThatStopsIsSaidOnceWithTheWayBack)
     EXPECT_NE(InputMonitoringPermission::requestText(AccessRequest::ended).find("Allow…"), std::string::npos);
 }
 
+TEST_F(ReaderPermission, AReaderAllowedThatCannotStartIsNotCalledARefusal)
+{
+    // The reader's own status after pkexec let it run: not confined, or no device folder.
+    auto permission = service(shell("exit " + std::to_string(static_cast<int>(reader::ExitStatus::notConfined))));
+    permission->requestInputMonitoring();
+    ASSERT_TRUE(answered(*permission, AccessRequest::failed));
+    EXPECT_FALSE(permission->isInputMonitoringGranted());
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find("ended before it could read"), std::string::npos) << said[0];
+}
+
 TEST_F(ReaderPermission, TheNextStartAsksAgainOnlyWhenTheReaderWasChosen)
 {
     auto notChosen = service(shell("exec cat >/dev/null"));

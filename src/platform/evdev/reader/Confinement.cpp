@@ -177,6 +177,10 @@ bool confineToReading(const std::string& deviceFolder, std::string& why)
         filter.returns(allow);
     }
     filter.allowWhen(SYS_write, 0, 0xFFFFFFFF, 1);
+    // Listing a folder (fdopendir) asks how its descriptor was opened and marks it close-on-exec:
+    // F_SETFD (2) and F_GETFL (3), and no other fcntl.
+    static_assert(F_SETFD == 2 && F_GETFL == 3);
+    filter.allowWhen(SYS_fcntl, 1, ~1U, F_SETFD);
     filter.allowWhen(SYS_openat, 2, ~readOnlyOpenFlags, 0);
     // The input devices' questions (EVIOCGBIT, EVIOCGKEY…: type 'E', reading) and the mask of
     // what they pass on (EVIOCSMASK); never a grab (EVIOCGRAB), a revocation or a new keymap.
