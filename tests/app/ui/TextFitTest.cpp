@@ -1,6 +1,7 @@
 // Every text of the tray panel, onboarding and the settings window is shown whole, with PC and
 // Mac key labels and at every overlay size: no label is cut at its end or by its window.
 
+#include "app/InputMonitoringPermission.h"
 #include "app/MenuCommands.h"
 #include "app/ui/MenuPanel.h"
 #include "app/ui/OnboardingWindow.h"
@@ -129,9 +130,14 @@ TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
                 const std::string where = "onboarding page " + std::to_string(page + 1) + ", " + describe(look);
                 EXPECT_EQ(clippedTexts(window, where), std::vector<std::string>{});
                 if (asks && page == 1) {
-                    // The longest answer the dialog can give, under the two ways.
-                    shell.permission.accessRequest = AccessRequest::ended;
-                    EXPECT_EQ(clippedTexts(window, where + ", the reader stopped"), std::vector<std::string>{});
+                    // Each answer the dialog can give, under the two ways.
+                    for (const AccessRequest answer :
+                         {AccessRequest::cancelled, AccessRequest::refused, AccessRequest::unavailable,
+                          AccessRequest::failed, AccessRequest::ended}) {
+                        shell.permission.accessRequest = answer;
+                        EXPECT_EQ(clippedTexts(window, where + ", " + InputMonitoringPermission::requestText(answer)),
+                                  std::vector<std::string>{});
+                    }
                 }
                 if (page + 1 < pages && !granted && page == 1) {
                     shell.permission.granted = true; // the permission page moves on once access comes
@@ -152,6 +158,7 @@ TEST(TextFit, EverySettingsSectionShowsEveryTextWhole)
         // Input access missing, where the system's dialog is asked: General's longest row.
         shell.permission.granted = look.labels == KeyLabelStyle::pc;
         shell.permission.asks = true;
+        shell.permission.accessRequest = shell.permission.granted ? AccessRequest::allowed : AccessRequest::failed;
         shell.defaults.set(PreferenceKey::keyLabelStyle, std::string(rawValue(look.labels)));
         shell.defaults.set(PreferenceKey::overlaySize, std::string(rawValue(look.size)));
         SettingsWindowController controller{shell.services()};
