@@ -9,6 +9,7 @@
 #include "app/ui/AppDelegate.h"
 #include "app/ui/TrayItem.h"
 #include "input/PasswordGuard.h"
+#include "overlay/KeyLabels.h"
 #include "overlay/ui/OverlayWindow.h"
 #include "platform/HelpPagePermissionService.h"
 #include "platform/evdev/EvdevDevices.h"
@@ -189,9 +190,14 @@ int main(int argc, char** argv)
     if (!restartedAfterLoss) {
         // Without a display there is nothing to run on.
         std::string why;
-        if (!onWayland && !kestrel::x11::connectDisplay(display, &why)) {
-            complain(why + ".");
-            return 1;
+        if (!onWayland) {
+            const auto tried = kestrel::x11::connectDisplay(display, &why);
+            if (!tried) {
+                complain(why + ".");
+                return 1;
+            }
+            // Only a test: Qt opens the connection Kestrel runs on.
+            xcb_disconnect(tried->connection);
         }
     }
     // A file size limit must fail a preferences write, not end Kestrel.
@@ -392,7 +398,7 @@ int main(int argc, char** argv)
     if (!delegate.trayItem().hasTray())
         complain(std::string("no system tray is available. ") +
                  (session.grabsHotKey
-                      ? "Control-Alt-Super-Enter shows keys or stops"
+                      ? std::string(kestrel::KeyLabels::hotKeyText(kestrel::KeyLabelStyle::pc)) + " shows keys or stops"
                       : "kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop's)") +
                  "; run kestrel again to open the settings.");
 

@@ -1,5 +1,7 @@
 #include "platform/qt/PortalHotKeyService.h"
 
+#include "input/EventRecords.h"
+
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -97,7 +99,7 @@ QString PortalHotKeyService::trigger(std::uint32_t keyCode, std::uint32_t modifi
 {
     // The portal names keys by their X keysym names; Kestrel's hot key is on Return.
     QString key;
-    if (keyCode == 36)
+    if (keyCode == KeyCode::returnKey)
         key = QStringLiteral("Return");
     if (key.isEmpty())
         return {};
