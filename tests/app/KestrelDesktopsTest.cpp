@@ -576,8 +576,10 @@ TEST_F(KestrelOnXfce, AClickOnTheIconInThePanelOpensThePanelUnderIt)
         5s, 100ms))
         << "switching keys off does not change an icon in the panel";
     ASSERT_TRUE(bar.secondaryActivate(0, 0));
+    // Only the icon is compared: the panel's clock may turn to the next minute meanwhile.
     ASSERT_TRUE(
-        runEventLoopUntil([&] { return changesFrom(session->screenshot(), showing, strip).pixels == 0; }, 5s, 100ms));
+        runEventLoopUntil([&] { return changesFrom(session->screenshot(), showing, icon).pixels == 0; }, 5s, 100ms))
+        << "switching keys on again does not bring the icon back";
 
     // A real click on it, through the panel: the panel opens right under the icon.
     input->moveTo(icon.center().x(), icon.center().y());
