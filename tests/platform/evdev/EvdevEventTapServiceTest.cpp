@@ -227,9 +227,11 @@ TEST_F(EvdevTaps, AnAttachedStreamIsDroppedWhileUnwantedAndLetGoWhenDetached)
     service.detachStream();
     ASSERT_EQ(received.size(), 2u);
     EXPECT_EQ(received[1].type, EventType::keyUp);
+    // Reading every device at once leaves a detached stream's records where they are.
     send({record(EV_KEY, KEY_C, 1), record(EV_SYN, SYN_REPORT, 0)});
-    test::runEventLoop(100ms);
-    EXPECT_EQ(received.size(), 2u) << "a detached stream was still read";
+    service.deliverPending();
+    EXPECT_EQ(waiting(), static_cast<int>(2 * sizeof(input_event))) << "a detached stream was still read";
+    EXPECT_EQ(received.size(), 2u);
     ::close(pipe[0]);
     ::close(pipe[1]);
 }
