@@ -56,6 +56,7 @@ bench: deps
 # The overlay measured from outside with overlay-bench (not part of `make test`): latency,
 # Kestrel's and the X server's CPU per 1,000 keys, memory, idle wakeups.
 overlay-figures: deps
+	@scripts/install-dependencies overlay-bench
 	BENCH_DIR=$(BENCH_DIR) JOBS=$(JOBS) scripts/measure-overlay
 
 # The libFuzzer programs in fuzz/, built with clang under ASan and UBSan, each run for

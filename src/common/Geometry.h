@@ -3,7 +3,7 @@
 namespace kestrel {
 
 // Kestrel's global coordinates: points, origin at the bottom-left of the primary screen,
-// y grows upward. Only the Qt platform layer converts to and from the window system's.
+// y grows upward. ScreenCoordinates converts them to and from Qt's.
 struct Point {
     double x = 0;
     double y = 0;
@@ -54,6 +54,20 @@ struct PixelRect {
     bool isEmpty() const { return width <= 0 || height <= 0; }
     bool operator==(const PixelRect&) const = default;
 };
+
+// The smallest rectangle that holds both; an empty one adds nothing.
+inline PixelRect united(const PixelRect& one, const PixelRect& other)
+{
+    if (one.isEmpty())
+        return other;
+    if (other.isEmpty())
+        return one;
+    const int left = one.x < other.x ? one.x : other.x;
+    const int top = one.y < other.y ? one.y : other.y;
+    const int right = one.x + one.width > other.x + other.width ? one.x + one.width : other.x + other.width;
+    const int bottom = one.y + one.height > other.y + other.height ? one.y + one.height : other.y + other.height;
+    return {left, top, right - left, bottom - top};
+}
 
 // A point in unit coordinates, x and y in [0, 1], origin top-left.
 struct UnitPoint {

@@ -26,6 +26,17 @@ inline constexpr std::int64_t space = 49;
 inline constexpr std::int64_t deleteKey = 51; // Backspace on a PC keyboard
 inline constexpr std::int64_t escape = 53;
 inline constexpr std::int64_t keypadEnter = 76;
+inline constexpr std::int64_t capsLock = 57;
+inline constexpr std::int64_t keypadClear = 71; // Num Lock on a PC keyboard
+inline constexpr std::int64_t home = 115;
+inline constexpr std::int64_t pageUp = 116;
+inline constexpr std::int64_t forwardDelete = 117; // Delete on a PC keyboard
+inline constexpr std::int64_t end = 119;
+inline constexpr std::int64_t pageDown = 121;
+inline constexpr std::int64_t leftArrow = 123;
+inline constexpr std::int64_t rightArrow = 124;
+inline constexpr std::int64_t downArrow = 125;
+inline constexpr std::int64_t upArrow = 126;
 } // namespace KeyCode
 
 // Bits of a platform event's flag word.

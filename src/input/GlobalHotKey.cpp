@@ -8,24 +8,31 @@
 
 namespace kestrel {
 
-std::string hotKeyText(std::uint32_t keyCode, std::uint32_t modifiers)
+ModifierSet modifiersOf(std::uint32_t hotKeyModifiers)
 {
-    const auto& keys = KeystrokeFormatter::specialKeys();
-    const auto key = keys.find(keyCode);
-    if (key == keys.end() || key->second.symbol.empty())
-        return {};
-
     constexpr std::array<std::pair<Modifier, std::uint32_t>, 4> bits{{
         {Modifier::control, HotKeyModifier::control},
         {Modifier::option, HotKeyModifier::option},
         {Modifier::shift, HotKeyModifier::shift},
         {Modifier::command, HotKeyModifier::command},
     }};
-    std::string text;
+    ModifierSet modifiers;
     for (const auto& [modifier, bit] : bits) {
-        if ((modifiers & bit) != 0)
-            text += symbol(modifier);
+        if ((hotKeyModifiers & bit) != 0)
+            modifiers.insert(modifier);
     }
+    return modifiers;
+}
+
+std::string hotKeyText(std::uint32_t keyCode, std::uint32_t modifiers)
+{
+    const auto& keys = KeystrokeFormatter::specialKeys();
+    const auto key = keys.find(keyCode);
+    if (key == keys.end() || key->second.symbol.empty())
+        return {};
+    std::string text;
+    for (const Modifier modifier : modifiersOf(modifiers))
+        text += symbol(modifier);
     return text + std::string(key->second.symbol);
 }
 

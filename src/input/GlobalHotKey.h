@@ -22,6 +22,9 @@ inline constexpr std::uint32_t modifiers =
 inline constexpr std::string_view text = "⌃⌥⌘↩";
 } // namespace ToggleHotKey
 
+// The modifiers of a hot key's modifier bits.
+ModifierSet modifiersOf(std::uint32_t hotKeyModifiers);
+
 // How a combination reads on screen: modifier symbols in display order, then the key's
 // symbol ("⌃⌥⌘↩"). Empty when the key has no symbol of its own.
 std::string hotKeyText(std::uint32_t keyCode, std::uint32_t modifiers);

@@ -4,10 +4,6 @@
 
 namespace kestrel {
 
-namespace {
-constexpr std::int64_t capsLockKeyCode = 57;
-}
-
 KeystrokeMonitor::KeystrokeMonitor(EventTapService& service)
     : m_tap(service, {EventType::keyDown, EventType::keyUp, EventType::flagsChanged},
             [this](std::uint32_t type, const PlatformEvent& event) { handleEvent(type, event); })
@@ -30,7 +26,7 @@ void KeystrokeMonitor::handleEvent(std::uint32_t type, const PlatformEvent& even
     case EventType::flagsChanged:
         if (!onKeyEvent)
             return;
-        if (event.keyCode == capsLockKeyCode)
+        if (event.keyCode == KeyCode::capsLock)
             onKeyEvent(CapsLockToggled{(event.flags & EventFlag::capsLock) != 0});
         else
             onKeyEvent(ModifiersChanged{modifierSet(event.flags)});

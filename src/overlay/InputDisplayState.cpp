@@ -24,7 +24,7 @@ Keycap modifierKeycap(Modifier modifier)
                               : modifier == Modifier::command ? KeycapShape::cmd
                                                               : KeycapShape::key;
     return Keycap{
-        .id = "mod-" + std::string(caption(modifier)),
+        .id = KeycapId::forModifier(modifier),
         .symbol = std::string(symbol(modifier)),
         .name = std::string(caption(modifier)),
         .modifier = modifier,
@@ -35,7 +35,7 @@ Keycap modifierKeycap(Modifier modifier)
 Keycap buttonKeycap(MouseButton button)
 {
     return Keycap{
-        .id = "mouse-" + buttonLabel(button),
+        .id = KeycapId::forButton(button),
         .name = buttonLabel(button),
         .mouse = MouseGlyph::forButton(button),
     };
@@ -44,7 +44,7 @@ Keycap buttonKeycap(MouseButton button)
 Keycap scrollKeycap(ScrollDirection direction)
 {
     return Keycap{
-        .id = "scroll",
+        .id = std::string(KeycapId::scroll),
         .symbol = std::string(scrollArrows[static_cast<std::size_t>(direction)]),
         .name = "scroll",
         .mouse = MouseGlyph::forScroll(direction),
@@ -52,6 +52,21 @@ Keycap scrollKeycap(ScrollDirection direction)
 }
 
 } // namespace
+
+std::string KeycapId::forKey(std::int64_t keyCode)
+{
+    return "key-" + std::to_string(keyCode);
+}
+
+std::string KeycapId::forModifier(Modifier modifier)
+{
+    return "mod-" + std::string(caption(modifier));
+}
+
+std::string KeycapId::forButton(MouseButton button)
+{
+    return "mouse-" + buttonLabel(button);
+}
 
 KeycapShape keycapShape(std::int64_t keyCode)
 {
@@ -87,14 +102,15 @@ void InputDisplayState::apply(const KeyEvent& event, bool showShiftWithCapitals,
                        if (pressedKeyCode != up.keyCode)
                            return;
                        pressedKeyCode.reset();
-                       release("key-" + std::to_string(up.keyCode));
+                       release(KeycapId::forKey(up.keyCode));
                    },
                    [&](const ModifiersChanged& changed) { applyModifiersChanged(changed.modifiers); },
                    [&](const CapsLockToggled& toggled) {
                        keycaps = {Keycap{
-                           .id = "caps-lock",
+                           .id = std::string(KeycapId::capsLock),
                            .symbol = "⇪",
                            .name = "caps lock",
+                           .keyCode = KeyCode::capsLock,
                            .indicatorIsOn = toggled.isOn,
                            .shape = KeycapShape::shift,
                        }};
@@ -125,11 +141,12 @@ void InputDisplayState::applyKeyDown(const KeyDown& down, bool showShiftWithCapi
 
     keycaps = modifierKeycaps(shown);
     keycaps.push_back(Keycap{
-        .id = "key-" + std::to_string(info.keyCode),
+        .id = KeycapId::forKey(info.keyCode),
         // ⌘C shows a capital C although the layout gives a small c.
         .symbol = isShortcut ? unicode::toUpper(info.symbol) : info.symbol,
         .systemImage = info.systemImage,
         .name = info.name,
+        .keyCode = info.keyCode,
         .shape = keycapShape(info.keyCode),
     });
 }
@@ -169,7 +186,7 @@ void InputDisplayState::apply(const MouseEvent& event)
                    },
                    [&](const ButtonUp& up) {
                        std::erase(heldButtons, up.button);
-                       release("mouse-" + buttonLabel(up.button));
+                       release(KeycapId::forButton(up.button));
                    },
                    [&](const Scroll& scroll) {
                        heldModifiers = scroll.modifiers;

@@ -2,8 +2,10 @@
 
 #include "input/EventRecords.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrel {
@@ -23,15 +25,28 @@ struct MouseGlyph {
     bool operator==(const MouseGlyph&) const = default;
 };
 
-// One keycap of the overlay row. The id stays the same across updates ("key-8",
-// "mod-command", "caps-lock", "mouse-left click", "scroll"), so views keep each cap's
+// The ids of keycaps: a keycap keeps its id across updates, so views keep each cap's
 // animation and timers are keyed by it.
+namespace KeycapId {
+inline constexpr std::string_view capsLock = "caps-lock";
+inline constexpr std::string_view scroll = "scroll";
+inline constexpr std::string_view sample = "key-sample"; // the previews' sample key
+// A key's cap, by virtual key code: "key-8".
+std::string forKey(std::int64_t keyCode);
+// A modifier's cap: "mod-command".
+std::string forModifier(Modifier modifier);
+// A mouse button's cap: "mouse-left click".
+std::string forButton(MouseButton button);
+} // namespace KeycapId
+
+// One keycap of the overlay row.
 struct Keycap {
-    std::string id;
+    std::string id;                         // see KeycapId
     std::string symbol;                     // text on the cap, may be empty
     std::optional<std::string> systemImage; // image drawn with or instead of the text
     std::optional<std::string> name;        // long name: "caps lock", "left click", "return"…
     std::optional<Modifier> modifier;       // only on modifier caps
+    std::optional<std::int64_t> keyCode;    // only on the caps of keys and caps lock
     bool isPressed = true;                  // drawn pushed down; new caps start pressed
     std::optional<bool> indicatorIsOn;      // only on the caps-lock cap: its light
     KeycapShape shape = KeycapShape::key;

@@ -6,33 +6,63 @@
 
 namespace kestrel {
 
-const std::vector<KeyLabels::PcLabel>& KeyLabels::pcLabels()
+const std::vector<KeyLabels::PcModifierLabel>& KeyLabels::pcModifierLabels()
 {
-    static const std::vector<PcLabel> labels{
-        {"mod-control", "", "Ctrl"},      {"mod-option", "", "Alt"},
-        {"mod-shift", "\u21E7", "Shift"},                                       // ⇧
-        {"mod-command", "", "Super"},     {"caps-lock", "\u21EA", "Caps Lock"}, // ⇪
-        {"key-36", "\u21B5", "Enter"},                                          // ↵
-        {"key-76", "", "Enter"},                                                // the keypad's
-        {"key-48", "\u21B9", "Tab"},                                            // ↹
-        {"key-49", "", "Space"},          {"key-51", "\u27F5", "Backspace"},    // ⟵
-        {"key-117", "", "Delete"},        {"key-53", "", "Esc"},
-        {"key-71", "", "Num Lock"},       {"key-115", "", "Home"},
-        {"key-119", "", "End"},           {"key-116", "", "PgUp"},
-        {"key-121", "", "PgDn"},
+    static const std::vector<PcModifierLabel> labels{
+        {Modifier::control, {"", "Ctrl"}},
+        {Modifier::option, {"", "Alt"}},
+        {Modifier::shift, {"\u21E7", "Shift"}}, // ⇧
+        {Modifier::command, {"", "Super"}},
     };
     return labels;
 }
+
+const std::vector<KeyLabels::PcKeyLabel>& KeyLabels::pcKeyLabels()
+{
+    static const std::vector<PcKeyLabel> labels{
+        {KeyCode::capsLock, {"\u21EA", "Caps Lock"}}, // ⇪
+        {KeyCode::returnKey, {"\u21B5", "Enter"}},    // ↵
+        {KeyCode::keypadEnter, {"", "Enter"}},        // the keypad's
+        {KeyCode::tab, {"\u21B9", "Tab"}},            // ↹
+        {KeyCode::space, {"", "Space"}},
+        {KeyCode::deleteKey, {"\u27F5", "Backspace"}}, // ⟵
+        {KeyCode::forwardDelete, {"", "Delete"}},
+        {KeyCode::escape, {"", "Esc"}},
+        {KeyCode::keypadClear, {"", "Num Lock"}},
+        {KeyCode::home, {"", "Home"}},
+        {KeyCode::end, {"", "End"}},
+        {KeyCode::pageUp, {"", "PgUp"}},
+        {KeyCode::pageDown, {"", "PgDn"}},
+    };
+    return labels;
+}
+
+namespace {
+
+const KeyLabels::PcLegend* pcLegend(const Keycap& keycap)
+{
+    if (keycap.modifier) {
+        const auto& labels = KeyLabels::pcModifierLabels();
+        const auto found = std::ranges::find(labels, *keycap.modifier, &KeyLabels::PcModifierLabel::modifier);
+        return found == labels.end() ? nullptr : &found->legend;
+    }
+    if (keycap.keyCode) {
+        const auto& labels = KeyLabels::pcKeyLabels();
+        const auto found = std::ranges::find(labels, *keycap.keyCode, &KeyLabels::PcKeyLabel::keyCode);
+        return found == labels.end() ? nullptr : &found->legend;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 Keycap KeyLabels::styled(Keycap keycap, KeyLabelStyle style)
 {
     if (style != KeyLabelStyle::pc)
         return keycap;
-    const auto& labels = pcLabels();
-    const auto found = std::ranges::find(labels, keycap.id, &PcLabel::id);
-    if (found != labels.end()) {
-        keycap.symbol = std::string(found->symbol);
-        keycap.name = std::string(found->name);
+    if (const PcLegend* legend = pcLegend(keycap)) {
+        keycap.symbol = std::string(legend->symbol);
+        keycap.name = std::string(legend->name);
     }
     return keycap;
 }
@@ -44,14 +74,20 @@ std::vector<Keycap> KeyLabels::styled(std::vector<Keycap> keycaps, KeyLabelStyle
     return keycaps;
 }
 
-std::string_view KeyLabels::hotKeyText(KeyLabelStyle style)
+std::string KeyLabels::hotKeyText(KeyLabelStyle style)
 {
-    return style == KeyLabelStyle::pc ? "Ctrl+Alt+Super+Enter" : ToggleHotKey::text;
+    if (style != KeyLabelStyle::pc)
+        return std::string(ToggleHotKey::text);
+    // The PC names of its keys, joined: "Ctrl+Alt+Super+Enter".
+    std::string text;
+    for (const Modifier modifier : modifiersOf(ToggleHotKey::modifiers))
+        text += std::string(styled(Keycap{.modifier = modifier}, style).name.value_or("")) + "+";
+    return text + styled(Keycap{.keyCode = ToggleHotKey::keyCode}, style).name.value_or("");
 }
 
 std::string KeyLabels::hotKeyHint(KeyLabelStyle style)
 {
-    return "Turn on or off anytime with " + std::string(hotKeyText(style));
+    return "Turn on or off anytime with " + hotKeyText(style);
 }
 
 } // namespace kestrel

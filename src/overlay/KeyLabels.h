@@ -3,6 +3,7 @@
 #include "overlay/InputDisplayState.h"
 #include "settings/PreferenceEnums.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,24 +14,34 @@ namespace kestrel {
 // Keycaps named as PC keyboards name them: Ctrl, Alt, Super, Enter, Backspace, Esc… with a
 // symbol only where PC keycaps print one (⇧ on Shift, ↵ on Enter, ↹ on Tab). The Mac names
 // are the keystroke formatter's and the display state's own; the PC ones replace them by
-// keycap id as the overlay and the previews draw, so ids, shapes and animations stay.
+// modifier and key code as the overlay and the previews draw, so ids, shapes and animations
+// stay.
 namespace KeyLabels {
 
-struct PcLabel {
-    std::string_view id;
+// A legend as a PC keycap prints it.
+struct PcLegend {
     std::string_view symbol;
     std::string_view name;
 };
+struct PcModifierLabel {
+    Modifier modifier;
+    PcLegend legend;
+};
+struct PcKeyLabel {
+    std::int64_t keyCode; // see KeyCode
+    PcLegend legend;
+};
 
-// Every key a PC keyboard labels differently, by keycap id.
-const std::vector<PcLabel>& pcLabels();
+// Every modifier a PC keyboard labels differently, and every key, by virtual key code.
+const std::vector<PcModifierLabel>& pcModifierLabels();
+const std::vector<PcKeyLabel>& pcKeyLabels();
 
 // The keycap as `style` names it.
 Keycap styled(Keycap keycap, KeyLabelStyle style);
 std::vector<Keycap> styled(std::vector<Keycap> keycaps, KeyLabelStyle style);
 
 // The toggle hot key as `style` writes it: "⌃⌥⌘↩", or "Ctrl+Alt+Super+Enter".
-std::string_view hotKeyText(KeyLabelStyle style);
+std::string hotKeyText(KeyLabelStyle style);
 // The line under the switch in General settings and on onboarding's last page.
 std::string hotKeyHint(KeyLabelStyle style);
 

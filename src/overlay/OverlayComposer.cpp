@@ -31,19 +31,6 @@ int toPixels(double points, double pixelRatio)
     return static_cast<int>(std::lround(points * pixelRatio));
 }
 
-PixelRect united(const PixelRect& one, const PixelRect& other)
-{
-    if (one.isEmpty())
-        return other;
-    if (other.isEmpty())
-        return one;
-    const int left = std::min(one.x, other.x);
-    const int top = std::min(one.y, other.y);
-    const int right = std::max(one.x + one.width, other.x + other.width);
-    const int bottom = std::max(one.y + one.height, other.y + other.height);
-    return {left, top, right - left, bottom - top};
-}
-
 std::uint8_t toOpacity(double alpha)
 {
     return static_cast<std::uint8_t>(std::lround(std::clamp(alpha, 0.0, 1.0) * 255));
@@ -58,13 +45,8 @@ void coalesce(std::vector<PixelRect>& areas)
         joined = false;
         for (std::size_t i = 0; i < areas.size() && !joined; ++i) {
             for (std::size_t j = i + 1; j < areas.size() && !joined; ++j) {
-                const PixelRect& one = areas[i];
-                const PixelRect& other = areas[j];
-                const int left = std::min(one.x, other.x);
-                const int top = std::min(one.y, other.y);
-                const PixelRect both{left, top, std::max(one.x + one.width, other.x + other.width) - left,
-                                     std::max(one.y + one.height, other.y + other.height) - top};
-                if (area(both) <= area(one) + area(other)) {
+                const PixelRect both = united(areas[i], areas[j]);
+                if (area(both) <= area(areas[i]) + area(areas[j])) {
                     areas[i] = both;
                     areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
                     joined = true;
@@ -114,6 +96,7 @@ OverlayComposer::OverlayComposer(const OverlayModel& model, Scheduler& scheduler
       m_options(options),
       m_composited(surface.isComposited())
 {
+    m_surface.setBuffered(m_composited);
     const auto keycaps = model.keycaps.subscribe([this](const std::vector<Keycap>& caps) { keycapsChanged(caps); });
     const auto size = model.fontSize.subscribe([this](double) { styleChanged(); });
     const auto color = model.keyColor.subscribe([this](KeyColor) { styleChanged(); });
@@ -250,6 +233,7 @@ void OverlayComposer::keycapsChanged(const std::vector<Keycap>& keycaps)
         // A row appearing from nothing: fresh, no departing keycaps, and fading in as a whole.
         const bool wasComposited = m_composited;
         m_composited = m_surface.isComposited();
+        m_surface.setBuffered(m_composited);
         if (m_composited && !wasComposited) {
             // A compositor has started: the window blends now and must not stay cut to an
             // old outline.

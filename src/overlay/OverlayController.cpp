@@ -25,7 +25,7 @@ void OverlayController::handle(const KeyEvent& event)
     m_state.apply(event, Preferences::showShiftWithCapitals(defaults), Preferences::isShortcutsOnly(defaults));
     // Caps lock sends no key-up: pop its cap up after a moment.
     if (std::holds_alternative<CapsLockToggled>(event))
-        scheduleRelease("caps-lock", capsLockReleaseDelay);
+        scheduleRelease(std::string(KeycapId::capsLock), capsLockReleaseDelay);
     refresh();
 }
 
@@ -33,7 +33,7 @@ void OverlayController::handle(const MouseEvent& event)
 {
     m_state.apply(event);
     if (std::holds_alternative<Scroll>(event))
-        scheduleRelease("scroll", scrollReleaseDelay);
+        scheduleRelease(std::string(KeycapId::scroll), scrollReleaseDelay);
     refresh();
 }
 

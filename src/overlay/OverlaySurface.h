@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kestrel {
@@ -34,6 +35,16 @@ struct OverlayFrame {
     std::vector<PixelRect> damage;
 };
 
+// Where the overlay's window goes on the desktop, in Qt's coordinates (points from the top-left
+// corner of the virtual desktop, y down): its rectangle, and the screen it is on.
+struct SurfacePlace {
+    PixelRect geometry;
+    PixelRect screen;
+    std::string screenName;
+    double pixelRatio = 1; // the screen's device pixels per point
+    bool operator==(const SurfacePlace&) const = default;
+};
+
 // Where the overlay's frames go: a window of its own on the screen, drawn by whatever the
 // window system composes fastest. It decides nothing; the composer tells it what to show.
 class OverlaySurface {
@@ -45,6 +56,12 @@ public:
     virtual double pixelRatio() const = 0;
     // Whether the window system blends transparent windows with what lies below.
     virtual bool isComposited() const = 0;
+    // Whether frames are composed off screen and copied whole, as a compositing manager may
+    // look at the window at any moment; else they may be drawn straight in the window. The
+    // composer says so whenever it has asked `isComposited()`.
+    virtual void setBuffered(bool buffered) = 0;
+    // Puts the window there, at the screen's pixel ratio.
+    virtual void place(const SurfacePlace& place) = 0;
 
     // Maps the window above every other (again, if it is already there) or unmaps it.
     virtual void show() = 0;

@@ -11,24 +11,19 @@ std::vector<Keycap> previewKeycaps(ModifierSet modifiers, const std::optional<st
     for (Keycap& keycap : keycaps)
         keycap.isPressed = false; // a picture of keys at rest
     if (key)
-        keycaps.push_back(Keycap{.id = "key-sample", .symbol = *key, .isPressed = false, .shape = KeycapShape::key});
+        keycaps.push_back(
+            Keycap{.id = std::string(KeycapId::sample), .symbol = *key, .isPressed = false, .shape = KeycapShape::key});
     return keycaps;
 }
 
 std::vector<Keycap> hotKeyPreviewKeycaps()
 {
-    ModifierSet modifiers;
-    for (const auto& [bit, modifier] :
-         {std::pair{HotKeyModifier::control, Modifier::control}, std::pair{HotKeyModifier::option, Modifier::option},
-          std::pair{HotKeyModifier::shift, Modifier::shift}, std::pair{HotKeyModifier::command, Modifier::command}}) {
-        if ((ToggleHotKey::modifiers & bit) != 0)
-            modifiers.insert(modifier);
-    }
-    std::vector<Keycap> keycaps = previewKeycaps(modifiers);
+    std::vector<Keycap> keycaps = previewKeycaps(modifiersOf(ToggleHotKey::modifiers));
     const SpecialKey& key = KeystrokeFormatter::specialKeys().at(ToggleHotKey::keyCode);
-    keycaps.push_back(Keycap{.id = "key-" + std::to_string(ToggleHotKey::keyCode),
+    keycaps.push_back(Keycap{.id = KeycapId::forKey(ToggleHotKey::keyCode),
                              .symbol = std::string(key.symbol),
                              .name = key.name ? std::optional<std::string>(*key.name) : std::nullopt,
+                             .keyCode = ToggleHotKey::keyCode,
                              .isPressed = false,
                              .shape = KeycapShape::shift});
     return keycaps;

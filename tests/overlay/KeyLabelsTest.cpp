@@ -27,11 +27,20 @@ TEST(KeyLabels, PcKeyboardsNameTheirKeysAndKeepIdsShapesAndTheRest)
         EXPECT_EQ(pc[i].shape, mac[i].shape);
         EXPECT_EQ(pc[i].modifier, mac[i].modifier);
     }
-    const Keycap enter{.id = "key-36", .symbol = "↩", .name = "return", .shape = KeycapShape::shift};
-    EXPECT_EQ(KeyLabels::styled(enter, KeyLabelStyle::pc).name, "Enter");
-    EXPECT_EQ(KeyLabels::styled(enter, KeyLabelStyle::pc).symbol, "↵");
+    // Keys by their key code, as the display state shows them.
+    InputDisplayState state;
+    state.apply(KeyDown{.info = {.keyCode = KeyCode::returnKey, .symbol = "↩", .name = "return", .isSpecial = true}},
+                false, false);
+    ASSERT_EQ(state.keycaps.size(), 1u);
+    const Keycap enter = KeyLabels::styled(state.keycaps[0], KeyLabelStyle::pc);
+    EXPECT_EQ(enter.name, "Enter");
+    EXPECT_EQ(enter.symbol, "↵");
+    EXPECT_EQ(enter.id, KeycapId::forKey(KeyCode::returnKey));
+    state.apply(CapsLockToggled{.isOn = true}, false, false);
+    ASSERT_EQ(state.keycaps.size(), 1u);
+    EXPECT_EQ(KeyLabels::styled(state.keycaps[0], KeyLabelStyle::pc).name, "Caps Lock");
     // Letters, arrows and function keys read alike on both.
-    const Keycap letter{.id = "key-0", .symbol = "A"};
+    const Keycap letter{.id = KeycapId::forKey(0), .symbol = "A", .keyCode = 0};
     EXPECT_EQ(KeyLabels::styled(letter, KeyLabelStyle::pc), letter);
     // The Mac style is the formatter's, unchanged.
     EXPECT_EQ(KeyLabels::styled(mac, KeyLabelStyle::mac), mac);

@@ -22,6 +22,7 @@ public:
 
     Size panel{1400, 200};
     bool composited;
+    std::optional<bool> buffered;
     bool shown = false;
     std::optional<std::vector<PixelRect>> shape;
     std::vector<OverlayFrame> frames;
@@ -31,6 +32,8 @@ public:
     Size size() const override { return panel; }
     double pixelRatio() const override { return 1; }
     bool isComposited() const override { return composited; }
+    void setBuffered(bool inBackBuffer) override { buffered = inBackBuffer; }
+    void place(const SurfacePlace&) override {}
     void show() override { shown = true; }
     void hide() override { shown = false; }
     bool isShown() const override { return shown; }
@@ -229,6 +232,7 @@ protected:
 TEST_F(WithoutACompositor, TheWindowIsCutToTheKeycapsNothingFadesAndAnEmptyRowUnmapsIt)
 {
     EXPECT_FALSE(surface.shown) << "an empty window would show black";
+    EXPECT_EQ(surface.buffered, false) << "no compositor looks: frames are drawn straight in the window";
     model.keycaps = std::vector{key("key-0", "A"), key("key-1", "B")};
     scheduler.advance(0ms);
     EXPECT_TRUE(surface.shown);
@@ -251,10 +255,13 @@ TEST_F(WithoutACompositor, TheWindowIsCutToTheKeycapsNothingFadesAndAnEmptyRowUn
     EXPECT_FALSE(surface.shown) << "gone at once";
     settle();
 
-    // A compositor that starts later lifts the cut for the next row.
+    // A compositor that starts later lifts the cut for the next row, and its frames go
+    // through the back buffer.
     surface.composited = true;
+    EXPECT_EQ(surface.buffered, false) << "not before the next row";
     model.keycaps = std::vector{key("key-0", "A")};
     scheduler.advance(0ms);
+    EXPECT_EQ(surface.buffered, true);
     EXPECT_FALSE(surface.shape.has_value());
     EXPECT_NE(findLayer(last(), "key-0", KeycapPicture::blurred), nullptr) << "and fades blend again";
 }

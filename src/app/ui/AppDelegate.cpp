@@ -36,7 +36,8 @@ AppDelegate::AppDelegate(Services services, std::string updateFeedURL)
                     .relaunch = services.relaunch})
 {
     m_updater.setUserDriver(m_updateWindow.get());
-    m_tray = std::make_unique<TrayItem>(m_menuCommands, [this]() -> MenuPanel& { return menuPanel(); });
+    m_tray = std::make_unique<TrayItem>(
+        m_menuCommands, [this]() -> MenuPanel& { return menuPanel(); }, m_services.makeStatusItem);
 }
 
 AppDelegate::~AppDelegate() = default;

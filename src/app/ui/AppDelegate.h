@@ -8,6 +8,7 @@
 #include "overlay/Visualizer.h"
 #include "platform/LoginItemService.h"
 #include "platform/PasswordFocusService.h"
+#include "platform/StatusItemService.h"
 #include "platform/SystemLog.h"
 #include "settings/SessionFacts.h"
 
@@ -50,6 +51,8 @@ public:
         // Takes the menu panel over where Qt cannot open a window at a place of its choosing
         // (a native Wayland client): called once, when the panel is built. Empty elsewhere.
         std::function<void(QWidget& panel)> hostPanel = {};
+        // Kestrel's item for a StatusNotifier tray, where the session has a bus for one.
+        StatusItemService::Maker makeStatusItem = {};
     };
 
     // Without a feed address the distribution updates Kestrel, and nothing is checked.

@@ -48,25 +48,36 @@ QPoint inQtPixels(const QPoint& point)
     return point;
 }
 
+// An icon's pixels as the tray item takes them.
+IconPixels pixelsOf(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    IconPixels pixels{.width = argb.width(), .height = argb.height(), .argb = {}};
+    pixels.argb.reserve(static_cast<std::size_t>(argb.width()) * static_cast<std::size_t>(argb.height()));
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        pixels.argb.insert(pixels.argb.end(), line, line + argb.width());
+    }
+    return pixels;
+}
+
 } // namespace
 
-TrayItem::TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel)
+TrayItem::TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel,
+                   const StatusItemService::Maker& makeStatusItem)
     : m_commands(commands), m_panel(std::move(panel))
 {
-    if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected()) {
-        const QString name = qt(AppInfo::current().name);
-        m_statusNotifier = std::make_unique<StatusNotifierItem>(
-            bus, name.toLower(), name,
-            StatusNotifierItem::Handlers{
-                .activate = [this](QPoint at) { togglePanel(QRect(), inQtPixels(at)); },
-                .secondaryActivate = [this] { m_commands.setShowingKeys(!m_commands.services().visualizer.isRunning); },
-                .menuAboutToShow = [this] { refreshMenu(); },
-                .menuEntryClicked = [this](int id) { runMenuEntry(id); },
-                .registrationChanged =
-                    [this](bool registered) {
-                        if (registered)
-                            showXEmbedIcon(false); // one icon: the StatusNotifier host's
-                    }});
+    if (makeStatusItem) {
+        m_statusNotifier = makeStatusItem(StatusItemService::Handlers{
+            .activate = [this](int x, int y) { togglePanel(QRect(), inQtPixels(QPoint(x, y))); },
+            .secondaryActivate = [this] { m_commands.setShowingKeys(!m_commands.services().visualizer.isRunning); },
+            .menuAboutToShow = [this] { refreshMenu(); },
+            .menuEntryClicked = [this](int id) { runMenuEntry(id); },
+            .registrationChanged =
+                [this](bool registered) {
+                    if (registered)
+                        showXEmbedIcon(false); // one icon: the StatusNotifier host's
+                }});
     }
     // An XEmbed icon where no StatusNotifier host runs: X11 only, as XEmbed is.
     const bool watcherAtStart = m_statusNotifier && m_statusNotifier->hadWatcherAtStart();
@@ -142,11 +153,11 @@ void TrayItem::refresh()
         m_icon->setToolTip(toolTip);
     }
     if (m_statusNotifier) {
-        std::vector<QImage> sizes;
+        std::vector<IconPixels> sizes;
         for (const int size : iconSizes)
-            sizes.push_back(menuBarIcon(running, pending, size, color, halo));
+            sizes.push_back(pixelsOf(menuBarIcon(running, pending, size, color, halo)));
         m_statusNotifier->setIcon(sizes);
-        m_statusNotifier->setToolTip(toolTip);
+        m_statusNotifier->setToolTip(toolTip.toStdString());
         refreshMenu();
     }
 }

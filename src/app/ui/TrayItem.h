@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/tray/StatusNotifierItem.h"
+#include "platform/StatusItemService.h"
 
 #include <QObject>
 
@@ -25,14 +25,13 @@ class MenuPanel;
 // reach everything the panel offers.
 class TrayItem final : public QObject {
 public:
-    // The panel is built the first time the icon is clicked.
-    TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel);
+    // The panel is built the first time the icon is clicked; the StatusNotifier item is made
+    // at once, where the maker can.
+    TrayItem(MenuCommands& commands, std::function<MenuPanel&()> panel, const StatusItemService::Maker& makeStatusItem);
     ~TrayItem() override;
 
     // Whether the item has (or is being given) a place in a tray.
     bool hasTray() const;
-    // The StatusNotifier item; null without a session bus.
-    const StatusNotifierItem* statusNotifierItem() const { return m_statusNotifier.get(); }
 
 private:
     void refresh();
@@ -43,7 +42,7 @@ private:
 
     MenuCommands& m_commands;
     std::function<MenuPanel&()> m_panel;
-    std::unique_ptr<StatusNotifierItem> m_statusNotifier;
+    std::unique_ptr<StatusItemService> m_statusNotifier;
     std::unique_ptr<QSystemTrayIcon> m_icon; // XEmbed, while no StatusNotifier host took the item
     std::vector<std::function<void()>> m_unsubscribe;
 };

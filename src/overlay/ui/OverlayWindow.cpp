@@ -1,19 +1,14 @@
 #include "overlay/ui/OverlayWindow.h"
 
+#include "common/ScreenCoordinates.h"
 #include "overlay/PanelPlacement.h"
 #include "overlay/ui/KeycapArtwork.h"
 #include "overlay/ui/KeycapPainter.h"
 #include "overlay/ui/OverlayView.h"
-#include "platform/qt/ScreenCoordinates.h"
-#include "platform/wayland/LayerShellSurface.h"
-#include "platform/x11/XRenderSurface.h"
 
 #include <QGuiApplication>
 #include <QRegion>
 #include <QScreen>
-
-#include <cmath>
-#include <cstdio>
 
 namespace kestrel {
 
@@ -27,6 +22,12 @@ public:
     Size size() const override { return {static_cast<double>(m_view.width()), static_cast<double>(m_view.height())}; }
     double pixelRatio() const override { return m_view.devicePixelRatioF(); }
     bool isComposited() const override { return m_isComposited(); }
+    // Qt paints every frame in its backing store first.
+    void setBuffered(bool) override {}
+    void place(const SurfacePlace& place) override
+    {
+        m_view.setGeometry(place.geometry.x, place.geometry.y, place.geometry.width, place.geometry.height);
+    }
 
     void show() override
     {
@@ -62,40 +63,9 @@ OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, 
     const QSize panel(static_cast<int>(PanelPlacement::panelSize.width),
                       static_cast<int>(PanelPlacement::panelSize.height));
     m_geometry = QRect(QPoint(0, 0), panel);
-    OverlaySurface* surface = nullptr;
-    m_followsFocusedOutput = options.followsFocusedOutput;
-    if (options.layerShell) {
-        std::string why;
-        m_layerSurface = wayland::LayerShellSurface::create(
-            [&painter](QPainter& target, const OverlayLayer& layer, const OverlayFrame& frame) {
-                painter.paintLayer(target, layer, frame);
-            },
-            &why);
-        if (m_layerSurface) {
-            m_layerSurface->setPlacement({.width = panel.width(), .height = panel.height()});
-            surface = m_layerSurface.get();
-        } else {
-            std::fprintf(stderr, "kestrel: %s, so Qt draws the overlay.\n", why.c_str());
-        }
-    }
-    if (!surface && options.composeOnServer) {
-        // The server gets each picture once, as the painter made it.
-        auto pictures = [&painter](const OverlayLayer& layer, const OverlayFrame& frame) {
-            const QImage& image =
-                painter.picture(*layer.keycap, layer.picture, frame.fontSize, frame.color, frame.pixelRatio);
-            return x11::PicturePixels{static_cast<std::uint64_t>(image.cacheKey()), image.width(), image.height(),
-                                      static_cast<int>(image.bytesPerLine()), image.constBits()};
-        };
-        std::string why;
-        m_serverSurface = x11::XRenderSurface::create(pictures, options.isComposited, &why);
-        if (m_serverSurface) {
-            m_serverSurface->setGeometry({0, 0, panel.width(), panel.height()}, 1);
-            surface = m_serverSurface.get();
-        } else {
-            std::fprintf(stderr, "kestrel: %s, so Qt draws the overlay.\n", why.c_str());
-        }
-    }
-    if (!surface) {
+    if (options.makeSurface)
+        m_surface = options.makeSurface(painter);
+    if (!m_surface) {
         m_view = std::make_unique<OverlayView>(painter);
         // Override-redirect and transparent for input: clicks reach the window below, and
         // showing it activates nothing.
@@ -104,11 +74,10 @@ OverlayWindow::OverlayWindow(const OverlayModel& model, KeycapPainter& painter, 
                                Qt::WindowTransparentForInput);
         m_view->setWindowTitle(QStringLiteral("Kestrel"));
         m_view->resize(panel);
-        m_widgetSurface = std::make_unique<WidgetSurface>(*m_view, options.isComposited);
-        surface = m_widgetSurface.get();
+        m_surface = std::make_unique<WidgetSurface>(*m_view, options.isComposited);
     }
     m_composer = std::make_unique<OverlayComposer>(
-        model, scheduler, *surface,
+        model, scheduler, *m_surface,
         OverlayComposer::Options{.reduceMotion = options.reduceMotion, .input = options.input});
 }
 
@@ -122,7 +91,13 @@ void OverlayWindow::setFrame(const Rect& frame)
     const QScreen* primary = QGuiApplication::primaryScreen();
     if (!primary)
         return;
-    const QRect geometry = ScreenCoordinates(QRectF(primary->geometry())).toQt(frame).toRect();
+    const QRect primaryGeometry = primary->geometry();
+    const Rect inQt =
+        ScreenCoordinates(
+            {{static_cast<double>(primaryGeometry.x()), static_cast<double>(primaryGeometry.y())},
+             {static_cast<double>(primaryGeometry.width()), static_cast<double>(primaryGeometry.height())}})
+            .toQt(frame);
+    const QRect geometry = QRectF(inQt.origin.x, inQt.origin.y, inQt.size.width, inQt.size.height).toRect();
     if (geometry == m_geometry)
         return;
     const bool resized = geometry.size() != m_geometry.size();
@@ -130,26 +105,11 @@ void OverlayWindow::setFrame(const Rect& frame)
     const QScreen* screen = QGuiApplication::screenAt(geometry.center());
     if (!screen)
         screen = primary;
-    if (m_view) {
-        m_view->setGeometry(geometry);
-    } else if (m_layerSurface) {
-        // Placed on its output, from the output's edges.
-        const QRect output = screen->geometry();
-        m_layerSurface->setPlacement(
-            {.outputName = m_followsFocusedOutput() ? std::string() : screen->name().toStdString(),
-             .x = geometry.x() - output.x(),
-             .y = geometry.y() - output.y(),
-             .width = geometry.width(),
-             .height = geometry.height(),
-             .outputWidth = output.width(),
-             .outputHeight = output.height(),
-             .scale = static_cast<int>(std::ceil(screen->devicePixelRatio()))});
-    } else {
-        // Qt's points to the root window's pixels.
-        const double ratio = screen->devicePixelRatio();
-        const QRect pixels = QRectF(QPointF(geometry.topLeft()) * ratio, QSizeF(geometry.size()) * ratio).toRect();
-        m_serverSurface->setGeometry({pixels.x(), pixels.y(), pixels.width(), pixels.height()}, ratio);
-    }
+    const QRect output = screen->geometry();
+    m_surface->place({.geometry = {geometry.x(), geometry.y(), geometry.width(), geometry.height()},
+                      .screen = {output.x(), output.y(), output.width(), output.height()},
+                      .screenName = screen->name().toStdString(),
+                      .pixelRatio = screen->devicePixelRatio()});
     m_composer->setFrameInterval(1 / screen->refreshRate());
     if (resized)
         m_composer->surfaceResized();

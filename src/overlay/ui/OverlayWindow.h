@@ -10,13 +10,6 @@
 
 namespace kestrel {
 
-namespace x11 {
-class XRenderSurface;
-}
-namespace wayland {
-class LayerShellSurface;
-}
-
 class KeycapArtwork;
 class KeycapPainter;
 class OverlayView;
@@ -24,15 +17,12 @@ class Scheduler;
 
 struct OverlayWindowOptions {
     bool reduceMotion = false;
-    // Whether the X server composes the frames from pictures it keeps (where it can); else
-    // Qt paints them.
-    bool composeOnServer = false;
-    // Whether the overlay is a layer surface of the Wayland compositor (where it has them).
-    bool layerShell = false;
-    // Asked as the overlay is placed: whether it goes on the output the compositor chooses
-    // (the focused one), as Wayland tells no client where the pointer is.
-    std::function<bool()> followsFocusedOutput = [] { return false; };
-    // Asked when a row appears: whether the window system blends transparent windows.
+    // Makes the surface of one overlay window, the one the window system composes fastest,
+    // drawn from the painter's pictures and as large as the panel. Without a maker, or when it
+    // makes nothing, Qt paints the frames in a window of its own.
+    std::function<std::unique_ptr<OverlaySurface>(KeycapPainter& painter)> makeSurface;
+    // Asked when a row appears, of Qt's window: whether the window system blends transparent
+    // windows.
     std::function<bool()> isComposited = [] { return true; };
     // The input that waits for the frames while they come at the refresh.
     OverlayComposer::FramedInput input;
@@ -40,7 +30,8 @@ struct OverlayWindowOptions {
 
 // The overlay panel on the desktop: a frameless, always-on-top window that takes neither
 // clicks nor the keyboard focus and sits on every desktop, drawn by a composer from the
-// overlay model. Frames arrive in Kestrel's coordinates and are converted to Qt's here.
+// overlay model on the surface it is handed (or Qt's). Frames arrive in Kestrel's coordinates
+// and are converted to Qt's here.
 class OverlayWindow final : public OverlayPanel {
 public:
     OverlayWindow(const OverlayModel& model, KeycapPainter& painter, Scheduler& scheduler,
@@ -59,12 +50,9 @@ private:
     class WidgetSurface;
 
     std::unique_ptr<OverlayView> m_view;
-    std::unique_ptr<WidgetSurface> m_widgetSurface;
-    std::unique_ptr<x11::XRenderSurface> m_serverSurface;
-    std::unique_ptr<wayland::LayerShellSurface> m_layerSurface;
+    std::unique_ptr<OverlaySurface> m_surface;
     std::unique_ptr<OverlayComposer> m_composer;
     QRect m_geometry;
-    std::function<bool()> m_followsFocusedOutput;
 };
 
 // Makes overlay windows that share one artwork cache.

@@ -13,8 +13,6 @@ constexpr std::uint32_t XK_Shift_L = 0xffe1, XK_Shift_R = 0xffe2, XK_Control_L =
                         XK_Alt_R = 0xffea, XK_Super_L = 0xffeb, XK_Super_R = 0xffec, XK_Hyper_L = 0xffed,
                         XK_Hyper_R = 0xffee, XK_ISO_Level3_Shift = 0xfe03;
 
-constexpr std::int64_t capsLockKeyCode = 57;
-
 // The macOS key code a modifier key reports, and its flag bit.
 struct ModifierKey {
     std::int64_t keyCode;
@@ -119,7 +117,7 @@ std::optional<PlatformEvent> KeyboardTracker::press(std::uint32_t evdevCode, Key
             return std::nullopt;
         // One event per press, carrying the state the press leads to.
         m_capsLockIsOn = !m_capsLockIsOn;
-        return flagsChanged(capsLockKeyCode, flags());
+        return flagsChanged(KeyCode::capsLock, flags());
     case KeyRole::levelThree:
         return std::nullopt;
     default:

@@ -1,5 +1,7 @@
 #include "platform/linux/InstanceSocket.h"
 
+#include "platform/linux/PosixFile.h"
+
 #include "platform/linux/XdgDirectories.h"
 
 #include <fcntl.h>
@@ -30,11 +32,6 @@ namespace {
 // A request is one short word; anything longer is not from a Kestrel.
 constexpr std::size_t maximumRequestLength = 64;
 constexpr std::chrono::milliseconds requestWait{500};
-
-std::string describe(int error)
-{
-    return std::error_code(error, std::generic_category()).message();
-}
 
 // A file descriptor closed when it goes out of scope.
 class Descriptor {
@@ -70,12 +67,12 @@ bool addressFor(const fs::path& path, sockaddr_un& address)
 bool makePrivateFolder(const fs::path& folder, std::string& error)
 {
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        error = "cannot create " + folder.string() + ": " + describe(errno);
+        error = "cannot create " + folder.string() + ": " + posix::errorText(errno);
         return false;
     }
     struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0) {
-        error = "cannot use " + folder.string() + ": " + describe(errno);
+        error = "cannot use " + folder.string() + ": " + posix::errorText(errno);
         return false;
     }
     if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid() || (info.st_mode & 077) != 0) {
@@ -123,19 +120,6 @@ bool readLine(int fd, std::string& line, std::chrono::milliseconds timeout)
             return false;
     }
     return false;
-}
-
-bool writeAll(int fd, std::string_view text)
-{
-    while (!text.empty()) {
-        const ssize_t count = ::send(fd, text.data(), text.size(), MSG_NOSIGNAL);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        text.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
 }
 
 // Connects to the socket at `path`: the descriptor, or -1 with errno set.
@@ -203,15 +187,43 @@ InstanceSocket::Delivery InstanceSocket::send(const fs::path& path, std::string_
     if (fd.get() < 0) {
         if (errno == ENOENT || errno == ECONNREFUSED)
             return Delivery::noInstance;
-        error = "cannot reach the running Kestrel: " + describe(errno);
+        error = "cannot reach the running Kestrel: " + posix::errorText(errno);
         return Delivery::failed;
     }
     std::string reply;
-    if (!writeAll(fd.get(), std::string(request) + "\n") || !readLine(fd.get(), reply, timeout) || reply != "ok") {
+    if (!posix::sendAll(fd.get(), std::string(request) + "\n") || !readLine(fd.get(), reply, timeout) ||
+        reply != "ok") {
         error = "the running Kestrel did not answer";
         return Delivery::failed;
     }
     return Delivery::delivered;
+}
+
+InstanceSocket::Claim InstanceSocket::claim(const fs::path& path, std::string_view request, bool startIfNone)
+{
+    Claim claim;
+    for (;;) {
+        switch (send(path, request, claim.error)) {
+        case Delivery::delivered:
+            claim.outcome = Claim::Outcome::handedOver;
+            return claim;
+        case Delivery::failed:
+            claim.outcome = Claim::Outcome::failed;
+            return claim;
+        case Delivery::noInstance:
+            break;
+        }
+        if (!startIfNone) {
+            claim.outcome = Claim::Outcome::notRunning;
+            return claim;
+        }
+        claim.socket = listen(path, claim.error);
+        if (claim.socket || !claim.error.empty()) {
+            claim.outcome = Claim::Outcome::running;
+            return claim;
+        }
+        // Another launch started listening meanwhile: it takes the request.
+    }
 }
 
 std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std::string& error)
@@ -226,7 +238,7 @@ std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std
     const fs::path lockPath = path.string() + ".lock";
     const Descriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (lock.get() < 0 || ::flock(lock.get(), LOCK_EX) != 0) {
-        error = "cannot lock " + lockPath.string() + ": " + describe(errno);
+        error = "cannot lock " + lockPath.string() + ": " + posix::errorText(errno);
         return nullptr;
     }
     if (const Descriptor other(connectTo(path)); other.get() >= 0)
@@ -235,7 +247,7 @@ std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.get() < 0 || ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
         ::chmod(path.c_str(), 0600) != 0 || ::listen(fd.get(), 8) != 0) {
-        error = "cannot listen on " + path.string() + ": " + describe(errno);
+        error = "cannot listen on " + path.string() + ": " + posix::errorText(errno);
         return nullptr;
     }
     return std::unique_ptr<InstanceSocket>(new InstanceSocket(fd.release(), path));
@@ -257,7 +269,7 @@ std::optional<std::string> InstanceSocket::acceptRequest()
     if (::getsockopt(client.get(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::getuid())
         return std::nullopt;
     std::string request;
-    if (!readLine(client.get(), request, requestWait) || !writeAll(client.get(), "ok\n"))
+    if (!readLine(client.get(), request, requestWait) || !posix::sendAll(client.get(), "ok\n"))
         return std::nullopt;
     return request;
 }

@@ -27,6 +27,19 @@ public:
     static Delivery send(const std::filesystem::path& path, std::string_view request, std::string& error,
                          std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
+    // What a launch comes to: the running instance took its request, or none runs (and this
+    // launch was not to start one), or this launch is now the one running (with the socket;
+    // without it, and `error` saying why, when it cannot be made), or the handover failed.
+    struct Claim {
+        enum class Outcome { handedOver, notRunning, running, failed };
+        Outcome outcome = Outcome::failed;
+        std::unique_ptr<InstanceSocket> socket;
+        std::string error;
+    };
+    // Hands `request` to the instance running on `path`, else (when `startIfNone`) becomes it;
+    // a launch that loses the race for the socket hands its request to the winner.
+    static Claim claim(const std::filesystem::path& path, std::string_view request, bool startIfNone);
+
     // Starts listening. Nothing, with `error` empty, when another instance already listens;
     // nothing, with `error` set, when the socket cannot be made.
     static std::unique_ptr<InstanceSocket> listen(const std::filesystem::path& path, std::string& error);

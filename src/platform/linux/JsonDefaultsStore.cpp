@@ -1,5 +1,7 @@
 #include "platform/linux/JsonDefaultsStore.h"
 
+#include "platform/linux/PosixFile.h"
+
 #include "platform/linux/XdgDirectories.h"
 
 #include "common/UnicodeText.h"
@@ -38,20 +40,6 @@ std::optional<DefaultsValue> toDefaultsValue(const nlohmann::json& value)
     if (value.is_string())
         return value.get<std::string>();
     return std::nullopt; // null, arrays and objects: kept in the file, never read as a preference
-}
-
-bool writeAll(int fd, std::string_view contents)
-{
-    while (!contents.empty()) {
-        const ssize_t written = ::write(fd, contents.data(), contents.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        contents.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 std::optional<std::string> readAll(int fd)
@@ -160,16 +148,6 @@ bool renameWithoutReplacing(const fs::path& from, const fs::path& to)
     return true;
 }
 
-// Makes a rename inside the directory survive a power cut.
-void syncDirectory(const fs::path& directory)
-{
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 } // namespace
 
 JsonDefaultsStore::JsonDefaultsStore(fs::path file, std::string contents, std::chrono::milliseconds recheck)
@@ -211,11 +189,6 @@ Stamp stampFrom(const struct stat& info)
             static_cast<std::uintmax_t>(info.st_gid)};
 }
 
-std::string describe(int error)
-{
-    return std::error_code(error, std::generic_category()).message();
-}
-
 // Opens for reading without ever blocking (a FIFO at the path must not hang Kestrel) and
 // without becoming a controlling terminal.
 int openForReading(const fs::path& file)
@@ -254,7 +227,7 @@ void JsonDefaultsStore::reloadIfChanged() const
     if (::stat(m_path.c_str(), &info) != 0) {
         const int error = errno;
         if (error != ENOENT && error != ENOTDIR) {
-            markUnreadable(describe(error));
+            markUnreadable(posix::errorText(error));
             return;
         }
         // No file (a dangling link included): the defaults, and whatever was set meanwhile.
@@ -278,7 +251,7 @@ void JsonDefaultsStore::reloadIfChanged() const
 
     const int fd = openForReading(m_path);
     if (fd < 0) {
-        markUnreadable(describe(errno));
+        markUnreadable(posix::errorText(errno));
         return;
     }
     // Checked again on what was opened: the path may have changed since the stat.
@@ -286,7 +259,7 @@ void JsonDefaultsStore::reloadIfChanged() const
     std::optional<std::string> contents;
     std::string reason;
     if (::fstat(fd, &opened) != 0) {
-        reason = describe(errno);
+        reason = posix::errorText(errno);
     } else if (!S_ISREG(opened.st_mode)) {
         reason = "it is not a regular file";
     } else if (opened.st_size > maximumFileSize) {
@@ -295,7 +268,7 @@ void JsonDefaultsStore::reloadIfChanged() const
         errno = 0;
         contents = readAll(fd);
         if (!contents) {
-            reason = errno == 0 ? "it is larger than a " + m_contents + " file can be" : describe(errno);
+            reason = errno == 0 ? "it is larger than a " + m_contents + " file can be" : posix::errorText(errno);
         } else if (nestingDepth(*contents) > maximumNesting) {
             contents.reset();
             reason = "it nests deeper than a " + m_contents + " file does";
@@ -384,7 +357,7 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
         return false;
     };
     if (!target)
-        return notSaved(describe(ELOOP));
+        return notSaved(posix::errorText(ELOOP));
     std::error_code error;
     fs::create_directories(target->parent_path(), error);
 
@@ -397,7 +370,7 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
         return notSaved("the " + m_contents + " would be larger than a " + m_contents + " file can be");
     const Written written = writeFile(*target, contents);
     if (!written.stamp)
-        return notSaved(describe(written.error));
+        return notSaved(posix::errorText(written.error));
     m_stamp = written.stamp;
     m_unsaved = nlohmann::json::object();
     report(Trouble::none, {});
@@ -417,7 +390,7 @@ bool JsonDefaultsStore::moveBrokenFileAside()
         return false;
     };
     if (!broken)
-        return cannot(describe(ELOOP));
+        return cannot(posix::errorText(ELOOP));
     // An earlier broken file is kept too: take the first free name, never replacing one.
     fs::path aside;
     bool moved = false;
@@ -426,7 +399,7 @@ bool JsonDefaultsStore::moveBrokenFileAside()
         aside += attempt == 1 ? std::string(".broken") : ".broken-" + std::to_string(attempt);
         moved = renameWithoutReplacing(*broken, aside);
         if (!moved && errno != EEXIST)
-            return errno == ENOENT ? true : cannot(describe(errno)); // gone meanwhile: nothing to keep
+            return errno == ENOENT ? true : cannot(posix::errorText(errno)); // gone meanwhile: nothing to keep
     }
     if (!moved)
         return cannot("every name for it is taken");
@@ -444,30 +417,9 @@ JsonDefaultsStore::Written JsonDefaultsStore::writeFile(const fs::path& target, 
     // The file keeps its permissions; a new one is the user's alone.
     struct stat existing {};
     const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0600;
-    std::string temporary = target.string() + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return {std::nullopt, errno};
-    const auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return Written{std::nullopt, error};
-    };
-    if (::fchmod(fd, mode) != 0 || !writeAll(fd, contents) || ::fsync(fd) != 0)
-        return fail(errno);
     struct stat info {};
-    ::fstat(fd, &info); // rename keeps inode, size and modification time
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
+    if (const int error = posix::replaceFile(target, contents, mode, &info); error != 0)
         return {std::nullopt, error};
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return {std::nullopt, error};
-    }
-    syncDirectory(target.parent_path());
     return {stampFrom<FileStamp>(info), 0};
 }
 

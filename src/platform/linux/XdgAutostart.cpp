@@ -1,5 +1,6 @@
 #include "platform/linux/XdgAutostart.h"
 
+#include "platform/linux/PosixFile.h"
 #include "platform/linux/XdgDirectories.h"
 
 #include <fcntl.h>
@@ -23,11 +24,6 @@ namespace {
 constexpr std::string_view kestrelMark = "X-Kestrel-Entry";
 // An autostart entry is a few hundred bytes; anything far larger is not one to trust.
 constexpr std::uintmax_t maximumEntrySize = 64 * 1024;
-
-std::string describe(int error)
-{
-    return std::error_code(error, std::generic_category()).message();
-}
 
 std::string_view trim(std::string_view text)
 {
@@ -130,7 +126,7 @@ ReadResult readEntry(const fs::path& path, std::string& text, std::string& failu
     std::ifstream in(path, std::ios::binary);
     std::ostringstream contents;
     if (!(contents << in.rdbuf()) && size > 0) {
-        failure = "cannot read " + path.string() + ": " + describe(errno);
+        failure = "cannot read " + path.string() + ": " + posix::errorText(errno);
         return ReadResult::failed;
     }
     text = contents.str();
@@ -143,37 +139,9 @@ std::string writeAtomically(const fs::path& path, const std::string& text)
     fs::create_directories(path.parent_path(), error);
     if (error)
         return "cannot create " + path.parent_path().string() + ": " + error.message();
-    // Appended piece by piece: GCC 12 sees a false overlap in "." + name + ".XXXXXX".
-    std::string hidden = ".";
-    hidden += path.filename().string();
-    hidden += ".XXXXXX";
-    std::string temporary = (path.parent_path() / hidden).string();
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return "cannot write in " + path.parent_path().string() + ": " + describe(errno);
-    std::size_t written = 0;
-    int failure = 0;
-    while (written < text.size()) {
-        const ssize_t count = ::write(fd, text.data() + written, text.size() - written);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            failure = count < 0 ? errno : EIO;
-            break;
-        }
-        written += static_cast<std::size_t>(count);
-    }
     // An autostart entry holds nothing private; desktops read it as the user anyway.
-    if (!failure && (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0))
-        failure = errno;
-    if (::close(fd) != 0 && !failure)
-        failure = errno;
-    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0)
-        failure = errno;
-    if (failure) {
-        ::unlink(temporary.c_str());
-        return "cannot write " + path.string() + ": " + describe(failure);
-    }
+    if (const int failure = posix::replaceFile(path, text, 0644); failure != 0)
+        return "cannot write " + path.string() + ": " + posix::errorText(failure);
     return {};
 }
 
@@ -322,7 +290,7 @@ std::string XdgAutostart::setEnabled(bool enabled)
         return m_entry.string() + " was not written by Kestrel, so Kestrel leaves it as it is";
     if (!enabled) {
         if (::unlink(m_entry.c_str()) != 0 && errno != ENOENT)
-            return "cannot remove " + m_entry.string() + ": " + describe(errno);
+            return "cannot remove " + m_entry.string() + ": " + posix::errorText(errno);
         return {};
     }
     if (m_executable.empty())

@@ -1,5 +1,6 @@
 #include "platform/qt/DesktopLayoutWatch.h"
 
+#include "platform/linux/PosixFile.h"
 #include "platform/linux/SwayIpc.h"
 
 #include <QDBusMessage>
@@ -23,21 +24,6 @@ namespace {
 const QString kdeService = QStringLiteral("org.kde.keyboard");
 const QString kdePath = QStringLiteral("/Layouts");
 const QString kdeInterface = QStringLiteral("org.kde.KeyboardLayouts");
-
-// Writes all of `bytes`, or says it could not.
-bool sendAll(int fd, const std::string& bytes)
-{
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t count = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        sent += static_cast<std::size_t>(count);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -81,8 +67,8 @@ std::unique_ptr<DesktopLayoutWatch> DesktopLayoutWatch::sway(const std::string& 
         ::connect(watch->m_sway, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0)
         return nullptr;
     // The layout now, then every switch.
-    if (!sendAll(watch->m_sway, SwayIpc::message(SwayIpc::subscribe, R"(["input"])")) ||
-        !sendAll(watch->m_sway, SwayIpc::message(SwayIpc::getInputs, "")))
+    if (!posix::sendAll(watch->m_sway, SwayIpc::message(SwayIpc::subscribe, R"(["input"])")) ||
+        !posix::sendAll(watch->m_sway, SwayIpc::message(SwayIpc::getInputs, "")))
         return nullptr;
     watch->m_swayNotifier = std::make_unique<QSocketNotifier>(watch->m_sway, QSocketNotifier::Read);
     DesktopLayoutWatch* raw = watch.get();

@@ -1,6 +1,6 @@
 #include "platform/qt/QtScreenService.h"
 
-#include "platform/qt/ScreenCoordinates.h"
+#include "common/ScreenCoordinates.h"
 
 #include <QCryptographicHash>
 #include <QCursor>
@@ -16,10 +16,17 @@ namespace {
 constexpr unsigned char identityNamespace[16] = {0x6b, 0x1e, 0x39, 0xa4, 0x52, 0xd0, 0x4f, 0x3c,
                                                  0x9a, 0x61, 0x0d, 0x7e, 0x2b, 0x88, 0xc5, 0x17};
 
+// A rectangle of Qt's, as a Rect in Qt's coordinates.
+Rect qtRect(const QRect& rect)
+{
+    return {{static_cast<double>(rect.x()), static_cast<double>(rect.y())},
+            {static_cast<double>(rect.width()), static_cast<double>(rect.height())}};
+}
+
 ScreenCoordinates coordinates()
 {
     const QScreen* primary = QGuiApplication::primaryScreen();
-    return ScreenCoordinates(primary ? QRectF(primary->geometry()) : QRectF());
+    return ScreenCoordinates(primary ? qtRect(primary->geometry()) : Rect());
 }
 
 } // namespace
@@ -54,8 +61,8 @@ Screen QtScreenService::describe(const QScreen& screen)
     // The name people know the screen by: its model when it reports one, else its output.
     const QString model =
         screen.model().isEmpty() ? QString() : (screen.manufacturer() + ' ' + screen.model()).trimmed();
-    return Screen{*identity, convert.toKestrel(QRectF(screen.geometry())),
-                  convert.toKestrel(QRectF(screen.availableGeometry())),
+    return Screen{*identity, convert.toKestrel(qtRect(screen.geometry())),
+                  convert.toKestrel(qtRect(screen.availableGeometry())),
                   (model.isEmpty() ? screen.name() : model).toStdString()};
 }
 
@@ -112,7 +119,8 @@ std::optional<Screen> QtScreenService::mainScreen() const
 
 Point QtScreenService::pointerLocation() const
 {
-    return coordinates().toKestrel(QPointF(QCursor::pos()));
+    const QPoint pointer = QCursor::pos();
+    return coordinates().toKestrel(Point{static_cast<double>(pointer.x()), static_cast<double>(pointer.y())});
 }
 
 } // namespace kestrel

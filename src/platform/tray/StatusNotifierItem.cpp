@@ -196,19 +196,15 @@ void registerTypes()
     (void)registered;
 }
 
-Pixmaps pixmapsOf(const std::vector<QImage>& images)
+Pixmaps pixmapsOf(const std::vector<IconPixels>& images)
 {
     Pixmaps pixmaps;
-    for (const QImage& image : images) {
-        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-        Pixmap pixmap{.width = argb.width(), .height = argb.height(), .bytes = {}};
-        pixmap.bytes.resize(qsizetype(argb.width()) * argb.height() * 4);
+    for (const IconPixels& image : images) {
+        Pixmap pixmap{.width = image.width, .height = image.height, .bytes = {}};
+        pixmap.bytes.resize(qsizetype(image.argb.size()) * 4);
         auto* out = reinterpret_cast<quint32*>(pixmap.bytes.data());
-        for (int y = 0; y < argb.height(); ++y) {
-            const auto* line = reinterpret_cast<const quint32*>(argb.constScanLine(y));
-            for (int x = 0; x < argb.width(); ++x)
-                *out++ = qToBigEndian(line[x]);
-        }
+        for (const std::uint32_t word : image.argb)
+            *out++ = qToBigEndian(word);
         pixmaps.push_back(std::move(pixmap));
     }
     return pixmaps;
@@ -294,9 +290,9 @@ public:
     QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/MenuBar")); }
 
 public slots:
-    void Activate(int x, int y) { later(m_item.m_handlers.activate, QPoint(x, y)); }
+    void Activate(int x, int y) { later(m_item.m_handlers.activate, x, y); }
     void SecondaryActivate(int, int) { later(m_item.m_handlers.secondaryActivate); }
-    void ContextMenu(int x, int y) { later(m_item.m_handlers.activate, QPoint(x, y)); } // hosts without menus
+    void ContextMenu(int x, int y) { later(m_item.m_handlers.activate, x, y); } // hosts without menus
     void Scroll(int, const QString&) {}
 
 signals:
@@ -496,14 +492,15 @@ void StatusNotifierItem::setRegistered(bool registered)
         m_handlers.registrationChanged(registered);
 }
 
-void StatusNotifierItem::setIcon(const std::vector<QImage>& sizes)
+void StatusNotifierItem::setIcon(const std::vector<IconPixels>& sizes)
 {
     m_icon = sizes;
     emit m_itemAdaptor->NewIcon();
 }
 
-void StatusNotifierItem::setToolTip(const QString& title)
+void StatusNotifierItem::setToolTip(const std::string& text)
 {
+    const QString title = QString::fromStdString(text);
     if (std::exchange(m_toolTip, title) != title)
         emit m_itemAdaptor->NewToolTip();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/StatusItemService.h"
+
 #include <QDBusConnection>
-#include <QImage>
 #include <QObject>
-#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -15,19 +15,6 @@ class QDBusServiceWatcher;
 
 namespace kestrel {
 
-// One entry of the tray item's menu, as hosts that show a menu on a right click draw it.
-struct TrayMenuEntry {
-    enum class Kind { command, toggle, separator };
-
-    int id = 0; // handed back when the entry is clicked; unique, above 0 (0 is the menu itself)
-    Kind kind = Kind::command;
-    std::string label;
-    bool isEnabled = true;
-    bool isChecked = false; // toggles only
-
-    bool operator==(const TrayMenuEntry&) const = default;
-};
-
 class StatusNotifierItemAdaptor;
 class DBusMenuAdaptor;
 
@@ -36,22 +23,11 @@ class DBusMenuAdaptor;
 // watcher whenever one runs, again after it restarts. The host tells where it was clicked
 // (`Activate(x, y)`), so the panel can open there; its menu is exported with the D-Bus menu
 // protocol. Nothing here polls: the bus wakes Kestrel only when a host asks something.
-class StatusNotifierItem final : public QObject {
+class StatusNotifierItem final : public QObject, public StatusItemService {
     Q_OBJECT
 
 public:
-    struct Handlers {
-        // A primary click, at the host's place for it in screen pixels.
-        std::function<void(QPoint)> activate;
-        // A middle click.
-        std::function<void()> secondaryActivate;
-        // The menu is about to open: a chance to set fresh entries.
-        std::function<void()> menuAboutToShow;
-        // An entry was clicked (its id).
-        std::function<void(int)> menuEntryClicked;
-        // The item was taken up by a watcher, or lost it.
-        std::function<void(bool)> registrationChanged;
-    };
+    using Handlers = StatusItemService::Handlers;
 
     static constexpr const char* watcherService = "org.kde.StatusNotifierWatcher";
 
@@ -62,16 +38,15 @@ public:
     // Whether a StatusNotifier host's watcher runs on the bus now.
     static bool isWatcherRunning(const QDBusConnection& bus);
     // Whether a watcher ran when the item was made (asked once, then).
-    bool hadWatcherAtStart() const { return m_watcherAtStart; }
+    bool hadWatcherAtStart() const override { return m_watcherAtStart; }
     // Whether the watcher took this item up.
-    bool isRegistered() const { return m_registered; }
+    bool isRegistered() const override { return m_registered; }
     // The bus name the item is exported under.
     const QString& serviceName() const { return m_serviceName; }
 
-    // The icon at the sizes the hosts choose from; transparent where not drawn.
-    void setIcon(const std::vector<QImage>& sizes);
-    void setToolTip(const QString& title);
-    void setMenu(std::vector<TrayMenuEntry> entries);
+    void setIcon(const std::vector<IconPixels>& sizes) override;
+    void setToolTip(const std::string& title) override;
+    void setMenu(std::vector<TrayMenuEntry> entries) override;
 
 private:
     friend class StatusNotifierItemAdaptor;
@@ -85,7 +60,7 @@ private:
     QString m_id;
     QString m_title;
     QString m_toolTip;
-    std::vector<QImage> m_icon;
+    std::vector<IconPixels> m_icon;
     std::vector<TrayMenuEntry> m_menu;
     unsigned m_menuRevision = 1;
     Handlers m_handlers;

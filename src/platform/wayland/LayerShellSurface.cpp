@@ -11,6 +11,7 @@
 #include <wayland-client.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <list>
 
@@ -81,7 +82,8 @@ bool compositorHasLayerShell(std::string* why)
     return has;
 }
 
-std::unique_ptr<LayerShellSurface> LayerShellSurface::create(LayerPainter paint, std::string* why)
+std::unique_ptr<LayerShellSurface>
+LayerShellSurface::create(LayerPainter paint, std::function<bool()> followsFocusedOutput, std::string* why)
 {
     auto connection = WaylandConnection::open();
     if (!connection) {
@@ -97,10 +99,12 @@ std::unique_ptr<LayerShellSurface> LayerShellSurface::create(LayerPainter paint,
         return nullptr;
     }
     impl->connection->attachToMainLoop();
-    return std::unique_ptr<LayerShellSurface>(new LayerShellSurface(std::move(impl)));
+    return std::unique_ptr<LayerShellSurface>(new LayerShellSurface(std::move(impl), std::move(followsFocusedOutput)));
 }
 
-LayerShellSurface::LayerShellSurface(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
+LayerShellSurface::LayerShellSurface(std::unique_ptr<Impl> impl, std::function<bool()> followsFocusedOutput)
+    : d(std::move(impl)), m_followsFocusedOutput(std::move(followsFocusedOutput))
+{}
 
 LayerShellSurface::~LayerShellSurface() = default;
 
@@ -226,6 +230,18 @@ void LayerShellSurface::setPlacement(const Placement& placement)
     }
     d->place();
     wl_surface_commit(d->surface);
+}
+
+void LayerShellSurface::place(const SurfacePlace& place)
+{
+    setPlacement({.outputName = m_followsFocusedOutput() ? std::string() : place.screenName,
+                  .x = place.geometry.x - place.screen.x,
+                  .y = place.geometry.y - place.screen.y,
+                  .width = place.geometry.width,
+                  .height = place.geometry.height,
+                  .outputWidth = place.screen.width,
+                  .outputHeight = place.screen.height,
+                  .scale = static_cast<int>(std::ceil(place.pixelRatio))});
 }
 
 Size LayerShellSurface::size() const

@@ -26,8 +26,11 @@ public:
     using LayerPainter = std::function<void(QPainter&, const OverlayLayer&, const OverlayFrame&)>;
 
     // Nothing, and `why` in words, when the compositor cannot be reached or lacks layer
-    // surfaces or shared memory.
-    static std::unique_ptr<LayerShellSurface> create(LayerPainter paint, std::string* why = nullptr);
+    // surfaces or shared memory. `followsFocusedOutput` is asked as the surface is placed:
+    // whether it goes on the output the compositor chooses (the focused one), as Wayland tells
+    // no client where the pointer is.
+    static std::unique_ptr<LayerShellSurface> create(LayerPainter paint, std::function<bool()> followsFocusedOutput,
+                                                     std::string* why = nullptr);
     ~LayerShellSurface() override;
 
     LayerShellSurface(const LayerShellSurface&) = delete;
@@ -40,6 +43,10 @@ public:
     Size size() const override;
     double pixelRatio() const override;
     bool isComposited() const override { return true; }
+    // Every frame is drawn in a buffer of its own before the compositor sees it.
+    void setBuffered(bool) override {}
+    // On the screen's output, from the output's edges.
+    void place(const SurfacePlace& place) override;
     void show() override;
     void hide() override;
     bool isShown() const override;
@@ -52,8 +59,9 @@ public:
 
 private:
     struct Impl;
-    explicit LayerShellSurface(std::unique_ptr<Impl> impl);
+    LayerShellSurface(std::unique_ptr<Impl> impl, std::function<bool()> followsFocusedOutput);
     std::unique_ptr<Impl> d;
+    std::function<bool()> m_followsFocusedOutput;
 };
 
 } // namespace kestrel::wayland

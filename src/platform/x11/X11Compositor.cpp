@@ -28,13 +28,9 @@ bool isCompositingManagerRunning()
     // the question costs one round trip.
     static xcb_atom_t selection = XCB_ATOM_NONE;
     if (selection == XCB_ATOM_NONE) {
-        const std::string name = "_NET_WM_CM_S" + screen;
-        const XcbPointer<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
-            nullptr));
-        if (!atom)
+        selection = internAtom(connection, "_NET_WM_CM_S" + screen);
+        if (selection == XCB_ATOM_NONE)
             return false;
-        selection = atom->atom;
     }
     const XcbPointer<xcb_get_selection_owner_reply_t> owner(
         xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr));

@@ -34,6 +34,14 @@ std::optional<DisplayConnection> connectDisplay(const std::string& name, std::st
     return DisplayConnection{connection, screens.data->root};
 }
 
+bool canConnect(const std::string& name, std::string* error)
+{
+    const auto display = connectDisplay(name, error);
+    if (display)
+        xcb_disconnect(display->connection);
+    return display.has_value();
+}
+
 xcb_generic_event_t* nextEvent(xcb_connection_t* connection, bool& readSocket)
 {
     xcb_generic_event_t* event = xcb_poll_for_queued_event(connection);

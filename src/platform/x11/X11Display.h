@@ -18,6 +18,9 @@ struct DisplayConnection {
 // `error` then says which, in words for the user.
 std::optional<DisplayConnection> connectDisplay(const std::string& name, std::string* error = nullptr);
 
+// Whether the display `name` can be opened (see connectDisplay); the connection is closed again.
+bool canConnect(const std::string& name, std::string* error = nullptr);
+
 // The next event that has come on `connection`, or nothing. While `readSocket` holds, the
 // socket is read once, when the events already read run out, and `readSocket` is cleared:
 // a second read would almost always find it empty. What one read leaves in the socket, and

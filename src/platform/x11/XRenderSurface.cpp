@@ -5,6 +5,7 @@
 #include <xcb/shape.h>
 
 #include <QAbstractEventDispatcher>
+#include <QRectF>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -42,22 +43,10 @@ bool intersects(const xcb_rectangle_t& area, int x, int y, int width, int height
 
 xcb_rectangle_t boundingBox(const std::vector<xcb_rectangle_t>& area)
 {
-    int left = area.front().x, top = area.front().y, right = left, bottom = top;
-    for (const xcb_rectangle_t& part : area) {
-        left = std::min<int>(left, part.x);
-        top = std::min<int>(top, part.y);
-        right = std::max(right, part.x + part.width);
-        bottom = std::max(bottom, part.y + part.height);
-    }
-    return {clampToShort(left), clampToShort(top), clampToUnsignedShort(right - left),
-            clampToUnsignedShort(bottom - top)};
-}
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
-{
-    const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    PixelRect bounds;
+    for (const xcb_rectangle_t& part : area)
+        bounds = united(bounds, {part.x, part.y, part.width, part.height});
+    return toXcb(bounds);
 }
 
 // The ARGB format with 8 bits a channel, alpha in the top byte.
@@ -191,12 +180,12 @@ bool XRenderSurface::setUp(std::string* error)
     static constexpr char windowClass[] = "kestrel\0Kestrel"; // instance and class, each ended by a zero
     xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
                         sizeof name - 1, name);
-    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, atom(m_connection, "_NET_WM_NAME"),
-                        atom(m_connection, "UTF8_STRING"), 8, sizeof name - 1, name);
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, internAtom(m_connection, "_NET_WM_NAME"),
+                        internAtom(m_connection, "UTF8_STRING"), 8, sizeof name - 1, name);
     xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
                         sizeof windowClass, windowClass);
-    const xcb_atom_t notification = atom(m_connection, "_NET_WM_WINDOW_TYPE_NOTIFICATION");
-    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, atom(m_connection, "_NET_WM_WINDOW_TYPE"),
+    const xcb_atom_t notification = internAtom(m_connection, "_NET_WM_WINDOW_TYPE_NOTIFICATION");
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, internAtom(m_connection, "_NET_WM_WINDOW_TYPE"),
                         XCB_ATOM_ATOM, 32, 1, &notification);
 
     m_windowPicture = xcb_generate_id(m_connection);
@@ -274,6 +263,16 @@ void XRenderSurface::setGeometry(const PixelRect& geometry, double pixelRatio)
     if (resized)
         makeBackBuffer();
     m_flushPending = true; // with the frame drawn for the new size
+}
+
+void XRenderSurface::place(const SurfacePlace& place)
+{
+    // Qt's points to the root window's pixels.
+    const double ratio = place.pixelRatio;
+    const QPointF topLeft(place.geometry.x, place.geometry.y);
+    const QSizeF size(place.geometry.width, place.geometry.height);
+    const QRect pixels = QRectF(topLeft * ratio, size * ratio).toRect();
+    setGeometry({pixels.x(), pixels.y(), pixels.width(), pixels.height()}, ratio);
 }
 
 void XRenderSurface::show()
@@ -405,7 +404,7 @@ void XRenderSurface::present(const OverlayFrame& frame)
     // requests (sent together): the frame is composed straight in the window, at one copy
     // less. A compositing manager that starts while a row is on screen is noticed when the
     // next row starts, as the composer asks then.
-    const bool buffered = m_composited;
+    const bool buffered = m_buffered;
     if (buffered && !m_backBufferIsCurrent) // it missed the frames drawn straight in the window
         damage.assign(1, {0, 0, clampToUnsignedShort(m_geometry.width), clampToUnsignedShort(m_geometry.height)});
     m_backBufferIsCurrent = buffered;

@@ -56,7 +56,9 @@ public:
 
     Size size() const override;
     double pixelRatio() const override { return m_pixelRatio; }
-    bool isComposited() const override { return m_composited = m_isComposited(); }
+    bool isComposited() const override { return m_isComposited(); }
+    void setBuffered(bool buffered) override { m_buffered = buffered; }
+    void place(const SurfacePlace& place) override;
     void show() override;
     void hide() override;
     bool isShown() const override { return m_mapped; }
@@ -107,9 +109,9 @@ private:
     xcb_render_picture_t m_backPicture = 0;
     xcb_gcontext_t m_uploadContext = 0;
     xcb_render_picture_t m_clear = 0; // transparent
-    // Whether a compositing manager ran when the composer last asked: frames then go through
-    // the back buffer.
-    mutable bool m_composited = false;
+    // Whether frames go through the back buffer: a compositing manager ran when the composer
+    // last asked.
+    bool m_buffered = false;
     bool m_backBufferIsCurrent = false; // it holds the last frame
     OverlayFrame m_lastFrame;           // drawn again where the window is exposed
     bool m_swapBytes = false;           // the server reads image words the other way round

@@ -17,6 +17,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 namespace kestrel::x11 {
 
@@ -26,5 +27,14 @@ struct FreeDeleter {
 };
 template <typename T>
 using XcbPointer = std::unique_ptr<T, FreeDeleter>;
+
+// The atom of that name, made when the server has none yet; XCB_ATOM_NONE when the server
+// does not answer. One round trip.
+inline xcb_atom_t internAtom(xcb_connection_t* connection, std::string_view name)
+{
+    const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
 
 } // namespace kestrel::x11

@@ -137,9 +137,13 @@ TEST(KeycapFonts, EveryLabelKestrelCanShowHasItsGlyphs)
         labels.emplace_back(caption(modifier));
     }
     // The names of PC keyboards too.
-    for (const auto& label : KeyLabels::pcLabels()) {
-        labels.emplace_back(label.symbol);
-        labels.emplace_back(label.name);
+    for (const auto& label : KeyLabels::pcModifierLabels()) {
+        labels.emplace_back(label.legend.symbol);
+        labels.emplace_back(label.legend.name);
+    }
+    for (const auto& label : KeyLabels::pcKeyLabels()) {
+        labels.emplace_back(label.legend.symbol);
+        labels.emplace_back(label.legend.name);
     }
     for (const char* text : {"⇪", "caps lock", "↑", "↓", "←", "→", "left click", "middle click", "right click",
                              "scroll", "ß", "SS", "é", "ф", "@", "´", "^", "¨"})

@@ -87,6 +87,37 @@ TEST_F(InstanceSocketTest, ASecondLaunchHandsItsRequestToTheRunningInstance)
     EXPECT_FALSE(fs::exists(path)) << "a clean exit removes the socket";
 }
 
+TEST_F(InstanceSocketTest, ALaunchBecomesTheInstanceOrHandsItsRequestOver)
+{
+    using Outcome = InstanceSocket::Claim::Outcome;
+    const InstanceSocket::Claim quit = InstanceSocket::claim(path, "quit", false);
+    EXPECT_EQ(quit.outcome, Outcome::notRunning) << "a request that starts nothing";
+    EXPECT_FALSE(fs::exists(path));
+
+    InstanceSocket::Claim first = InstanceSocket::claim(path, "toggle", true);
+    ASSERT_EQ(first.outcome, Outcome::running) << first.error;
+    ASSERT_TRUE(first.socket);
+
+    auto second = std::async(std::launch::async, [&] { return InstanceSocket::claim(path, "settings", true); });
+    std::optional<std::string> request;
+    for (int attempt = 0; attempt < 500 && !request; ++attempt) {
+        request = first.socket->acceptRequest();
+        if (!request)
+            ::usleep(2000); // the other launch is still connecting
+    }
+    EXPECT_EQ(request, "settings");
+    const InstanceSocket::Claim handed = second.get();
+    EXPECT_EQ(handed.outcome, Outcome::handedOver);
+    EXPECT_FALSE(handed.socket);
+
+    // Where no socket can be made, the launch runs without one and says why.
+    first.socket.reset();
+    const InstanceSocket::Claim homeless = InstanceSocket::claim(root / "missing" / "socket", "", true);
+    EXPECT_EQ(homeless.outcome, Outcome::running);
+    EXPECT_FALSE(homeless.socket);
+    EXPECT_FALSE(homeless.error.empty());
+}
+
 TEST_F(InstanceSocketTest, ASocketLeftByACrashedInstanceIsTakenOver)
 {
     // Bound and closed without removing the file: what a crash leaves.

@@ -13,6 +13,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
+#include <QPoint>
 #include <QTimer>
 
 namespace kestrel {
@@ -71,7 +72,7 @@ protected:
         item = std::make_unique<StatusNotifierItem>(
             QDBusConnection::connectToBus(bus.address(), host.name() + QStringLiteral("-kestrel")),
             QStringLiteral("kestrel"), QStringLiteral("Kestrel"),
-            StatusNotifierItem::Handlers{.activate = [this](QPoint at) { activations.push_back(at); },
+            StatusNotifierItem::Handlers{.activate = [this](int x, int y) { activations.push_back(QPoint(x, y)); },
                                          .secondaryActivate = [this] { ++secondaryActivations; },
                                          .menuAboutToShow =
                                              [this] {
@@ -129,10 +130,7 @@ TEST_F(StatusNotifierItemTest, TheHostReadsTheIconInNetworkOrderAndTheToolTipAnd
                              QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("NewIcon"), &newIcon,
                              SLOT(start())));
 
-    QImage image(2, 1, QImage::Format_ARGB32);
-    image.setPixel(0, 0, qRgba(0x11, 0x22, 0x33, 0xff));
-    image.setPixel(1, 0, qRgba(0, 0, 0, 0));
-    item->setIcon({image});
+    item->setIcon({IconPixels{.width = 2, .height = 1, .argb = {0xff112233, 0x00000000}}});
     ASSERT_TRUE(test::runEventLoopUntil([&] { return newIcons > 0; })) << "NewIcon tells the host to read again";
 
     const QDBusArgument pixmaps = itemProperty(QStringLiteral("IconPixmap")).value<QDBusArgument>();
@@ -150,7 +148,7 @@ TEST_F(StatusNotifierItemTest, TheHostReadsTheIconInNetworkOrderAndTheToolTipAnd
                                          "00000000"))
         << "alpha, red, green, blue";
 
-    item->setToolTip(QStringLiteral("Kestrel, update available"));
+    item->setToolTip("Kestrel, update available");
     const QDBusArgument toolTip = itemProperty(QStringLiteral("ToolTip")).value<QDBusArgument>();
     QString iconName, title, description;
     toolTip.beginStructure();

@@ -1,0 +1,86 @@
+#include "platform/linux/PosixFile.h"
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+
+namespace kestrel::posix {
+
+namespace {
+
+template <typename Write>
+bool writeAllWith(std::string_view bytes, Write write)
+{
+    while (!bytes.empty()) {
+        const ssize_t count = write(bytes);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            if (count == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+} // namespace
+
+std::string errorText(int error)
+{
+    return std::error_code(error, std::generic_category()).message();
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    return writeAllWith(bytes, [fd](std::string_view rest) { return ::write(fd, rest.data(), rest.size()); });
+}
+
+bool sendAll(int fd, std::string_view bytes)
+{
+    return writeAllWith(bytes,
+                        [fd](std::string_view rest) { return ::send(fd, rest.data(), rest.size(), MSG_NOSIGNAL); });
+}
+
+void syncDirectory(const std::filesystem::path& directory)
+{
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+int replaceFile(const std::filesystem::path& target, std::string_view contents, mode_t mode, struct stat* written)
+{
+    // Appended piece by piece: GCC 12 sees a false overlap in "." + name + ".tmp-XXXXXX".
+    std::string hidden = ".";
+    hidden += target.filename().string();
+    hidden += ".tmp-XXXXXX";
+    std::string temporary = (target.parent_path() / hidden).string();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int failure = 0;
+    if (::fchmod(fd, mode) != 0 || !writeAll(fd, contents) || ::fsync(fd) != 0)
+        failure = errno;
+    if (!failure && written)
+        ::fstat(fd, written); // the rename keeps inode, size and modification time
+    if (::close(fd) != 0 && !failure)
+        failure = errno;
+    if (!failure && ::rename(temporary.c_str(), target.c_str()) != 0)
+        failure = errno;
+    if (failure) {
+        ::unlink(temporary.c_str());
+        return failure;
+    }
+    syncDirectory(target.parent_path());
+    return 0;
+}
+
+} // namespace kestrel::posix
