@@ -7,7 +7,7 @@
 
 #include "input/KeystrokeMonitor.h"
 #include "input/PasswordGuard.h"
-#include "platform/qt/AtspiPasswordFocus.h"
+#include "platform/atspi/AtspiPasswordFocus.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/x11/X11EventTapService.h"
 #include "support/a11y/AccessibilityBus.h"

@@ -1,6 +1,6 @@
 // The entry point of the benchmarks that need Qt's main loop (sockets, D-Bus, timers).
 
-#include "platform/qt/AtspiPasswordFocus.h"
+#include "platform/atspi/AtspiPasswordFocus.h"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 
 #include "app/composition/Composition.h"
 #include "app/composition/Launch.h"
-#include "platform/qt/AtspiPasswordFocus.h"
+#include "platform/atspi/AtspiPasswordFocus.h"
 
 #include <QApplication>
 

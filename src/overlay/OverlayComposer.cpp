@@ -1,7 +1,6 @@
 #include "overlay/OverlayComposer.h"
 
 #include "overlay/KeycapGeometry.h"
-#include "platform/Scheduler.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,9 +21,6 @@ constexpr double positionTolerance = 0.2;
 constexpr double sinkTolerance = 0.125;
 constexpr double fadeTolerance = 1.0 / 256;
 constexpr int fadeLevels = 64;
-// Displays outside this range report their refresh wrongly; 60 Hz is then the better guess.
-constexpr double slowestRefresh = 20;
-constexpr double fastestRefresh = 500;
 
 int toPixels(double points, double pixelRatio)
 {
@@ -91,10 +87,10 @@ std::vector<PixelRect> roundedRectPixels(double x, double y, double width, doubl
 OverlayComposer::OverlayComposer(const OverlayModel& model, Scheduler& scheduler, OverlaySurface& surface,
                                  Options options)
     : m_model(model),
-      m_scheduler(scheduler),
       m_surface(surface),
       m_options(options),
-      m_composited(surface.isComposited())
+      m_composited(surface.isComposited()),
+      m_pacer(scheduler, options.input, [this] { frameDue(); })
 {
     m_surface.setBuffered(m_composited);
     const auto keycaps = model.keycaps.subscribe([this](const std::vector<Keycap>& caps) { keycapsChanged(caps); });
@@ -114,26 +110,8 @@ OverlayComposer::OverlayComposer(const OverlayModel& model, Scheduler& scheduler
 
 OverlayComposer::~OverlayComposer()
 {
-    cancelFrame();
-    letInputWait(false); // input wakes Kestrel again
     for (const auto& unsubscribe : m_unsubscribe)
         unsubscribe();
-}
-
-double OverlayComposer::now() const
-{
-    return std::chrono::duration<double>(m_scheduler.now()).count();
-}
-
-double OverlayComposer::frameTime() const
-{
-    return now() + m_frameInterval;
-}
-
-void OverlayComposer::setFrameInterval(double seconds)
-{
-    const bool believable = seconds >= 1 / fastestRefresh && seconds <= 1 / slowestRefresh;
-    m_frameInterval = believable ? seconds : 1.0 / 60;
 }
 
 void OverlayComposer::setOrderedIn(bool orderedIn)
@@ -213,7 +191,7 @@ void OverlayComposer::layOut(double time, bool slide)
 void OverlayComposer::keycapsChanged(const std::vector<Keycap>& keycaps)
 {
     // Animations start now, so the frame that shows them already shows them moving.
-    const double time = now();
+    const double time = m_pacer.now();
     const double size = m_model.fontSize.get();
     const bool wasEmpty = std::none_of(m_items.begin(), m_items.end(), [](const Item& item) { return !item.leaving; });
 
@@ -226,7 +204,7 @@ void OverlayComposer::keycapsChanged(const std::vector<Keycap>& keycaps)
             showIfNeeded();
         } else
             m_rowVisibility.animate(0, rowDisappears, time);
-        requestFrame();
+        m_pacer.request();
         return;
     }
     if (wasEmpty) {
@@ -300,7 +278,7 @@ void OverlayComposer::keycapsChanged(const std::vector<Keycap>& keycaps)
 
     layOut(time, !wasEmpty && m_composited);
     showIfNeeded();
-    requestFrame();
+    m_pacer.request();
 }
 
 void OverlayComposer::styleChanged()
@@ -310,16 +288,16 @@ void OverlayComposer::styleChanged()
         item.width = KeycapGeometry(size, item.keycap->shape).width;
         item.contentChanged = true;
     }
-    layOut(now(), false);
-    requestFrame();
+    layOut(m_pacer.now(), false);
+    m_pacer.request();
 }
 
 void OverlayComposer::surfaceResized()
 {
     for (Item& item : m_items)
         item.contentChanged = true;
-    layOut(now(), false);
-    requestFrame();
+    layOut(m_pacer.now(), false);
+    m_pacer.request();
 }
 
 OverlayComposer::Look OverlayComposer::lookOf(const Item& item, double time) const
@@ -388,58 +366,9 @@ void OverlayComposer::forget(const Item& item)
         m_pendingDamage.push_back(item.presentedBounds);
 }
 
-void OverlayComposer::requestFrame()
-{
-    if (m_takingInput)
-        return; // the frame being composed shows it
-    // The next frame the display takes, but no sooner than a refresh after the last one: a
-    // burst of changes is drawn once.
-    const double earliest = m_lastPresented ? *m_lastPresented + m_frameInterval : 0;
-    scheduleFrame(earliest - now());
-}
-
-void OverlayComposer::scheduleFrame(double wait)
-{
-    const auto delay = std::chrono::milliseconds(std::max(0L, std::lround(wait * 1000)));
-    const double due = now() + std::chrono::duration<double>(delay).count();
-    if (m_frameTask && m_frameDue <= due)
-        return; // the frame on its way comes soon enough
-    cancelFrame();
-    m_frameDue = due;
-    m_frameTask = m_scheduler.schedule(delay, [this] {
-        m_frameTask.reset();
-        frameDue();
-        if (!m_frameTask)
-            letInputWait(false);
-    });
-    // A little leeway: the next frame is scheduled from the time this one was composed.
-    letInputWait(wait <= 1.5 * m_frameInterval);
-}
-
-void OverlayComposer::letInputWait(bool wait)
-{
-    if (wait == m_inputWaits || !m_options.input.waitForFrames || !m_options.input.takeInput)
-        return;
-    m_inputWaits = wait;
-    m_options.input.waitForFrames(wait);
-}
-
-void OverlayComposer::cancelFrame()
-{
-    if (m_frameTask)
-        m_scheduler.cancel(*std::exchange(m_frameTask, std::nullopt));
-}
-
 void OverlayComposer::frameDue()
 {
-    if (m_inputWaits) {
-        // What came since the last frame: it changes this frame, not the schedule. (The
-        // panel that owns the composer is made once and kept, so input cannot end it here.)
-        m_takingInput = true;
-        m_options.input.takeInput();
-        m_takingInput = false;
-    }
-    const double time = frameTime();
+    const double time = m_pacer.frameTime();
     if (isMoving(time)) {
         present(time);
         scheduleAfter(time);
@@ -498,17 +427,18 @@ void OverlayComposer::present(double time)
     m_frame.pixelRatio = ratio;
     m_frame.fontSize = size;
     m_frame.color = color;
-    m_lastPresented = now();
+    m_pacer.presented();
     m_surface.present(m_frame);
 }
 
 void OverlayComposer::scheduleAfter(double shown)
 {
     // Sleep until the first frame that will look different, or until everything is at rest.
-    double next = shown + m_frameInterval;
+    const double interval = m_pacer.interval();
+    double next = shown + interval;
     constexpr int lookAhead = 120; // two seconds of frames at 60 Hz
     for (int frame = 1; frame <= lookAhead; ++frame) {
-        next = shown + frame * m_frameInterval;
+        next = shown + frame * interval;
         if (!isMoving(next))
             break;
         const bool changes = std::any_of(m_items.begin(), m_items.end(),
@@ -516,7 +446,7 @@ void OverlayComposer::scheduleAfter(double shown)
         if (changes)
             break;
     }
-    scheduleFrame(next - m_frameInterval - now()); // frames are composed one frame ahead
+    m_pacer.scheduleIn(next - interval - m_pacer.now()); // frames are composed one frame ahead
 }
 
 void OverlayComposer::updateShape()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "overlay/FramePacer.h"
 #include "overlay/OverlayModel.h"
 #include "overlay/OverlaySurface.h"
 #include "overlay/Spring.h"
@@ -19,24 +20,15 @@ class Scheduler;
 // and out. Every animation is a spring evaluated for the moment its frame will be shown,
 // so the first frame after a key press already shows it.
 //
-// Frames are paced to the display's refresh: a burst of changes becomes one frame, and a
-// frame goes out only when the picture changes (a cap that sinks four pixels needs four
-// frames, not the spring's whole duration). At rest nothing is scheduled, so the overlay
-// makes no wake-ups. It reads the model and never writes it.
+// Frames are paced to the display's refresh (see FramePacer), and a frame goes out only when
+// the picture changes (a cap that sinks four pixels needs four frames, not the spring's whole
+// duration). It reads the model and never writes it.
 //
 // Without a compositing manager transparent pixels would show black, so the surface is
 // then cut to the keycaps themselves, fades become instant, and an empty row unmaps it.
 class OverlayComposer {
 public:
-    // Input that can wait for frames. While frames come at the refresh, a key need not wake
-    // Kestrel when it comes: the next frame would show it no sooner. `waitForFrames(true)`
-    // asks the input to hold what comes, `takeInput()` hands it on just before each frame is
-    // composed, and `waitForFrames(false)` (at rest, or when the next frame is far off) has
-    // it wake Kestrel again at once.
-    struct FramedInput {
-        std::function<void(bool)> waitForFrames;
-        std::function<void()> takeInput;
-    };
+    using FramedInput = FramePacer::FramedInput;
     struct Options {
         bool reduceMotion = false;
         FramedInput input;
@@ -52,11 +44,11 @@ public:
     // The surface changed size: the row takes its place again, with no animation.
     void surfaceResized();
     // The time between two frames on the display (seconds); 60 Hz until told.
-    void setFrameInterval(double seconds);
-    double frameInterval() const { return m_frameInterval; }
+    void setFrameInterval(double seconds) { m_pacer.setInterval(seconds); }
+    double frameInterval() const { return m_pacer.interval(); }
 
     // Whether a frame is on its way.
-    bool isAnimating() const { return m_frameTask.has_value(); }
+    bool isAnimating() const { return m_pacer.isScheduled(); }
     // What was presented last, layer for layer.
     const OverlayFrame& lastFrame() const { return m_frame; }
 
@@ -87,8 +79,6 @@ private:
         bool contentChanged = true;
     };
 
-    double now() const;
-    double frameTime() const; // when the next frame will be on screen
     void keycapsChanged(const std::vector<Keycap>& keycaps);
     void styleChanged();
     void layOut(double time, bool slide);
@@ -100,19 +90,13 @@ private:
     bool isMoving(double time) const;
     void forget(const Item& item); // its area is drawn again in the next frame
 
-    void requestFrame(); // as soon as the display takes one
     void frameDue();
     void present(double time);
     void scheduleAfter(double shown);
-    void scheduleFrame(double wait); // seconds from now
-    void cancelFrame();
-    // Whether input waits for the frames: only while one is due within about a refresh.
-    void letInputWait(bool wait);
     void updateShape();
     void showIfNeeded();
 
     const OverlayModel& m_model;
-    Scheduler& m_scheduler;
     OverlaySurface& m_surface;
     Options m_options;
     bool m_composited;
@@ -120,16 +104,11 @@ private:
     SpringValue m_rowVisibility;
     double m_rowTop = 0;
     bool m_orderedIn = false;
-    double m_frameInterval = 1.0 / 60;
-    std::optional<double> m_lastPresented;
-    std::optional<std::uint64_t> m_frameTask;
-    double m_frameDue = 0; // when the frame on its way is due
-    bool m_inputWaits = false;
-    bool m_takingInput = false; // the frame about to be composed shows what comes now
     std::vector<PixelRect> m_pendingDamage;
     OverlayFrame m_frame;
     std::vector<int> m_shapeOutline;
     std::vector<std::function<void()>> m_unsubscribe;
+    FramePacer m_pacer; // last: it goes first, and no frame comes while the rest goes
 };
 
 // The outline of a rounded rectangle in whole pixels, as rectangles from top to bottom: a

@@ -1,4 +1,4 @@
-#include "platform/HelpPagePermissionService.h"
+#include "platform/linux/HelpPagePermissionService.h"
 #include "platform/x11/X11EventTapService.h"
 #include "platform/x11/X11HotKeyService.h"
 #include "platform/x11/XcbHeaders.h"

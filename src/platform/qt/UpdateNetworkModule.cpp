@@ -1,9 +1,0 @@
-// The entry point of the update network module, which Kestrel loads when it first checks for
-// updates (see LazyUpdateNetwork).
-#include "platform/qt/QtUpdateNetwork.h"
-
-extern "C" __attribute__((visibility("default"))) kestrel::UpdateNetwork*
-kestrelCreateUpdateNetwork(const char* downloadFolder)
-{
-    return new kestrel::QtUpdateNetwork(downloadFolder);
-}

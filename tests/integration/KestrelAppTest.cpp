@@ -1,0 +1,96 @@
+// Kestrel as a user meets it: the real program on a private X server, typed at through
+// XTest, judged by what reaches the screen.
+
+#include "integration/KestrelAppFixture.h"
+
+namespace kestrel::test {
+namespace {
+
+TEST_F(KestrelAppTest, ControlCShowsTwoKeycapsCentredAboveTheBottomThenNothing)
+{
+    start();
+    input.key(leftControl, true);
+    input.key(c, true);
+    const Screenshot shot = settledScreenshot();
+    ASSERT_EQ(shot.blobs.size(), 2u) << "⌃ and C";
+    EXPECT_NEAR(shot.changed.center().x(), screenWidth / 2.0, 3) << "centred";
+    const int bottomGap = screenHeight - 1 - shot.changed.bottom();
+    EXPECT_GE(bottomGap, 80);
+    EXPECT_LE(bottomGap, 100) << "about 80 points above the bottom edge";
+    EXPECT_NEAR(shot.blobs[0].width(), shot.blobs[1].width(), 2) << "two key-sized caps";
+
+    input.key(c, false);
+    input.key(leftControl, false);
+    const auto released = std::chrono::steady_clock::now();
+    test::runEventLoop(1200ms);
+    EXPECT_FALSE(screenshot().changed.isNull()) << "still shown within the display duration";
+    // Then gone: after the 1.5 s display duration and the 0.3 s fade.
+    EXPECT_TRUE(test::runEventLoopUntil([&] { return screenshot().changed.isNull(); }, 5s))
+        << "nothing is left on screen";
+    EXPECT_GE(std::chrono::steady_clock::now() - released, 1500ms);
+    // This session has no bus: keys are shown as they always were, and Kestrel said why once.
+    EXPECT_EQ(saidTimes("password fields cannot be detected"), 1) << errors;
+}
+
+TEST_F(KestrelAppTest, ClicksPassThroughAndFocusStaysWhereItWas)
+{
+    // An application window under where the keycaps appear, holding the focus.
+    const xcb_window_t window = xcb_generate_id(connection);
+    const std::uint32_t values[] = {0x202020, 1, XCB_EVENT_MASK_BUTTON_PRESS};
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, root, 0, screenHeight - 400, screenWidth, 400, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
+                      XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+    xcb_map_window(connection, window);
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+    test::runEventLoop(100ms);
+    takeBaseline();
+
+    start();
+    input.key(leftControl, true);
+    input.key(c, true);
+    test::runEventLoop(300ms);
+    const Screenshot shot = screenshot();
+    ASSERT_FALSE(shot.changed.isNull()) << "keycaps over the window";
+    input.moveTo(shot.changed.center().x(), shot.changed.center().y());
+    input.click(1);
+    bool clicked = false;
+    test::runEventLoopUntil([&] {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
+            clicked = clicked || (event->response_type & 0x7f) == XCB_BUTTON_PRESS;
+            std::free(event);
+        }
+        return clicked;
+    });
+    EXPECT_TRUE(clicked) << "the click reached the window below";
+    const XcbPointer<xcb_get_input_focus_reply_t> focus(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    ASSERT_TRUE(focus);
+    EXPECT_EQ(focus->focus, window) << "the focus stayed";
+    input.key(c, false);
+    input.key(leftControl, false);
+}
+
+TEST_F(KestrelAppTest, TopRightFromThePreferencesFileAndTheHotKeySwitchesItOffAndOn)
+{
+    writePreferences(R"({"overlayPosition": "topRight"})");
+    start();
+    input.tap(a);
+    Screenshot shot = settledScreenshot();
+    ASSERT_FALSE(shot.changed.isNull());
+    EXPECT_GT(shot.changed.left(), screenWidth / 2);
+    EXPECT_LT(shot.changed.bottom(), screenHeight / 2);
+
+    pressHotKey(); // off: the overlay goes at once and keys show nothing
+    test::runEventLoop(300ms);
+    input.tap(a);
+    EXPECT_TRUE(settledScreenshot().changed.isNull());
+
+    pressHotKey(); // on again
+    test::runEventLoop(300ms);
+    input.key(a, true);
+    EXPECT_FALSE(settledScreenshot().changed.isNull());
+    input.key(a, false);
+}
+
+} // namespace
+} // namespace kestrel::test

@@ -1,0 +1,134 @@
+#include "platform/updates/QtUpdateNetwork.h"
+#include "platform/updates/LazyUpdateNetwork.h"
+
+#include "support/EventLoop.h"
+#include "support/network/HttpsTestServer.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <optional>
+
+namespace kestrel {
+namespace {
+
+using namespace std::chrono_literals;
+
+const QByteArray goodFeed = R"(<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+<channel><item><sparkle:version>9.0</sparkle:version>
+<enclosure url="https://example.org/k.deb" length="4" sparkle:edSignature="c2ln"/></item></channel></rss>)";
+
+class QtUpdateNetworkTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.isListening()) << server.error().toStdString();
+        qputenv("SSL_CERT_FILE", server.certificateFile().toLocal8Bit()); // the test's own authority
+    }
+    void TearDown() override { qunsetenv("SSL_CERT_FILE"); }
+
+    UpdateNetwork::Feed fetch(const QString& path)
+    {
+        std::optional<UpdateNetwork::Feed> result;
+        network.fetchFeed(server.url(path).toStdString(), [&](UpdateNetwork::Feed feed) { result = std::move(feed); });
+        EXPECT_TRUE(test::runEventLoopUntil([&] { return result.has_value(); }, 20s)) << "no answer";
+        return result.value_or(UpdateNetwork::Feed{.error = "no answer"});
+    }
+
+    UpdateNetwork::Download download(const QString& path, std::uint64_t length)
+    {
+        std::optional<UpdateNetwork::Download> result;
+        network.download(server.url(path).toStdString(), length, nullptr,
+                         [&](UpdateNetwork::Download download) { result = std::move(download); });
+        EXPECT_TRUE(test::runEventLoopUntil([&] { return result.has_value(); }, 20s)) << "no answer";
+        return result.value_or(UpdateNetwork::Download{.error = "no answer"});
+    }
+
+    test::HttpsTestServer server;
+    QTemporaryDir cache;
+    QtUpdateNetwork network{cache.path().toStdString()};
+};
+
+TEST_F(QtUpdateNetworkTest, AFeedFromATrustedServerReads)
+{
+    server.answer("/appcast.xml", {.body = goodFeed});
+    server.answer("/moved", {.status = 302, .location = "/appcast.xml"});
+    for (const char* path : {"/appcast.xml", "/moved"}) {
+        const auto feed = fetch(path);
+        EXPECT_EQ(feed.error, "") << path;
+        ASSERT_EQ(feed.items.size(), 1u) << path;
+        EXPECT_EQ(feed.items[0].version, "9.0");
+    }
+}
+
+TEST_F(QtUpdateNetworkTest, EachBadFeedGivesItsOwnClearMessage)
+{
+    server.answer("/malformed.xml", {.body = "<rss><channel><item>"});
+    server.answer("/huge.xml", {.floodBytes = 50 * 1024 * 1024});
+    server.answer("/broken", {.status = 500, .body = "Internal Server Error"});
+    server.answer("/loop", {.status = 302, .location = "/loop"});
+    EXPECT_NE(fetch("/malformed.xml").error.find("not well-formed"), std::string::npos);
+    EXPECT_EQ(fetch("/huge.xml").error, "the update feed is larger than an update feed can be");
+    EXPECT_EQ(fetch("/broken").error, "the server answered HTTP 500");
+    EXPECT_EQ(fetch("/loop").error, "the server redirects too often");
+
+    // Plain HTTP is not asked at all.
+    std::optional<UpdateNetwork::Feed> plain;
+    network.fetchFeed("http://127.0.0.1:1/appcast.xml", [&](UpdateNetwork::Feed feed) { plain = std::move(feed); });
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_EQ(plain->error, "the update feed's address does not start with https://");
+}
+
+TEST_F(QtUpdateNetworkTest, AServerWhoseCertificateIsNotTrustedIsNotBelieved)
+{
+    test::HttpsTestServer stranger; // a certificate nobody vouches for
+    ASSERT_TRUE(stranger.isListening());
+    stranger.answer("/appcast.xml", {.body = goodFeed});
+    std::optional<UpdateNetwork::Feed> result;
+    network.fetchFeed(stranger.url("/appcast.xml").toStdString(), [&](UpdateNetwork::Feed feed) { result = feed; });
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return result.has_value(); }, 20s));
+    EXPECT_TRUE(result->items.empty());
+    EXPECT_NE(result->error.find("certificate is not trusted"), std::string::npos) << result->error;
+}
+
+TEST_F(QtUpdateNetworkTest, APackageArrivesWholeOrNotAtAll)
+{
+    server.answer("/kestrel.deb", {.body = "1234"});
+    server.answer("/truncated.deb", {.body = "12", .announcedLength = 4});
+    server.answer("/longer.deb", {.body = "123456"});
+
+    const auto whole = download("/kestrel.deb", 4);
+    EXPECT_EQ(whole.error, "");
+    EXPECT_EQ(std::filesystem::file_size(whole.file), 4u);
+    EXPECT_TRUE(whole.file.string().starts_with(cache.path().toStdString()));
+
+    const auto cut = download("/truncated.deb", 4);
+    EXPECT_NE(cut.error, "");
+    EXPECT_TRUE(cut.file.empty());
+    const auto longer = download("/longer.deb", 4);
+    EXPECT_EQ(longer.error, "the package is longer than the update feed says");
+    server.answer("/missing.deb", {.status = 404, .body = "<html>a long page saying the package is not here</html>"});
+    EXPECT_EQ(download("/missing.deb", 4).error, "the server answered HTTP 404");
+    // Nothing partial is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.path().toStdString()), {}), 1);
+}
+
+TEST(LazyUpdateNetwork, AMissingModuleIsAClearFailureNotACrash)
+{
+    // The tests' folder holds no network module.
+    LazyUpdateNetwork network{"/nonexistent"};
+    std::optional<UpdateNetwork::Feed> feed;
+    network.fetchFeed("https://example.org/appcast.xml", [&](UpdateNetwork::Feed answer) { feed = answer; });
+    ASSERT_TRUE(feed.has_value());
+    EXPECT_EQ(feed->error.rfind("Kestrel's network module could not be loaded", 0), 0u) << feed->error;
+    std::optional<UpdateNetwork::Download> download;
+    network.download("https://example.org/k.deb", 4, nullptr,
+                     [&](UpdateNetwork::Download answer) { download = answer; });
+    ASSERT_TRUE(download.has_value());
+    EXPECT_FALSE(download->error.empty());
+}
+
+} // namespace
+} // namespace kestrel
