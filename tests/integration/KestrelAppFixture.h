@@ -358,12 +358,7 @@ protected:
     // What the window manager's close button does: asks the window to close.
     void closeWindow(xcb_window_t window)
     {
-        const auto atom = [&](const char* name) {
-            const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-                connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-                nullptr));
-            return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        };
+        const auto atom = [&](const char* name) { return x11::internAtom(connection, name); };
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;

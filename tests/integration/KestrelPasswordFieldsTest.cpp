@@ -308,13 +308,11 @@ protected:
     // A property's value as it is stored; empty when the window has none.
     std::string property(xcb_window_t window, const char* name)
     {
-        const XcbPointer<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-        if (!window || !atom)
+        const xcb_atom_t atom = x11::internAtom(connection, name);
+        if (!window || atom == XCB_ATOM_NONE)
             return {};
         const XcbPointer<xcb_get_property_reply_t> value(xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, window, atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
-            nullptr));
+            connection, xcb_get_property(connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr));
         if (!value)
             return {};
         return {static_cast<const char*>(xcb_get_property_value(value.get())),

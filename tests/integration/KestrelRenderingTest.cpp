@@ -131,13 +131,11 @@ protected:
 
     bool ownsCompositingSelection()
     {
-        static constexpr char name[] = "_NET_WM_CM_S0";
-        const XcbPointer<xcb_intern_atom_reply_t> atom(
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr));
-        if (!atom)
+        const xcb_atom_t selection = x11::internAtom(connection, "_NET_WM_CM_S0");
+        if (selection == XCB_ATOM_NONE)
             return false;
         const XcbPointer<xcb_get_selection_owner_reply_t> owner(
-            xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr));
+            xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr));
         return owner && owner->owner != XCB_NONE;
     }
 
@@ -221,11 +219,9 @@ TEST_F(KestrelRenderingTest, WithACompositingManagerTheKeycapsEdgesBlendWithTheD
     xcb_create_gc(connection, brush, desktop, XCB_GC_FOREGROUND, &background);
     const xcb_rectangle_t pixel{0, 0, 1, 1};
     xcb_poly_fill_rectangle(connection, desktop, brush, 1, &pixel);
-    static constexpr char rootPixmap[] = "_XROOTPMAP_ID";
-    const XcbPointer<xcb_intern_atom_reply_t> property(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof rootPixmap - 1, rootPixmap), nullptr));
-    ASSERT_TRUE(property);
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, root, property->atom, XCB_ATOM_PIXMAP, 32, 1, &desktop);
+    const xcb_atom_t property = x11::internAtom(connection, "_XROOTPMAP_ID");
+    ASSERT_NE(property, xcb_atom_t{XCB_ATOM_NONE});
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, root, property, XCB_ATOM_PIXMAP, 32, 1, &desktop);
     xcb_flush(connection);
 
     // Kestrel draws without one first, then a compositing manager starts: the keycaps it is

@@ -1,5 +1,7 @@
 #include "platform/atspi/AtspiPasswordFocus.h"
 
+#include "platform/qt/DBusNames.h"
+
 #include "platform/atspi/AtspiListener.h"
 #include "platform/qt/KestrelModule.h"
 
@@ -25,7 +27,6 @@ namespace {
 const QString accessibilityBusName = QStringLiteral("org.a11y.Bus");
 const QString accessibilityBusPath = QStringLiteral("/org/a11y/bus");
 const QString statusInterface = QStringLiteral("org.a11y.Status");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString enabledProperty = QStringLiteral("IsEnabled");
 
 bool isSet(const char* variable)
@@ -116,8 +117,8 @@ void AtspiPasswordFocus::readAccessibilityEnabled()
 {
     if (!m_watcher || !isAvailable())
         return;
-    QDBusMessage get = QDBusMessage::createMethodCall(accessibilityBusName, accessibilityBusPath, propertiesInterface,
-                                                      QStringLiteral("Get"));
+    QDBusMessage get = QDBusMessage::createMethodCall(accessibilityBusName, accessibilityBusPath,
+                                                      dbus::propertiesInterface, QStringLiteral("Get"));
     get << statusInterface << enabledProperty;
     auto* asked = new QDBusPendingCallWatcher(m_watcher->connection().asyncCall(get), m_mainThread.get());
     QObject::connect(asked, &QDBusPendingCallWatcher::finished, [this](QDBusPendingCallWatcher* call) {
@@ -132,8 +133,8 @@ void AtspiPasswordFocus::setAccessibilityEnabled(bool enabled)
 {
     if (!m_watcher || !isAvailable())
         return;
-    QDBusMessage set = QDBusMessage::createMethodCall(accessibilityBusName, accessibilityBusPath, propertiesInterface,
-                                                      QStringLiteral("Set"));
+    QDBusMessage set = QDBusMessage::createMethodCall(accessibilityBusName, accessibilityBusPath,
+                                                      dbus::propertiesInterface, QStringLiteral("Set"));
     set << statusInterface << enabledProperty << QVariant::fromValue(QDBusVariant(enabled));
     auto* asked = new QDBusPendingCallWatcher(m_watcher->connection().asyncCall(set), m_mainThread.get());
     // Read back: a desktop without a settings store refuses it silently.

@@ -11,10 +11,8 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace kestrel {
@@ -57,14 +55,8 @@ std::unique_ptr<DesktopLayoutWatch> DesktopLayoutWatch::forThisSession(OnLayout 
 std::unique_ptr<DesktopLayoutWatch> DesktopLayoutWatch::sway(const std::string& socketPath, OnLayout onLayout)
 {
     std::unique_ptr<DesktopLayoutWatch> watch(new DesktopLayoutWatch("sway", std::move(onLayout)));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (socketPath.size() >= sizeof(address.sun_path))
-        return nullptr;
-    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
-    watch->m_sway = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (watch->m_sway < 0 ||
-        ::connect(watch->m_sway, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0)
+    watch->m_sway = posix::connectUnix(socketPath);
+    if (watch->m_sway < 0)
         return nullptr;
     // The layout now, then every switch.
     if (!posix::sendAll(watch->m_sway, SwayIpc::message(SwayIpc::subscribe, R"(["input"])")) ||

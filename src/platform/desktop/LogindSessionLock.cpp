@@ -1,5 +1,7 @@
 #include "platform/desktop/LogindSessionLock.h"
 
+#include "platform/qt/DBusNames.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -17,15 +19,13 @@ const QString managerPath = QStringLiteral("/org/freedesktop/login1");
 const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
 const QString sessionInterface = QStringLiteral("org.freedesktop.login1.Session");
 const QString userInterface = QStringLiteral("org.freedesktop.login1.User");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString lockedHint = QStringLiteral("LockedHint");
 const QString activeProperty = QStringLiteral("Active");
-constexpr int answerTimeoutMs = 1000;
 
 // The single argument of a successful reply, or an invalid value.
 QVariant answer(QDBusConnection& bus, const QDBusMessage& call)
 {
-    const QDBusMessage reply = bus.call(call, QDBus::Block, answerTimeoutMs);
+    const QDBusMessage reply = bus.call(call, QDBus::Block, dbus::answerTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return {};
     return reply.arguments().constFirst();
@@ -33,7 +33,7 @@ QVariant answer(QDBusConnection& bus, const QDBusMessage& call)
 
 QVariant readProperty(QDBusConnection& bus, const QString& path, const QString& interface, const QString& name)
 {
-    QDBusMessage get = QDBusMessage::createMethodCall(service, path, propertiesInterface, QStringLiteral("Get"));
+    QDBusMessage get = QDBusMessage::createMethodCall(service, path, dbus::propertiesInterface, QStringLiteral("Get"));
     get << interface << name;
     const QVariant value = answer(bus, get);
     return value.isValid() ? value.value<QDBusVariant>().variant() : QVariant{};
@@ -60,7 +60,7 @@ LogindSessionLock::LogindSessionLock(QDBusConnection bus, std::chrono::milliseco
         return;
     }
     // Watch before reading, so a change in between is not missed.
-    m_bus.connect(service, m_session, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
+    m_bus.connect(service, m_session, dbus::propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                   SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
     m_bus.connect(service, m_session, sessionInterface, QStringLiteral("Lock"), this, SLOT(lockRequested()));
     m_bus.connect(service, m_session, sessionInterface, QStringLiteral("Unlock"), this, SLOT(unlockRequested()));

@@ -1,5 +1,7 @@
 #include "platform/desktop/PortalHotKeyService.h"
 
+#include "platform/qt/DBusNames.h"
+
 #include "input/EventRecords.h"
 
 #include <QDBusArgument>
@@ -16,7 +18,6 @@ const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session");
-constexpr int answerTimeoutMs = 1000;
 
 // A map of the portal's answers, whether it came as a map or still marshalled.
 QVariantMap asMap(const QVariant& value)
@@ -72,10 +73,10 @@ std::unique_ptr<PortalHotKeyService> PortalHotKeyService::create(QDBusConnection
 {
     if (!bus.isConnected())
         return nullptr;
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        portalService, portalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    QDBusMessage get =
+        QDBusMessage::createMethodCall(portalService, portalPath, dbus::propertiesInterface, QStringLiteral("Get"));
     get << shortcutsInterface << QStringLiteral("version");
-    const QDBusMessage reply = bus.call(get, QDBus::Block, answerTimeoutMs);
+    const QDBusMessage reply = bus.call(get, QDBus::Block, dbus::answerTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage)
         return nullptr;
     qDBusRegisterMetaType<PortalShortcut>();

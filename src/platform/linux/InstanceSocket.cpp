@@ -51,17 +51,6 @@ private:
     int m_fd;
 };
 
-bool addressFor(const fs::path& path, sockaddr_un& address)
-{
-    address = {};
-    address.sun_family = AF_UNIX;
-    const std::string& name = path.native();
-    if (name.size() >= sizeof(address.sun_path))
-        return false;
-    std::memcpy(address.sun_path, name.c_str(), name.size() + 1);
-    return true;
-}
-
 // A folder that only this user can enter: made with mode 0700, or found so, owned by us and
 // not a symbolic link (anyone may plant one in /tmp).
 bool makePrivateFolder(const fs::path& folder, std::string& error)
@@ -122,24 +111,6 @@ bool readLine(int fd, std::string& line, std::chrono::milliseconds timeout)
     return false;
 }
 
-// Connects to the socket at `path`: the descriptor, or -1 with errno set.
-int connectTo(const fs::path& path)
-{
-    sockaddr_un address;
-    if (!addressFor(path, address)) {
-        errno = ENAMETOOLONG;
-        return -1;
-    }
-    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    if (fd.get() < 0)
-        return -1;
-    int result;
-    do
-        result = ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address));
-    while (result != 0 && errno == EINTR);
-    return result == 0 ? fd.release() : -1;
-}
-
 } // namespace
 
 fs::path InstanceSocket::pathFor(std::string_view display, std::string& error)
@@ -165,7 +136,7 @@ fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folde
     fs::path path = folder / ("instance" + name + ".socket");
     sockaddr_un address;
     // A display named by a long path (WAYLAND_DISPLAY may be one) is known by a digest of it.
-    if (!addressFor(path, address)) {
+    if (!posix::unixAddress(path, address)) {
         std::uint64_t digest = 0xcbf29ce484222325; // 64-bit FNV-1a
         for (const unsigned char byte : name)
             digest = (digest ^ byte) * 0x100000001b3;
@@ -173,7 +144,7 @@ fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folde
         std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(digest));
         path = folder / ("instance-" + std::string(hex) + ".socket");
     }
-    if (!addressFor(path, address)) {
+    if (!posix::unixAddress(path, address)) {
         error = "the path " + path.string() + " is too long for a socket";
         return {};
     }
@@ -183,7 +154,7 @@ fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folde
 InstanceSocket::Delivery InstanceSocket::send(const fs::path& path, std::string_view request, std::string& error,
                                               std::chrono::milliseconds timeout)
 {
-    const Descriptor fd(connectTo(path));
+    const Descriptor fd(posix::connectUnix(path));
     if (fd.get() < 0) {
         if (errno == ENOENT || errno == ECONNREFUSED)
             return Delivery::noInstance;
@@ -230,7 +201,7 @@ std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std
 {
     error.clear();
     sockaddr_un address;
-    if (!addressFor(path, address)) {
+    if (!posix::unixAddress(path, address)) {
         error = "the path " + path.string() + " is too long for a socket";
         return nullptr;
     }
@@ -241,7 +212,7 @@ std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std
         error = "cannot lock " + lockPath.string() + ": " + posix::errorText(errno);
         return nullptr;
     }
-    if (const Descriptor other(connectTo(path)); other.get() >= 0)
+    if (const Descriptor other(posix::connectUnix(path)); other.get() >= 0)
         return nullptr;     // someone answers: Kestrel already runs
     ::unlink(path.c_str()); // left behind by an instance that is gone
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));

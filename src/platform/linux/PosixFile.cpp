@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 namespace kestrel::posix {
@@ -45,6 +46,39 @@ bool sendAll(int fd, std::string_view bytes)
 {
     return writeAllWith(bytes,
                         [fd](std::string_view rest) { return ::send(fd, rest.data(), rest.size(), MSG_NOSIGNAL); });
+}
+
+bool unixAddress(const std::filesystem::path& path, sockaddr_un& address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    const std::string& name = path.native();
+    if (name.size() >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, name.c_str(), name.size() + 1);
+    return true;
+}
+
+int connectUnix(const std::filesystem::path& path)
+{
+    sockaddr_un address;
+    if (!unixAddress(path, address)) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    int result;
+    do
+        result = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+    while (result != 0 && errno == EINTR);
+    if (result == 0)
+        return fd;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return -1;
 }
 
 void syncDirectory(const std::filesystem::path& directory)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <sys/stat.h>
+#include <sys/un.h>
 
 #include <filesystem>
 #include <string>
@@ -18,6 +19,12 @@ std::string errorText(int error);
 bool writeAll(int fd, std::string_view bytes);
 // The same through a socket, without SIGPIPE when the other end has gone.
 bool sendAll(int fd, std::string_view bytes);
+
+// The address of the Unix socket at `path`; false when the path is too long for one.
+bool unixAddress(const std::filesystem::path& path, sockaddr_un& address);
+// Connects a stream socket (closed on exec) to the Unix socket at `path`, again after an
+// interruption: the descriptor, or -1 with errno set.
+int connectUnix(const std::filesystem::path& path);
 
 // Makes a rename inside `directory` survive a power cut.
 void syncDirectory(const std::filesystem::path& directory);

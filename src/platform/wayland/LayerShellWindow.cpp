@@ -1,5 +1,6 @@
 #include "platform/wayland/LayerShellWindow.h"
 
+#include "platform/keys/KeyCodeMap.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandGlobals.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
@@ -195,7 +196,7 @@ void keyboardLeave(void* data, wl_keyboard*, std::uint32_t, wl_surface*)
 void keyboardKey(void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t key, std::uint32_t state)
 {
     if (state == WL_KEYBOARD_KEY_STATE_PRESSED)
-        static_cast<Impl*>(data)->key(key + 8); // evdev codes are XKB's less 8
+        static_cast<Impl*>(data)->key(keys::xKeycode(key));
 }
 void keyboardModifiers(void* data, wl_keyboard*, std::uint32_t, std::uint32_t depressed, std::uint32_t latched,
                        std::uint32_t locked, std::uint32_t group)

@@ -1,5 +1,6 @@
 #include "support/desktops/XfceSession.h"
 
+#include "platform/x11/XcbHeaders.h"
 #include "support/EventLoop.h"
 #include "support/desktops/DesktopUser.h"
 #include "support/desktops/Screenshots.h"
@@ -80,17 +81,11 @@ bool XfceSession::start(QProcess& process, const QString& program, const QString
 
 bool XfceSession::isCompositing()
 {
-    const std::string name = "_NET_WM_CM_S0";
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(m_connection,
-                              xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
-                              nullptr),
-        &std::free);
-    if (!atom)
+    const xcb_atom_t selection = x11::internAtom(m_connection, "_NET_WM_CM_S0");
+    if (selection == XCB_ATOM_NONE)
         return false;
-    const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, atom->atom), nullptr),
-        &std::free);
+    const x11::XcbPointer<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
     return owner && owner->owner != XCB_NONE;
 }
 
