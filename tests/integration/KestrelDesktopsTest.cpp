@@ -561,25 +561,29 @@ TEST_F(KestrelOnXfce, AClickOnTheIconInThePanelOpensThePanelUnderIt)
     const QRect strip(0, 0, width, 40);
     QImage showing;
     QRect icon;
-    ASSERT_TRUE(runEventLoopUntil(
-        [&] {
-            showing = session->screenshot();
-            return !showing.isNull();
-        },
-        5s));
-    ASSERT_TRUE(bar.secondaryActivate(0, 0));
-    ASSERT_TRUE(runEventLoopUntil(
-        [&] {
-            icon = changesFrom(session->screenshot(), showing, strip).area;
-            return icon.width() >= 8;
-        },
-        5s, 100ms))
-        << "switching keys off does not change an icon in the panel";
-    ASSERT_TRUE(bar.secondaryActivate(0, 0));
-    // Only the icon is compared: the panel's clock may turn to the next minute meanwhile.
-    ASSERT_TRUE(
-        runEventLoopUntil([&] { return changesFrom(session->screenshot(), showing, icon).pixels == 0; }, 5s, 100ms))
-        << "switching keys on again does not bring the icon back";
+    // The panel's clock may turn to the next minute meanwhile, and the change is then not the
+    // icon's alone: tried once more, the clock cannot turn again so soon.
+    bool iconCameBack = false;
+    for (int attempt = 0; attempt < 2 && !iconCameBack; ++attempt) {
+        ASSERT_TRUE(runEventLoopUntil(
+            [&] {
+                showing = session->screenshot();
+                return !showing.isNull();
+            },
+            5s));
+        ASSERT_TRUE(bar.secondaryActivate(0, 0));
+        ASSERT_TRUE(runEventLoopUntil(
+            [&] {
+                icon = changesFrom(session->screenshot(), showing, strip).area;
+                return icon.width() >= 8;
+            },
+            5s, 100ms))
+            << "switching keys off does not change an icon in the panel";
+        ASSERT_TRUE(bar.secondaryActivate(0, 0));
+        iconCameBack =
+            runEventLoopUntil([&] { return changesFrom(session->screenshot(), showing, icon).pixels == 0; }, 5s, 100ms);
+    }
+    ASSERT_TRUE(iconCameBack) << "switching keys on again does not bring the icon back";
 
     // A real click on it, through the panel: the panel opens right under the icon.
     input->moveTo(icon.center().x(), icon.center().y());
