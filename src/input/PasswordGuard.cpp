@@ -196,8 +196,8 @@ void PasswordGuard::report(const FocusReport& report)
         m_focusedControl = report.control;
         m_left = false;
         if (mayMoveOn) {
-            m_uncertainUntil = m_scheduler.now() + settleTime; // keys typed meanwhile wait too
-            settle(false);
+            m_uncertainUntil = m_scheduler.now() + windowReturnTime; // keys typed meanwhile wait too
+            settle(false, windowReturnTime);
         } else {
             m_uncertainUntil.reset(); // the focus has gone where it was going
             settle();
@@ -242,7 +242,7 @@ void PasswordGuard::waitForLanding()
     }
 }
 
-void PasswordGuard::settle(bool final)
+void PasswordGuard::settle(bool final, std::chrono::milliseconds wait)
 {
     if (m_settle)
         m_scheduler.cancel(*std::exchange(m_settle, std::nullopt));
@@ -255,7 +255,7 @@ void PasswordGuard::settle(bool final)
     // report of an earlier move may come just before the one of the click. The last of a
     // burst decides.
     if (!m_held.empty() || !final)
-        m_settle = m_scheduler.schedule(settleTime, m_self.bind([](PasswordGuard& self) {
+        m_settle = m_scheduler.schedule(wait, m_self.bind([](PasswordGuard& self) {
             self.m_settle.reset();
             self.release(true);
         }));

@@ -36,6 +36,10 @@ public:
     // How long held keys wait after a focus report that lets them out, in case another
     // report follows at once.
     static constexpr std::chrono::milliseconds settleTime{25};
+    // How long held keys wait when a window that comes back to the front names the password
+    // field it was left in: the news of the control clicked follows, later when the desktop
+    // is busy. Nothing typed into that password field is shown meanwhile.
+    static constexpr std::chrono::milliseconds windowReturnTime{200};
     // How long held keys wait at most once the focus has left a control and is still to
     // land: a program that does not speak to the accessibility service never says.
     static constexpr std::chrono::milliseconds transitionLimit{1000};
@@ -82,7 +86,7 @@ private:
     bool mayBePasswordField() const;
     // `final`: false when the report may be followed at once by the one that decides, even
     // into a password field.
-    void settle(bool final = true);
+    void settle(bool final = true, std::chrono::milliseconds wait = settleTime);
     void waitForLanding();
     void hold(std::uint32_t type, const PlatformEvent& event);
     Scheduler::Handle scheduleDeadline(std::chrono::milliseconds delay);
