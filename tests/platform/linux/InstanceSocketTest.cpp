@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -99,13 +100,10 @@ TEST_F(InstanceSocketTest, ALaunchBecomesTheInstanceOrHandsItsRequestOver)
     ASSERT_TRUE(first.socket);
 
     auto second = std::async(std::launch::async, [&] { return InstanceSocket::claim(path, "settings", true); });
-    std::optional<std::string> request;
-    for (int attempt = 0; attempt < 500 && !request; ++attempt) {
-        request = first.socket->acceptRequest();
-        if (!request)
-            ::usleep(2000); // the other launch is still connecting
-    }
-    EXPECT_EQ(request, "settings");
+    // The second launch knocks: the socket becomes readable.
+    pollfd knock{.fd = first.socket->descriptor(), .events = POLLIN, .revents = 0};
+    ASSERT_EQ(::poll(&knock, 1, 5000), 1) << "the second launch never knocked";
+    EXPECT_EQ(first.socket->acceptRequest(), "settings");
     const InstanceSocket::Claim handed = second.get();
     EXPECT_EQ(handed.outcome, Outcome::handedOver);
     EXPECT_FALSE(handed.socket);
