@@ -7,6 +7,9 @@ namespace kestrel {
 
 namespace {
 
+// The bases and caps of every shape in the style in use, with room for the one before.
+constexpr std::size_t imageBudget = 2 << 20;
+
 QString sizeKey(QSize pixels)
 {
     return QString::number(pixels.width()) + 'x' + QString::number(pixels.height());
@@ -20,7 +23,7 @@ QColor toQColor(Rgb color, double alpha)
                             static_cast<float>(color.blue), static_cast<float>(alpha));
 }
 
-KeycapArtwork::KeycapArtwork() = default;
+KeycapArtwork::KeycapArtwork() : m_images(imageBudget) {}
 KeycapArtwork::~KeycapArtwork() = default;
 
 QString KeycapArtwork::shapeName(KeycapShape shape)
@@ -58,22 +61,26 @@ QImage KeycapArtwork::render(const QString& name, QSize pixels)
     return image;
 }
 
+const QImage& KeycapArtwork::keep(const QString& key, QImage image)
+{
+    const auto cost = static_cast<std::size_t>(image.sizeInBytes());
+    return m_images.insert(key, std::move(image), cost);
+}
+
 const QImage& KeycapArtwork::base(KeycapShape shape, QSize pixels)
 {
     const QString name = "base-" + shapeName(shape);
     const QString key = name + '@' + sizeKey(pixels);
-    auto found = m_images.find(key);
-    if (found == m_images.end())
-        found = m_images.insert(key, render(name, pixels));
-    return *found;
+    if (const QImage* found = m_images.find(key))
+        return *found;
+    return keep(key, render(name, pixels));
 }
 
 const QImage& KeycapArtwork::cap(KeycapShape shape, KeyColor color, QSize pixels)
 {
     const QString name = "cap-" + shapeName(shape) + '-' + QString::fromUtf8(KeycapColors::artworkName(color).data());
     const QString key = name + '@' + sizeKey(pixels) + '#' + QString::number(static_cast<int>(color));
-    auto found = m_images.find(key);
-    if (found != m_images.end())
+    if (const QImage* found = m_images.find(key))
         return *found;
     QImage image = render(name, pixels);
     if (const auto tint = KeycapColors::tint(color)) {
@@ -84,22 +91,21 @@ const QImage& KeycapArtwork::cap(KeycapShape shape, KeyColor color, QSize pixels
         painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         painter.drawImage(0, 0, render(name, pixels));
     }
-    return *m_images.insert(key, image);
+    return keep(key, std::move(image));
 }
 
 const QImage& KeycapArtwork::mouse(const QString& button, QSize pixels, QColor color)
 {
     const QString name = "mouse-" + button;
     const QString key = name + '@' + sizeKey(pixels) + '#' + color.name(QColor::HexArgb);
-    auto found = m_images.find(key);
-    if (found != m_images.end())
+    if (const QImage* found = m_images.find(key))
         return *found;
     QImage image = render(name, pixels);
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(image.rect(), color);
     painter.end();
-    return *m_images.insert(key, image);
+    return keep(key, std::move(image));
 }
 
 } // namespace kestrel

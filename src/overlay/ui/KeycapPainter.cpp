@@ -16,7 +16,9 @@ namespace kestrel {
 
 namespace {
 
-constexpr std::size_t spriteCacheLimit = 256;
+// The keycaps typed most, in the style in use: some fifty at the medium size. A style
+// changed many times over leaves no more than this behind.
+constexpr std::size_t spriteBudget = 6 << 20;
 
 QRectF toQRect(const Box& box)
 {
@@ -115,7 +117,7 @@ QSize toQSize(PixelSize size)
 
 } // namespace
 
-KeycapPainter::KeycapPainter(KeycapArtwork& artwork) : m_artwork(artwork) {}
+KeycapPainter::KeycapPainter(KeycapArtwork& artwork) : m_artwork(artwork), m_sprites(spriteBudget) {}
 
 void KeycapPainter::paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color)
 {
@@ -259,11 +261,8 @@ KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, 
 {
     SpriteKey key{keycap.symbol, keycap.name, keycap.systemImage, keycap.indicatorIsOn, keycap.mouse, keycap.shape,
                   color,         size,        pixelRatio};
-    const auto found = m_sprites.find(key);
-    if (found != m_sprites.end())
-        return found->second;
-    if (m_sprites.size() >= spriteCacheLimit)
-        m_sprites.clear();
+    if (Sprite* found = m_sprites.find(key))
+        return *found;
 
     const KeycapGeometry geometry(size, keycap.shape);
     const QSize pixels = toQSize(pictureSize(geometry, KeycapPicture::base, pixelRatio));
@@ -275,7 +274,11 @@ KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, 
     QPainter painter(&made.cap);
     paintLabel(painter, keycap, geometry, color);
     painter.end();
-    return m_sprites.emplace(std::move(key), std::move(made)).first->second;
+    // The blurred picture is charged up front, as it is made while the keycap is on screen.
+    const PixelSize blurred = pictureSize(geometry, KeycapPicture::blurred, pixelRatio);
+    const auto cost = static_cast<std::size_t>(made.base.sizeInBytes() + made.cap.sizeInBytes()) +
+                      static_cast<std::size_t>(blurred.width) * static_cast<std::size_t>(blurred.height) * 4;
+    return m_sprites.insert(std::move(key), std::move(made), cost);
 }
 
 QImage KeycapPainter::blurredImage(const Sprite& sprite, const KeycapGeometry& geometry, qreal pixelRatio) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/BoundedCache.h"
 #include "overlay/InputDisplayState.h"
 #include "overlay/KeycapGeometry.h"
 #include "overlay/OverlaySurface.h"
@@ -10,7 +11,6 @@
 
 #include <optional>
 #include <string>
-#include <unordered_map>
 
 class QPainter;
 
@@ -21,8 +21,9 @@ class KeycapArtwork;
 // Paints keycaps into a QPainter: the base, then the cap with its label and caps-lock light,
 // sunk by the press animation. The cap and its label are composed once per keycap content,
 // colour, size and pixel ratio and kept as pictures, so a frame is a few image copies; the
-// blurred picture used while a keycap fades in or out is made on first need. Geometry
-// comes from the core's KeycapGeometry; this class only draws.
+// blurred picture used while a keycap fades in or out is made on first need. The pictures
+// kept have a budget of bytes, and those of keycaps or styles not shown for longest go
+// first. Geometry comes from the core's KeycapGeometry; this class only draws.
 class KeycapPainter {
 public:
     explicit KeycapPainter(KeycapArtwork& artwork);
@@ -33,12 +34,17 @@ public:
     // Draws one layer of an overlay frame.
     void paintLayer(QPainter& painter, const OverlayLayer& layer, const OverlayFrame& frame);
 
-    // One of a keycap's pictures, premultiplied ARGB, made on first need and kept.
+    // One of a keycap's pictures, premultiplied ARGB, made on first need and kept. The
+    // reference holds until the next picture is asked for.
     const QImage& picture(const Keycap& keycap, KeycapPicture picture, double size, KeyColor color, qreal pixelRatio);
 
     // The label on the cap's face, in the cap's own coordinates (points). Also used to
     // compose the cached cap image.
     void paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color);
+
+    // The bytes of the pictures kept, and their limit.
+    std::size_t cachedBytes() const { return m_sprites.bytes(); }
+    std::size_t cacheBudget() const { return m_sprites.budget(); }
 
 private:
     struct Sprite {
@@ -67,7 +73,7 @@ private:
     QImage blurredImage(const Sprite& sprite, const KeycapGeometry& geometry, qreal pixelRatio) const;
 
     KeycapArtwork& m_artwork;
-    std::unordered_map<SpriteKey, Sprite, SpriteKeyHash> m_sprites;
+    BoundedCache<SpriteKey, Sprite, SpriteKeyHash> m_sprites;
 };
 
 } // namespace kestrel

@@ -16,9 +16,11 @@ namespace kestrel::x11 {
 
 namespace {
 
-// Keycap pictures kept in the server before the surface starts afresh: a row shows a few
-// dozen at most, and each takes some tens of kilobytes there.
-constexpr std::size_t pictureLimit = 96;
+// The bytes of keycap pictures kept in the server: the rows on screen with room to spare,
+// and no more however many keycaps and styles came before.
+constexpr std::size_t pictureBudget = 8 << 20;
+// Keycaps remembered before those no frame shows any more are let go.
+constexpr std::size_t keycapLimit = 96;
 
 std::int16_t clampToShort(int value)
 {
@@ -106,13 +108,13 @@ std::optional<xcb_visualid_t> argbVisual(xcb_screen_t* screen)
 } // namespace
 
 std::unique_ptr<XRenderSurface> XRenderSurface::create(PictureSource pictures, std::function<bool()> isComposited,
-                                                       std::string* error)
+                                                       std::string* error, const std::string& display)
 {
-    const auto display = connectDisplay("", error);
-    if (!display)
+    const auto connected = connectDisplay(display, error);
+    if (!connected)
         return nullptr;
     std::unique_ptr<XRenderSurface> surface(
-        new XRenderSurface(display->connection, display->root, std::move(pictures), std::move(isComposited)));
+        new XRenderSurface(connected->connection, connected->root, std::move(pictures), std::move(isComposited)));
     if (!surface->setUp(error))
         return nullptr;
     return surface;
@@ -120,7 +122,12 @@ std::unique_ptr<XRenderSurface> XRenderSurface::create(PictureSource pictures, s
 
 XRenderSurface::XRenderSurface(xcb_connection_t* connection, xcb_window_t root, PictureSource pictures,
                                std::function<bool()> isComposited)
-    : m_connection(connection), m_root(root), m_source(std::move(pictures)), m_isComposited(std::move(isComposited))
+    : m_connection(connection),
+      m_root(root),
+      m_source(std::move(pictures)),
+      m_isComposited(std::move(isComposited)),
+      m_pictures(pictureBudget,
+                 [this](const std::uint64_t&, Picture& gone) { xcb_render_free_picture(m_connection, gone.picture); })
 {}
 
 XRenderSurface::~XRenderSurface()
@@ -346,15 +353,18 @@ const XRenderSurface::Picture* XRenderSurface::pictureFor(const OverlayLayer& la
     if (known.keycap != layer.keycap || known.fontSize != frame.fontSize || known.color != frame.color ||
         known.pixelRatio != frame.pixelRatio)
         known = {layer.keycap, frame.fontSize, frame.color, frame.pixelRatio, {}};
-    const Picture*& found = known.pictures.at(static_cast<std::size_t>(layer.picture));
-    if (found)
-        return found;
+    std::uint64_t& id = known.pictures.at(static_cast<std::size_t>(layer.picture));
+    if (id) {
+        if (const Picture* held = m_pictures.find(id))
+            return held;
+    }
 
     const PicturePixels pixels = m_source(layer, frame);
     if (!pixels.data || pixels.width <= 0 || pixels.height <= 0 || pixels.stride < pixels.width * 4)
         return nullptr;
-    if (const auto uploaded = m_pictures.find(pixels.id); uploaded != m_pictures.end())
-        return found = &uploaded->second;
+    id = pixels.id;
+    if (const Picture* uploaded = m_pictures.find(pixels.id))
+        return uploaded;
 
     // Uploaded once, row by row in as few requests as the server takes.
     const auto width = clampToUnsignedShort(pixels.width);
@@ -382,16 +392,14 @@ const XRenderSurface::Picture* XRenderSurface::pictureFor(const OverlayLayer& la
     Picture made{xcb_generate_id(m_connection), width, height};
     xcb_render_create_picture(m_connection, made.picture, pixmap, m_format, 0, nullptr);
     xcb_free_pixmap(m_connection, pixmap); // the picture keeps it
-    return found = &m_pictures.emplace(pixels.id, made).first->second;
+    return &m_pictures.insert(pixels.id, made, rowBytes * height);
 }
 
 void XRenderSurface::present(const OverlayFrame& frame)
 {
     if (isBroken() || frame.damage.empty())
         return;
-    if (m_pictures.size() > pictureLimit)
-        forgetPictures();
-    else if (m_keycapPictures.size() > pictureLimit) // keycaps no frame shows any more
+    if (m_keycapPictures.size() > keycapLimit) // keycaps no frame shows any more
         std::erase_if(m_keycapPictures, [](const auto& entry) { return entry.second.keycap.use_count() == 1; });
     std::vector<xcb_rectangle_t> damage;
     damage.reserve(frame.damage.size());
@@ -437,14 +445,6 @@ void XRenderSurface::compose(const OverlayFrame& frame, const std::vector<xcb_re
                              target, 0, 0, 0, 0, clampToShort(layer.x), clampToShort(layer.y),
                              clampToUnsignedShort(picture->width), clampToUnsignedShort(picture->height));
     }
-}
-
-void XRenderSurface::forgetPictures()
-{
-    for (const auto& [id, picture] : m_pictures)
-        xcb_render_free_picture(m_connection, picture.picture);
-    m_pictures.clear();
-    m_keycapPictures.clear();
 }
 
 void XRenderSurface::copyToWindow(const std::vector<xcb_rectangle_t>& area)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/BoundedCache.h"
 #include "overlay/OverlaySurface.h"
 #include "platform/x11/XcbHeaders.h"
 
@@ -27,7 +28,8 @@ struct PicturePixels {
 };
 
 // The overlay's window composed by the X server. Each keycap picture is uploaded once and
-// kept in the server; a frame is then a handful of RENDER requests: the pictures at their
+// kept in the server, within a budget of bytes that lets the pictures not shown for longest
+// go first; a frame is then a handful of RENDER requests: the pictures at their
 // places, each through a solid alpha mask for its opacity, composed where the frame changed.
 // With a compositing manager they are composed in a back buffer and copied onto the window
 // in one request; without one, straight in the window. Nothing is painted on the client,
@@ -40,10 +42,11 @@ class XRenderSurface final : public OverlaySurface {
 public:
     using PictureSource = std::function<PicturePixels(const OverlayLayer& layer, const OverlayFrame& frame)>;
 
-    // Nothing, with `error` saying why, when the display lacks what the surface needs: RENDER
-    // 0.10 (solid fills), SHAPE 1.1 (input shapes) and a 32-bit TrueColor visual.
+    // On `display` (the session's when empty). Nothing, with `error` saying why, when the
+    // display lacks what the surface needs: RENDER 0.10 (solid fills), SHAPE 1.1 (input
+    // shapes) and a 32-bit TrueColor visual.
     static std::unique_ptr<XRenderSurface> create(PictureSource pictures, std::function<bool()> isComposited,
-                                                  std::string* error = nullptr);
+                                                  std::string* error = nullptr, const std::string& display = {});
     ~XRenderSurface() override;
     XRenderSurface(const XRenderSurface&) = delete;
     XRenderSurface& operator=(const XRenderSurface&) = delete;
@@ -51,8 +54,9 @@ public:
     // Where the window goes, in the root window's pixels, and how many pixels a point has.
     void setGeometry(const PixelRect& geometry, double pixelRatio);
     xcb_window_t window() const { return m_window; }
-    // How many keycap pictures the server holds for the surface.
+    // How many keycap pictures the server holds for the surface, and their bytes.
     std::size_t pictureCount() const { return m_pictures.size(); }
+    std::size_t pictureBytes() const { return m_pictures.bytes(); }
 
     Size size() const override;
     double pixelRatio() const override { return m_pixelRatio; }
@@ -71,14 +75,15 @@ private:
         int width = 0;
         int height = 0;
     };
-    // The pictures of one keycap in one style, found without asking the painter again. The
-    // keycap is held, so its address names it for as long as the entry lives.
+    // The pictures of one keycap in one style, found without asking the painter again while
+    // the server still holds them. The keycap is held, so its address names it for as long as
+    // the entry lives.
     struct KeycapPictures {
         std::shared_ptr<const Keycap> keycap;
         double fontSize = 0;
         KeyColor color = KeyColor::dark;
         double pixelRatio = 0;
-        std::array<const Picture*, 3> pictures{};
+        std::array<std::uint64_t, 3> pictures{}; // 0: not uploaded
     };
 
     XRenderSurface(xcb_connection_t* connection, xcb_window_t root, PictureSource pictures,
@@ -90,7 +95,6 @@ private:
     // Composes the frame's layers in `area` of `target`.
     void compose(const OverlayFrame& frame, const std::vector<xcb_rectangle_t>& area, xcb_render_picture_t target);
     void copyToWindow(const std::vector<xcb_rectangle_t>& area);
-    void forgetPictures();
     void flushNow();
     // Handles the events that came; with `readSocket`, also those not yet read.
     void readEvents(bool readSocket);
@@ -124,7 +128,7 @@ private:
     // Requests that wait to go out with the next frame, or at the latest when the main loop
     // is about to sleep: mapping, shaping, moving.
     bool m_flushPending = false;
-    std::unordered_map<std::uint64_t, Picture> m_pictures;
+    BoundedCache<std::uint64_t, Picture> m_pictures;
     std::unordered_map<const Keycap*, KeycapPictures> m_keycapPictures;
     std::array<xcb_render_picture_t, 256> m_masks{};
     std::vector<std::uint8_t> m_swapped;

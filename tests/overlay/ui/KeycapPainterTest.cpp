@@ -4,6 +4,7 @@
 #include "input/KeystrokeFormatter.h"
 #include "overlay/KeyLabels.h"
 #include "overlay/KeycapColors.h"
+#include "overlay/OverlayController.h"
 #include "overlay/ui/KeycapArtwork.h"
 
 #include <QFont>
@@ -122,6 +123,42 @@ TEST_F(KeycapPainterTest, TintedCapsCarryTheirColour)
     EXPECT_GT(blue.blue(), blue.red() + 60);
     EXPECT_GT(white.lightness(), 180);
     EXPECT_LT(dark.lightness(), 90);
+}
+
+TEST_F(KeycapPainterTest, PicturesKeptStayWithinTheirBudgetThroughEveryStyle)
+{
+    // Every colour at every size and two pixel ratios, each with more keycaps than a row
+    // holds: many times what the budget has room for.
+    const auto colours = {KeyColor::dark, KeyColor::white,  KeyColor::blue,   KeyColor::purple, KeyColor::pink,
+                          KeyColor::red,  KeyColor::orange, KeyColor::yellow, KeyColor::green};
+    const auto sizes = {OverlaySize::small, OverlaySize::medium, OverlaySize::large};
+    std::size_t made = 0;
+    for (const qreal ratio : {1.0, 2.0}) {
+        for (const OverlaySize size : sizes) {
+            for (const KeyColor colour : colours) {
+                for (char symbol = 'A'; symbol <= 'D'; ++symbol) {
+                    const Keycap key = letter(std::string(1, symbol));
+                    const double points = OverlayController::fontSize(size);
+                    for (const KeycapPicture picture :
+                         {KeycapPicture::base, KeycapPicture::cap, KeycapPicture::blurred}) {
+                        const QImage& image = keycaps.picture(key, picture, points, colour, ratio);
+                        made += static_cast<std::size_t>(image.sizeInBytes());
+                    }
+                    ASSERT_LE(keycaps.cachedBytes(), keycaps.cacheBudget());
+                }
+            }
+        }
+    }
+    EXPECT_GT(made, 4 * keycaps.cacheBudget());
+
+    // What was let go is made again the same; what is kept is the latest style.
+    KeycapArtwork freshArtwork;
+    KeycapPainter fresh(freshArtwork);
+    const double large = OverlayController::fontSize(OverlaySize::large);
+    for (const KeyColor colour : {KeyColor::dark, KeyColor::green}) {
+        const QImage again = keycaps.picture(letter("Q"), KeycapPicture::cap, large, colour, 2);
+        EXPECT_EQ(again, fresh.picture(letter("Q"), KeycapPicture::cap, large, colour, 2));
+    }
 }
 
 TEST(KeycapFonts, EveryLabelKestrelCanShowHasItsGlyphs)
