@@ -6,6 +6,8 @@ SANITIZE_DIR ?= build-sanitize
 BENCH_DIR ?= build-bench
 FUZZ_DIR ?= build-fuzz
 RELEASE_DIR ?= build-release
+SOAK_DIR ?= build-soak
+SOAK_KEYS ?= 1000000
 PACKAGE_DIR ?= build-package
 # Where `make install` puts Kestrel; DESTDIR is honoured as well.
 PREFIX ?= /usr/local
@@ -16,7 +18,7 @@ JOBS ?= 2
 WERROR := $(if $(CI),ON,OFF)
 SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' 2>/dev/null)
 
-.PHONY: all deps build run test test-sanitize bench overlay-figures fuzz format check-format clean release install uninstall package
+.PHONY: all deps build run test test-sanitize soak bench overlay-figures fuzz format check-format clean release install uninstall package
 
 all: build
 
@@ -42,6 +44,13 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target kestrel_core_tests
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS) -L core
+
+# Kestrel through SOAK_KEYS keys (a million) on X11, optimised, with what it and the X server
+# hold before and after (not part of `make test`, which types 50,000).
+soak: deps
+	cmake -S . -B $(SOAK_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTREL_WARNINGS_AS_ERRORS=$(WERROR)
+	cmake --build $(SOAK_DIR) -j $(JOBS) --target kestrel kestrel_soak_tests
+	KESTREL_SOAK_KEYS=$(SOAK_KEYS) $(SOAK_DIR)/tests/kestrel_soak_tests
 
 # Google Benchmark programs, built optimised in their own folder (not part of `make test`).
 bench: deps
@@ -100,4 +109,4 @@ check-format:
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(RELEASE_DIR) $(PACKAGE_DIR) build-run
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(SOAK_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(RELEASE_DIR) $(PACKAGE_DIR) build-run

@@ -57,6 +57,32 @@ inline bool sinksWhenPressed(const Keycap& keycap)
 // pressed), and the whole keycap blurred, shown while it fades in or out.
 enum class KeycapPicture : std::uint8_t { base, cap, blurred };
 
+// What one of a keycap's pictures shows, the overlay's colour and size aside: keycaps of
+// equal faces have equal pictures, whatever their ids and however they were made. A base
+// shows the shape alone.
+struct KeycapFace {
+    KeycapPicture picture = KeycapPicture::cap;
+    KeycapShape shape = KeycapShape::key;
+    std::string symbol;
+    std::optional<std::string> name;
+    std::optional<std::string> systemImage;
+    std::optional<bool> indicatorIsOn;
+    std::optional<MouseGlyph> mouse;
+
+    static KeycapFace of(const Keycap& keycap, KeycapPicture picture);
+    bool operator==(const KeycapFace&) const = default;
+};
+
+struct KeycapFaceHash {
+    std::size_t operator()(const KeycapFace& face) const;
+};
+
+// Mixes `value` into `hash`, for hashes of several fields.
+inline void mixHash(std::size_t& hash, std::size_t value)
+{
+    hash ^= value + 0x9e3779b97f4a7c15u + (hash << 6) + (hash >> 2);
+}
+
 namespace KeycapBlur {
 // The blur of a hidden keycap: a Gaussian of radius 12 points, standard deviation half that.
 inline constexpr double radius = 12;

@@ -122,8 +122,8 @@ std::function<std::unique_ptr<OverlaySurface>(KeycapPainter&)> overlaySurfaces(b
         auto pictures = [&painter](const OverlayLayer& layer, const OverlayFrame& frame) {
             const QImage& image =
                 painter.picture(*layer.keycap, layer.picture, frame.fontSize, frame.color, frame.pixelRatio);
-            return x11::PicturePixels{static_cast<std::uint64_t>(image.cacheKey()), image.width(), image.height(),
-                                      static_cast<int>(image.bytesPerLine()), image.constBits()};
+            return x11::PicturePixels{image.width(), image.height(), static_cast<int>(image.bytesPerLine()),
+                                      image.constBits()};
         };
         std::string why;
         auto surface = x11::XRenderSurface::create(pictures, &x11::isCompositingManagerRunning, &why);

@@ -16,9 +16,11 @@ namespace kestrel {
 
 namespace {
 
-// The keycaps typed most, in the style in use: some fifty at the medium size. A style
+// The keycaps typed most, in the style in use: some eighty at the medium size. A style
 // changed many times over leaves no more than this behind.
-constexpr std::size_t spriteBudget = 6 << 20;
+constexpr std::size_t spriteBudget = 3 << 20;
+// Blurred pictures are drawn only while a keycap fades in or out: those of the last few dozen.
+constexpr std::size_t blurredBudget = 1 << 20;
 
 QRectF toQRect(const Box& box)
 {
@@ -117,7 +119,9 @@ QSize toQSize(PixelSize size)
 
 } // namespace
 
-KeycapPainter::KeycapPainter(KeycapArtwork& artwork) : m_artwork(artwork), m_sprites(spriteBudget) {}
+KeycapPainter::KeycapPainter(KeycapArtwork& artwork)
+    : m_artwork(artwork), m_sprites(spriteBudget), m_blurred(blurredBudget)
+{}
 
 void KeycapPainter::paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color)
 {
@@ -240,27 +244,22 @@ void KeycapPainter::paintLabel(QPainter& painter, const Keycap& keycap, const Ke
 
 std::size_t KeycapPainter::SpriteKeyHash::operator()(const SpriteKey& key) const
 {
-    std::size_t hash = std::hash<std::string>{}(key.symbol);
-    const auto mix = [&hash](std::size_t value) { hash ^= value + 0x9e3779b97f4a7c15u + (hash << 6) + (hash >> 2); };
-    mix(std::hash<std::string>{}(key.name.value_or(std::string{})));
-    mix(std::hash<std::string>{}(key.systemImage.value_or(std::string{})));
-    mix(key.indicatorIsOn ? 1u + static_cast<std::size_t>(*key.indicatorIsOn) : 0u);
-    if (key.mouse) {
-        mix(static_cast<std::size_t>(key.mouse->kind));
-        mix(static_cast<std::size_t>(key.mouse->button));
-        mix(static_cast<std::size_t>(key.mouse->direction));
-    }
-    mix(static_cast<std::size_t>(key.shape));
-    mix(static_cast<std::size_t>(key.color));
-    mix(std::hash<double>{}(key.size));
-    mix(std::hash<double>{}(key.pixelRatio));
+    std::size_t hash = KeycapFaceHash{}(key.face);
+    mixHash(hash, static_cast<std::size_t>(key.color));
+    mixHash(hash, std::hash<double>{}(key.size));
+    mixHash(hash, std::hash<double>{}(key.pixelRatio));
     return hash;
+}
+
+KeycapPainter::SpriteKey KeycapPainter::spriteKey(const Keycap& keycap, KeycapPicture picture, double size,
+                                                  KeyColor color, qreal pixelRatio)
+{
+    return {KeycapFace::of(keycap, picture), color, size, pixelRatio};
 }
 
 KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, KeyColor color, qreal pixelRatio)
 {
-    SpriteKey key{keycap.symbol, keycap.name, keycap.systemImage, keycap.indicatorIsOn, keycap.mouse, keycap.shape,
-                  color,         size,        pixelRatio};
+    SpriteKey key = spriteKey(keycap, KeycapPicture::cap, size, color, pixelRatio);
     if (Sprite* found = m_sprites.find(key))
         return *found;
 
@@ -274,10 +273,8 @@ KeycapPainter::Sprite& KeycapPainter::sprite(const Keycap& keycap, double size, 
     QPainter painter(&made.cap);
     paintLabel(painter, keycap, geometry, color);
     painter.end();
-    // The blurred picture is charged up front, as it is made while the keycap is on screen.
-    const PixelSize blurred = pictureSize(geometry, KeycapPicture::blurred, pixelRatio);
-    const auto cost = static_cast<std::size_t>(made.base.sizeInBytes() + made.cap.sizeInBytes()) +
-                      static_cast<std::size_t>(blurred.width) * static_cast<std::size_t>(blurred.height) * 4;
+    // The base is the artwork's, shared by every keycap of its shape and charged there.
+    const auto cost = static_cast<std::size_t>(made.cap.sizeInBytes());
     return m_sprites.insert(std::move(key), std::move(made), cost);
 }
 
@@ -300,18 +297,17 @@ QImage KeycapPainter::blurredImage(const Sprite& sprite, const KeycapGeometry& g
 const QImage& KeycapPainter::picture(const Keycap& keycap, KeycapPicture picture, double size, KeyColor color,
                                      qreal pixelRatio)
 {
-    Sprite& cached = sprite(keycap, size, color, pixelRatio);
-    switch (picture) {
-    case KeycapPicture::base:
-        return cached.base;
-    case KeycapPicture::cap:
-        return cached.cap;
-    case KeycapPicture::blurred:
-        if (cached.blurred.isNull())
-            cached.blurred = blurredImage(cached, KeycapGeometry(size, keycap.shape), pixelRatio);
-        return cached.blurred;
+    if (picture == KeycapPicture::blurred) {
+        SpriteKey key = spriteKey(keycap, KeycapPicture::blurred, size, color, pixelRatio);
+        if (const QImage* found = m_blurred.find(key))
+            return *found;
+        QImage blurred =
+            blurredImage(sprite(keycap, size, color, pixelRatio), KeycapGeometry(size, keycap.shape), pixelRatio);
+        const auto cost = static_cast<std::size_t>(blurred.sizeInBytes());
+        return m_blurred.insert(std::move(key), std::move(blurred), cost);
     }
-    return cached.base;
+    const Sprite& cached = sprite(keycap, size, color, pixelRatio);
+    return picture == KeycapPicture::cap ? cached.cap : cached.base;
 }
 
 void KeycapPainter::paint(QPainter& painter, QPointF origin, const Keycap& keycap, double size, KeyColor color,

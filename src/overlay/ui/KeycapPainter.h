@@ -43,23 +43,18 @@ public:
     void paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color);
 
     // The bytes of the pictures kept, and their limit.
-    std::size_t cachedBytes() const { return m_sprites.bytes(); }
-    std::size_t cacheBudget() const { return m_sprites.budget(); }
+    std::size_t cachedBytes() const { return m_sprites.bytes() + m_blurred.bytes(); }
+    std::size_t cacheBudget() const { return m_sprites.budget() + m_blurred.budget(); }
 
 private:
     struct Sprite {
         QImage base;
         QImage cap; // cap artwork, label and light
-        QImage blurred;
     };
-    // What a keycap's pictures depend on: its face, not its id or whether it is pressed.
+    // What a keycap's pictures depend on: its face and the style, not its id or whether it
+    // is pressed.
     struct SpriteKey {
-        std::string symbol;
-        std::optional<std::string> name;
-        std::optional<std::string> systemImage;
-        std::optional<bool> indicatorIsOn;
-        std::optional<MouseGlyph> mouse;
-        KeycapShape shape = KeycapShape::key;
+        KeycapFace face;
         KeyColor color = KeyColor::dark;
         double size = 0;
         qreal pixelRatio = 1;
@@ -69,11 +64,14 @@ private:
         std::size_t operator()(const SpriteKey& key) const;
     };
 
+    static SpriteKey spriteKey(const Keycap& keycap, KeycapPicture picture, double size, KeyColor color,
+                               qreal pixelRatio);
     Sprite& sprite(const Keycap& keycap, double size, KeyColor color, qreal pixelRatio);
     QImage blurredImage(const Sprite& sprite, const KeycapGeometry& geometry, qreal pixelRatio) const;
 
     KeycapArtwork& m_artwork;
     BoundedCache<SpriteKey, Sprite, SpriteKeyHash> m_sprites;
+    BoundedCache<SpriteKey, QImage, SpriteKeyHash> m_blurred;
 };
 
 } // namespace kestrel

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
 
 namespace kestrel::x11 {
 
@@ -19,8 +20,6 @@ namespace {
 // The bytes of keycap pictures kept in the server: the rows on screen with room to spare,
 // and no more however many keycaps and styles came before.
 constexpr std::size_t pictureBudget = 8 << 20;
-// Keycaps remembered before those no frame shows any more are let go.
-constexpr std::size_t keycapLimit = 96;
 
 std::int16_t clampToShort(int value)
 {
@@ -127,7 +126,7 @@ XRenderSurface::XRenderSurface(xcb_connection_t* connection, xcb_window_t root, 
       m_source(std::move(pictures)),
       m_isComposited(std::move(isComposited)),
       m_pictures(pictureBudget,
-                 [this](const std::uint64_t&, Picture& gone) { xcb_render_free_picture(m_connection, gone.picture); })
+                 [this](const KeycapFace&, Picture& gone) { xcb_render_free_picture(m_connection, gone.picture); })
 {}
 
 XRenderSurface::~XRenderSurface()
@@ -316,6 +315,11 @@ void XRenderSurface::hide()
     const std::uint32_t none = XCB_EVENT_MASK_NO_EVENT;
     xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &none);
     m_mapped = false;
+    // The fades' opacity masks go too: the next fades make theirs again, one request each.
+    for (xcb_render_picture_t& mask : m_masks) {
+        if (mask)
+            xcb_render_free_picture(m_connection, std::exchange(mask, 0));
+    }
     flushNow();
 }
 
@@ -349,22 +353,12 @@ xcb_render_picture_t XRenderSurface::opacityMask(std::uint8_t opacity)
 
 const XRenderSurface::Picture* XRenderSurface::pictureFor(const OverlayLayer& layer, const OverlayFrame& frame)
 {
-    KeycapPictures& known = m_keycapPictures[layer.keycap.get()];
-    if (known.keycap != layer.keycap || known.fontSize != frame.fontSize || known.color != frame.color ||
-        known.pixelRatio != frame.pixelRatio)
-        known = {layer.keycap, frame.fontSize, frame.color, frame.pixelRatio, {}};
-    std::uint64_t& id = known.pictures.at(static_cast<std::size_t>(layer.picture));
-    if (id) {
-        if (const Picture* held = m_pictures.find(id))
-            return held;
-    }
-
+    KeycapFace face = KeycapFace::of(*layer.keycap, layer.picture);
+    if (const Picture* held = m_pictures.find(face))
+        return held;
     const PicturePixels pixels = m_source(layer, frame);
     if (!pixels.data || pixels.width <= 0 || pixels.height <= 0 || pixels.stride < pixels.width * 4)
         return nullptr;
-    id = pixels.id;
-    if (const Picture* uploaded = m_pictures.find(pixels.id))
-        return uploaded;
 
     // Uploaded once, row by row in as few requests as the server takes.
     const auto width = clampToUnsignedShort(pixels.width);
@@ -392,15 +386,21 @@ const XRenderSurface::Picture* XRenderSurface::pictureFor(const OverlayLayer& la
     Picture made{xcb_generate_id(m_connection), width, height};
     xcb_render_create_picture(m_connection, made.picture, pixmap, m_format, 0, nullptr);
     xcb_free_pixmap(m_connection, pixmap); // the picture keeps it
-    return &m_pictures.insert(pixels.id, made, rowBytes * height);
+    return &m_pictures.insert(std::move(face), made, rowBytes * height);
 }
 
 void XRenderSurface::present(const OverlayFrame& frame)
 {
     if (isBroken() || frame.damage.empty())
         return;
-    if (m_keycapPictures.size() > keycapLimit) // keycaps no frame shows any more
-        std::erase_if(m_keycapPictures, [](const auto& entry) { return entry.second.keycap.use_count() == 1; });
+    // A frame shows one style: once it changes, the pictures of the last go from the server.
+    const PictureStyle style{frame.fontSize, frame.color, frame.pixelRatio};
+    if (style != m_pictureStyle) {
+        m_pictures.forEach(
+            [this](const KeycapFace&, const Picture& gone) { xcb_render_free_picture(m_connection, gone.picture); });
+        m_pictures.clear();
+        m_pictureStyle = style;
+    }
     std::vector<xcb_rectangle_t> damage;
     damage.reserve(frame.damage.size());
     for (const PixelRect& area : frame.damage)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/BoundedCache.h"
+#include "overlay/KeycapGeometry.h"
 #include "overlay/OverlaySurface.h"
 #include "platform/x11/XcbHeaders.h"
 
@@ -11,16 +12,14 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_map>
 
 class QSocketNotifier;
 
 namespace kestrel::x11 {
 
 // The pixels of one keycap picture: premultiplied ARGB, one native 32-bit word a pixel, rows
-// `stride` bytes apart. The same `id` always means the same pixels.
+// `stride` bytes apart.
 struct PicturePixels {
-    std::uint64_t id = 0;
     int width = 0;
     int height = 0;
     int stride = 0;
@@ -28,12 +27,11 @@ struct PicturePixels {
 };
 
 // The overlay's window composed by the X server. Each keycap picture is uploaded once and
-// kept in the server, within a budget of bytes that lets the pictures not shown for longest
-// go first; a frame is then a handful of RENDER requests: the pictures at their
-// places, each through a solid alpha mask for its opacity, composed where the frame changed.
-// With a compositing manager they are composed in a back buffer and copied onto the window
-// in one request; without one, straight in the window. Nothing is painted on the client,
-// and no pixels travel once the pictures are there.
+// kept in the server, known by the keycap's face, within a budget of bytes that lets the pictures not shown for longest
+// go first, and only while their colour and size are the overlay's; a frame is then a handful of RENDER requests: the
+// pictures at their places, each through a solid alpha mask for its opacity, composed where the frame changed. With a
+// compositing manager they are composed in a back buffer and copied onto the window in one request; without one,
+// straight in the window. Nothing is painted on the client, and no pixels travel once the pictures are there.
 //
 // The window is override-redirect, 32 bits deep with alpha, and takes no input at all (its
 // input shape is empty), so clicks go to the window below and it never takes the focus. It
@@ -75,15 +73,12 @@ private:
         int width = 0;
         int height = 0;
     };
-    // The pictures of one keycap in one style, found without asking the painter again while
-    // the server still holds them. The keycap is held, so its address names it for as long as
-    // the entry lives.
-    struct KeycapPictures {
-        std::shared_ptr<const Keycap> keycap;
+    // What a frame's pictures depend on besides their keycap.
+    struct PictureStyle {
         double fontSize = 0;
         KeyColor color = KeyColor::dark;
         double pixelRatio = 0;
-        std::array<std::uint64_t, 3> pictures{}; // 0: not uploaded
+        bool operator==(const PictureStyle&) const = default;
     };
 
     XRenderSurface(xcb_connection_t* connection, xcb_window_t root, PictureSource pictures,
@@ -128,8 +123,8 @@ private:
     // Requests that wait to go out with the next frame, or at the latest when the main loop
     // is about to sleep: mapping, shaping, moving.
     bool m_flushPending = false;
-    BoundedCache<std::uint64_t, Picture> m_pictures;
-    std::unordered_map<const Keycap*, KeycapPictures> m_keycapPictures;
+    BoundedCache<KeycapFace, Picture, KeycapFaceHash> m_pictures; // all of `m_pictureStyle`
+    PictureStyle m_pictureStyle;
     std::array<xcb_render_picture_t, 256> m_masks{};
     std::vector<std::uint8_t> m_swapped;
 };

@@ -129,13 +129,10 @@ TEST_F(KeycapPainterTest, PicturesKeptStayWithinTheirBudgetThroughEveryStyle)
 {
     // Every colour at every size and two pixel ratios, each with more keycaps than a row
     // holds: many times what the budget has room for.
-    const auto colours = {KeyColor::dark, KeyColor::white,  KeyColor::blue,   KeyColor::purple, KeyColor::pink,
-                          KeyColor::red,  KeyColor::orange, KeyColor::yellow, KeyColor::green};
-    const auto sizes = {OverlaySize::small, OverlaySize::medium, OverlaySize::large};
     std::size_t made = 0;
     for (const qreal ratio : {1.0, 2.0}) {
-        for (const OverlaySize size : sizes) {
-            for (const KeyColor colour : colours) {
+        for (const OverlaySize size : allCases<OverlaySize>()) {
+            for (const KeyColor colour : allCases<KeyColor>()) {
                 for (char symbol = 'A'; symbol <= 'D'; ++symbol) {
                     const Keycap key = letter(std::string(1, symbol));
                     const double points = OverlayController::fontSize(size);
