@@ -16,7 +16,8 @@ MenuPanelModel MenuCommands::model() const
                                   .isUpdatePending = m_services.updater.reminders.isUpdatePending,
                                   .canCheckForUpdates = m_services.updater.canCheckForUpdates,
                                   .updatesComeFromTheSystem = m_services.updater.updatesComeFromTheSystem(),
-                                  .keyLabelStyle = Preferences::keyLabelStyle(m_services.defaults)},
+                                  .keyLabelStyle = Preferences::keyLabelStyle(m_services.defaults),
+                                  .hotKeyWorks = m_services.visualizer.hotKeyWorks()},
                                  AppInfo::current());
 }
 

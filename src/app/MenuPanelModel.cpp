@@ -8,7 +8,8 @@ MenuPanelModel MenuPanelModel::build(const MenuPanelState& state, const AppInfo&
 {
     MenuPanelModel model;
     model.name = info.name;
-    model.hotKeyText = std::string(KeyLabels::hotKeyText(state.keyLabelStyle));
+    if (state.hotKeyWorks)
+        model.hotKeyText = KeyLabels::hotKeyText(state.keyLabelStyle);
     model.subtitle = "Shows your keys and clicks on screen";
     model.switchIsOn = state.isRunning;
     // Without input access the switch could not start anything.

@@ -46,6 +46,7 @@ struct MenuPanelState {
     bool canCheckForUpdates = false;
     bool updatesComeFromTheSystem = false;            // no update feed: the distribution updates Kestrel
     KeyLabelStyle keyLabelStyle = KeyLabelStyle::mac; // how the hot key is written
+    bool hotKeyWorks = true;                          // not shown where it does nothing
 };
 
 // The tray panel's content: a header with the on/off switch, then the command rows. It is
@@ -53,7 +54,7 @@ struct MenuPanelState {
 // panel keeps nothing of its own but the row under the pointer.
 struct MenuPanelModel {
     std::string name;
-    std::string hotKeyText;
+    std::string hotKeyText; // empty where the hot key does nothing
     std::string subtitle;
     bool switchIsOn = false;
     bool switchIsEnabled = true;

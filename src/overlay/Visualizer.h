@@ -46,6 +46,9 @@ public:
     void toggle();
 
     const OverlayController& overlay() const { return m_overlay; }
+    // Whether the toggle hot key turns Kestrel on and off: false where another program holds
+    // the combination or the session lets no program take one.
+    bool hotKeyWorks() const { return m_hotKey && m_hotKey->isRegistered(); }
 
 private:
     Services m_services;

@@ -74,6 +74,8 @@ TEST_F(MenuPanelModelTest, TheHotKeyIsWrittenInTheChosenKeyLabels)
 {
     EXPECT_EQ(MenuPanelModel::build({.keyLabelStyle = KeyLabelStyle::mac}, info).hotKeyText, "⌃⌥⌘↩");
     EXPECT_EQ(MenuPanelModel::build({.keyLabelStyle = KeyLabelStyle::pc}, info).hotKeyText, "Ctrl+Alt+Super+Enter");
+    // Held by another program, it is not offered at all.
+    EXPECT_EQ(MenuPanelModel::build({.keyLabelStyle = KeyLabelStyle::pc, .hotKeyWorks = false}, info).hotKeyText, "");
 }
 
 TEST_F(MenuPanelModelTest, TitlesFollowTheApplicationName)

@@ -87,11 +87,27 @@ protected:
         takeBaseline();
     }
 
-    // The screen without Kestrel, to compare against.
+    // The screen without Kestrel's keycaps, to compare against, once it holds still.
     void takeBaseline()
     {
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-        baseline = grab();
+        baseline = stillPixels();
+    }
+
+    // The screen's pixels once two looks in a row agree.
+    std::vector<std::uint32_t> stillPixels()
+    {
+        std::vector<std::uint32_t> pixels = grab();
+        runEventLoopUntil(
+            [&] {
+                runEventLoop(30ms);
+                std::vector<std::uint32_t> next = grab();
+                const bool still = next == pixels;
+                pixels = std::move(next);
+                return still;
+            },
+            5s);
+        return pixels;
     }
 
     std::vector<std::uint32_t> grab()
@@ -271,11 +287,50 @@ protected:
         return shot;
     }
 
-    // Waits until the screen holds still, then takes it.
+    // Waits until something shows and the screen then holds still (two looks in a row the
+    // same), and takes it.
     Screenshot settledScreenshot()
     {
-        test::runEventLoop(400ms);
+        runEventLoopUntil([&] { return !screenshot().changed.isNull(); }, 5s);
+        stillPixels();
         return screenshot();
+    }
+
+    // Whether the screen stays as it was without Kestrel for as long as a keycap would stay
+    // on it (the display duration and the fade), looked at all the while.
+    bool nothingShows(std::chrono::milliseconds duration = 2s)
+    {
+        return !runEventLoopUntil([&] { return !screenshot().changed.isNull(); }, duration, 20ms);
+    }
+
+    // Types `key` until it shows: for a switch that reaches Kestrel on another connection
+    // than the keys do, and may come after them.
+    bool tapUntilShown(std::uint32_t key)
+    {
+        return runEventLoopUntil(
+            [&] {
+                input.tap(key);
+                return runEventLoopUntil([&] { return !screenshot().changed.isNull(); }, 300ms);
+            },
+            5s);
+    }
+
+    bool awaitClear()
+    {
+        return runEventLoopUntil([&] { return screenshot().changed.isNull(); }, 5s);
+    }
+
+    // Switches keys off through `switchOff` while a key is held on screen, and waits for the
+    // overlay to go: the sign that the switch has reached Kestrel, which hears of keys on
+    // another connection and may hear of them first.
+    bool switchOff(const std::function<void()>& switchOff)
+    {
+        input.key(a, true);
+        const bool shown = runEventLoopUntil([&] { return !screenshot().changed.isNull(); });
+        switchOff();
+        const bool gone = shown && awaitClear();
+        input.key(a, false);
+        return gone;
     }
 
     void pressHotKey() { input.chord({leftControl, leftAlt, leftSuper}, returnKey); }

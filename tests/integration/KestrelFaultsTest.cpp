@@ -175,13 +175,11 @@ TEST_F(KestrelAppTest, ADiskThatRefusesTheWriteLosesNothing)
         ::setrlimit(RLIMIT_FSIZE, &limit);
     };
     start();
-    pressHotKey(); // off: the write fails, the switch still works
-    runEventLoop(300ms);
+    ASSERT_TRUE(switchOff([&] { pressHotKey(); })) << "the write fails, the switch still works";
     input.tap(a);
-    EXPECT_TRUE(settledScreenshot().changed.isNull());
+    EXPECT_TRUE(nothingShows());
     pressHotKey(); // on again
-    runEventLoop(300ms);
-    input.tap(a);
+    ASSERT_TRUE(tapUntilShown(a));
     const Screenshot shot = settledScreenshot();
     ASSERT_FALSE(shot.changed.isNull());
     EXPECT_LT(shot.changed.bottom(), screenHeight / 2) << "the settings read are still in force";
@@ -189,6 +187,36 @@ TEST_F(KestrelAppTest, ADiskThatRefusesTheWriteLosesNothing)
     EXPECT_EQ(kestrel.state(), QProcess::Running);
     std::ifstream file(preferencesPath());
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), settings) << "nothing lost on disk";
+}
+
+TEST_F(KestrelAppTest, AHotKeyAnotherProgramHoldsIsSaidOnceAndTheToggleStillWorks)
+{
+    // Another program has Ctrl+Alt+Super+Enter before Kestrel starts.
+    xcb_connection_t* other = xcb_connect(server.display().c_str(), nullptr);
+    ASSERT_EQ(xcb_connection_has_error(other), 0);
+    const auto returnKeycode = static_cast<xcb_keycode_t>(returnKey + 8);
+    const XcbPointer<xcb_generic_error_t> refused(xcb_request_check(
+        other, xcb_grab_key_checked(other, 1, root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4,
+                                    returnKeycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)));
+    ASSERT_FALSE(refused);
+
+    start();
+    EXPECT_EQ(kestrel.state(), QProcess::Running);
+    EXPECT_EQ(saidTimes("Ctrl+Alt+Super+Enter is held by another program"), 1) << errors;
+    EXPECT_EQ(saidTimes("\"kestrel --toggle\" still do"), 1) << errors;
+    EXPECT_EQ(saidTimes("Ctrl+Alt+Super+Enter shows keys or stops"), 0) << "the tray line promises the hot key";
+
+    // The combination goes to the program that holds it; Kestrel goes on showing keys.
+    pressHotKey();
+    EXPECT_TRUE(tapUntilShown(a));
+    // kestrel --toggle switches it off and on.
+    ASSERT_TRUE(switchOff([&] { EXPECT_EQ(launchAgain({"--toggle"}), 0); }));
+    input.tap(a);
+    EXPECT_TRUE(nothingShows());
+    EXPECT_EQ(launchAgain({"--toggle"}), 0);
+    EXPECT_TRUE(tapUntilShown(a));
+    EXPECT_EQ(saidTimes("held by another program"), 1) << "said once";
+    xcb_disconnect(other);
 }
 
 TEST_F(KestrelAppTest, TwentyThousandRandomEventsLeaveNothingBehind)

@@ -130,5 +130,17 @@ TEST_F(VisualizerTest, TheHotKeyNeverReachesAVisualizerThatIsGone)
     EXPECT_TRUE(Preferences::showKeystrokes(defaults));
 }
 
+TEST_F(VisualizerTest, AHotKeyAnotherProgramHoldsIsKnownNotToWorkAndTheSwitchStillDoes)
+{
+    EXPECT_TRUE(make()->hotKeyWorks());
+    hotKeys.refuse = true;
+    const auto visualizer = make();
+    EXPECT_FALSE(visualizer->hotKeyWorks());
+    visualizer->toggle();
+    EXPECT_FALSE(visualizer->isRunning.get());
+    visualizer->toggle();
+    EXPECT_TRUE(visualizer->isRunning.get());
+}
+
 } // namespace
 } // namespace kestrel

@@ -361,11 +361,16 @@ void Composition::Parts::buildApplication()
                          .hostPanel = hostPanel,
                          .makeStatusItem = makeStatusItem},
                      updateFeed);
+    const std::string hotKey = KeyLabels::hotKeyText(KeyLabelStyle::pc);
+    const bool hotKeyTaken = session.grabsHotKey && !delegate->visualizer().hotKeyWorks();
+    const bool hotKeyWorks = session.grabsHotKey && !hotKeyTaken;
+    if (hotKeyTaken)
+        complain(hotKey + " is held by another program, so it does not show keys or stop; the switch and " +
+                 "\"kestrel --toggle\" still do (bind that to another shortcut of the desktop's).");
     if (!delegate->trayItem().hasTray())
         complain(std::string("no system tray is available. ") +
-                 (session.grabsHotKey
-                      ? std::string(KeyLabels::hotKeyText(KeyLabelStyle::pc)) + " shows keys or stops"
-                      : "kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop's)") +
+                 (hotKeyWorks ? hotKey + " shows keys or stops"
+                              : "kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop's)") +
                  "; run kestrel again to open the settings.");
 }
 

@@ -35,6 +35,9 @@ AppDelegate::AppDelegate(Services services, std::string updateFeedURL)
                     .painter = services.keycapPainter,
                     .relaunch = services.relaunch})
 {
+    // Where the hot key cannot be had, the settings tell how to bind `kestrel --toggle` instead.
+    if (!m_visualizer.hotKeyWorks())
+        m_services.session.grabsHotKey = false;
     m_updater.setUserDriver(m_updateWindow.get());
     m_tray = std::make_unique<TrayItem>(
         m_menuCommands, [this]() -> MenuPanel& { return menuPanel(); }, m_services.makeStatusItem);

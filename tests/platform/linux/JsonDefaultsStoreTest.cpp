@@ -13,7 +13,10 @@
 #include <sstream>
 
 #include <csignal>
+#include <cstring>
+#include <functional>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -438,6 +441,82 @@ TEST_F(JsonDefaultsStoreTest, WriteFailuresAreToldOnceAndWhatWasSetIsSavedLater)
     EXPECT_EQ(messages.back(), "");
     EXPECT_EQ(nlohmann::json::parse(read(file)),
               nlohmann::json({{"keyColor", "pink"}, {"overlaySize", "large"}, {"displayDuration", 2.0}}));
+}
+
+// The preferences on a real file system that refuses writes: a tiny tmpfs, filled to the
+// last block or made read-only. Mounting one takes root, as in CI.
+class RefusingDiskTest : public JsonDefaultsStoreTest {
+protected:
+    void SetUp() override
+    {
+        JsonDefaultsStoreTest::SetUp();
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "mounting a tmpfs takes root";
+        m_mount = m_directory / "config";
+        fs::create_directories(m_mount);
+        ASSERT_EQ(::mount("tmpfs", m_mount.c_str(), "tmpfs", 0, "size=64k,mode=0700"), 0) << std::strerror(errno);
+        m_mounted = true;
+    }
+    void TearDown() override
+    {
+        if (m_mounted)
+            ::umount2(m_mount.c_str(), MNT_DETACH);
+        JsonDefaultsStoreTest::TearDown();
+    }
+
+    // Writes a file until the disk has no block left.
+    void fill()
+    {
+        std::ofstream filler(m_mount / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size())) && filler.flush()) {}
+        ASSERT_EQ(fs::space(m_mount).available, 0u);
+    }
+
+    void remount(unsigned long flags)
+    {
+        ASSERT_EQ(::mount(nullptr, m_mount.c_str(), nullptr, MS_REMOUNT | flags, nullptr), 0) << std::strerror(errno);
+    }
+
+    // Sets one preference while the disk refuses, then another once it takes writes again.
+    void expectNothingLost(const std::function<void()>& refuse, const std::function<void()>& allow,
+                           const std::string& why)
+    {
+        JsonDefaultsStore store(file);
+        ASSERT_TRUE(store.set(PreferenceKey::keyColor, "blue"));
+        const std::string saved = read(file);
+        std::vector<std::string> messages;
+        store.problem().subscribe([&](const std::string& message) { messages.push_back(message); });
+
+        refuse();
+        EXPECT_FALSE(store.set(PreferenceKey::keyColor, "red"));
+        EXPECT_FALSE(store.set(PreferenceKey::overlaySize, "large"));
+        EXPECT_EQ(read(file), saved) << "the old file, byte for byte";
+        EXPECT_EQ(filesBesideTheStore(), std::vector<std::string>{"preferences.json"}) << "no temporary file left";
+        ASSERT_EQ(messages.size(), 1u) << "said once";
+        EXPECT_NE(messages[0].find("cannot save"), std::string::npos) << messages[0];
+        EXPECT_NE(messages[0].find(why), std::string::npos) << messages[0];
+        EXPECT_EQ(Preferences::keyColor(store), KeyColor::red) << "kept in memory";
+
+        allow();
+        ASSERT_TRUE(store.set(PreferenceKey::displayDuration, 2.0));
+        EXPECT_EQ(messages.back(), "");
+        EXPECT_EQ(nlohmann::json::parse(read(file)),
+                  nlohmann::json({{"keyColor", "red"}, {"overlaySize", "large"}, {"displayDuration", 2.0}}));
+    }
+
+    fs::path m_mount;
+    bool m_mounted = false;
+};
+
+TEST_F(RefusingDiskTest, AFullDiskKeepsTheOldFileSaysSoOnceAndTheNextWriteSavesEverything)
+{
+    expectNothingLost([&] { fill(); }, [&] { fs::remove(m_mount / "filler"); }, std::strerror(ENOSPC));
+}
+
+TEST_F(RefusingDiskTest, AReadOnlyDiskKeepsTheOldFileSaysSoOnceAndTheNextWriteSavesEverything)
+{
+    expectNothingLost([&] { remount(MS_RDONLY); }, [&] { remount(0); }, std::strerror(EROFS));
 }
 
 TEST(JsonDefaultsStorePath, FollowsTheXdgConfigHomeRules)
