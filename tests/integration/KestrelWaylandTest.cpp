@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRect>
@@ -35,6 +36,15 @@ Changes changes(const QImage& screen)
 
 class KestrelWaylandTest : public ::testing::Test {
 protected:
+    KestrelWaylandTest()
+    {
+        QObject::connect(&kestrel, &QProcess::readyReadStandardError, [this] {
+            const QByteArray said = kestrel.readAllStandardError();
+            kestrelSaid += said.toStdString();
+            std::fwrite(said.constData(), 1, static_cast<std::size_t>(said.size()), stderr);
+        });
+    }
+
     void SetUp() override
     {
         ASSERT_TRUE(sway.isRunning()) << sway.error();
@@ -83,7 +93,7 @@ protected:
         if (!sessionBus.isEmpty())
             variables.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBus);
         kestrel.setProcessEnvironment(variables);
-        kestrel.setProcessChannelMode(QProcess::ForwardedChannels);
+        kestrel.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         kestrel.start(QStringLiteral(KESTREL_BINARY), {});
         ASSERT_TRUE(kestrel.waitForStarted());
         ASSERT_TRUE(keys->open());
@@ -133,6 +143,7 @@ protected:
     QProcess window;
     QProcess kestrel;
     std::string windowSaid;
+    std::string kestrelSaid; // on its standard error
     std::optional<EvdevFifo> keys;
 };
 
@@ -282,6 +293,24 @@ TEST_F(KestrelWaylandTest, TheTrayIconOpensThePanelAtTheActivationPointAndEscape
     ASSERT_TRUE(bar.activate(click.x(), click.y()));
     EXPECT_TRUE(awaitClosed()) << "a second activation leaves the panel open";
     QDBusConnection::disconnectFromBus(QStringLiteral("sway-tray"));
+}
+
+TEST_F(KestrelWaylandTest, WhenTheCompositorEndsKestrelEndsWithinASecondAndSaysWhy)
+{
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
+    key(KEY_A, 1);
+    ASSERT_TRUE(runEventLoopUntil([&] { return changes(sway.screenshot()).pixels > 500; }, 10s, 100ms));
+    key(KEY_A, 0);
+
+    QElapsedTimer clock;
+    clock.start();
+    sway.stop();
+    ASSERT_TRUE(kestrel.waitForFinished(5000)) << "Kestrel outlives its session";
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(kestrel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(kestrel.exitCode(), 0) << "its session is over: nothing failed";
+    runEventLoop(50ms);
+    EXPECT_NE(kestrelSaid.find("kestrel: the Wayland compositor has ended"), std::string::npos) << kestrelSaid;
 }
 
 TEST(KestrelOnAWaylandWithoutLayerSurfaces, ChoosesAnX11Overlay)

@@ -1,6 +1,7 @@
 #include "app/composition/Launch.h"
 
 #include "app/AppInfo.h"
+#include "platform/wayland/CompositorEnd.h"
 #include "platform/wayland/LayerShellSurface.h"
 #include "platform/wayland/SoftwareOnly.h"
 #include "platform/x11/X11Display.h"
@@ -21,6 +22,7 @@ void chooseQtPlatform(bool onWayland)
     if (onWayland) {
         ::setenv("QT_QPA_PLATFORM", "wayland", 0);
         wayland::drawWithoutOpenGL();
+        wayland::endWithTheCompositor();
         return;
     }
     ::setenv("QT_QPA_PLATFORM", "xcb", 0);

@@ -1,11 +1,15 @@
 #include "platform/wayland/WaylandConnection.h"
 
+#include "platform/wayland/CompositorEnd.h"
+
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
 #include <wayland-client.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace kestrel::wayland {
 
@@ -52,9 +56,13 @@ void WaylandConnection::read()
         failed = wl_display_dispatch_pending(m_display) < 0;
     if (failed || wl_display_read_events(m_display) < 0 || wl_display_dispatch_pending(m_display) < 0 ||
         wl_display_get_error(m_display) != 0) {
+        const int error = wl_display_get_error(m_display);
+        if (error == EPIPE || error == ECONNRESET)
+            compositorEnded();
         m_broken = true;
         m_notifier->setEnabled(false);
-        std::fprintf(stderr, "kestrel: the Wayland compositor went away.\n");
+        std::fprintf(stderr, "kestrel: the Wayland compositor refused Kestrel's requests (%s).\n",
+                     std::strerror(error));
     }
 }
 

@@ -75,7 +75,13 @@ SwayServer::SwayServer(int width, int height) : m_width(width), m_height(height)
 
 SwayServer::~SwayServer()
 {
-    endProcessGroup(m_sway);
+    stop();
+}
+
+void SwayServer::stop()
+{
+    if (m_sway.state() != QProcess::NotRunning)
+        endProcessGroup(m_sway);
 }
 
 QProcessEnvironment SwayServer::clientEnvironment() const

@@ -40,6 +40,8 @@ public:
     bool type(const QString& text);
     // A named key ("Escape") pressed and let go through a virtual keyboard.
     bool tapKey(const QString& name);
+    // Ends the compositor and what it started, as when the session is over.
+    void stop();
 
 private:
     bool runClient(const QString& program, const QStringList& arguments);
