@@ -73,10 +73,10 @@ bool compositorHasLayerShell(std::string* why)
         return false;
     }
     Globals globals;
-    globals.bind(display);
-    const bool has = globals.layerShell != nullptr;
+    const bool answered = globals.bind(display);
+    const bool has = answered && globals.layerShell != nullptr;
     if (!has && why)
-        *why = "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)";
+        *why = answered ? "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)" : noAnswer;
     globals.release();
     wl_display_disconnect(display);
     return has;
@@ -92,7 +92,11 @@ LayerShellSurface::create(LayerPainter paint, std::function<bool()> followsFocus
         return nullptr;
     }
     auto impl = std::make_unique<Impl>(std::move(connection), std::move(paint));
-    impl->globals.bind(impl->display);
+    if (!impl->globals.bind(impl->display)) {
+        if (why)
+            *why = noAnswer;
+        return nullptr;
+    }
     if (!impl->globals.compositor || !impl->globals.shm || !impl->globals.layerShell) {
         if (why)
             *why = "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)";
@@ -127,9 +131,10 @@ void LayerShellSurface::Impl::map()
     zwlr_layer_surface_v1_set_exclusive_zone(layer, -1);
     isConfigured = false;
     place();
-    // The first commit carries no buffer; the compositor answers with a configure.
+    // The first commit carries no buffer; the compositor answers with a configure (or, late,
+    // through the main loop).
     wl_surface_commit(surface);
-    wl_display_roundtrip(display);
+    roundTrip(display);
 }
 
 void LayerShellSurface::Impl::place()

@@ -228,7 +228,11 @@ LayerShellWindow* LayerShellWindow::host(QWidget& widget, std::string* why)
     auto impl = std::make_unique<Impl>(widget, std::move(connection));
     Impl* self = impl.get();
     impl->globals.onSeat = [self](wl_seat* seat) { wl_seat_add_listener(seat, &Impl::seatListener, self); };
-    impl->globals.bind(impl->display);
+    if (!impl->globals.bind(impl->display)) {
+        if (why)
+            *why = noAnswer;
+        return nullptr;
+    }
     if (!impl->globals.compositor || !impl->globals.shm || !impl->globals.layerShell) {
         if (why)
             *why = "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)";

@@ -7,11 +7,47 @@
 
 #include <wayland-client.h>
 
+#include <poll.h>
+
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 namespace kestrel::wayland {
+
+bool roundTrip(wl_display* display, std::chrono::milliseconds bound)
+{
+    static const wl_callback_listener listener{[](void* data, wl_callback* callback, std::uint32_t) {
+        *static_cast<bool*>(data) = true;
+        wl_callback_destroy(callback);
+    }};
+    bool answered = false;
+    wl_callback* callback = wl_display_sync(display);
+    wl_callback_add_listener(callback, &listener, &answered);
+    const auto deadline = std::chrono::steady_clock::now() + bound;
+    bool failed = false;
+    while (!answered && !failed) {
+        while (!failed && wl_display_prepare_read(display) != 0)
+            failed = wl_display_dispatch_pending(display) < 0;
+        if (failed || answered)
+            break; // no read was prepared
+        wl_display_flush(display);
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        pollfd socket{wl_display_get_fd(display), POLLIN, 0};
+        const int ready = left.count() > 0 ? ::poll(&socket, 1, static_cast<int>(left.count())) : 0;
+        if (ready <= 0) {
+            wl_display_cancel_read(display);
+            if (ready < 0 && errno == EINTR)
+                continue;
+            break; // no answer in time
+        }
+        failed = wl_display_read_events(display) < 0 || wl_display_dispatch_pending(display) < 0;
+    }
+    if (!answered)
+        wl_callback_destroy(callback); // an answer that comes later goes nowhere
+    return answered;
+}
 
 std::unique_ptr<WaylandConnection> WaylandConnection::open()
 {

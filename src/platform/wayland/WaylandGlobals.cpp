@@ -1,5 +1,7 @@
 #include "platform/wayland/WaylandGlobals.h"
 
+#include "platform/wayland/WaylandConnection.h"
+
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -98,12 +100,11 @@ const wl_buffer_listener bufferListener{released};
 
 } // namespace
 
-void Globals::bind(wl_display* display)
+bool Globals::bind(wl_display* display)
 {
     registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &registryListener, this);
-    wl_display_roundtrip(display);
-    wl_display_roundtrip(display);
+    return roundTrip(display) && roundTrip(display);
 }
 
 void Globals::release()

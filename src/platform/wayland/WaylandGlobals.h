@@ -47,8 +47,9 @@ struct Globals {
     // Given the seat the moment it is bound, to listen to it; no seat is bound without it.
     std::function<void(wl_seat*)> onSeat;
 
-    // Binds the globals on `display`, then learns what the outputs say of themselves.
-    void bind(wl_display* display);
+    // Binds the globals on `display`, then learns what the outputs say of themselves; false
+    // when the compositor did not answer in time.
+    bool bind(wl_display* display);
     // Lets go of everything bound, and of the registry.
     void release();
     // The output of that name; null when there is none.
