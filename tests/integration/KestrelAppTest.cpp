@@ -2,6 +2,7 @@
 // XTest, judged by what reaches the screen.
 
 #include "integration/KestrelAppFixture.h"
+#include "overlay/KeycapColors.h"
 
 namespace kestrel::test {
 namespace {
@@ -86,6 +87,35 @@ TEST_F(KestrelAppTest, TopRightFromThePreferencesFileAndTheHotKeySwitchesItOffAn
 
     pressHotKey(); // on again
     EXPECT_TRUE(tapUntilShown(a));
+}
+
+TEST_F(KestrelAppTest, CapsLockAlreadyOnAtStartIsShownTurningOffThenOn)
+{
+    constexpr std::uint32_t capsLock = 58;
+    input.tap(capsLock); // on before Kestrel starts
+    start();
+    // The pixels of the caps-lock light, lit, on the keycap shown.
+    const auto litPixels = [&] {
+        const Screenshot shot = settledScreenshot();
+        const Rgb lit = KeycapColors::lightColor(KeyColor::dark);
+        const auto near = [](std::uint32_t pixel, int shift, double channel) {
+            return std::abs(static_cast<int>((pixel >> shift) & 0xff) - static_cast<int>(channel * 255)) <= 24;
+        };
+        int count = 0;
+        for (int y = shot.changed.top(); y <= shot.changed.bottom(); ++y) {
+            for (int x = shot.changed.left(); x <= shot.changed.right(); ++x) {
+                const std::uint32_t pixel = shot.pixels[static_cast<std::size_t>(y * screenWidth + x)];
+                count += near(pixel, 16, lit.red) && near(pixel, 8, lit.green) && near(pixel, 0, lit.blue);
+            }
+        }
+        return count;
+    };
+    ASSERT_TRUE(awaitClear());
+    input.tap(capsLock); // off
+    EXPECT_EQ(litPixels(), 0) << "the first press turns Caps Lock off";
+    ASSERT_TRUE(awaitClear());
+    input.tap(capsLock); // on again
+    EXPECT_GT(litPixels(), 20) << "and the next on";
 }
 
 } // namespace
