@@ -56,11 +56,12 @@ soak: deps
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTREL_BUILD_BENCHMARKS=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrel_pipeline_bench kestrel_x11_latency_bench kestrel_frame_bench \
-		kestrel_password_hold_bench
+		kestrel_password_hold_bench kestrel_startup_bench
 	$(BENCH_DIR)/bench/kestrel_pipeline_bench
 	$(BENCH_DIR)/bench/kestrel_x11_latency_bench
 	$(BENCH_DIR)/bench/kestrel_frame_bench
 	$(BENCH_DIR)/bench/kestrel_password_hold_bench
+	$(BENCH_DIR)/bench/kestrel_startup_bench
 
 # The overlay measured from outside with overlay-bench (not part of `make test`): latency,
 # Kestrel's and the X server's CPU per 1,000 keys, memory, idle wakeups.

@@ -73,9 +73,9 @@ protected:
         return variables;
     }
 
-    // Starts Kestrel on the compositor with keys from a FIFO and the overlay at `position`.
-    // On `sessionBus` when one is given.
-    void startKestrel(const char* position, const QString& sessionBus = {})
+    // Starts Kestrel on the compositor with keys from a FIFO and the overlay at `position`,
+    // keycaps staying `displayDuration` seconds. On `sessionBus` when one is given.
+    void startKestrel(const char* position, const QString& sessionBus = {}, double displayDuration = 1.5)
     {
         keys.emplace(folder.filePath(QStringLiteral("keys")));
         ASSERT_TRUE(keys->isMade());
@@ -83,8 +83,10 @@ protected:
         QFile::remove(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
         QFile preferences(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
         ASSERT_TRUE(preferences.open(QIODevice::WriteOnly));
-        preferences.write(QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "%1"})")
+        preferences.write(QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "%1",
+                                             "displayDuration": %2})")
                               .arg(QString::fromLatin1(position))
+                              .arg(displayDuration)
                               .toUtf8());
         preferences.close();
         QProcessEnvironment variables = environment({{"XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config"))},
@@ -239,6 +241,37 @@ TEST_F(KestrelWaylandTest, OnTheScreenWithThePointerKeysGoToTheOutputTheComposit
         key(KEY_K, 0);
         ASSERT_TRUE(runEventLoopUntil([&] { return changedOn(focused, emptyFocused) == 0; }, 10s, 250ms));
     }
+}
+
+TEST_F(KestrelWaylandTest, AMonitorComingAndGoingAHundredTimesLeavesTheOverlayWhereTheFocusIs)
+{
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter", {}, 0.5));
+    // A second output comes and goes, each time taking the focus while keys are typed, the
+    // focus going back to the first when it goes. (Sway 1.7 cannot unplug a headless output;
+    // it disables it, as for a laptop's closed lid: clients still know of it.)
+    ASSERT_TRUE(sway.command(QStringLiteral("create_output")));
+    for (int cycle = 0; cycle < 100; ++cycle) {
+        ASSERT_TRUE(sway.command(QStringLiteral("output HEADLESS-2 enable")));
+        ASSERT_TRUE(sway.command(QStringLiteral("focus output HEADLESS-2")));
+        key(KEY_A, 1);
+        key(KEY_A, 0);
+        ASSERT_TRUE(sway.command(QStringLiteral("output HEADLESS-2 disable")));
+        ASSERT_TRUE(sway.command(QStringLiteral("focus output HEADLESS-1")));
+        key(KEY_B, 1);
+        key(KEY_B, 0);
+        ASSERT_EQ(kestrel.state(), QProcess::Running) << "after " << cycle + 1 << " cycles";
+    }
+    // The overlay stays where it was while it has keycaps, and goes where the focus is with
+    // the next keys after: typed a second apart, longer than a keycap stays, they show on the
+    // output left.
+    const bool shown = runEventLoopUntil(
+        [&] {
+            key(KEY_K, 1);
+            key(KEY_K, 0);
+            return runEventLoopUntil([&] { return changes(sway.screenshot()).pixels > 500; }, 1s, 100ms);
+        },
+        10s);
+    EXPECT_TRUE(shown) << "no keycaps on HEADLESS-1";
 }
 
 TEST_F(KestrelWaylandTest, KestrelSaysItRunsNativelyWithInputFromTheKernel)
