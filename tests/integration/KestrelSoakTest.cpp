@@ -174,12 +174,19 @@ TEST_F(KestrelSoakTest, AnyAmountOfTypingLeavesNothingBehind)
     runEventLoop(2s);
     const long idleWakeups = ProcessFigures::contextSwitches(kestrel.processId()) - switches;
 
+    // The settings window built too, as after a day's use.
+    EXPECT_EQ(launchAgain({"--settings"}), 0);
+    EXPECT_TRUE(awaitTopLevel("General")) << "no settings window";
+    stillPixels();
+    const long withSettingsKiB = ProcessFigures::of(kestrel.processId()).residentKiB;
+
     std::cout << "Kestrel soak, " << total << " keys in " << seconds << " s after a warm-up of " << warmUp << "; CPU "
               << cpuMs * 1000.0 / static_cast<double>(total - warmUp) << " ms per 1,000 keys\n"
               << "  at start:   " << started.describe() << '\n'
               << "  after " << warmUp << ": " << before.describe() << '\n'
               << "  at the end: " << after.describe() << '\n'
-              << "  idle for 2 s: " << idleWakeups << " wakeups\n";
+              << "  idle for 2 s: " << idleWakeups << " wakeups\n"
+              << "  with the settings window: " << static_cast<double>(withSettingsKiB) / 1024.0 << " MiB resident\n";
 
     EXPECT_LE(after.residentKiB - before.residentKiB, 1024) << "memory grows with typing";
     EXPECT_EQ(after.descriptors, before.descriptors);

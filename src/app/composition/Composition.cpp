@@ -19,6 +19,7 @@
 #include "platform/evdev/InputReaderProcess.h"
 #include "platform/evdev/KeyboardConfiguration.h"
 #include "platform/evdev/ReaderPermissionService.h"
+#include "platform/linux/FreedMemory.h"
 #include "platform/linux/HelpPagePermissionService.h"
 #include "platform/linux/JsonDefaultsStore.h"
 #include "platform/linux/Syslog.h"
@@ -179,6 +180,7 @@ struct Composition::Parts {
     void chooseHotKey();
     void choosePermission();
     void buildApplication();
+    void returnMemoryAfterStyleChanges();
     void answerLaterLaunches();
     void relaunch();
 };
@@ -372,6 +374,22 @@ void Composition::Parts::buildApplication()
                  (hotKeyWorks ? hotKey + " shows keys or stops"
                               : "kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop's)") +
                  "; run kestrel again to open the settings.");
+    returnMemoryAfterStyleChanges();
+}
+
+// A new colour or size lets the last one's keycap pictures go, in blocks the allocator keeps
+// for itself; they go back to the system once the keycaps of the new style have left the
+// screen, so that a day of restyling does not stay in Kestrel's memory.
+void Composition::Parts::returnMemoryAfterStyleChanges()
+{
+    const OverlayModel& model = delegate->visualizer().overlay().model();
+    const auto restyled = std::make_shared<bool>(false);
+    model.fontSize.subscribe([restyled](double) { *restyled = true; });
+    model.keyColor.subscribe([restyled](KeyColor) { *restyled = true; });
+    model.keycaps.subscribe([restyled](const std::vector<Keycap>& keycaps) {
+        if (keycaps.empty() && std::exchange(*restyled, false))
+            returnFreedMemory();
+    });
 }
 
 void Composition::Parts::answerLaterLaunches()

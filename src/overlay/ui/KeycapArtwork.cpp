@@ -8,7 +8,7 @@ namespace kestrel {
 namespace {
 
 // The bases and caps of every shape in the style in use, with room for the one before.
-constexpr std::size_t imageBudget = 1 << 20;
+constexpr std::size_t imageBudget = 3 << 18;
 
 QString sizeKey(QSize pixels)
 {

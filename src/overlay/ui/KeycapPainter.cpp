@@ -16,11 +16,11 @@ namespace kestrel {
 
 namespace {
 
-// The keycaps typed most, in the style in use: some eighty at the medium size. A style
-// changed many times over leaves no more than this behind.
-constexpr std::size_t spriteBudget = 3 << 20;
-// Blurred pictures are drawn only while a keycap fades in or out: those of the last few dozen.
-constexpr std::size_t blurredBudget = 1 << 20;
+// The keycaps typed most, in the style in use: some forty at the medium size, the letters
+// and the modifiers. A style changed many times over leaves no more than this behind.
+constexpr std::size_t spriteBudget = 3 << 19;
+// Blurred pictures are drawn only while a keycap fades in or out: those of the last dozen.
+constexpr std::size_t blurredBudget = 1 << 19;
 
 QRectF toQRect(const Box& box)
 {
