@@ -248,14 +248,7 @@ protected:
     // Types until a key shows, then waits until the screen is clear again.
     void awaitListening()
     {
-        const bool listening = test::runEventLoopUntil(
-            [&] {
-                input.tap(a);
-                test::runEventLoop(150ms);
-                return !screenshot().changed.isNull();
-            },
-            15s);
-        ASSERT_TRUE(listening) << "Kestrel did not start listening";
+        ASSERT_TRUE(tapUntilShown(a, 15s)) << "Kestrel did not start listening";
         const bool clear = test::runEventLoopUntil([&] { return screenshot().changed.isNull(); }, 10s);
         ASSERT_TRUE(clear) << "the first keycap never went away";
     }
@@ -305,14 +298,14 @@ protected:
 
     // Types `key` until it shows: for a switch that reaches Kestrel on another connection
     // than the keys do, and may come after them.
-    bool tapUntilShown(std::uint32_t key)
+    bool tapUntilShown(std::uint32_t key, std::chrono::milliseconds timeout = 5s)
     {
         return runEventLoopUntil(
             [&] {
                 input.tap(key);
                 return runEventLoopUntil([&] { return !screenshot().changed.isNull(); }, 300ms);
             },
-            5s);
+            timeout);
     }
 
     bool awaitClear()

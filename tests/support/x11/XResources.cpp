@@ -22,6 +22,16 @@ std::string atomName(xcb_connection_t* connection, xcb_atom_t atom)
     return {xcb_get_atom_name_name(reply.get()), static_cast<std::size_t>(xcb_get_atom_name_name_length(reply.get()))};
 }
 
+// Asks for the process id of the client at `base`; the question's type is the request's own.
+template <typename Question>
+xcb_res_query_client_ids_cookie_t askProcessId(xcb_connection_t* connection, std::uint32_t base,
+                                               xcb_res_query_client_ids_cookie_t (*ask)(xcb_connection_t*,
+                                                                                        std::uint32_t, const Question*))
+{
+    const Question question{base, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    return ask(connection, 1, &question);
+}
+
 // Adds up the resources of each client whose resource base `wanted` accepts.
 ServerResources resourcesOf(xcb_connection_t* connection, const std::function<bool(std::uint32_t base)>& wanted)
 {
@@ -48,16 +58,15 @@ ServerResources resourcesOf(xcb_connection_t* connection, const std::function<bo
 
 ServerResources serverResourcesOfProcess(xcb_connection_t* connection, pid_t pid)
 {
-    // Which clients the process has: asked of the server by each client's base.
+    // Which clients the process has: each client's process id, asked of the server by its
+    // base. Only the process id is asked for, so each answer is one.
     const auto isOfProcess = [&](std::uint32_t base) {
-        xcb_res_client_id_spec_t spec{base, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-        const XcbPointer<xcb_res_query_client_ids_reply_t> ids(
-            xcb_res_query_client_ids_reply(connection, xcb_res_query_client_ids(connection, 1, &spec), nullptr));
+        const XcbPointer<xcb_res_query_client_ids_reply_t> ids(xcb_res_query_client_ids_reply(
+            connection, askProcessId(connection, base, &xcb_res_query_client_ids), nullptr));
         if (!ids)
             return false;
         for (auto id = xcb_res_query_client_ids_ids_iterator(ids.get()); id.rem; xcb_res_client_id_value_next(&id)) {
-            if (id.data->spec.mask == XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID &&
-                xcb_res_client_id_value_value_length(id.data) == 1 &&
+            if (xcb_res_client_id_value_value_length(id.data) == 1 &&
                 static_cast<pid_t>(*xcb_res_client_id_value_value(id.data)) == pid)
                 return true;
         }
