@@ -9,6 +9,7 @@
 #include "input/PasswordGuard.h"
 #include "platform/atspi/AtspiPasswordFocus.h"
 #include "platform/qt/QtScheduler.h"
+#include "platform/qt/SessionBus.h"
 #include "platform/x11/X11EventTapService.h"
 #include "support/a11y/AccessibilityBus.h"
 #include "support/x11/XTestDriver.h"
@@ -55,6 +56,7 @@ struct Desktop {
     std::unique_ptr<test::AccessibilityBus> bus;
     std::unique_ptr<QtScheduler> scheduler;
     std::unique_ptr<x11::X11EventTapService> taps;
+    std::unique_ptr<SessionBus> sessionBus;
     std::unique_ptr<AtspiPasswordFocus> focus;
     std::unique_ptr<PasswordGuard> guard;
     std::unique_ptr<KeystrokeMonitor> monitor;
@@ -79,7 +81,8 @@ struct Desktop {
         qputenv("DISPLAY", QByteArray::fromStdString(server.display()));
         scheduler = std::make_unique<QtScheduler>();
         taps = std::make_unique<x11::X11EventTapService>(server.display());
-        focus = std::make_unique<AtspiPasswordFocus>();
+        sessionBus = SessionBus::forThisSession();
+        focus = std::make_unique<AtspiPasswordFocus>(sessionBus.get());
         guard = std::make_unique<PasswordGuard>(*taps, *focus, *scheduler);
         monitor = std::make_unique<KeystrokeMonitor>(*guard);
         monitor->onKeyEvent = [this](const KeyEvent& event) {

@@ -2,6 +2,8 @@
 // a storm of input. It must stay up, leave the user's files alone and show nothing stale.
 
 #include "integration/KestrelAppFixture.h"
+#include "support/dbus/FakeWatcher.h"
+#include "support/dbus/PrivateBus.h"
 
 #include <pwd.h>
 #include <random>
@@ -217,6 +219,45 @@ TEST_F(KestrelAppTest, AHotKeyAnotherProgramHoldsIsSaidOnceAndTheToggleStillWork
     EXPECT_TRUE(tapUntilShown(a));
     EXPECT_EQ(saidTimes("held by another program"), 1) << "said once";
     xcb_disconnect(other);
+}
+
+TEST_F(KestrelAppTest, TheSessionBusRestartingLeavesKeysShowingAndTheTrayItemComesBackToTheNewHost)
+{
+    PrivateBus bus;
+    ASSERT_TRUE(bus.isRunning()) << bus.error();
+    extraEnvironment[QStringLiteral("DBUS_SESSION_BUS_ADDRESS")] = bus.address();
+    int hosts = 0;
+    // A tray host of the test's own on the bus, on a connection that goes with the bus.
+    const auto hostConnection = [&] {
+        return QDBusConnection::connectToBus(bus.address(), QStringLiteral("tray-host-%1").arg(++hosts));
+    };
+    auto watcher = std::make_unique<FakeWatcher>(hostConnection());
+    ASSERT_TRUE(watcher->isServing());
+    start();
+    ASSERT_TRUE(runEventLoopUntil([&] { return watcher->items.size() == 1; }, 10s)) << "registered with the host";
+    const QString item = watcher->items.front();
+
+    // The bus's daemon ends, and the tray host with it: keys show, the instance socket answers.
+    watcher.reset();
+    QDBusConnection::disconnectFromBus(QStringLiteral("tray-host-%1").arg(hosts));
+    bus.stop();
+    EXPECT_TRUE(tapUntilShown(a)) << "keys show while there is no bus";
+    ASSERT_TRUE(switchOff([&] { EXPECT_EQ(launchAgain({"--toggle"}), 0); })) << "the socket answers";
+    EXPECT_EQ(launchAgain({"--toggle"}), 0);
+    EXPECT_TRUE(tapUntilShown(a));
+
+    // A new daemon at the same address, and a host on it: the item comes back to it.
+    ASSERT_TRUE(bus.start()) << bus.error();
+    watcher = std::make_unique<FakeWatcher>(hostConnection());
+    ASSERT_TRUE(watcher->isServing());
+    ASSERT_TRUE(runEventLoopUntil([&] { return !watcher->items.isEmpty(); }, 10s)) << "the item comes back";
+    EXPECT_EQ(watcher->items, QStringList{item});
+    ASSERT_TRUE(awaitClear());
+    EXPECT_TRUE(tapUntilShown(a)) << "keys show on";
+    ASSERT_TRUE(switchOff([&] { EXPECT_EQ(launchAgain({"--toggle"}), 0); }));
+    EXPECT_EQ(kestrel.state(), QProcess::Running);
+    watcher.reset();
+    QDBusConnection::disconnectFromBus(QStringLiteral("tray-host-%1").arg(hosts));
 }
 
 TEST_F(KestrelAppTest, TwentyThousandRandomEventsLeaveNothingBehind)

@@ -29,6 +29,7 @@
 #include "platform/qt/QtScreenService.h"
 #include "platform/qt/QtWorkspace.h"
 #include "platform/qt/QuitOnSignal.h"
+#include "platform/qt/SessionBus.h"
 #include "platform/tray/StatusNotifierItem.h"
 #include "platform/updates/Ed25519Verifier.h"
 #include "platform/updates/LazyUpdateNetwork.h"
@@ -158,6 +159,8 @@ struct Composition::Parts {
     std::unique_ptr<DesktopLayoutWatch> layoutWatch;
     std::unique_ptr<wayland::CompositorKeymap> compositorKeymap;
     SessionFacts session;
+    // The session bus, kept through a restart of its daemon (nothing without one).
+    std::unique_ptr<SessionBus> sessionBus = SessionBus::forThisSession();
     std::optional<AtspiPasswordFocus> passwordFocus;
     std::optional<PasswordGuard> guardedTaps;
     bool saidWhyPasswordFieldsShow = false;
@@ -258,7 +261,7 @@ void Composition::Parts::watchPasswordFields()
     // Keys typed into password fields stay off the screen wherever the accessibility bus
     // says where the focus is. Why they cannot is said once, whenever it first turns out (at
     // start, or when the bus goes).
-    passwordFocus.emplace();
+    passwordFocus.emplace(sessionBus.get());
     guardedTaps.emplace(*taps, *passwordFocus, scheduler);
     const auto sayWhyPasswordFieldsShow = [this](PasswordFocusService::Availability now) {
         if (now != PasswordFocusService::Availability::unavailable || std::exchange(saidWhyPasswordFieldsShow, true))
@@ -336,12 +339,11 @@ void Composition::Parts::buildApplication()
                 complain("the panel opens as a window: " + why + ".");
         };
     }
-    const auto makeStatusItem = [](StatusItemService::Handlers handlers) -> std::unique_ptr<StatusItemService> {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        if (!bus.isConnected())
+    const auto makeStatusItem = [this](StatusItemService::Handlers handlers) -> std::unique_ptr<StatusItemService> {
+        if (!sessionBus)
             return nullptr;
         const QString name = QString::fromStdString(AppInfo::current().name);
-        return std::make_unique<StatusNotifierItem>(bus, name.toLower(), name, std::move(handlers));
+        return std::make_unique<StatusNotifierItem>(*sessionBus, name.toLower(), name, std::move(handlers));
     };
     delegate.emplace(AppDelegate::Services{
                          .visualizer = {*guardedTaps, *hotKeys, *permission, *defaults, scheduler, screens, *panels},

@@ -4,6 +4,7 @@
 
 #include "platform/atspi/AtspiListener.h"
 #include "platform/qt/KestrelModule.h"
+#include "platform/qt/SessionBus.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -57,9 +58,10 @@ AtspiPasswordFocus::MainLoopChoice::~MainLoopChoice()
         qunsetenv(qtWithoutGlib);
 }
 
-AtspiPasswordFocus::AtspiPasswordFocus() : m_mainThread(std::make_unique<QObject>())
+AtspiPasswordFocus::AtspiPasswordFocus(SessionBus* bus)
+    : m_mainThread(std::make_unique<QObject>()), m_busNews(std::make_unique<QObject>())
 {
-    if (!isSet("DBUS_SESSION_BUS_ADDRESS")) {
+    if (!bus) {
         if (isSet("AT_SPI_BUS_ADDRESS")) {
             start();
         } else {
@@ -68,12 +70,28 @@ AtspiPasswordFocus::AtspiPasswordFocus() : m_mainThread(std::make_unique<QObject
         }
         return;
     }
-    QDBusConnection session = QDBusConnection::sessionBus();
-    if (!session.isConnected()) {
+    // The accessibility bus's launcher goes with a session bus that ends; a new session bus
+    // may start a new one.
+    QObject::connect(bus, &SessionBus::lost, m_busNews.get(), [this] {
+        m_watcher.reset();
+        stop();
+        m_problem = "the session bus has gone";
+        availability = Availability::unavailable;
+    });
+    QObject::connect(bus, &SessionBus::connected, m_busNews.get(), [this, bus] {
+        availability = Availability::looking;
+        watchAccessibilityBus(bus->connection());
+    });
+    if (!bus->isConnected()) {
         m_problem = "the session bus cannot be reached";
         availability = Availability::unavailable;
         return;
     }
+    watchAccessibilityBus(bus->connection());
+}
+
+void AtspiPasswordFocus::watchAccessibilityBus(const QDBusConnection& session)
+{
     m_watcher =
         std::make_unique<QDBusServiceWatcher>(accessibilityBusName, session, QDBusServiceWatcher::WatchForOwnerChange);
     QObject::connect(m_watcher.get(), &QDBusServiceWatcher::serviceOwnerChanged,

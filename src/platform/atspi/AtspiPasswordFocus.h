@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+class QDBusConnection;
 class QDBusServiceWatcher;
 class QLibrary;
 class QObject;
@@ -12,6 +13,7 @@ class QObject;
 namespace kestrel {
 
 class AtspiListener;
+class SessionBus;
 
 // Password fields as the accessibility bus (AT-SPI) reports them: which control has the
 // focus and whether it is a password field, in every application that speaks AT-SPI.
@@ -23,7 +25,9 @@ class AtspiListener;
 // session bus (and the accessibility daemons) behind the desktop's back.
 class AtspiPasswordFocus final : public PasswordFocusService {
 public:
-    AtspiPasswordFocus();
+    // Follows the accessibility bus on `bus`, through the session bus's restarts; without a
+    // session bus (nullptr), only the one AT_SPI_BUS_ADDRESS names.
+    explicit AtspiPasswordFocus(SessionBus* bus);
     ~AtspiPasswordFocus() override;
 
     AtspiPasswordFocus(const AtspiPasswordFocus&) = delete;
@@ -50,11 +54,13 @@ public:
     const std::string& problem() const { return m_problem; }
 
 private:
+    void watchAccessibilityBus(const QDBusConnection& session);
     void start();
     void stop();
 
     std::function<void(const FocusReport&)> m_handler;
     std::unique_ptr<QObject> m_mainThread; // where the listener's news are delivered
+    std::unique_ptr<QObject> m_busNews;    // where the session bus's losses and returns are heard
     std::unique_ptr<QDBusServiceWatcher> m_watcher;
     std::unique_ptr<QLibrary> m_module;
     std::unique_ptr<AtspiListener> m_listener;

@@ -426,8 +426,8 @@ private:
     StatusNotifierItem& m_item;
 };
 
-StatusNotifierItem::StatusNotifierItem(QDBusConnection bus, QString id, QString title, Handlers handlers)
-    : m_bus(std::move(bus)),
+StatusNotifierItem::StatusNotifierItem(SessionBus& bus, QString id, QString title, Handlers handlers)
+    : m_bus(bus.connection()),
       m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid())),
       m_id(std::move(id)),
       m_title(std::move(title)),
@@ -438,24 +438,15 @@ StatusNotifierItem::StatusNotifierItem(QDBusConnection bus, QString id, QString 
     m_itemAdaptor = new StatusNotifierItemAdaptor(*this);
     m_menuObject = new QObject(this);
     m_menuAdaptor = new DBusMenuAdaptor(*m_menuObject, *this);
-    if (!m_bus.isConnected())
-        return;
-    m_bus.registerObject(QStringLiteral("/StatusNotifierItem"), this, QDBusConnection::ExportAdaptors);
-    m_bus.registerObject(QStringLiteral("/MenuBar"), m_menuObject, QDBusConnection::ExportAdaptors);
-    m_bus.registerService(m_serviceName);
-
-    // A host that starts (or starts again) after Kestrel takes the item up then.
-    m_watcher = new QDBusServiceWatcher(QString::fromLatin1(watcherService), m_bus,
-                                        QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
-            [this](const QString&, const QString&, const QString& newOwner) {
-                setRegistered(false);
-                if (!newOwner.isEmpty())
-                    registerWithWatcher();
-            });
-    m_watcherAtStart = isWatcherRunning(m_bus);
-    if (m_watcherAtStart)
-        registerWithWatcher();
+    // A bus that restarts has none of the item: it is exported again on the new one, and
+    // registered when a host's watcher runs there.
+    connect(&bus, &SessionBus::lost, this, [this] {
+        delete std::exchange(m_watcher, nullptr);
+        setRegistered(false);
+    });
+    connect(&bus, &SessionBus::connected, this, [this, &bus] { exportOn(bus.connection()); });
+    if (bus.isConnected())
+        m_watcherAtStart = exportOn(bus.connection());
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -465,6 +456,29 @@ StatusNotifierItem::~StatusNotifierItem()
     m_bus.unregisterService(m_serviceName);
     m_bus.unregisterObject(QStringLiteral("/MenuBar"));
     m_bus.unregisterObject(QStringLiteral("/StatusNotifierItem"));
+}
+
+bool StatusNotifierItem::exportOn(const QDBusConnection& bus)
+{
+    m_bus = bus;
+    m_bus.registerObject(QStringLiteral("/StatusNotifierItem"), this, QDBusConnection::ExportAdaptors);
+    m_bus.registerObject(QStringLiteral("/MenuBar"), m_menuObject, QDBusConnection::ExportAdaptors);
+    m_bus.registerService(m_serviceName);
+
+    // A host that starts (or starts again) after Kestrel takes the item up then.
+    delete m_watcher;
+    m_watcher = new QDBusServiceWatcher(QString::fromLatin1(watcherService), m_bus,
+                                        QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& newOwner) {
+                setRegistered(false);
+                if (!newOwner.isEmpty())
+                    registerWithWatcher();
+            });
+    const bool watcherRuns = isWatcherRunning(m_bus);
+    if (watcherRuns)
+        registerWithWatcher();
+    return watcherRuns;
 }
 
 bool StatusNotifierItem::isWatcherRunning(const QDBusConnection& bus)

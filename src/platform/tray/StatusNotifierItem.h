@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/StatusItemService.h"
+#include "platform/qt/SessionBus.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -31,8 +32,9 @@ public:
 
     static constexpr const char* watcherService = "org.kde.StatusNotifierWatcher";
 
-    // Exports the item on `bus` under `id` (the application's name in the host's lists).
-    StatusNotifierItem(QDBusConnection bus, QString id, QString title, Handlers handlers);
+    // Exports the item on `bus` under `id` (the application's name in the host's lists), and
+    // again whenever the bus comes back after its daemon ended.
+    StatusNotifierItem(SessionBus& bus, QString id, QString title, Handlers handlers);
     ~StatusNotifierItem() override;
 
     // Whether a StatusNotifier host's watcher runs on the bus now.
@@ -52,6 +54,8 @@ private:
     friend class StatusNotifierItemAdaptor;
     friend class DBusMenuAdaptor;
 
+    // Whether a host's watcher runs there.
+    bool exportOn(const QDBusConnection& bus);
     void registerWithWatcher();
     void setRegistered(bool registered);
 

@@ -30,6 +30,7 @@ protected:
     ~StatusNotifierItemTest() override
     {
         item.reset();
+        kestrelBus.reset();
         QDBusConnection::disconnectFromBus(host.name());
         QDBusConnection::disconnectFromBus(host.name() + QStringLiteral("-kestrel"));
     }
@@ -69,9 +70,10 @@ protected:
 
     void startItem()
     {
+        kestrelBus = std::make_unique<SessionBus>(
+            bus.address(), QDBusConnection::connectToBus(bus.address(), host.name() + QStringLiteral("-kestrel")));
         item = std::make_unique<StatusNotifierItem>(
-            QDBusConnection::connectToBus(bus.address(), host.name() + QStringLiteral("-kestrel")),
-            QStringLiteral("kestrel"), QStringLiteral("Kestrel"),
+            *kestrelBus, QStringLiteral("kestrel"), QStringLiteral("Kestrel"),
             StatusNotifierItem::Handlers{.activate = [this](int x, int y) { activations.push_back(QPoint(x, y)); },
                                          .secondaryActivate = [this] { ++secondaryActivations; },
                                          .menuAboutToShow =
@@ -86,6 +88,7 @@ protected:
     test::PrivateBus bus;
     QDBusConnection host = QDBusConnection::connectToBus(bus.address(), QStringLiteral("host-%1").arg(++connections));
     static inline int connections = 0;
+    std::unique_ptr<SessionBus> kestrelBus;
     std::unique_ptr<StatusNotifierItem> item;
     std::vector<QPoint> activations;
     int secondaryActivations = 0;
@@ -115,6 +118,31 @@ TEST_F(StatusNotifierItemTest, RegistersWithEveryWatcherThatComesEvenAfterKestre
     ASSERT_TRUE(test::runEventLoopUntil([&] { return item->isRegistered(); }));
     EXPECT_EQ(watcher->items, QStringList{item->serviceName()});
     EXPECT_EQ(registrations, (std::vector<bool>{true, false, true}));
+}
+
+TEST_F(StatusNotifierItemTest, AfterTheSessionBusRestartsTheItemIsExportedAgainAndTakenUpByTheNewHost)
+{
+    ASSERT_TRUE(bus.isRunning()) << bus.error();
+    auto watcher = std::make_unique<FakeWatcher>(host);
+    ASSERT_TRUE(watcher->isServing());
+    startItem();
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return item->isRegistered(); }));
+    watcher.reset();
+    bus.stop();
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return !item->isRegistered(); })) << "the host went with the bus";
+    ASSERT_TRUE(bus.start()) << bus.error();
+    // The tray host comes back on the new bus, on a connection of its own.
+    QDBusConnection::disconnectFromBus(host.name());
+    host = QDBusConnection::connectToBus(bus.address(), QStringLiteral("host-%1").arg(++connections));
+    ASSERT_TRUE(host.isConnected());
+    watcher = std::make_unique<FakeWatcher>(host);
+    ASSERT_TRUE(watcher->isServing());
+    ASSERT_TRUE(test::runEventLoopUntil([&] { return item->isRegistered(); })) << "registered with the new host";
+    EXPECT_EQ(watcher->items, QStringList{item->serviceName()});
+    EXPECT_EQ(registrations, (std::vector<bool>{true, false, true}));
+    // The item's objects are there again for the new host to read.
+    EXPECT_EQ(itemProperty(QStringLiteral("Id")).toString(), QStringLiteral("kestrel"));
+    EXPECT_EQ(menuLayout().size(), 0u);
 }
 
 TEST_F(StatusNotifierItemTest, TheHostReadsTheIconInNetworkOrderAndTheToolTipAndHearsOfChanges)

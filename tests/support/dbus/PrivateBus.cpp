@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <utility>
 
 namespace kestrel::test {
 
@@ -16,7 +17,7 @@ constexpr const char* busConfig =
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>session</type>
-  <listen>unix:dir=@FOLDER@</listen>
+  <listen>unix:path=@FOLDER@/bus</listen>
   <servicedir>@FOLDER@/services</servicedir>
   <auth>EXTERNAL</auth>
   <policy context="default">
@@ -27,6 +28,18 @@ constexpr const char* busConfig =
   </policy>
 </busconfig>
 )";
+
+// Whether a process runs (and is not merely left for its parent to collect: the daemon forks,
+// and the container's first process may never collect it).
+bool isAlive(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype end = line.lastIndexOf(')');
+    return end >= 0 && line.mid(end + 2, 1) != "Z";
+}
 
 } // namespace
 
@@ -53,31 +66,48 @@ PrivateBus::PrivateBus(const QStringList& activatable)
     config.write(QString::fromLatin1(busConfig).replace(QStringLiteral("@FOLDER@"), m_folder.path()).toUtf8());
     config.close();
 
-    QProcess daemon;
-    daemon.start(QStringLiteral("dbus-daemon"),
-                 {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--fork"),
-                  QStringLiteral("--print-address=1"), QStringLiteral("--print-pid=1")});
-    if (!daemon.waitForFinished(5000) || daemon.exitCode() != 0) {
-        m_error = "dbus-daemon did not start: " + daemon.readAllStandardError().toStdString();
-        return;
-    }
-    const QStringList said = QString::fromUtf8(daemon.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    if (said.size() < 2) {
-        m_error = "dbus-daemon said no address";
-        return;
-    }
-    m_address = said[0].trimmed();
-    m_pid = said[1].trimmed().toLongLong();
+    m_config = config.fileName();
+    // At a path of its own and without the server's id, so that a daemon started again is
+    // at the same address.
+    m_address = QStringLiteral("unix:path=") + m_folder.filePath(QStringLiteral("bus"));
+    start();
 }
 
 PrivateBus::~PrivateBus()
 {
+    stop();
+}
+
+bool PrivateBus::start()
+{
+    QProcess daemon;
+    daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + m_config, QStringLiteral("--fork"),
+                                                 QStringLiteral("--print-pid=1")});
+    if (!daemon.waitForFinished(5000) || daemon.exitCode() != 0) {
+        m_error = "dbus-daemon did not start: " + daemon.readAllStandardError().toStdString();
+        return false;
+    }
+    m_pid = QString::fromUtf8(daemon.readAllStandardOutput()).trimmed().toLongLong();
+    if (m_pid <= 0) {
+        m_error = "dbus-daemon said no process id";
+        return false;
+    }
+    m_error.clear();
+    return true;
+}
+
+void PrivateBus::stop()
+{
     if (m_pid <= 0)
         return;
-    ::kill(static_cast<pid_t>(m_pid), SIGTERM);
-    // The daemon removes its socket as it goes: let it, before the folder goes.
-    for (int wait = 0; wait < 100 && ::kill(static_cast<pid_t>(m_pid), 0) == 0; ++wait)
+    const qint64 pid = std::exchange(m_pid, 0);
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    // The daemon removes its socket as it goes, unless the signal came before it set up its
+    // handling: then the socket is left, and removed here.
+    const QString socket = m_folder.filePath(QStringLiteral("bus"));
+    for (int wait = 0; wait < 300 && QFile::exists(socket) && isAlive(pid); ++wait)
         QThread::msleep(10);
+    QFile::remove(socket);
 }
 
 } // namespace kestrel::test
