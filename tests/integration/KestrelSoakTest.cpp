@@ -176,9 +176,17 @@ TEST_F(KestrelSoakTest, AnyAmountOfTypingLeavesNothingBehind)
 
     // The settings window built too, as after a day's use.
     EXPECT_EQ(launchAgain({"--settings"}), 0);
-    EXPECT_TRUE(awaitTopLevel("General")) << "no settings window";
+    const auto settings = awaitTopLevel("General");
+    EXPECT_TRUE(settings) << "no settings window";
     stillPixels();
     const long withSettingsKiB = ProcessFigures::of(kestrel.processId()).residentKiB;
+    // Closed again: what its pictures held goes back.
+    if (settings)
+        closeWindow(*settings);
+    EXPECT_FALSE(awaitTopLevel("General", false)) << "the settings window stays";
+    const auto residentKiB = [this] { return ProcessFigures::of(kestrel.processId()).residentKiB; };
+    runEventLoopUntil([&] { return residentKiB() < withSettingsKiB - 1024; }, 2s);
+    const long closedKiB = residentKiB();
 
     std::cout << "Kestrel soak, " << total << " keys in " << seconds << " s after a warm-up of " << warmUp << "; CPU "
               << cpuMs * 1000.0 / static_cast<double>(total - warmUp) << " ms per 1,000 keys\n"
@@ -186,9 +194,12 @@ TEST_F(KestrelSoakTest, AnyAmountOfTypingLeavesNothingBehind)
               << "  after " << warmUp << ": " << before.describe() << '\n'
               << "  at the end: " << after.describe() << '\n'
               << "  idle for 2 s: " << idleWakeups << " wakeups\n"
-              << "  with the settings window: " << static_cast<double>(withSettingsKiB) / 1024.0 << " MiB resident\n";
+              << "  with the settings window: " << static_cast<double>(withSettingsKiB) / 1024.0
+              << " MiB resident, closed again: " << static_cast<double>(closedKiB) / 1024.0 << " MiB\n";
 
     EXPECT_LE(after.residentKiB - before.residentKiB, 1024) << "memory grows with typing";
+    // The settings window's pixels alone are over 2 MiB: they go when it closes.
+    EXPECT_LE(closedKiB, withSettingsKiB - 2048) << "a closed settings window keeps its memory";
     EXPECT_EQ(after.descriptors, before.descriptors);
     EXPECT_EQ(after.threads, before.threads);
     // The server holds what it held before, but for the keycap pictures it keeps: no more

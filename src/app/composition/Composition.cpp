@@ -183,7 +183,7 @@ struct Composition::Parts {
     void chooseHotKey();
     void choosePermission();
     void buildApplication();
-    void returnMemoryAfterStyleChanges();
+    void returnMemoryWhenLetGo();
     void answerLaterLaunches();
     void relaunch();
 };
@@ -376,13 +376,14 @@ void Composition::Parts::buildApplication()
                  (hotKeyWorks ? hotKey + " shows keys or stops"
                               : "kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop's)") +
                  "; run kestrel again to open the settings.");
-    returnMemoryAfterStyleChanges();
+    returnMemoryWhenLetGo();
 }
 
-// A new colour or size lets the last one's keycap pictures go, in blocks the allocator keeps
-// for itself; they go back to the system once the keycaps of the new style have left the
-// screen, so that a day of restyling does not stay in Kestrel's memory.
-void Composition::Parts::returnMemoryAfterStyleChanges()
+// A new colour or size lets the last one's keycap pictures go, and a closed window its own,
+// in blocks the allocator keeps for itself: they go back to the system once the keycaps of
+// the new style have left the screen, or the last window has closed, so that a day of
+// restyling and settings does not stay in Kestrel's memory.
+void Composition::Parts::returnMemoryWhenLetGo()
 {
     const OverlayModel& model = delegate->visualizer().overlay().model();
     const auto restyled = std::make_shared<bool>(false);
@@ -390,6 +391,10 @@ void Composition::Parts::returnMemoryAfterStyleChanges()
     model.keyColor.subscribe([restyled](KeyColor) { *restyled = true; });
     model.keycaps.subscribe([restyled](const std::vector<Keycap>& keycaps) {
         if (keycaps.empty() && std::exchange(*restyled, false))
+            returnFreedMemory();
+    });
+    delegate->activation().policy.subscribe([](ActivationPolicy now) {
+        if (now == ActivationPolicy::accessory)
             returnFreedMemory();
     });
 }

@@ -54,6 +54,11 @@ protected:
         QPainter painter(this);
         m_artwork.paintRounded(painter, *this, pictureCornerRadius);
     }
+    void hideEvent(QHideEvent* event) override
+    {
+        m_artwork.release(); // a page left, or the window closed
+        QWidget::hideEvent(event);
+    }
 
 private:
     FilledArtwork m_artwork;

@@ -20,7 +20,7 @@ inline constexpr const char* onboardingPermission = ":/artwork/onboarding-permis
 } // namespace Artwork
 
 // One of Kestrel's pictures filled into a size without distortion (cropped to fit), drawn
-// once per size and pixel ratio and kept.
+// once per size and pixel ratio and kept while its widget shows.
 class FilledArtwork {
 public:
     explicit FilledArtwork(const char* resource) : m_resource(QString::fromLatin1(resource)) {}
@@ -30,6 +30,10 @@ public:
     // Fills `widget` with the picture, clipped to corners of `cornerRadius`; the clip stays
     // set for what the widget draws on top.
     void paintRounded(QPainter& painter, const QWidget& widget, double cornerRadius);
+    // Lets the picture go, for a widget that is hidden (a window closed, a page left): it is
+    // drawn again when the widget shows.
+    void release() { m_image = QImage(); }
+    bool isHeld() const { return !m_image.isNull(); }
 
 private:
     QString m_resource;

@@ -64,4 +64,10 @@ void KeyPreview::paintEvent(QPaintEvent*)
     }
 }
 
+void KeyPreview::hideEvent(QHideEvent* event)
+{
+    m_background.release();
+    QWidget::hideEvent(event);
+}
+
 } // namespace kestrel

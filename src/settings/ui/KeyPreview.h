@@ -27,9 +27,12 @@ public:
     void setKeycaps(std::vector<Keycap> keycaps);
     const std::vector<Keycap>& keycaps() const { return m_keycaps; }
     QSize sizeHint() const override;
+    // Whether the picture behind the keycaps is kept (only while the preview shows).
+    bool holdsBackground() const { return m_background.isHeld(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     KeycapPainter& m_painter;

@@ -133,6 +133,12 @@ void PositionPicker::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void PositionPicker::hideEvent(QHideEvent* event)
+{
+    m_background.release();
+    QWidget::hideEvent(event);
+}
+
 void PositionPicker::choose(const Geometry::Choice& choice)
 {
     if (choice.custom) {

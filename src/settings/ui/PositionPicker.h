@@ -37,6 +37,8 @@ public:
     Placement shownPlacement() const;
     bool isAnimating() const { return m_frames.isActive(); }
     double markerOpacity() const;
+    // Whether the picture behind the sample is kept (only while the picker shows).
+    bool holdsBackground() const { return m_background.isHeld(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +46,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void choose(const PositionPickerGeometry::Choice& choice);

@@ -321,6 +321,14 @@ void SettingsWindow::closeEvent(QCloseEvent* event)
     saveFrame();
     m_services.activation.hide(*this);
     event->accept(); // hidden, kept for the next open
+    // Its pixels are let go once it is hidden: the next open makes them again.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isVisible())
+                destroy();
+        },
+        Qt::QueuedConnection);
 }
 
 SettingsWindowController::SettingsWindowController(SettingsWindow::Services services) : m_services(services) {}

@@ -1,6 +1,9 @@
 #include "settings/ui/SettingsWindow.h"
 
 #include "settings/ui/AboutSection.h"
+#include "settings/ui/KeyPreview.h"
+#include "settings/ui/PositionPicker.h"
+#include "support/EventLoop.h"
 #include "support/SettingsDoubles.h"
 
 #include <QListWidget>
@@ -111,6 +114,9 @@ TEST_F(SettingsWindowTest, ClosingHidesKeepsTheFrameAndEndsTheRegularState)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(shell.activation.policy.get(), ActivationPolicy::accessory);
     ASSERT_TRUE(shell.state.object("settingsWindowFrame").has_value());
+    // Its pixels go with its native window; the widgets stay.
+    EXPECT_TRUE(test::runEventLoopUntil([&] { return window->backingStore() == nullptr; }));
+    EXPECT_EQ(window->windowHandle(), nullptr);
 
     controller.open();
     EXPECT_EQ(controller.window(), window);
@@ -130,6 +136,35 @@ TEST_F(SettingsWindowTest, ClosingHidesKeepsTheFrameAndEndsTheRegularState)
     window->resize(1200, 200);
     EXPECT_EQ(window->width(), SettingsWindow::contentWidth);
     EXPECT_EQ(window->height(), SettingsWindow::minimumContentHeight);
+}
+
+TEST_F(SettingsWindowTest, PicturesBehindThePreviewsAreKeptOnlyWhileTheyShow)
+{
+    const auto previewsHolding = [this] {
+        int holding = 0;
+        for (QWidget* widget : controller.window()->findChildren<QWidget*>()) {
+            if (const auto* preview = dynamic_cast<KeyPreview*>(widget))
+                holding += preview->holdsBackground() ? 1 : 0;
+            else if (const auto* picker = dynamic_cast<PositionPicker*>(widget))
+                holding += picker->holdsBackground() ? 1 : 0;
+        }
+        return holding;
+    };
+    controller.navigation.selection = SettingsSection::displays;
+    controller.open();
+    controller.window()->grab();
+    EXPECT_EQ(previewsHolding(), 1) << "the position picker's";
+
+    // Another section: the picker left behind lets its picture go.
+    controller.navigation.selection = SettingsSection::appearance;
+    controller.window()->grab();
+    EXPECT_EQ(previewsHolding(), 1) << "the keycap preview's";
+
+    controller.window()->close();
+    EXPECT_EQ(previewsHolding(), 0) << "a closed window keeps none";
+    controller.open();
+    controller.window()->grab();
+    EXPECT_EQ(previewsHolding(), 1) << "drawn again when shown";
 }
 
 } // namespace
