@@ -42,6 +42,10 @@ bool isButton(std::uint16_t code)
 
 void EvdevDecoder::decode(const DeviceEvent& event, std::vector<PlatformEvent>& out)
 {
+    if (event.kind == DeviceEvent::Kind::capsLockLight) {
+        adoptCapsLockLight();
+        return;
+    }
     if (event.kind == DeviceEvent::Kind::wheel) {
         // One event per step, as a wheel that clicks gives them; up and left are positive.
         const int direction = event.steps > 0 ? 1 : -1;

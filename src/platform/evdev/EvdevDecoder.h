@@ -27,6 +27,9 @@ public:
     void decode(const DeviceEvent& event, std::vector<PlatformEvent>& out);
     // Counts a key found down when listening starts as held, reporting nothing.
     void adopt(std::uint16_t code);
+    // Takes Caps Lock as on, reporting nothing: a keyboard's light was found lit as it was
+    // opened. Kestrel's own count of the presses holds once it has seen one.
+    void adoptCapsLockLight() { m_tracker.adoptCapsLockOn(); }
 
 private:
     void decodeKey(const DeviceEvent& event, std::vector<PlatformEvent>& out);

@@ -62,6 +62,12 @@ std::optional<KeyBits> heldKeys(int fd)
     return held;
 }
 
+bool capsLockLit(int fd)
+{
+    BitSet<LED_CNT> lights;
+    return ::ioctl(fd, EVIOCGLED(lights.bytes()), lights.data()) >= 0 && lights.test(LED_CAPSL);
+}
+
 bool passOnlyKeysButtonsAndWheels(int fd)
 {
     BitSet<REL_CNT> wheels;

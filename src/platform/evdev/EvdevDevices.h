@@ -23,6 +23,10 @@ std::optional<DeviceKinds> deviceKinds(int fd);
 // What the device holds now (EVIOCGKEY); nothing when it cannot be asked.
 std::optional<KeyBits> heldKeys(int fd);
 
+// Whether the device's Caps Lock light is lit (EVIOCGLED): the desktop lights it on every
+// keyboard while Caps Lock is on. False when it cannot be asked.
+bool capsLockLit(int fd);
+
 // Asks the kernel to pass on only what Kestrel shows: keys, buttons and wheels. Pointer
 // motion, touch positions, scan codes and LEDs are then never queued, so moving the mouse
 // does not wake Kestrel. False where the kernel cannot (before Linux 4.4, or not a device).

@@ -116,6 +116,9 @@ void EvdevReader::applyFrame(std::vector<DeviceEvent>& out)
     for (const input_event& event : m_frame) {
         if (event.type == EV_KEY) {
             applyKey(event.code, event.value, out);
+        } else if (event.type == EV_LED) {
+            if (event.code == LED_CAPSL && event.value != 0)
+                out.push_back(DeviceEvent{.kind = DeviceEvent::Kind::capsLockLight, .code = LED_CAPSL});
         } else if (event.type == EV_REL) {
             switch (event.code) {
             case REL_WHEEL:

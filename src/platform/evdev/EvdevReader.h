@@ -21,7 +21,8 @@ inline constexpr int maximumWheelSteps = 20;
 
 // One thing a device reported, once checked against what it holds.
 struct DeviceEvent {
-    enum class Kind : std::uint8_t { key, wheel };
+    // capsLockLight: a keyboard showed its Caps Lock light lit (as it was opened).
+    enum class Kind : std::uint8_t { key, wheel, capsLockLight };
     Kind kind = Kind::key;
     std::uint16_t code = 0; // key: the evdev key or button code
     KeyAction action = KeyAction::press;

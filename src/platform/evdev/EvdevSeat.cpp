@@ -83,6 +83,8 @@ bool EvdevSeat::add(const std::string& path)
         return false;
     const int fd = opened->fd;
     addOpen(Device{path, fd, EvdevReader([fd] { return heldKeys(fd); }), opened->node});
+    if (opened->kinds.keyboard && capsLockLit(fd))
+        m_decoder->adoptCapsLockLight();
     return opened->kinds.keyboard;
 }
 

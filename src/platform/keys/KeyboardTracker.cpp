@@ -117,6 +117,7 @@ std::optional<PlatformEvent> KeyboardTracker::press(std::uint32_t evdevCode, Key
             return std::nullopt;
         // One event per press, carrying the state the press leads to.
         m_capsLockIsOn = !m_capsLockIsOn;
+        m_sawCapsLockPress = true;
         return flagsChanged(KeyCode::capsLock, flags());
     case KeyRole::levelThree:
         return std::nullopt;

@@ -82,6 +82,13 @@ public:
     std::optional<PlatformEvent> release(std::uint32_t evdevCode);
     // Counts a key found already down when listening starts as held, reporting nothing.
     void adopt(std::uint32_t evdevCode, KeyRole role) { m_held.emplace(evdevCode, role); }
+    // Takes Caps Lock as on, reporting nothing, where the keyboard says so (its light) when
+    // listening starts; once a caps-lock press has been seen, the presses decide alone.
+    void adoptCapsLockOn()
+    {
+        if (!m_sawCapsLockPress)
+            m_capsLockIsOn = true;
+    }
 
     // Brings the tracked state in line with the server's: modifiers the server no longer
     // holds are released (one flags-changed event if anything changed), and the caps-lock
@@ -99,6 +106,7 @@ public:
 private:
     std::map<std::uint32_t, KeyRole> m_held; // by evdev code
     bool m_capsLockIsOn = false;
+    bool m_sawCapsLockPress = false;
 };
 
 template <typename IsDown>

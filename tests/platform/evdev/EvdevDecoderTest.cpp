@@ -99,6 +99,26 @@ TEST(EvdevDecoder, ModifiersAreFlagsChangedEventsAndHeldKeysRepeat)
     EXPECT_EQ(held.down(KEY_Q)[0].flags & EventFlag::command, EventFlag::command);
 }
 
+TEST(EvdevDecoder, CapsLockFoundLitAtStartIsOnUntilItsFirstPressTurnsItOff)
+{
+    Seat seat({.layout = "us"});
+    ASSERT_TRUE(seat.keyboard);
+    std::vector<PlatformEvent> out;
+    seat.decoder->decode(DeviceEvent{.kind = DeviceEvent::Kind::capsLockLight, .code = LED_CAPSL}, out);
+    EXPECT_TRUE(out.empty()) << "taken silently";
+    EXPECT_EQ(seat.down(KEY_A)[0].flags & EventFlag::capsLock, EventFlag::capsLock);
+    seat.up(KEY_A);
+
+    const auto off = seat.down(KEY_CAPSLOCK);
+    ASSERT_EQ(off.size(), 1u);
+    EXPECT_EQ(off[0].type, EventType::flagsChanged);
+    EXPECT_EQ(off[0].flags & EventFlag::capsLock, 0u) << "the first press turns it off";
+    seat.up(KEY_CAPSLOCK);
+    // A keyboard plugged in later with a stale light changes nothing: the presses decide.
+    seat.decoder->adoptCapsLockLight();
+    EXPECT_EQ(seat.down(KEY_CAPSLOCK)[0].flags & EventFlag::capsLock, EventFlag::capsLock);
+}
+
 TEST(EvdevDecoder, LayoutSwitchesAreFollowedFromTheKeysAndFromTheDesktop)
 {
     Seat seat({.rules = "evdev", .model = "pc105", .layout = "us,de", .options = "grp:alt_shift_toggle"});

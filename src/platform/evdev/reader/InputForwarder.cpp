@@ -48,6 +48,9 @@ private:
         const int fd = opened->fd;
         Device& device = m_devices.emplace_back(Device{fd, opened->node, EvdevReader([fd] { return heldKeys(fd); })});
         device.reader.adoptHeld();
+        // Caps Lock already on: Kestrel cannot ask the device itself.
+        if (opened->kinds.keyboard && capsLockLit(fd))
+            appendRecords(DeviceEvent{.kind = DeviceEvent::Kind::capsLockLight, .code = LED_CAPSL}, m_pending);
     }
     // Reads the device; false when it has gone (and is closed).
     bool read(Device& device)
@@ -94,7 +97,7 @@ ExitStatus Forwarder::run(const std::function<bool()>& confine)
     addAll();
     if (!confine())
         return ExitStatus::notConfined;
-    m_pending.push_back(readyRecord());
+    m_pending.insert(m_pending.begin(), readyRecord()); // before the lights found lit
     if (const auto failed = flush())
         return *failed;
 

@@ -46,14 +46,22 @@ std::string helpText()
 void appendRecords(const DeviceEvent& event, std::vector<input_event>& out)
 {
     input_event change{};
-    if (event.kind == DeviceEvent::Kind::key) {
+    switch (event.kind) {
+    case DeviceEvent::Kind::key:
         change.type = EV_KEY;
         change.code = event.code;
         change.value = static_cast<std::int32_t>(event.action);
-    } else {
+        break;
+    case DeviceEvent::Kind::wheel:
         change.type = EV_REL;
         change.code = event.horizontal ? REL_HWHEEL : REL_WHEEL;
         change.value = event.steps;
+        break;
+    case DeviceEvent::Kind::capsLockLight:
+        change.type = EV_LED;
+        change.code = LED_CAPSL;
+        change.value = 1;
+        break;
     }
     out.push_back(change);
     out.push_back(readyRecord());

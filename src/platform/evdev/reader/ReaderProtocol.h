@@ -40,7 +40,8 @@ Arguments parseArguments(std::span<const std::string_view> arguments);
 std::string helpText();
 
 // The records that carry what a device did to Kestrel: each key, button or wheel step as the
-// kernel writes it, then a report, so every change is a whole frame of its own. Kestrel reads
+// kernel writes it (and a keyboard's Caps Lock light found lit as it was opened, as the
+// kernel writes a light), then a report, so every change is a whole frame of its own. Kestrel reads
 // them as it reads a device (KESTREL_EVDEV_STREAM carries the same records).
 void appendRecords(const DeviceEvent& event, std::vector<input_event>& out);
 // The first record the reader writes, once it is reading and confined: an empty frame.

@@ -47,6 +47,7 @@ public:
     struct Capabilities {
         std::vector<int> keys;
         std::vector<int> axes; // relative
+        std::vector<int> lights;
         bool repeats = false;
     };
 
@@ -66,6 +67,10 @@ public:
             ::ioctl(m_fd, UI_SET_EVBIT, EV_REL);
         for (int axis : capabilities.axes)
             ::ioctl(m_fd, UI_SET_RELBIT, axis);
+        if (!capabilities.lights.empty())
+            ::ioctl(m_fd, UI_SET_EVBIT, EV_LED);
+        for (int light : capabilities.lights)
+            ::ioctl(m_fd, UI_SET_LEDBIT, light);
         uinput_setup setup{};
         setup.id.bustype = BUS_VIRTUAL;
         setup.id.vendor = 0x4b45;
@@ -88,6 +93,12 @@ public:
     void key(int code, int value)
     {
         emit(EV_KEY, code, value);
+        emit(EV_SYN, SYN_REPORT, 0);
+    }
+    // Lights the keyboard's light, as the desktop does (what the device is asked for).
+    void light(int code)
+    {
+        emit(EV_LED, code, 1);
         emit(EV_SYN, SYN_REPORT, 0);
     }
     void tap(int code)
@@ -253,6 +264,31 @@ TEST(EvdevKernel, AKeyboardPluggedInLaterIsFollowedAndUnpluggingItReleasesWhatIt
     EXPECT_EQ(seat.seat->deviceCount(), before);
 }
 
+TEST(EvdevKernel, CapsLockAlreadyOnWhenListeningStartsIsTurnedOffByTheFirstPress)
+{
+    VirtualDevice keyboard("Kestrel lit keyboard", {.keys = keyboardKeys(), .lights = {LED_CAPSL}});
+    keyboard.light(LED_CAPSL);
+    Seat seat("us");
+    ASSERT_TRUE(seat.seat);
+    keyboard.tap(KEY_A);
+    ASSERT_TRUE(seat.pumpUntilCount(1));
+    EXPECT_EQ(seat.events[0].flags & EventFlag::capsLock, EventFlag::capsLock) << "typed with Caps Lock on";
+    keyboard.tap(KEY_CAPSLOCK);
+    ASSERT_TRUE(seat.pumpUntil([&] {
+        return std::ranges::any_of(seat.events,
+                                   [](const PlatformEvent& event) { return event.type == EventType::flagsChanged; });
+    }));
+    const auto press = std::ranges::find_if(
+        seat.events, [](const PlatformEvent& event) { return event.type == EventType::flagsChanged; });
+    EXPECT_EQ(press->flags & EventFlag::capsLock, 0u) << "the first press turns it off";
+    // The next turns it on again, here and for the console, which counts the presses too and
+    // lights every keyboard after them: the tests after this one start with it off.
+    seat.events.clear();
+    keyboard.tap(KEY_CAPSLOCK);
+    ASSERT_TRUE(seat.pumpUntilCount(1));
+    EXPECT_EQ(seat.events[0].flags & EventFlag::capsLock, EventFlag::capsLock);
+}
+
 TEST(EvdevKernel, HeldKeysRepeatAsTheKernelRepeatsThem)
 {
     VirtualDevice keyboard("Kestrel repeating keyboard", {.keys = keyboardKeys(), .repeats = true});
@@ -391,6 +427,8 @@ struct Lines {
                 say("typed " + event.layoutText.value_or(""));
             else if (event.type == EventType::keyUp)
                 say("released");
+            else if (event.type == EventType::flagsChanged)
+                say((event.flags & EventFlag::capsLock) != 0 ? "caps lock on" : "caps lock off");
         }
     }
 }
@@ -575,6 +613,19 @@ TEST(ReaderKernel, ItsCostWhileTyping)
     // A few pages of its own beside the C++ library: far below Kestrel's tens of MiB.
     ASSERT_FALSE(peak.empty());
     EXPECT_LT(std::stol(peak.substr(6)), 8 * 1024) << peak;
+}
+
+TEST(ReaderKernel, CapsLockAlreadyOnReachesKestrelThroughTheReader)
+{
+    VirtualDevice keyboard("Kestrel lit reader keyboard", {.keys = keyboardKeys(), .lights = {LED_CAPSL}});
+    keyboard.light(LED_CAPSL);
+    reading::KestrelWithReader kestrel;
+    ASSERT_GT(kestrel.reader, 0);
+    ASSERT_TRUE(kestrel.typeUntilShown(keyboard, KEY_K, "k"));
+    keyboard.tap(KEY_CAPSLOCK);
+    EXPECT_EQ(kestrel.nextStartingWith("caps lock").value_or("nothing"), "caps lock off");
+    keyboard.tap(KEY_CAPSLOCK);
+    EXPECT_EQ(kestrel.nextStartingWith("caps lock").value_or("nothing"), "caps lock on");
 }
 
 TEST(ReaderKernel, TheReaderRefusesAFileAsItsOutput)

@@ -110,6 +110,7 @@ TEST(InputReaderRecords, KestrelReadsBackEveryChangeAsTheDeviceMadeIt)
         {.code = BTN_LEFT, .action = KeyAction::release},
         {.kind = DeviceEvent::Kind::wheel, .steps = -3},
         {.kind = DeviceEvent::Kind::wheel, .steps = 1, .horizontal = true},
+        {.kind = DeviceEvent::Kind::capsLockLight, .code = LED_CAPSL},
     };
     std::vector<input_event> records{readyRecord()};
     for (const DeviceEvent& event : made)
