@@ -141,36 +141,95 @@ TEST_F(AppUpdaterTest, OnlyACheckThatPositivelyFindsNothingClearsTheMark)
     EXPECT_EQ(driver.shown.back(), "up to date 1.1");
 }
 
-TEST_F(AppUpdaterTest, APackageThatFailsVerificationIsDeletedAndNeverInstalled)
-{
-    const auto folder = std::filesystem::temp_directory_path() / "kestrel-updater-test";
-    std::filesystem::create_directories(folder);
-    const auto package = folder / "kestrel_1.2.deb";
-    const auto updater = make();
-    const auto installUpdate = [&] {
+// The install path: the download, its check and the hand-over, each of which can fail.
+class AppUpdaterInstallTest : public AppUpdaterTest {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories(folder);
         std::ofstream(package) << "1234";
-        updater->checkForUpdates();
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    // Offers the newer version in a check the user asked for and presses Install.
+    void chooseInstall(AppUpdater& updater)
+    {
+        updater.checkForUpdates();
         network.answerFeed({.items = {newer}});
+        ASSERT_EQ(driver.shown.back(), "update 1.2");
         driver.choose(UpdateChoice::install);
-        EXPECT_EQ(network.downloadedURL, newer.enclosureURL);
-        EXPECT_FALSE(updater->canCheckForUpdates) << "busy while installing";
-        network.pendingProgress(2);
-        EXPECT_EQ(driver.shown.back(), "downloading 2/4");
-        network.answerDownload({.file = package});
-    };
+    }
 
-    verifier.mismatch = "the signature does not match the package";
-    installUpdate();
-    EXPECT_FALSE(std::filesystem::exists(package));
-    EXPECT_TRUE(installer.installed.empty());
-    EXPECT_NE(driver.shown.back().find("the signature does not match"), std::string::npos) << driver.shown.back();
-    updater->userDriverDidClose();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kestrel-updater-test";
+    const std::filesystem::path package = folder / "kestrel_1.2.deb";
+};
 
-    verifier.mismatch.clear();
-    installUpdate();
+TEST_F(AppUpdaterInstallTest, TheDownloadShowsItsProgressAndIsCheckedAgainstTheFeedBeforeItIsHandedOver)
+{
+    const auto updater = make();
+    chooseInstall(*updater);
+    EXPECT_EQ(network.downloadedURL, newer.enclosureURL);
+    EXPECT_EQ(network.downloadedMaximumLength, newer.enclosureLength) << "a longer package is cut off";
+    EXPECT_FALSE(updater->canCheckForUpdates) << "busy while installing";
+    EXPECT_EQ(driver.shown.back(), "downloading 0/4");
+    network.pendingProgress(1);
+    EXPECT_EQ(driver.shown.back(), "downloading 1/4");
+    network.pendingProgress(4);
+    EXPECT_EQ(driver.shown.back(), "downloading 4/4");
+    EXPECT_TRUE(verifier.requests.empty()) << "nothing is checked before the download ends";
+
+    network.answerDownload({.file = package});
+    ASSERT_EQ(verifier.requests.size(), 1u);
+    EXPECT_EQ(verifier.requests[0].file, package);
+    EXPECT_EQ(verifier.requests[0].length, newer.enclosureLength);
+    EXPECT_EQ(verifier.requests[0].signature, newer.edSignature);
     EXPECT_EQ(installer.installed, std::vector<std::filesystem::path>{package});
     EXPECT_EQ(driver.shown.back(), "installed");
-    std::filesystem::remove_all(folder);
+    EXPECT_TRUE(updater->canCheckForUpdates);
+}
+
+TEST_F(AppUpdaterInstallTest, APackageThatFailsVerificationIsDeletedAndNeverInstalled)
+{
+    verifier.mismatch = "the signature does not match the package";
+    const auto updater = make();
+    chooseInstall(*updater);
+    network.answerDownload({.file = package});
+    ASSERT_EQ(verifier.requests.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(package));
+    EXPECT_TRUE(installer.installed.empty());
+    EXPECT_EQ(driver.shown.back(), "error: The downloaded update was deleted because it is not the one the feed "
+                                   "describes: the signature does not match the package");
+    EXPECT_TRUE(updater->canCheckForUpdates);
+}
+
+TEST_F(AppUpdaterInstallTest, AFailedDownloadIsShownAndNothingIsCheckedOrInstalled)
+{
+    const auto updater = make();
+    chooseInstall(*updater);
+    network.answerDownload({.error = "the server answered HTTP 404"});
+    EXPECT_EQ(driver.shown.back(), "error: The update could not be downloaded: the server answered HTTP 404");
+    EXPECT_TRUE(verifier.requests.empty());
+    EXPECT_TRUE(installer.installed.empty());
+    EXPECT_TRUE(updater->canCheckForUpdates);
+}
+
+TEST_F(AppUpdaterInstallTest, AFailedInstallationIsShownAndTheNextCheckStartsAfresh)
+{
+    installer.failure = "the administrator's password was not given";
+    const auto updater = make();
+    chooseInstall(*updater);
+    network.answerDownload({.file = package});
+    EXPECT_EQ(installer.installed, std::vector<std::filesystem::path>{package});
+    EXPECT_EQ(driver.shown.back(),
+              "error: The update could not be installed: the administrator's password was not given");
+    EXPECT_TRUE(updater->canCheckForUpdates);
+    EXPECT_TRUE(updater->reminders.isUpdatePending) << "the update is still not installed";
+
+    // The failed update is not held on to: asking again, with the error still on screen,
+    // reads the feed again.
+    updater->checkForUpdates();
+    EXPECT_EQ(network.feedRequests, 2);
+    EXPECT_EQ(driver.shown.back(), "checking");
 }
 
 TEST_F(AppUpdaterTest, AnUnsignedOrOutsizedPackageIsNeverDownloaded)

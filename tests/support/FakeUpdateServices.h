@@ -3,6 +3,8 @@
 #include "app/UpdateUserDriver.h"
 #include "platform/UpdateServices.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,16 +19,18 @@ public:
     std::function<void(Download)> pendingDownload;
     std::function<void(std::uint64_t)> pendingProgress;
     std::string downloadedURL;
+    std::uint64_t downloadedMaximumLength = 0;
 
     void fetchFeed(const std::string&, std::function<void(Feed)> done) override
     {
         ++feedRequests;
         pendingFeed = std::move(done);
     }
-    void download(const std::string& url, std::uint64_t, std::function<void(std::uint64_t)> progress,
+    void download(const std::string& url, std::uint64_t maximumLength, std::function<void(std::uint64_t)> progress,
                   std::function<void(Download)> done) override
     {
         downloadedURL = url;
+        downloadedMaximumLength = maximumLength;
         pendingProgress = std::move(progress);
         pendingDownload = std::move(done);
     }
@@ -35,22 +39,34 @@ public:
     void answerDownload(Download download) { std::exchange(pendingDownload, nullptr)(std::move(download)); }
 };
 
+// Answers `mismatch` and records what it was asked to check.
 class FakePackageVerifier final : public PackageVerifier {
 public:
+    struct Request {
+        std::filesystem::path file;
+        std::uint64_t length = 0;
+        std::string signature;
+    };
     std::string mismatch; // what verify answers
-    std::string verify(const std::filesystem::path&, std::uint64_t, const std::string&) const override
+    mutable std::vector<Request> requests;
+
+    std::string verify(const std::filesystem::path& file, std::uint64_t length,
+                       const std::string& signature) const override
     {
+        requests.push_back({file, length, signature});
         return mismatch;
     }
 };
 
+// Records each package it is handed and answers `failure` (empty: handed over).
 class FakePackageInstaller final : public PackageInstaller {
 public:
     std::vector<std::filesystem::path> installed;
+    std::string failure;
     std::string install(const std::filesystem::path& file) override
     {
         installed.push_back(file);
-        return {};
+        return failure;
     }
 };
 
