@@ -30,12 +30,14 @@ struct RecordingLog final : SystemLog {
     }
 };
 
+// Records every address; answers `opens` (false: the desktop has nothing that opens it).
 struct RecordingWorkspace final : Workspace {
     std::vector<std::string> opened;
+    bool opens = true;
     bool openURL(const std::string& url) override
     {
         opened.push_back(url);
-        return true;
+        return opens;
     }
 };
 
