@@ -184,6 +184,9 @@ void QtUpdateNetwork::download(const std::string& url, std::uint64_t maximumLeng
         reply->deleteLater();
         if (ownReason->empty())
             take();
+        // Small writes wait in the file's buffer: a full disk shows only when it is emptied.
+        if (ownReason->empty() && !file->flush())
+            *ownReason = "cannot write the package: " + file->errorString().toStdString();
         file->close();
         if (!ownReason->empty() || reply->error() != QNetworkReply::NoError) {
             file->remove(); // a partial package is of no use to anyone
