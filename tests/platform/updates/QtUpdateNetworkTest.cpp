@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -113,6 +115,79 @@ TEST_F(QtUpdateNetworkTest, APackageArrivesWholeOrNotAtAll)
     EXPECT_EQ(download("/missing.deb", 4).error, "the server answered HTTP 404");
     // Nothing partial is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.path().toStdString()), {}), 1);
+}
+
+// Asks for a package and returns the answer only when it came at once, before anything was
+// asked of the network.
+std::optional<UpdateNetwork::Download> answeredAtOnce(UpdateNetwork& network, const std::string& url)
+{
+    std::optional<UpdateNetwork::Download> result;
+    network.download(url, 4, nullptr, [&](UpdateNetwork::Download download) { result = std::move(download); });
+    return result;
+}
+
+std::vector<std::filesystem::path> filesIn(const QString& folder)
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString()))
+        files.push_back(entry.path());
+    return files;
+}
+
+TEST_F(QtUpdateNetworkTest, APackageAtAPlainHttpAddressIsNotAskedFor)
+{
+    server.answer("/kestrel.deb", {.body = "1234"});
+    QString plain = server.url("/kestrel.deb");
+    ASSERT_TRUE(plain.startsWith(u"https://"));
+    plain.remove(4, 1);
+    const auto refused = answeredAtOnce(network, plain.toStdString());
+    ASSERT_TRUE(refused.has_value()) << "answered before any request";
+    EXPECT_EQ(refused->error, "the package's address does not start with https://");
+    EXPECT_TRUE(refused->file.empty());
+    EXPECT_TRUE(filesIn(cache.path()).empty()) << "not even an empty file";
+}
+
+TEST_F(QtUpdateNetworkTest, ACacheFolderThatCannotBeMadeIsAClearFailure)
+{
+    // A regular file where a folder should be: no one, root included, makes a folder in it.
+    const QString notAFolder = cache.filePath(QStringLiteral("not-a-folder"));
+    QFile file(notAFolder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    server.answer("/kestrel.deb", {.body = "1234"});
+    for (const std::filesystem::path& folder :
+         {std::filesystem::path(notAFolder.toStdString()) / "cache", std::filesystem::path()}) {
+        QtUpdateNetwork misplaced{folder};
+        const auto failed = answeredAtOnce(misplaced, server.url("/kestrel.deb").toStdString());
+        ASSERT_TRUE(failed.has_value()) << folder;
+        EXPECT_EQ(failed->error, "there is no cache folder to download into") << folder;
+        EXPECT_TRUE(failed->file.empty());
+    }
+    EXPECT_EQ(filesIn(cache.path()), std::vector<std::filesystem::path>{notAFolder.toStdString()});
+}
+
+TEST_F(QtUpdateNetworkTest, APackageThatCannotBeWrittenIsAClearFailureAndLeavesNothing)
+{
+    server.answer("/kestrel.deb", {.body = "1234"});
+    const std::string url = server.url("/kestrel.deb").toStdString();
+
+    // A folder in the package's place cannot be opened for writing, by root either.
+    const QString place = cache.filePath(QStringLiteral("kestrel.deb"));
+    ASSERT_TRUE(QDir().mkdir(place));
+    const auto unopened = answeredAtOnce(network, url);
+    ASSERT_TRUE(unopened.has_value());
+    EXPECT_EQ(unopened->error.rfind("cannot write " + place.toStdString() + ": ", 0), 0u) << unopened->error;
+    EXPECT_TRUE(unopened->file.empty());
+    ASSERT_TRUE(QDir().rmdir(place));
+
+    // A full disk: the package's place leads to /dev/full, which takes no byte.
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full here to stand for a full disk";
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), place));
+    const auto full = download("/kestrel.deb", 4);
+    EXPECT_EQ(full.error.rfind("cannot write the package: ", 0), 0u) << full.error;
+    EXPECT_TRUE(full.file.empty());
+    EXPECT_TRUE(filesIn(cache.path()).empty()) << "nothing partial is left behind";
 }
 
 TEST(LazyUpdateNetwork, AMissingModuleIsAClearFailureNotACrash)
