@@ -23,7 +23,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(programs.isValid() && downloads.isValid());
-        savedPath = qgetenv("PATH");
         qputenv("PATH", programs.path().toLocal8Bit());
         std::ofstream(package) << "1234";
     }
@@ -59,7 +58,7 @@ protected:
     const QString record = programs.filePath(QStringLiteral("pkexec-arguments"));
     const std::filesystem::path folder = downloads.path().toStdString();
     const std::filesystem::path package = folder / "kestrel_1.2.deb";
-    QByteArray savedPath;
+    const QByteArray savedPath = qgetenv("PATH"); // put back however the test ends
     test::RecordingWorkspace workspace;
     QtPackageInstaller installer{workspace};
 };
