@@ -154,17 +154,22 @@ fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folde
 InstanceSocket::Delivery InstanceSocket::send(const fs::path& path, std::string_view request, std::string& error,
                                               std::chrono::milliseconds timeout)
 {
-    const Descriptor fd(posix::connectUnix(path));
+    constexpr std::string_view noAnswer = "the running Kestrel did not answer";
+    // One bound for all of it: an instance that hangs may not even let the launch in.
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const Descriptor fd(posix::connectUnix(path, timeout));
     if (fd.get() < 0) {
         if (errno == ENOENT || errno == ECONNREFUSED)
             return Delivery::noInstance;
-        error = "cannot reach the running Kestrel: " + posix::errorText(errno);
+        error =
+            errno == EAGAIN ? std::string(noAnswer) : "cannot reach the running Kestrel: " + posix::errorText(errno);
         return Delivery::failed;
     }
     std::string reply;
-    if (!posix::sendAll(fd.get(), std::string(request) + "\n") || !readLine(fd.get(), reply, timeout) ||
-        reply != "ok") {
-        error = "the running Kestrel did not answer";
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (!posix::sendAll(fd.get(), std::string(request) + "\n") || !readLine(fd.get(), reply, left) || reply != "ok") {
+        error = noAnswer;
         return Delivery::failed;
     }
     return Delivery::delivered;
@@ -212,8 +217,10 @@ std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std
         error = "cannot lock " + lockPath.string() + ": " + posix::errorText(errno);
         return nullptr;
     }
-    if (const Descriptor other(posix::connectUnix(path)); other.get() >= 0)
-        return nullptr;     // someone answers: Kestrel already runs
+    // Someone answers, or listens but has no room for another knock: Kestrel already runs.
+    if (const Descriptor other(posix::connectUnix(path, std::chrono::milliseconds{0}));
+        other.get() >= 0 || errno == EAGAIN)
+        return nullptr;
     ::unlink(path.c_str()); // left behind by an instance that is gone
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.get() < 0 || ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||

@@ -23,7 +23,8 @@ public:
                                          std::string& error);
 
     enum class Delivery { delivered, noInstance, failed };
-    // Hands `request` to the running instance and waits for it to confirm.
+    // Hands `request` to the running instance and waits for it to confirm, `timeout` at most
+    // from the knock to the answer.
     static Delivery send(const std::filesystem::path& path, std::string_view request, std::string& error,
                          std::chrono::milliseconds timeout = std::chrono::seconds(5));
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -59,20 +60,48 @@ bool unixAddress(const std::filesystem::path& path, sockaddr_un& address)
     return true;
 }
 
-int connectUnix(const std::filesystem::path& path)
+int connectUnix(const std::filesystem::path& path, std::optional<std::chrono::milliseconds> patience)
 {
     sockaddr_un address;
     if (!unixAddress(path, address)) {
         errno = ENAMETOOLONG;
         return -1;
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool noWait = patience && patience->count() <= 0;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | (noWait ? SOCK_NONBLOCK : 0), 0);
     if (fd < 0)
         return -1;
+    const auto deadline = std::chrono::steady_clock::now() + patience.value_or(std::chrono::milliseconds{0});
     int result;
-    do
+    for (;;) {
+        if (patience && !noWait) {
+            // The socket's send timeout is what bounds the wait for room in the queue.
+            const auto left =
+                std::chrono::duration_cast<std::chrono::microseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0) {
+                errno = EAGAIN;
+                result = -1;
+                break;
+            }
+            const timeval limit{.tv_sec = static_cast<time_t>(left.count() / 1'000'000),
+                                .tv_usec = static_cast<suseconds_t>(left.count() % 1'000'000)};
+            if (::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit) != 0) {
+                result = -1;
+                break;
+            }
+        }
         result = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
-    while (result != 0 && errno == EINTR);
+        if (result == 0 || errno != EINTR)
+            break;
+    }
+    // Connected, the descriptor blocks as any other: no timeout, no O_NONBLOCK.
+    if (result == 0 && noWait && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        result = -1;
+    if (result == 0 && patience && !noWait) {
+        const timeval none{};
+        if (::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &none, sizeof none) != 0)
+            result = -1;
+    }
     if (result == 0)
         return fd;
     const int error = errno;

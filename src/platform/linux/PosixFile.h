@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,8 +25,10 @@ bool sendAll(int fd, std::string_view bytes);
 // The address of the Unix socket at `path`; false when the path is too long for one.
 bool unixAddress(const std::filesystem::path& path, sockaddr_un& address);
 // Connects a stream socket (closed on exec) to the Unix socket at `path`, again after an
-// interruption: the descriptor, or -1 with errno set.
-int connectUnix(const std::filesystem::path& path);
+// interruption: the descriptor, or -1 with errno set. A listener whose queue of connections
+// not yet accepted is full keeps the connect waiting: `patience` bounds that wait (0: no wait),
+// after which it fails with EAGAIN. Without it, the wait has no end.
+int connectUnix(const std::filesystem::path& path, std::optional<std::chrono::milliseconds> patience = std::nullopt);
 
 // Makes a rename inside `directory` survive a power cut.
 void syncDirectory(const std::filesystem::path& directory);

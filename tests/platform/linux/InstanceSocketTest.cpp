@@ -3,20 +3,44 @@
 #include <gtest/gtest.h>
 
 #include <poll.h>
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <future>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace kestrel {
 namespace {
+
+using namespace std::chrono_literals;
+
+// A client socket connected to `path`, or -1. A non-blocking one gives up at once on a
+// listener whose queue is full.
+int connectTo(const fs::path& path, bool nonBlocking = false)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | (nonBlocking ? SOCK_NONBLOCK : 0), 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, path.c_str());
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0)
+        return fd;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return -1;
+}
 
 class InstanceSocketTest : public ::testing::Test {
 protected:
@@ -148,9 +172,42 @@ TEST_F(InstanceSocketTest, AKnockThatSaysNothingIsDroppedWithoutHangingTheInstan
     ::close(silent);
 }
 
+TEST_F(InstanceSocketTest, ALaunchNeitherWaitsForeverOnAnInstanceWithAFullQueueNorTakesItsSocket)
+{
+    std::string error;
+    auto hung = InstanceSocket::listen(path, error);
+    ASSERT_TRUE(hung) << error;
+    // Launches that knocked and were never let in fill its queue.
+    std::vector<int> knocks;
+    for (int fd; (fd = connectTo(path, true)) >= 0;) {
+        knocks.push_back(fd);
+        ASSERT_LT(knocks.size(), 10'000u) << "the queue never filled";
+    }
+    ASSERT_EQ(errno, EAGAIN) << std::strerror(errno);
+
+    auto launch = std::async(std::launch::async, [&] {
+        std::string sendError;
+        const auto delivery = InstanceSocket::send(path, "toggle", sendError, 100ms);
+        std::string listenError;
+        const bool tookOver = InstanceSocket::listen(path, listenError) != nullptr;
+        return std::make_tuple(delivery, sendError, tookOver, listenError);
+    });
+    if (launch.wait_for(30s) != std::future_status::ready) {
+        ADD_FAILURE() << "the launch is still waiting to be let in";
+        hung.reset(); // lets it go, refused
+    }
+    const auto [delivery, sendError, tookOver, listenError] = launch.get();
+    EXPECT_EQ(delivery, InstanceSocket::Delivery::failed);
+    EXPECT_NE(sendError.find("did not answer"), std::string::npos) << sendError;
+    EXPECT_FALSE(tookOver) << "someone listens there";
+    EXPECT_EQ(listenError, "");
+    EXPECT_TRUE(fs::exists(path));
+    for (const int fd : knocks)
+        ::close(fd);
+}
+
 TEST(InstanceHandOver, ASuccessorWaitsForItsPredecessorToEndAndPassesTheNameOnToNobody)
 {
-    using namespace std::chrono_literals;
     int gate[2];
     ASSERT_EQ(::pipe(gate), 0);
     const pid_t predecessor = ::fork();
