@@ -103,7 +103,7 @@ bool readLine(int fd, std::string& line, std::chrono::milliseconds timeout)
         line.append(buffer, static_cast<std::size_t>(count));
         if (const auto end = line.find('\n'); end != std::string::npos) {
             line.resize(end);
-            return true;
+            return end <= maximumRequestLength;
         }
         if (line.size() > maximumRequestLength)
             return false;

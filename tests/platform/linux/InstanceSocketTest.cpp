@@ -42,6 +42,17 @@ int connectTo(const fs::path& path, bool nonBlocking = false)
     return -1;
 }
 
+// What the other end said before it hung up, whole.
+std::string readToEnd(int fd)
+{
+    std::string text;
+    char buffer[256];
+    ssize_t count;
+    while ((count = ::recv(fd, buffer, sizeof buffer, 0)) > 0)
+        text.append(buffer, static_cast<std::size_t>(count));
+    return text;
+}
+
 class InstanceSocketTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -204,6 +215,28 @@ TEST_F(InstanceSocketTest, ALaunchNeitherWaitsForeverOnAnInstanceWithAFullQueueN
     EXPECT_TRUE(fs::exists(path));
     for (const int fd : knocks)
         ::close(fd);
+}
+
+TEST_F(InstanceSocketTest, AnOverlongRequestIsRefusedUnanswered)
+{
+    std::string error;
+    auto running = InstanceSocket::listen(path, error);
+    ASSERT_TRUE(running) << error;
+    // Kestrel's requests are single short words: these are not from a Kestrel.
+    for (const std::string& request : {std::string(100, 'x') + "\n", std::string(100'000, 'x')}) {
+        SCOPED_TRACE(request.size());
+        const int knock = connectTo(path);
+        ASSERT_GE(knock, 0) << std::strerror(errno);
+        // Written meanwhile: the longer one does not fit the socket's buffer.
+        auto writing =
+            std::async(std::launch::async, [&] { ::send(knock, request.data(), request.size(), MSG_NOSIGNAL); });
+        pollfd ready{.fd = running->descriptor(), .events = POLLIN, .revents = 0};
+        ASSERT_EQ(::poll(&ready, 1, 5000), 1);
+        EXPECT_EQ(running->acceptRequest(), std::nullopt);
+        EXPECT_EQ(readToEnd(knock), "") << "no confirmation";
+        writing.get();
+        ::close(knock);
+    }
 }
 
 TEST(InstanceHandOver, ASuccessorWaitsForItsPredecessorToEndAndPassesTheNameOnToNobody)
