@@ -111,6 +111,25 @@ bool readLine(int fd, std::string& line, std::chrono::milliseconds timeout)
     return false;
 }
 
+// Whether the process `pid` has ended, without a process descriptor: it is gone, or it is a
+// zombie that its parent has not collected yet.
+bool hasEnded(int pid)
+{
+    if (::kill(pid, 0) != 0 && errno == ESRCH)
+        return true;
+    const std::string name = "/proc/" + std::to_string(pid) + "/stat";
+    const Descriptor stat(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+    char text[512];
+    const ssize_t count = stat.get() < 0 ? -1 : ::read(stat.get(), text, sizeof text);
+    if (count <= 0)
+        return false; // it was there a moment ago: asked again soon
+    // "pid (name) state ...", where the name may hold anything, a parenthesis too.
+    const std::string_view fields(text, static_cast<std::size_t>(count));
+    const auto nameEnd = fields.rfind(')');
+    return nameEnd != std::string_view::npos && nameEnd + 2 < fields.size() &&
+           (fields[nameEnd + 2] == 'Z' || fields[nameEnd + 2] == 'X');
+}
+
 } // namespace
 
 fs::path InstanceSocket::pathFor(std::string_view display, std::string& error)
@@ -270,7 +289,7 @@ bool InstanceSocket::waitForProcessToEnd(int pid, std::chrono::milliseconds pati
     if (errno == ESRCH)
         return true; // gone already
     const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (::kill(pid, 0) == 0 || errno == EPERM) {
+    while (!hasEnded(pid)) {
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
         ::poll(nullptr, 0, 10);

@@ -1,5 +1,7 @@
 #include "platform/linux/InstanceSocket.h"
 
+#include "support/RefusedSystemCall.h"
+
 #include <gtest/gtest.h>
 
 #include <poll.h>
@@ -183,6 +185,34 @@ TEST_F(InstanceSocketTest, AKnockThatSaysNothingIsDroppedWithoutHangingTheInstan
     ::close(silent);
 }
 
+TEST_F(InstanceSocketTest, ALaunchGivesUpOnARunningInstanceThatNeverAnswersAndSaysSo)
+{
+    // A running instance that hangs: it listens, but never takes a request.
+    std::string error;
+    auto hung = InstanceSocket::listen(path, error);
+    ASSERT_TRUE(hung) << error;
+
+    auto launch = std::async(std::launch::async, [&] {
+        std::string sendError;
+        const auto delivery = InstanceSocket::send(path, "toggle", sendError, 100ms);
+        return std::make_pair(delivery, sendError);
+    });
+    if (launch.wait_for(30s) != std::future_status::ready) {
+        ADD_FAILURE() << "the launch is still waiting for an answer";
+        hung.reset(); // hangs up on it
+    }
+    const auto [delivery, sendError] = launch.get();
+    EXPECT_EQ(delivery, InstanceSocket::Delivery::failed);
+    EXPECT_NE(sendError.find("did not answer"), std::string::npos) << sendError;
+
+    // A launch waits as long as Kestrel lets it, then fails instead of starting a second instance.
+    const InstanceSocket::Claim claim = InstanceSocket::claim(path, "settings", true);
+    EXPECT_EQ(claim.outcome, InstanceSocket::Claim::Outcome::failed);
+    EXPECT_FALSE(claim.socket);
+    EXPECT_NE(claim.error.find("did not answer"), std::string::npos) << claim.error;
+    EXPECT_TRUE(fs::exists(path)) << "the socket stays the running instance's";
+}
+
 TEST_F(InstanceSocketTest, ALaunchNeitherWaitsForeverOnAnInstanceWithAFullQueueNorTakesItsSocket)
 {
     std::string error;
@@ -217,6 +247,37 @@ TEST_F(InstanceSocketTest, ALaunchNeitherWaitsForeverOnAnInstanceWithAFullQueueN
         ::close(fd);
 }
 
+TEST_F(InstanceSocketTest, AnAnswerOtherThanOkIsNoDelivery)
+{
+    const std::vector<std::string> answers = {"no\n", "okay\n", "ok", "", std::string(1000, 'o') + "\n"};
+    for (const std::string& answer : answers) {
+        SCOPED_TRACE(answer.substr(0, 10));
+        // Something else listening on Kestrel's socket: it takes the request and answers nonsense.
+        fs::remove(path);
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strcpy(address.sun_path, path.c_str());
+        ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        ASSERT_EQ(::listen(listener, 1), 0);
+        auto other = std::async(std::launch::async, [&] {
+            const int client = ::accept(listener, nullptr, nullptr);
+            std::string request;
+            char c;
+            while (::recv(client, &c, 1, 0) == 1 && c != '\n')
+                request += c;
+            ::send(client, answer.data(), answer.size(), MSG_NOSIGNAL);
+            ::close(client);
+            return request;
+        });
+        std::string error;
+        EXPECT_EQ(InstanceSocket::send(path, "settings", error), InstanceSocket::Delivery::failed);
+        EXPECT_NE(error.find("did not answer"), std::string::npos) << error;
+        EXPECT_EQ(other.get(), "settings");
+        ::close(listener);
+    }
+}
+
 TEST_F(InstanceSocketTest, AnOverlongRequestIsRefusedUnanswered)
 {
     std::string error;
@@ -237,6 +298,75 @@ TEST_F(InstanceSocketTest, AnOverlongRequestIsRefusedUnanswered)
         writing.get();
         ::close(knock);
     }
+}
+
+TEST_F(InstanceSocketTest, ASocketPathTooLongForAnAddressIsRefusedWithAReason)
+{
+    // A folder so deep that even the short name of a digest does not fit.
+    const fs::path deep = root / std::string(100, 'd');
+    std::string error;
+    EXPECT_EQ(InstanceSocket::pathFor(":7", deep, error), fs::path());
+    EXPECT_NE(error.find("too long for a socket"), std::string::npos) << error;
+
+    const fs::path tooLong = deep / "instance:7.socket";
+    error.clear();
+    EXPECT_EQ(InstanceSocket::send(tooLong, "toggle", error), InstanceSocket::Delivery::failed)
+        << "not taken for a missing instance";
+    EXPECT_NE(error.find(std::strerror(ENAMETOOLONG)), std::string::npos) << error;
+    EXPECT_FALSE(InstanceSocket::listen(tooLong, error));
+    EXPECT_NE(error.find("too long for a socket"), std::string::npos) << error;
+}
+
+TEST_F(InstanceSocketTest, ALockThatCannotBeTakenLeavesTheLaunchRunningWithoutASocketAndSaysWhy)
+{
+    fs::create_directory(path.string() + ".lock"); // a folder where the lock file belongs
+    std::string error;
+    EXPECT_FALSE(InstanceSocket::listen(path, error));
+    EXPECT_NE(error.find("cannot lock"), std::string::npos) << error;
+
+    const InstanceSocket::Claim claim = InstanceSocket::claim(path, "toggle", true);
+    EXPECT_EQ(claim.outcome, InstanceSocket::Claim::Outcome::running);
+    EXPECT_FALSE(claim.socket);
+    EXPECT_NE(claim.error.find("cannot lock"), std::string::npos) << claim.error;
+    EXPECT_FALSE(fs::exists(path)) << "no socket made without the lock";
+}
+
+TEST_F(InstanceSocketTest, ARequestFromAnotherUserIsRefusedUnanswered)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "knocking as another user takes root";
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    // A socket the other user may reach: the private folder would keep it out before Kestrel could.
+    const fs::path open = root / "open";
+    fs::create_directory(open);
+    fs::permissions(root, fs::perms::all);
+    fs::permissions(open, fs::perms::all);
+    std::string error;
+    auto running = InstanceSocket::listen(open / "instance.socket", error);
+    ASSERT_TRUE(running) << error;
+    fs::permissions(open / "instance.socket", fs::perms::all);
+
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) { // 0 when refused, 1 when confirmed, 2 when it could not knock at all
+        if (::setgid(gid) != 0 || ::setuid(uid) != 0)
+            std::_Exit(2);
+        const int knock = connectTo(open / "instance.socket");
+        if (knock < 0)
+            std::_Exit(2);
+        ::send(knock, "quit\n", 5, MSG_NOSIGNAL); // may come too late: the door can close first
+        std::_Exit(readToEnd(knock).empty() ? 0 : 1);
+    }
+    pollfd ready{.fd = running->descriptor(), .events = POLLIN, .revents = 0};
+    EXPECT_EQ(::poll(&ready, 1, 10'000), 1) << "the other user never knocked";
+    EXPECT_EQ(running->acceptRequest(), std::nullopt);
+    int status = 0;
+    ASSERT_EQ(::waitpid(other, &status, 0), other);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << (WEXITSTATUS(status) == 2 ? "could not knock" : "was confirmed");
 }
 
 TEST(InstanceHandOver, ASuccessorWaitsForItsPredecessorToEndAndPassesTheNameOnToNobody)
@@ -266,6 +396,39 @@ TEST(InstanceHandOver, ASuccessorWaitsForItsPredecessorToEndAndPassesTheNameOnTo
     ::setenv(InstanceSocket::predecessorVariable, "12ab", 1);
     EXPECT_TRUE(InstanceSocket::waitForPredecessor(10s)) << "not a process Kestrel named: nothing to wait for";
     EXPECT_TRUE(InstanceSocket::waitForPredecessor(10s)) << "no predecessor";
+}
+
+TEST(InstanceHandOver, OnAKernelWithoutProcessDescriptorsTheWaitStillEndsWithThePredecessor)
+{
+    // A child process refused pidfd_open, as a kernel older than it refuses it. It reports
+    // what went wrong by its exit status.
+    const int result = test::resultInChild([] {
+        if (!test::refuseSystemCall(SYS_pidfd_open, ENOSYS) || ::syscall(SYS_pidfd_open, ::getpid(), 0) >= 0)
+            return 10;
+        int gate[2];
+        if (::pipe(gate) != 0)
+            return 11;
+        const pid_t predecessor = ::fork();
+        if (predecessor == 0) { // runs until the gate closes
+            ::close(gate[1]);
+            char byte;
+            while (::read(gate[0], &byte, 1) > 0) {}
+            std::_Exit(0);
+        }
+        ::close(gate[0]);
+        if (InstanceSocket::waitForProcessToEnd(predecessor, 50ms))
+            return 1; // it is still running
+        ::close(gate[1]);
+        if (!InstanceSocket::waitForProcessToEnd(predecessor, 10s))
+            return 2; // it has ended, though nobody has collected it yet
+        ::waitpid(predecessor, nullptr, 0);
+        if (!InstanceSocket::waitForProcessToEnd(predecessor, 10s))
+            return 3; // gone for good
+        return 0;
+    });
+    if (result == 10)
+        GTEST_SKIP() << "this kernel takes no system call filter";
+    EXPECT_EQ(result, 0) << "1: not waited for, 2: a process that ended still counted as running, 3: a process gone";
 }
 
 } // namespace
