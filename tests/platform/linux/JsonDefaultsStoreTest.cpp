@@ -2,10 +2,14 @@
 
 #include "settings/Preferences.h"
 
+#include "support/RefusedSystemCall.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,11 +18,13 @@
 
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <pwd.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace kestrel {
@@ -172,6 +178,52 @@ TEST_F(JsonDefaultsStoreTest, AWriteStaysSmallEnoughToBeReadBack)
     JsonDefaultsStore reread(file);
     EXPECT_EQ(Preferences::keyColor(reread), KeyColor::blue);
     EXPECT_EQ(reread.problem().get(), "");
+}
+
+TEST_F(JsonDefaultsStoreTest, AValueTooLargeToSaveLeavesTheOldFileSaysSoOnceAndStaysInMemory)
+{
+    JsonDefaultsStore store(file);
+    ASSERT_TRUE(store.set(PreferenceKey::keyColor, "blue"));
+    const std::string saved = read(file);
+    std::vector<std::string> messages;
+    store.problem().subscribe([&](const std::string& message) { messages.push_back(message); });
+
+    // More than a preferences file can hold, however it is written.
+    const std::string huge(2 << 20, 'x');
+    EXPECT_FALSE(store.set(PreferenceKey::overlayDisplay, huge));
+    EXPECT_FALSE(store.set(PreferenceKey::overlayDisplay, huge + "y"));
+    EXPECT_EQ(read(file), saved) << "the old file, byte for byte";
+    EXPECT_EQ(filesBesideTheStore(), std::vector<std::string>{"preferences.json"}) << "no temporary file left";
+    ASSERT_EQ(messages.size(), 1u) << "said once";
+    EXPECT_NE(messages[0].find("larger than a preferences file can be"), std::string::npos) << messages[0];
+    EXPECT_EQ(Preferences::overlayDisplay(store), huge + "y") << "kept in memory";
+
+    ASSERT_TRUE(store.set(PreferenceKey::overlayDisplay, "HDMI-1"));
+    EXPECT_EQ(messages.back(), "");
+    EXPECT_EQ(nlohmann::json::parse(read(file)), nlohmann::json({{"keyColor", "blue"}, {"overlayDisplay", "HDMI-1"}}));
+}
+
+TEST_F(JsonDefaultsStoreTest, WithoutRenamesThatRefuseToReplaceABrokenFileStillGoesAsideReplacingNothing)
+{
+    write(file, "{ broken");
+    write(fs::path(file.string() + ".broken"), "set aside before");
+    // A child process whose renameat2 the kernel refuses with EINVAL, as on a file system
+    // without RENAME_NOREPLACE.
+    const int result = test::resultInChild([&] {
+        if (!test::refuseSystemCall(SYS_renameat2, EINVAL) ||
+            ::renameat2(AT_FDCWD, "from", AT_FDCWD, "to", RENAME_NOREPLACE) == 0 || errno != EINVAL)
+            return 10;
+        JsonDefaultsStore store(file);
+        return store.set(PreferenceKey::keyColor, "red") ? 0 : 1;
+    });
+    if (result == 10)
+        GTEST_SKIP() << "this kernel takes no system call filter";
+    EXPECT_EQ(result, 0) << "the write failed";
+    EXPECT_EQ(read(fs::path(file.string() + ".broken")), "set aside before");
+    EXPECT_EQ(read(fs::path(file.string() + ".broken-2")), "{ broken");
+    EXPECT_EQ(nlohmann::json::parse(read(file)), nlohmann::json({{"keyColor", "red"}}));
+    EXPECT_EQ(filesBesideTheStore(),
+              (std::vector<std::string>{"preferences.json", "preferences.json.broken", "preferences.json.broken-2"}));
 }
 
 TEST_F(JsonDefaultsStoreTest, ANumberBeyondADoubleCostsNoOtherPreference)
@@ -473,6 +525,12 @@ protected:
         ASSERT_EQ(fs::space(m_mount).available, 0u);
     }
 
+    // A file that is a mount point of its own reads as before, but cannot be replaced.
+    void bindOverItself(const fs::path& path)
+    {
+        ASSERT_EQ(::mount(path.c_str(), path.c_str(), nullptr, MS_BIND, nullptr), 0) << std::strerror(errno);
+    }
+
     void remount(unsigned long flags)
     {
         ASSERT_EQ(::mount(nullptr, m_mount.c_str(), nullptr, MS_REMOUNT | flags, nullptr), 0) << std::strerror(errno);
@@ -517,6 +575,27 @@ TEST_F(RefusingDiskTest, AFullDiskKeepsTheOldFileSaysSoOnceAndTheNextWriteSavesE
 TEST_F(RefusingDiskTest, AReadOnlyDiskKeepsTheOldFileSaysSoOnceAndTheNextWriteSavesEverything)
 {
     expectNothingLost([&] { remount(MS_RDONLY); }, [&] { remount(0); }, std::strerror(EROFS));
+}
+
+TEST_F(RefusingDiskTest, AFileThatCannotBeReplacedIsKeptSaidOnceAndTheNextWriteSavesEverything)
+{
+    expectNothingLost([&] { bindOverItself(file); }, [&] { ASSERT_EQ(::umount2(file.c_str(), 0), 0); },
+                      std::strerror(EBUSY));
+}
+
+TEST_F(RefusingDiskTest, AFileRemovedBetweenAFailedWriteAndTheNextLosesNothingThatWasSet)
+{
+    write(file, R"({"keyColor": "green", "overlaySize": "small"})");
+    JsonDefaultsStore store(file);
+    EXPECT_EQ(Preferences::overlaySize(store), OverlaySize::small);
+    bindOverItself(file);
+    EXPECT_FALSE(store.set(PreferenceKey::keyColor, "red"));
+    ASSERT_EQ(::umount2(file.c_str(), 0), 0);
+
+    fs::remove(file);
+    ASSERT_TRUE(store.set(PreferenceKey::displayDuration, 2.0));
+    EXPECT_EQ(nlohmann::json::parse(read(file)), nlohmann::json({{"keyColor", "red"}, {"displayDuration", 2.0}}))
+        << "what was set, and nothing of the removed file";
 }
 
 TEST(JsonDefaultsStorePath, FollowsTheXdgConfigHomeRules)
