@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -74,6 +78,14 @@ protected:
     fs::path executable;
     fs::path entry() const { return root / "config" / "autostart" / "kestrel.desktop"; }
     XdgAutostart autostart() const { return XdgAutostart(entry(), executable, "Kestrel"); }
+    // Whatever is in the autostart folder, a temporary file left behind included.
+    std::vector<std::string> filesInTheFolder() const
+    {
+        std::vector<std::string> names;
+        for (const auto& file : fs::directory_iterator(entry().parent_path()))
+            names.push_back(file.path().filename().string());
+        return names;
+    }
 };
 
 TEST_F(XdgAutostartTest, TurningOnWritesAnEntryThatRunsThisProgramAndTurningOffRemovesIt)
@@ -155,6 +167,84 @@ TEST_F(XdgAutostartTest, SomethingThatIsNotAFileIsNotReplaced)
     EXPECT_NE(service.setEnabled(true), "");
     EXPECT_TRUE(fs::is_directory(entry()));
     EXPECT_FALSE(service.isEnabled());
+}
+
+TEST_F(XdgAutostartTest, AnEntryTooLargeToBeOneIsNeitherTrustedNorTouched)
+{
+    const std::string large = "[Desktop Entry]\nExec=" + executable.string() + "\nX-Kestrel-Entry=true\n# " +
+                              std::string(100'000, 'x') + "\n";
+    writeFile(entry(), large);
+    auto service = autostart();
+    EXPECT_FALSE(service.isEnabled());
+    for (const bool enabled : {true, false}) {
+        const std::string failure = service.setEnabled(enabled);
+        EXPECT_NE(failure.find("too large"), std::string::npos) << enabled << ": " << failure;
+    }
+    EXPECT_EQ(readFile(entry()), large);
+    EXPECT_EQ(filesInTheFolder(), std::vector<std::string>{"kestrel.desktop"});
+
+}
+
+TEST_F(XdgAutostartTest, AnEntryWhoseTemporaryFileCannotBeMadeIsAFailureThatLeavesNothing)
+{
+    // The entry's name fits in a folder; with the temporary file's additions it does not.
+    const fs::path longEntry = entry().parent_path() / (std::string(240, 'k') + ".desktop");
+    fs::create_directories(longEntry.parent_path());
+    XdgAutostart service(longEntry, executable, "Kestrel");
+    const std::string failure = service.setEnabled(true);
+    EXPECT_NE(failure.find(std::strerror(ENAMETOOLONG)), std::string::npos) << failure;
+    EXPECT_FALSE(service.isEnabled());
+    EXPECT_TRUE(fs::is_empty(longEntry.parent_path()));
+}
+
+// An entry that is a mount point of its own reads as before, but can be neither replaced nor
+// removed. Mounting takes root, as in CI.
+class FixedAutostartEntryTest : public XdgAutostartTest {
+protected:
+    void SetUp() override
+    {
+        XdgAutostartTest::SetUp();
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "mounting takes root";
+    }
+    void TearDown() override
+    {
+        if (m_mounted)
+            ::umount2(entry().c_str(), MNT_DETACH);
+        XdgAutostartTest::TearDown();
+    }
+    void fix(const std::string& text)
+    {
+        writeFile(entry(), text);
+        ASSERT_EQ(::mount(entry().c_str(), entry().c_str(), nullptr, MS_BIND, nullptr), 0) << std::strerror(errno);
+        m_mounted = true;
+    }
+
+    bool m_mounted = false;
+};
+
+TEST_F(FixedAutostartEntryTest, AnEntryThatCannotBeReplacedIsAFailureThatLeavesNothing)
+{
+    const std::string off = "[Desktop Entry]\nExec=" + executable.string() + "\nHidden=true\nX-Kestrel-Entry=true\n";
+    fix(off);
+    auto service = autostart();
+    const std::string failure = service.setEnabled(true);
+    EXPECT_NE(failure.find(std::strerror(EBUSY)), std::string::npos) << failure;
+    EXPECT_FALSE(service.isEnabled());
+    EXPECT_EQ(readFile(entry()), off);
+    EXPECT_EQ(filesInTheFolder(), std::vector<std::string>{"kestrel.desktop"}) << "no temporary file left";
+}
+
+TEST_F(FixedAutostartEntryTest, AnEntryThatCannotBeRemovedIsAFailureAndStaysOn)
+{
+    const std::string on = "[Desktop Entry]\nExec=" + executable.string() + "\nX-Kestrel-Entry=true\n";
+    fix(on);
+    auto service = autostart();
+    const std::string failure = service.setEnabled(false);
+    EXPECT_NE(failure.find("cannot remove"), std::string::npos) << failure;
+    EXPECT_NE(failure.find(std::strerror(EBUSY)), std::string::npos) << failure;
+    EXPECT_TRUE(service.isEnabled());
+    EXPECT_EQ(readFile(entry()), on);
 }
 
 } // namespace
