@@ -295,18 +295,22 @@ std::string XdgAutostart::setEnabled(bool enabled)
     }
     if (m_executable.empty())
         return "cannot tell which program is running";
-    return writeAtomically(m_entry, "[Desktop Entry]\n"
-                                    "Type=Application\n"
-                                    "Name=" +
-                                        m_name +
-                                        "\n"
-                                        "Comment=Shows the keys you press on screen\n"
-                                        "Exec=" +
-                                        DesktopEntry::execValue(m_executable) +
-                                        "\n"
-                                        "Terminal=false\n"
-                                        "X-GNOME-Autostart-enabled=true\n" +
-                                        std::string(kestrelMark) + "=true\n");
+    const std::string entryText = "[Desktop Entry]\n"
+                                  "Type=Application\n"
+                                  "Name=" +
+                                  m_name +
+                                  "\n"
+                                  "Comment=Shows the keys you press on screen\n"
+                                  "Exec=" +
+                                  DesktopEntry::execValue(m_executable) +
+                                  "\n"
+                                  "Terminal=false\n"
+                                  "X-GNOME-Autostart-enabled=true\n" +
+                                  std::string(kestrelMark) + "=true\n";
+    // Kestrel does not trust an entry this large: written, it would be off though this said on.
+    if (entryText.size() > maximumEntrySize)
+        return "the autostart entry for " + m_executable.string() + " would be too large to be one";
+    return writeAtomically(m_entry, entryText);
 }
 
 } // namespace kestrel

@@ -183,6 +183,12 @@ TEST_F(XdgAutostartTest, AnEntryTooLargeToBeOneIsNeitherTrustedNorTouched)
     EXPECT_EQ(readFile(entry()), large);
     EXPECT_EQ(filesInTheFolder(), std::vector<std::string>{"kestrel.desktop"});
 
+    // Nor does Kestrel write one it would not read back.
+    fs::remove(entry());
+    XdgAutostart longName(entry(), executable, std::string(100'000, 'K'));
+    EXPECT_NE(longName.setEnabled(true), "");
+    EXPECT_FALSE(longName.isEnabled());
+    EXPECT_TRUE(fs::is_empty(entry().parent_path()));
 }
 
 TEST_F(XdgAutostartTest, AnEntryWhoseTemporaryFileCannotBeMadeIsAFailureThatLeavesNothing)
