@@ -369,6 +369,14 @@ void OverlayComposer::forget(const Item& item)
 void OverlayComposer::frameDue()
 {
     const double time = m_pacer.frameTime();
+    // A keycap that has faded away goes now, even while others move: typing that never
+    // pauses would otherwise keep, and lay out at every frame, every keycap it ever showed.
+    const auto faded = [&](const Item& item) { return item.leaving && item.visibility.isSettled(time, fadeTolerance); };
+    for (const Item& item : m_items) {
+        if (faded(item))
+            forget(item);
+    }
+    std::erase_if(m_items, faded);
     if (isMoving(time)) {
         present(time);
         scheduleAfter(time);

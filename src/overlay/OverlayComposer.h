@@ -51,6 +51,8 @@ public:
     bool isAnimating() const { return m_pacer.isScheduled(); }
     // What was presented last, layer for layer.
     const OverlayFrame& lastFrame() const { return m_frame; }
+    // The keycaps the overlay holds, those still fading out included.
+    std::size_t keycapCount() const { return m_items.size(); }
 
 private:
     // Where a keycap's pictures go (device pixels) and its fade level in 64 steps: a frame

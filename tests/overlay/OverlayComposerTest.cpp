@@ -193,6 +193,20 @@ TEST_F(OverlayComposerTest, AKeycapThatGoesFadesWhereItStandsWhileTheOthersSlide
     EXPECT_TRUE(surface.shown) << "a compositor shows the empty window as nothing";
 }
 
+TEST_F(OverlayComposerTest, TypingThatNeverPausesHoldsOnlyTheKeycapsStillFading)
+{
+    // A new key every 30 ms for ten seconds: the overlay never comes to rest.
+    for (int typed = 0; typed < 333; ++typed) {
+        model.keycaps = std::vector{key("key-" + std::to_string(typed), "A")};
+        scheduler.advance(30ms);
+        ASSERT_TRUE(composer.isAnimating());
+    }
+    // What fades out takes well under a second: no more than that second's keys are left.
+    EXPECT_LE(composer.keycapCount(), 34u);
+    settle();
+    EXPECT_EQ(composer.keycapCount(), 1u);
+}
+
 TEST_F(OverlayComposerTest, TheRowSitsAtTheAlignmentOrTheAnchorInsideThePanel)
 {
     const double padding = KeycapRow::padding(size);
