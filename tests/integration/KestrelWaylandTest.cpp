@@ -3,7 +3,9 @@
 // window that reports which clicks and keys reach it, and by what Kestrel says of itself.
 
 #include "support/EventLoop.h"
+#include "support/ProcessFigures.h"
 #include "support/ScreenChanges.h"
+#include "support/SoakTyping.h"
 #include "support/dbus/FakeWatcher.h"
 #include "support/dbus/PrivateBus.h"
 #include "support/desktops/TrayHost.h"
@@ -16,7 +18,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QRect>
+#include <QSaveFile>
 #include <QTemporaryDir>
+
+#include <iostream>
 
 #include <linux/input.h>
 
@@ -80,15 +85,11 @@ protected:
         keys.emplace(folder.filePath(QStringLiteral("keys")));
         ASSERT_TRUE(keys->isMade());
         QDir().mkpath(folder.filePath(QStringLiteral("config/kestrel")));
-        QFile::remove(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
-        QFile preferences(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
-        ASSERT_TRUE(preferences.open(QIODevice::WriteOnly));
-        preferences.write(QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "%1",
-                                             "displayDuration": %2})")
-                              .arg(QString::fromLatin1(position))
-                              .arg(displayDuration)
-                              .toUtf8());
-        preferences.close();
+        preferencesStart = QStringLiteral(R"({"hasCompletedOnboarding": true, "overlayPosition": "%1",
+                                             "displayDuration": %2)")
+                               .arg(QString::fromLatin1(position))
+                               .arg(displayDuration);
+        ASSERT_TRUE(writePreferences({}));
         QProcessEnvironment variables = environment({{"XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config"))},
                                                      {"KESTREL_EVDEV_STREAM", keys->path()},
                                                      {"XKB_DEFAULT_LAYOUT", QStringLiteral("de")}});
@@ -99,6 +100,19 @@ protected:
         kestrel.start(QStringLiteral(KESTREL_BINARY), {});
         ASSERT_TRUE(kestrel.waitForStarted());
         ASSERT_TRUE(keys->open());
+    }
+
+    // Writes Kestrel's preferences, whole in one step as an editor saves them: those it was
+    // started with, and `more` members.
+    bool writePreferences(const QString& more)
+    {
+        QSaveFile preferences(folder.filePath(QStringLiteral("config/kestrel/preferences.json")));
+        if (!preferences.open(QIODevice::WriteOnly))
+            return false;
+        preferences.write(
+            (preferencesStart + (more.isEmpty() ? QString() : QStringLiteral(", ") + more) + QStringLiteral("}"))
+                .toUtf8());
+        return preferences.commit();
     }
 
     void key(std::uint16_t code, int value) { ASSERT_TRUE(keys->key(code, value)); }
@@ -142,6 +156,7 @@ protected:
 
     SwayServer sway{width, height};
     QTemporaryDir folder;
+    QString preferencesStart; // the preferences Kestrel starts with, open for more members
     QProcess window;
     QProcess kestrel;
     std::string windowSaid;
@@ -272,6 +287,65 @@ TEST_F(KestrelWaylandTest, AMonitorComingAndGoingAHundredTimesLeavesTheOverlayWh
         },
         10s);
     EXPECT_TRUE(shown) << "no keycaps on HEADLESS-1";
+}
+
+// A long day on sway: keys, shortcuts, clicks and scroll steps from the kernel's devices (the
+// FIFO) through every style, judged by what Kestrel holds before and after: its memory,
+// descriptors and threads, and the layer surface's shared-memory buffers. KESTREL_SOAK_KEYS
+// sets how many keys (20,000 unless told).
+TEST_F(KestrelWaylandTest, AnyAmountOfTypingLeavesTheLayerSurfacesBuffersAndMemoryAsTheyWere)
+{
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter", {}, 0.5));
+    ASSERT_FALSE(keycapsOf(KEY_A).isNull()) << "Kestrel shows no keys";
+    SoakTyping typing{SoakTyping::Input{
+        .key = [this](std::uint32_t code, bool down) { keys->key(static_cast<std::uint16_t>(code), down ? 1 : 0); },
+        .button = [this](int button, bool down) { keys->key(button == 1 ? BTN_LEFT : BTN_RIGHT, down ? 1 : 0); },
+        .scroll = [this](int steps) { keys->wheel(steps); },
+        .flush = {},
+        .waitUntil =
+            [](std::chrono::steady_clock::time_point due) {
+                while (std::chrono::steady_clock::now() < due)
+                    runEventLoop(1ms);
+            },
+        .setStyle = [this](const std::string& members) { writePreferences(QString::fromStdString(members)); }}};
+    // What Kestrel holds once the keycaps have left the screen.
+    const auto settledFigures = [&] {
+        EXPECT_TRUE(runEventLoopUntil([&] { return changes(sway.screenshot()).pixels == 0; }, 30s, 100ms))
+            << "the keycaps stay on screen";
+        return ProcessFigures::of(kestrel.processId());
+    };
+    const std::size_t total = soakKeys(20000);
+    const std::size_t warmUp = 5000;
+
+    // Every style, slowly enough that each is drawn many times over; then the rest, twice
+    // through every style, at a thousand keys a second.
+    typing.type(warmUp, 1, 250);
+    const ProcessFigures before = settledFigures();
+    typing.type(total - warmUp, 2, 1000);
+    const ProcessFigures after = settledFigures();
+    // The last frame's buffer comes back from the compositor, and the surface goes, a moment
+    // after the screen is clear; once Kestrel has been still for a while, it stays still.
+    const auto switchesIn = [&](std::chrono::milliseconds window) {
+        const long before = ProcessFigures::contextSwitches(kestrel.processId());
+        runEventLoop(window);
+        return ProcessFigures::contextSwitches(kestrel.processId()) - before;
+    };
+    EXPECT_TRUE(runEventLoopUntil([&] { return switchesIn(300ms) == 0; }, 10s)) << "Kestrel never rests";
+    const long idleWakeups = switchesIn(2s);
+    std::cout << "Kestrel on sway, " << total << " keys after a warm-up of " << warmUp << '\n'
+              << "  after " << warmUp << ": " << before.describe() << '\n'
+              << "  at the end: " << after.describe() << '\n'
+              << "  idle for 2 s: " << idleWakeups << " wakeups\n";
+
+    EXPECT_EQ(kestrel.state(), QProcess::Running);
+    EXPECT_LE(after.residentKiB - before.residentKiB, 1024) << "memory grows with typing";
+    EXPECT_EQ(after.descriptors, before.descriptors);
+    EXPECT_EQ(after.threads, before.threads);
+    // The surface's buffers are those of the last size: two that take turns.
+    EXPECT_EQ(after.sharedMemoryMaps, before.sharedMemoryMaps) << "buffers of sizes no longer shown are kept";
+    EXPECT_EQ(after.sharedMemoryKiB, before.sharedMemoryKiB);
+    EXPECT_EQ(idleWakeups, 0);
+    EXPECT_FALSE(keycapsOf(KEY_A).isNull()) << "Kestrel shows keys still";
 }
 
 TEST_F(KestrelWaylandTest, KestrelSaysItRunsNativelyWithInputFromTheKernel)

@@ -18,6 +18,9 @@ struct ProcessFigures {
     int descriptors = 0;
     int timerDescriptors = 0; // timerfds among the descriptors
     int threads = 0;
+    // Shared-memory files mapped (a Wayland client's buffers), and their size.
+    int sharedMemoryMaps = 0;
+    long sharedMemoryKiB = 0;
     ServerResources server;
 
     static ProcessFigures of(std::int64_t pid)
@@ -34,6 +37,18 @@ struct ProcessFigures {
         }
         for ([[maybe_unused]] const auto& entry : fs::directory_iterator(process / "task", error))
             ++figures.threads;
+        std::ifstream maps(process / "maps");
+        for (std::string line; std::getline(maps, line);) {
+            if (line.find("/memfd:") == std::string::npos)
+                continue;
+            ++figures.sharedMemoryMaps;
+            const auto dash = line.find('-');
+            const auto space = line.find(' ');
+            figures.sharedMemoryKiB +=
+                static_cast<long>((std::stoull(line.substr(dash + 1, space - dash - 1), nullptr, 16) -
+                                   std::stoull(line.substr(0, dash), nullptr, 16)) /
+                                  1024);
+        }
         return figures;
     }
 
@@ -55,7 +70,10 @@ struct ProcessFigures {
     {
         std::ostringstream text;
         text << residentKiB / 1024.0 << " MiB resident, " << descriptors << " descriptors (" << timerDescriptors
-             << " timers), " << threads << " threads; in the X server: " << test::describe(server);
+             << " timers), " << threads << " threads, " << sharedMemoryMaps << " shared-memory maps ("
+             << sharedMemoryKiB << " KiB)";
+        if (!server.empty())
+            text << "; in the X server: " << test::describe(server);
         return text.str();
     }
 

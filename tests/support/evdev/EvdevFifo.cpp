@@ -35,15 +35,29 @@ void EvdevFifo::close()
     m_descriptor = -1;
 }
 
-bool EvdevFifo::key(std::uint16_t code, int value)
+namespace {
+
+bool writeFrame(int descriptor, std::uint16_t type, std::uint16_t code, int value)
 {
     input_event events[2]{};
-    events[0].type = EV_KEY;
+    events[0].type = type;
     events[0].code = code;
     events[0].value = value;
     events[1].type = EV_SYN;
     events[1].code = SYN_REPORT;
-    return m_descriptor >= 0 && ::write(m_descriptor, events, sizeof(events)) == static_cast<ssize_t>(sizeof(events));
+    return descriptor >= 0 && ::write(descriptor, events, sizeof(events)) == static_cast<ssize_t>(sizeof(events));
+}
+
+} // namespace
+
+bool EvdevFifo::key(std::uint16_t code, int value)
+{
+    return writeFrame(m_descriptor, EV_KEY, code, value);
+}
+
+bool EvdevFifo::wheel(int steps)
+{
+    return writeFrame(m_descriptor, EV_REL, REL_WHEEL, steps);
 }
 
 } // namespace kestrel::test

@@ -23,6 +23,8 @@ public:
     void close();
     // One key event and its SYN_REPORT: `value` 1 pressed, 0 released. False when it could not be written.
     bool key(std::uint16_t code, int value);
+    // Wheel steps and their SYN_REPORT: up positive.
+    bool wheel(int steps);
 
 private:
     QString m_path;
