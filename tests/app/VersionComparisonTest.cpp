@@ -46,8 +46,12 @@ TEST(VersionComparison, TreatsSpellingsOfTheSameVersionAsEqual)
     constexpr OrderedPair same[] = {
         {"1.2", "1.2.0"}, {"1.2+build7", "1.2"}, {"01.2", "1.2"}, {"1.0-RC1", "1.0-rc1"}, {"1.0-beta", "1.0.beta"},
     };
-    for (const auto& [a, b] : same)
-        EXPECT_EQ(*Version::parse(a), *Version::parse(b)) << a << " == " << b;
+    for (const auto& [a, b] : same) {
+        const auto first = Version::parse(a);
+        const auto second = Version::parse(b);
+        ASSERT_TRUE(first && second) << a << " / " << b;
+        EXPECT_EQ(*first, *second) << a << " == " << b;
+    }
 }
 
 TEST(VersionComparison, RefusesTextThatIsNotAVersion)

@@ -61,7 +61,24 @@ TEST_F(KeycapPainterTest, TheCapSinksAndTheBaseStays)
     const QImage up = paint(key);
     const QImage down = paint(key, KeyColor::dark, 1);
     const KeycapGeometry geometry(64, KeycapShape::key);
-    EXPECT_NE(up, down);
+    // The legend (light on the dark cap) goes down with the cap, by the sink distance.
+    const auto legend = [](const QImage& picture) {
+        QRect box;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb pixel = picture.pixel(x, y);
+                if (qAlpha(pixel) == 255 && qGray(pixel) > 180)
+                    box |= QRect(x, y, 1, 1);
+            }
+        }
+        return box;
+    };
+    const QRect legendUp = legend(up);
+    const QRect legendDown = legend(down);
+    ASSERT_FALSE(legendUp.isEmpty());
+    EXPECT_NEAR(legendDown.top() - legendUp.top(), geometry.sinkDistance(), 1.0);
+    EXPECT_EQ(legendDown.height(), legendUp.height());
+    EXPECT_EQ(legendDown.left(), legendUp.left()) << "straight down";
     // Nothing is drawn past the frame when up; when down the cap reaches 4.39 points lower.
     EXPECT_EQ(qAlpha(up.pixel(50, static_cast<int>(geometry.height) + 3)), 0);
     EXPECT_GT(qAlpha(up.pixel(50, 50)), 250) << "opaque in the middle";

@@ -248,13 +248,15 @@ TEST(X11Access, GrantedWithADisplayAndRefusedWithout)
                                       [] { return X11EventTapService::canListen(server().display()); });
     EXPECT_TRUE(granted.isInputMonitoringGranted());
     EXPECT_TRUE(granted.requestInputMonitoring());
+    const std::string nowhereDisplay = test::XvfbServer::unusedDisplay();
+    ASSERT_FALSE(nowhereDisplay.empty());
     HelpPagePermissionService refused(workspace, "file:///help.html",
-                                      [] { return X11EventTapService::canListen(":999"); });
+                                      [&] { return X11EventTapService::canListen(nowhereDisplay); });
     EXPECT_FALSE(refused.isInputMonitoringGranted());
     EXPECT_FALSE(refused.requestInputMonitoring());
     refused.openSystemSettings(); // there is nobody to ask: Kestrel's help page says what is missing
     EXPECT_EQ(workspace.opened, std::vector<std::string>{"file:///help.html"});
-    X11EventTapService nowhere{":999"};
+    X11EventTapService nowhere{nowhereDisplay};
     EXPECT_EQ(nowhere.createTap(0x1C00, [](std::uint32_t, const PlatformEvent&) {}), std::nullopt);
 
     // A display name choosing a screen the server does not have is refused, with the reason.

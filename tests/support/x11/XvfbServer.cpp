@@ -24,6 +24,17 @@ XvfbServer::XvfbServer(const std::string& screenSize) : m_screen(screenSize + "x
     }
 }
 
+std::string XvfbServer::unusedDisplay()
+{
+    for (int number = 999; number > 200; --number) {
+        const std::string name = std::to_string(number);
+        if (::access(("/tmp/.X" + name + "-lock").c_str(), F_OK) != 0 &&
+            ::access(("/tmp/.X11-unix/X" + name).c_str(), F_OK) != 0)
+            return ":" + name;
+    }
+    return {};
+}
+
 bool XvfbServer::restart()
 {
     const std::string display = m_display;

@@ -25,6 +25,9 @@ public:
     // Starts a new server on the same display, as a restarted X server would come back.
     bool restart();
 
+    // A display name no server answers on now: no lock and no socket for its number.
+    static std::string unusedDisplay();
+
 private:
     void launch(const std::string& display);
 
