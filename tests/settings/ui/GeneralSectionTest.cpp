@@ -63,6 +63,17 @@ TEST_F(GeneralSectionTest, TheHotKeyIsWrittenInTheChosenKeyLabels)
     EXPECT_EQ(section->showKeysSubtitle(), QStringLiteral("Turn on or off anytime with ⌃⌥⌘↩"));
 }
 
+TEST_F(GeneralSectionTest, WhereTheHotKeyCannotBeHadTheSubtitleSaysHowToBindTheToggleInstead)
+{
+    GeneralSection section(GeneralSection::Services{shell.visualizer, shell.defaults, shell.permission,
+                                                    shell.loginItem, shell.log, shell.painter, shell.passwordFocus,
+                                                    SessionFacts{.grabsHotKey = false}});
+    EXPECT_EQ(section.showKeysSubtitle(),
+              QStringLiteral("Bind \u201ckestrel --toggle\u201d to a shortcut in your desktop's keyboard settings to "
+                             "turn on or off anytime"));
+    EXPECT_FALSE(section.showKeysSubtitle().contains(QStringLiteral("Ctrl+Alt"))) << "no hot key promised";
+}
+
 TEST_F(GeneralSectionTest, WithoutAccessTheSwitchIsOffLimitsUntilTheWindowIsActivatedAgain)
 {
     shell.permission.granted = false;
