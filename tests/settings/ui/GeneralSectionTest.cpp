@@ -65,8 +65,8 @@ TEST_F(GeneralSectionTest, TheHotKeyIsWrittenInTheChosenKeyLabels)
 
 TEST_F(GeneralSectionTest, WhereTheHotKeyCannotBeHadTheSubtitleSaysHowToBindTheToggleInstead)
 {
-    GeneralSection section(GeneralSection::Services{shell.visualizer, shell.defaults, shell.permission,
-                                                    shell.loginItem, shell.log, shell.painter, shell.passwordFocus,
+    GeneralSection section(GeneralSection::Services{shell.visualizer, shell.defaults, shell.permission, shell.loginItem,
+                                                    shell.log, shell.painter, shell.passwordFocus,
                                                     SessionFacts{.grabsHotKey = false}});
     EXPECT_EQ(section.showKeysSubtitle(),
               QStringLiteral("Bind \u201ckestrel --toggle\u201d to a shortcut in your desktop's keyboard settings to "

@@ -82,6 +82,9 @@ public:
     }
     ~VirtualDevice() { unplug(); }
 
+    // The device's node in /dev/input.
+    const std::string& node() const { return m_node; }
+
     void emit(int type, int code, int value)
     {
         input_event event{};
@@ -118,7 +121,7 @@ public:
 private:
     // The kernel makes the device's node in /dev/input a moment after the device: waits (up
     // to three seconds) until it is there, as a reader would find it.
-    bool awaitNode() const
+    bool awaitNode()
     {
         std::array<char, 64> sysname{};
         if (::ioctl(m_fd, UI_GET_SYSNAME(sysname.size()), sysname.data()) < 0)
@@ -128,8 +131,10 @@ private:
         while (std::chrono::steady_clock::now() < deadline) {
             for (const std::string& event : eventNodes(folder)) {
                 const std::string node = "/dev/input/" + event.substr(event.rfind('/') + 1);
-                if (::access(node.c_str(), F_OK) == 0)
+                if (::access(node.c_str(), F_OK) == 0) {
+                    m_node = node;
                     return true;
+                }
             }
             std::this_thread::sleep_for(10ms);
         }
@@ -137,6 +142,7 @@ private:
     }
 
     int m_fd = -1;
+    std::string m_node;
 };
 
 std::vector<int> keyboardKeys()
@@ -262,6 +268,44 @@ TEST(EvdevKernel, AKeyboardPluggedInLaterIsFollowedAndUnpluggingItReleasesWhatIt
         std::ranges::any_of(released, [](const PlatformEvent& event) { return event.type == EventType::keyUp; }));
     EXPECT_EQ(released.back().flags, 0u);
     EXPECT_EQ(seat.seat->deviceCount(), before);
+}
+
+TEST(EvdevKernel, ANodeWhoseModeChangesIsNotOpenedASecondTime)
+{
+    VirtualDevice keyboard("Kestrel keyboard given a new mode", {.keys = keyboardKeys()});
+    Seat seat("us");
+    ASSERT_TRUE(seat.seat);
+    const std::size_t devices = seat.seat->deviceCount();
+    // udev gives a new node its group and mode a moment after it appears: the seat hears of
+    // that change, and must not open the same keyboard again (it would show every key twice).
+    ASSERT_EQ(::chmod(keyboard.node().c_str(), 0640), 0);
+    ASSERT_EQ(::chmod(keyboard.node().c_str(), 0660), 0);
+    keyboard.tap(KEY_A);
+    ASSERT_TRUE(seat.pumpUntilCount(2));
+    EXPECT_FALSE(seat.pumpUntil([&] { return seat.events.size() > 2; }, 500ms)) << "the key came twice";
+    EXPECT_EQ(seat.seat->deviceCount(), devices);
+}
+
+TEST(EvdevKernel, AfterNoticesOfNewNodesWereLostEveryNodeIsLookedAtAgain)
+{
+    // A queue of one notice (for watches made meanwhile): two keyboards plugged in at once
+    // overflow it.
+    int queuedEventsBefore = 0;
+    std::ifstream("/proc/sys/fs/inotify/max_queued_events") >> queuedEventsBefore;
+    ASSERT_GT(queuedEventsBefore, 0);
+    std::ofstream("/proc/sys/fs/inotify/max_queued_events") << 1;
+    Seat seat("us");
+    std::ofstream("/proc/sys/fs/inotify/max_queued_events") << queuedEventsBefore;
+    ASSERT_TRUE(seat.seat);
+    const std::size_t devices = seat.seat->deviceCount();
+
+    VirtualDevice first("Kestrel first of two keyboards", {.keys = keyboardKeys()});
+    VirtualDevice second("Kestrel second of two keyboards", {.keys = keyboardKeys()});
+    ASSERT_TRUE(seat.pumpUntil([&] { return seat.seat->deviceCount() == devices + 2; }))
+        << "a keyboard whose notice was lost was not found";
+    second.tap(KEY_B);
+    ASSERT_TRUE(seat.pumpUntilCount(1));
+    EXPECT_EQ(seat.events[0].layoutText, "b");
 }
 
 TEST(EvdevKernel, CapsLockAlreadyOnWhenListeningStartsIsTurnedOffByTheFirstPress)
