@@ -1,5 +1,7 @@
 #include "platform/linux/XdgAutostart.h"
 
+#include "support/ScopedVariable.h"
+
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -115,10 +117,9 @@ TEST_F(XdgAutostartTest, AnEntryIsOnOnlyWhileItRunsThisProgramAndIsNotSwitchedOf
     EXPECT_TRUE(service.isEnabled());
     // Found through PATH, as the desktop will find it.
     writeFile(entry(), "[Desktop Entry]\nExec=kestrel\n");
-    const std::string path = (root / "bin").string();
-    ::setenv("PATH", path.c_str(), 1);
+    test::ScopedVariable path("PATH", (root / "bin").string());
     EXPECT_TRUE(service.isEnabled());
-    ::setenv("PATH", "/usr/bin:/bin", 1);
+    path.set("/usr/bin:/bin");
     EXPECT_FALSE(service.isEnabled());
 
     for (const char* off : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {

@@ -2,6 +2,7 @@
 
 #include "support/EventLoop.h"
 #include "support/FakeShellServices.h"
+#include "support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(programs.isValid() && downloads.isValid());
-        qputenv("PATH", programs.path().toLocal8Bit());
         std::ofstream(package) << "1234";
     }
-    void TearDown() override { qputenv("PATH", savedPath); }
 
     void addProgram(const QString& name, const QByteArray& contents)
     {
@@ -58,7 +57,7 @@ protected:
     const QString record = programs.filePath(QStringLiteral("pkexec-arguments"));
     const std::filesystem::path folder = downloads.path().toStdString();
     const std::filesystem::path package = folder / "kestrel_1.2.deb";
-    const QByteArray savedPath = qgetenv("PATH"); // put back however the test ends
+    test::ScopedVariable path{"PATH", programs.path().toStdString()};
     test::RecordingWorkspace workspace;
     QtPackageInstaller installer{workspace};
 };
