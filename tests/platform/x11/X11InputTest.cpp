@@ -13,8 +13,11 @@
 #include "support/x11/XTestDriver.h"
 #include "support/x11/XvfbServer.h"
 
+#include <QScopeGuard>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -40,6 +43,7 @@ enum Evdev : std::uint32_t {
     z = 44,
     leftAlt = 56,
     capsLock = 58,
+    j = 36, // pressed by no test: the marker that ends a test's input
     f1 = 59,
     keypadEnter = 96,
     insert = 110,
@@ -65,18 +69,43 @@ protected:
         ASSERT_TRUE(keyboard.isRunning.get());
     }
 
-    // Waits for `count` events, then a moment longer so that extra ones would show.
+    // Waits for `count` events, then taps the marker key and waits for its release to come
+    // through as well. Keys and buttons reach the listener in order on one connection, so by
+    // then any extra event the test's input caused has come too. The marker's own events are
+    // taken off again.
     template <typename Events>
     void await(const Events& events, std::size_t count)
     {
         runEventLoopUntil([&] { return events.size() >= count; });
-        runEventLoop(50ms);
+        constexpr std::int64_t markerCode = 38; // j
+        input.tap(j);
+        const bool through = runEventLoopUntil(
+            [&] { return std::find(keys.begin(), keys.end(), KeyEvent(KeyUp{markerCode})) != keys.end(); });
+        EXPECT_TRUE(through) << "the marker key never came through";
+        std::erase_if(keys, [&](const KeyEvent& event) {
+            const auto* down = std::get_if<KeyDown>(&event);
+            return event == KeyEvent(KeyUp{markerCode}) || (down && down->info.keyCode == markerCode);
+        });
     }
 
-    void setLayout(const std::string& layout)
+    // Whether no event comes while it is looked for. A running listener has a key within a few
+    // milliseconds; half a second is long past that.
+    template <typename Events>
+    bool noneArrive(const Events& events)
     {
-        const std::string command = "setxkbmap -display " + server().display() + " " + layout;
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        return !runEventLoopUntil([&] { return !events.empty(); }, 500ms);
+    }
+
+    // Switches the server's keyboard layout; the server is shared by every test, so the US
+    // layout comes back however the test ends.
+    [[nodiscard]] auto setLayout(const std::string& layout)
+    {
+        const auto set = [](const std::string& name) {
+            const std::string command = "setxkbmap -display " + server().display() + " " + name;
+            return std::system(command.c_str()) == 0;
+        };
+        EXPECT_TRUE(set(layout)) << layout;
+        return qScopeGuard([set] { set("us"); });
     }
 
     X11EventTapService taps{server().display()};
@@ -127,7 +156,7 @@ TEST_F(X11InputTest, KeysWithoutTextReleaseWithoutAKeyDownAndHeldKeysDoNotRepeat
     input.tap(insert); // no text and no keycap of its own
     input.tap(f1);     // a special key: always shown
     input.key(a, true);
-    runEventLoop(700ms); // longer than the server's auto-repeat delay
+    runEventLoop(700ms); // held past the server's auto-repeat delay, which is a time
     input.key(a, false);
     input.key(a, false); // a duplicate release, as xdotool sends
     await(keys, 5);
@@ -138,7 +167,7 @@ TEST_F(X11InputTest, KeysWithoutTextReleaseWithoutAKeyDownAndHeldKeysDoNotRepeat
 
 TEST_F(X11InputTest, AGermanLayoutShowsItsOwnLetters)
 {
-    setLayout("de");
+    const auto usAgain = setLayout("de");
     input.tap(y);
     input.tap(z);
     input.tap(minus);
@@ -147,7 +176,6 @@ TEST_F(X11InputTest, AGermanLayoutShowsItsOwnLetters)
     input.tap(capsLock);
     input.tap(grave); // a dead key
     await(keys, 11);
-    setLayout("us");
 
     std::vector<std::string> symbols;
     for (const KeyEvent& event : keys) {
@@ -184,9 +212,9 @@ TEST_F(X11InputTest, ClicksAndScrollsWithTheirModifiers)
 TEST_F(X11InputTest, ALeftHandedButtonMapShowsTheButtonsMeaning)
 {
     input.setButtonMap({3, 2, 1, 4, 5, 6, 7, 8, 9, 10});
+    const auto rightHandedAgain = qScopeGuard([&] { input.setButtonMap({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}); });
     input.click(1);
     await(mice, 2);
-    input.setButtonMap({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     EXPECT_EQ(mice, (std::vector<MouseEvent>{ButtonDown{MouseButton::right, {}}, ButtonUp{MouseButton::right}}));
 }
 
@@ -232,8 +260,7 @@ TEST_F(X11InputTest, StoppingClosesTheDisplayAndStartingAgainListens)
     keyboard.stop();
     mouse.stop();
     input.tap(a);
-    runEventLoop(100ms);
-    EXPECT_TRUE(keys.empty());
+    EXPECT_TRUE(noneArrive(keys));
     keyboard.start();
     input.tap(a);
     await(keys, 2);
@@ -293,6 +320,8 @@ TEST(X11LostDisplay, ReleasesWhatWasHeldAndNeitherCrashesNorSpins)
 
     doomed.stop();
     const std::clock_t before = std::clock();
+    // A fixed second: the processor time spent over it is what is measured. The releases
+    // come within it.
     runEventLoop(1s);
     const double cpuSeconds = static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC;
     EXPECT_LT(cpuSeconds, 0.2) << "waiting for the display must not busy-loop";
@@ -305,67 +334,6 @@ TEST(X11LostDisplay, ReleasesWhatWasHeldAndNeitherCrashesNorSpins)
                                              ButtonUp{MouseButton::right}}))
         << "the held button is let go too";
     EXPECT_TRUE(keyboard.isRunning.get()) << "the tap stays on and comes back with the display";
-}
-
-TEST(X11HotKey, FiresOncePerPressOfTheExactCombination)
-{
-    ASSERT_TRUE(server().isRunning()) << server().error();
-    test::XTestDriver input{server().display()};
-    X11HotKeyService service{server().display()};
-    int presses = 0;
-    GlobalHotKey hotKey{service, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [&] { ++presses; }};
-    ASSERT_TRUE(hotKey.isRegistered());
-
-    const auto chord = [&](std::initializer_list<std::uint32_t> modifiers, std::uint32_t key, auto hold) {
-        for (std::uint32_t modifier : modifiers)
-            input.key(modifier, true);
-        input.key(key, true);
-        runEventLoop(hold);
-        input.key(key, false);
-        for (std::uint32_t modifier : modifiers)
-            input.key(modifier, false);
-        runEventLoop(50ms);
-    };
-    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
-    EXPECT_EQ(presses, 1);
-    chord({leftControl, leftAlt, leftSuper}, returnKey, 800ms); // held past auto-repeat
-    EXPECT_EQ(presses, 2);
-    chord({leftControl, leftAlt}, returnKey, 10ms);
-    chord({leftControl, leftAlt, leftSuper}, keypadEnter, 10ms);
-    EXPECT_EQ(presses, 2) << "near misses do nothing";
-
-    // With caps lock on, the shortcut still works.
-    input.tap(capsLock);
-    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
-    input.tap(capsLock);
-    EXPECT_EQ(presses, 3);
-
-    // Super moved to another modifier bit (Mod4 to Mod3): the hot key follows it.
-    xcb_connection_t* connection = xcb_connect(server().display().c_str(), nullptr);
-    const XcbPointer<xcb_get_modifier_mapping_reply_t> original(
-        xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr));
-    ASSERT_TRUE(original);
-    const int perModifier = original->keycodes_per_modifier;
-    const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(original.get());
-    std::vector<xcb_keycode_t> moved(keycodes, keycodes + 8 * perModifier);
-    for (int i = 0; i < perModifier; ++i)
-        std::swap(moved[5 * perModifier + i], moved[6 * perModifier + i]); // rows Mod3 and Mod4
-    const auto setMapping = [&](const xcb_keycode_t* map) {
-        std::free(xcb_set_modifier_mapping_reply(
-            connection, xcb_set_modifier_mapping(connection, static_cast<std::uint8_t>(perModifier), map), nullptr));
-    };
-    setMapping(moved.data());
-    runEventLoop(100ms);
-    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
-    setMapping(keycodes);
-    runEventLoop(100ms);
-    xcb_disconnect(connection);
-    EXPECT_EQ(presses, 4);
-
-    // A second program asking for the same combination is refused, and stays silent.
-    X11HotKeyService other{server().display()};
-    GlobalHotKey taken{other, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [] { FAIL(); }};
-    EXPECT_FALSE(taken.isRegistered());
 }
 
 // The server's modifier mapping, to change and restore.
@@ -402,6 +370,76 @@ private:
     xcb_connection_t* m_connection;
 };
 
+TEST(X11HotKey, FiresOncePerPressOfTheExactCombination)
+{
+    ASSERT_TRUE(server().isRunning()) << server().error();
+    test::XTestDriver input{server().display()};
+    X11HotKeyService service{server().display()};
+    int presses = 0;
+    GlobalHotKey hotKey{service, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [&] { ++presses; }};
+    ASSERT_TRUE(hotKey.isRegistered());
+
+    const auto chord = [&](std::initializer_list<std::uint32_t> modifiers, std::uint32_t key, auto hold) {
+        for (std::uint32_t modifier : modifiers)
+            input.key(modifier, true);
+        input.key(key, true);
+        runEventLoop(hold); // how long the key is held
+        input.key(key, false);
+        for (std::uint32_t modifier : modifiers)
+            input.key(modifier, false);
+    };
+    // A second combination, pressed after the keys under test: keys reach the hot keys in
+    // order, so once it has fired, whatever those keys were going to do is done.
+    int marks = 0;
+    GlobalHotKey marker{service, 38 /* J */, ToggleHotKey::modifiers, [&] { ++marks; }};
+    ASSERT_TRUE(marker.isRegistered());
+    const auto handled = [&] {
+        const int before = marks;
+        chord({leftControl, leftAlt, leftSuper}, j, 10ms);
+        return runEventLoopUntil([&] { return marks > before; });
+    };
+
+    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
+    ASSERT_TRUE(handled());
+    EXPECT_EQ(presses, 1);
+    chord({leftControl, leftAlt, leftSuper}, returnKey, 800ms); // held past auto-repeat
+    ASSERT_TRUE(handled());
+    EXPECT_EQ(presses, 2);
+    chord({leftControl, leftAlt}, returnKey, 10ms);
+    chord({leftControl, leftAlt, leftSuper}, keypadEnter, 10ms);
+    ASSERT_TRUE(handled());
+    EXPECT_EQ(presses, 2) << "near misses do nothing";
+
+    // With caps lock on, the shortcut still works.
+    input.tap(capsLock);
+    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
+    input.tap(capsLock);
+    ASSERT_TRUE(handled());
+    EXPECT_EQ(presses, 3);
+
+    // Super moved to another modifier bit (Mod4 to Mod3): the hot key follows it. The server
+    // is shared by every test: its mapping comes back however this test ends.
+    xcb_connection_t* connection = xcb_connect(server().display().c_str(), nullptr);
+    const auto disconnect = qScopeGuard([&] { xcb_disconnect(connection); });
+    const ModifierMapping mapping{connection};
+    ASSERT_FALSE(mapping.original.empty());
+    const auto restore = qScopeGuard([&] { mapping.restore(); });
+    auto moved = mapping.original;
+    for (int column = 0; column < mapping.perModifier; ++column)
+        std::swap(mapping.at(moved, 5, column), mapping.at(moved, 6, column)); // rows Mod3 and Mod4
+    const int regrabs = service.regrabCount();
+    mapping.set(moved);
+    EXPECT_TRUE(runEventLoopUntil([&] { return service.regrabCount() > regrabs; })) << "no re-grab";
+    chord({leftControl, leftAlt, leftSuper}, returnKey, 10ms);
+    ASSERT_TRUE(handled());
+    EXPECT_EQ(presses, 4);
+
+    // A second program asking for the same combination is refused, and stays silent.
+    X11HotKeyService other{server().display()};
+    GlobalHotKey taken{other, ToggleHotKey::keyCode, ToggleHotKey::modifiers, [] { FAIL(); }};
+    EXPECT_FALSE(taken.isRegistered());
+}
+
 class X11HotKeyTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -417,10 +455,20 @@ protected:
         xcb_disconnect(connection);
     }
 
+    // Presses the combination and waits for it to count.
     void chord()
     {
+        const int before = presses;
         input.chord({leftControl, leftAlt, leftSuper}, returnKey);
-        runEventLoop(50ms);
+        EXPECT_TRUE(runEventLoopUntil([&] { return presses > before; })) << "the combination did not count";
+    }
+
+    // Changes the modifier mapping and waits for the hot key to grab again under it.
+    void changeMapping(const std::vector<xcb_keycode_t>& map)
+    {
+        const int before = service.regrabCount();
+        mapping.set(map);
+        EXPECT_TRUE(runEventLoopUntil([&] { return service.regrabCount() > before; })) << "no re-grab";
     }
 
     test::XTestDriver input{server().display()};
@@ -443,8 +491,7 @@ TEST_F(X11HotKeyTest, StillTogglesWithAButtonHeldOrScrollLockOn)
     constexpr xcb_keycode_t scrollLockKeycode = 78;
     auto withScrollLock = mapping.original;
     mapping.at(withScrollLock, 5, 0) = scrollLockKeycode;
-    mapping.set(withScrollLock);
-    runEventLoop(100ms);
+    changeMapping(withScrollLock);
     const XcbPointer<xcb_xkb_use_extension_reply_t> xkb(
         xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr));
     ASSERT_TRUE(xkb && xkb->supported);
@@ -465,10 +512,12 @@ TEST_F(X11HotKeyTest, GrabsAgainOncePerKeymapChangeAndSaysOnceWhenItCannot)
     const int before = service.regrabCount();
     const std::string command = "setxkbmap -display " + server().display() + " us";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    runEventLoop(200ms);
-    EXPECT_EQ(service.regrabCount() - before, 1) << "one keymap change, several notices, one re-grab";
+    EXPECT_TRUE(runEventLoopUntil([&] { return service.regrabCount() > before; })) << "no re-grab";
+    // The notices came before the keys of the combination: once it counts, every notice has
+    // been handled.
     chord();
     EXPECT_EQ(presses, 1);
+    EXPECT_EQ(service.regrabCount() - before, 1) << "one keymap change, several notices, one re-grab";
 
     // Super moves to Mod3, where another program already holds the combination.
     auto superOnMod3 = mapping.original;
@@ -481,18 +530,15 @@ TEST_F(X11HotKeyTest, GrabsAgainOncePerKeymapChangeAndSaysOnceWhenItCannot)
         xcb_request_check(connection, xcb_grab_key_checked(connection, 1, root, elsewhere, returnKeycode,
                                                            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)));
     ASSERT_FALSE(refused);
-    mapping.set(superOnMod3);
-    runEventLoop(100ms);
-    mapping.set(superOnMod3); // a second change while it is still taken
-    runEventLoop(100ms);
+    changeMapping(superOnMod3);
+    changeMapping(superOnMod3); // a second change while it is still taken
     ASSERT_EQ(warnings.size(), 1u) << "said once, not at every change";
     EXPECT_NE(warnings[0].find("hot key"), std::string::npos) << warnings[0];
 
     // The other program lets go; the next change takes the combination back.
     xcb_ungrab_key(connection, returnKeycode, root, elsewhere);
     xcb_flush(connection);
-    mapping.set(superOnMod3);
-    runEventLoop(100ms);
+    changeMapping(superOnMod3);
     chord();
     EXPECT_EQ(presses, 2);
     EXPECT_EQ(warnings.size(), 1u);
