@@ -7,6 +7,7 @@
 #include "support/x11/XTestDriver.h"
 #include "support/x11/XvfbServer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPoint>
@@ -100,7 +101,7 @@ protected:
         std::vector<std::uint32_t> pixels = grab();
         runEventLoopUntil(
             [&] {
-                runEventLoop(30ms);
+                runEventLoop(30ms); // between the two looks
                 std::vector<std::uint32_t> next = grab();
                 const bool still = next == pixels;
                 pixels = std::move(next);
@@ -155,10 +156,11 @@ protected:
         return ticks;
     }
 
-    // How often Kestrel has said `text` on its standard error so far.
+    // How often Kestrel has said `text` on its standard error so far: what it wrote and is
+    // still in the pipe is read first.
     int saidTimes(const std::string& text)
     {
-        test::runEventLoop(50ms);
+        QCoreApplication::processEvents();
         int count = 0;
         for (auto at = errors.find(text); at != std::string::npos; at = errors.find(text, at + 1))
             ++count;
@@ -375,6 +377,14 @@ protected:
                 return window;
         }
         return std::nullopt;
+    }
+
+    // Waits until `colour` shows inside `area` and the screen then holds still; where it is.
+    std::optional<QPoint> awaitColour(std::uint32_t colour, const QRect& area, int tolerance = 6)
+    {
+        runEventLoopUntil([&] { return find(colour, area, tolerance).has_value(); }, 5s);
+        stillPixels();
+        return find(colour, area, tolerance);
     }
 
     std::optional<xcb_window_t> awaitTopLevel(const std::string& title, bool present = true)

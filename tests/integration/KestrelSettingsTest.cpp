@@ -9,25 +9,41 @@ namespace {
 
 class KestrelSettingsTest : public KestrelAppTest {
 protected:
+    // Whether something shows outside the window: a keycap.
+    bool keycapOutside(const QRect& window)
+    {
+        for (const QRect& blob : screenshot().blobs) {
+            if (!window.contains(blob))
+                return true;
+        }
+        return false;
+    }
+
     // Taps Control until its keycap shows, then waits for the screen to clear.
     void awaitKeysOutside(const QRect& window)
     {
-        const auto keycapOutsideWindow = [&] {
-            for (const QRect& blob : screenshot().blobs) {
-                if (!window.contains(blob))
-                    return true;
-            }
-            return false;
-        };
         ASSERT_TRUE(runEventLoopUntil(
             [&] {
                 input.tap(leftControl);
-                runEventLoop(150ms);
-                return keycapOutsideWindow();
+                return runEventLoopUntil([&] { return keycapOutside(window); }, 300ms);
             },
             15s))
             << "Kestrel did not start listening";
-        ASSERT_TRUE(runEventLoopUntil([&] { return !keycapOutsideWindow(); }, 10s));
+        ASSERT_TRUE(runEventLoopUntil([&] { return !keycapOutside(window); }, 10s));
+    }
+
+    // The preferences file once it holds `text`, or as it is after a while without.
+    std::string awaitSaved(const std::string& text)
+    {
+        std::string saved;
+        runEventLoopUntil(
+            [&] {
+                std::ifstream preferences(preferencesPath());
+                saved.assign(std::istreambuf_iterator<char>(preferences), std::istreambuf_iterator<char>());
+                return saved.find(text) != std::string::npos;
+            },
+            5s);
+        return saved;
     }
 };
 
@@ -37,34 +53,32 @@ TEST_F(KestrelSettingsTest, AColourAndAPlaceChosenInTheWindowAreWhereTheNextKeyA
     ASSERT_NO_FATAL_FAILURE(launch({"--settings"}));
     const auto window = awaitTopLevel("General");
     ASSERT_TRUE(window) << "kestrel --settings opens the window";
-    runEventLoop(500ms);
+    ASSERT_FALSE(settledScreenshot().changed.isNull()) << "the window is drawn";
     const QRect frame = frameOf(*window);
     ASSERT_NO_FATAL_FAILURE(awaitKeysOutside(frame));
 
     // Appearance, then the blue swatch.
     clickAt(frame.topLeft() + QPoint(60, 78));
     ASSERT_TRUE(awaitTopLevel("Appearance"));
-    runEventLoop(300ms);
-    const auto blue = find(rgb(51, 128, 255), frame);
+    const auto blue = awaitColour(rgb(51, 128, 255), frame);
     ASSERT_TRUE(blue) << "the blue swatch is on screen";
     clickAt(*blue + QPoint(2, 2));
-    runEventLoop(200ms);
-    std::ifstream preferences(preferencesPath());
-    const std::string saved((std::istreambuf_iterator<char>(preferences)), std::istreambuf_iterator<char>());
+    const std::string saved = awaitSaved(R"("keyColor": "blue")");
     EXPECT_NE(saved.find(R"("keyColor": "blue")"), std::string::npos) << saved;
 
     // Displays, then the miniature's top-left spot.
     clickAt(frame.topLeft() + QPoint(60, 106));
     ASSERT_TRUE(awaitTopLevel("Displays"));
-    runEventLoop(300ms);
-    const auto miniature = find(rgb(0x5b, 0x7f, 0xa8), frame, 10); // the top of its background
+    const auto miniature = awaitColour(rgb(0x5b, 0x7f, 0xa8), frame, 10); // the top of its background
     ASSERT_TRUE(miniature) << "the position picker is on screen";
     clickAt(*miniature + QPoint(40, 20));
-    runEventLoop(300ms);
+    const std::string placed = awaitSaved(R"("overlayPosition": "topLeft")");
+    EXPECT_NE(placed.find(R"("overlayPosition": "topLeft")"), std::string::npos) << placed;
 
     // The next key: top left of the screen, and blue.
     input.key(a, true);
-    runEventLoop(400ms);
+    runEventLoopUntil([&] { return keycapOutside(frame); }, 5s);
+    stillPixels();
     const Screenshot shot = screenshot();
     input.key(a, false);
     std::optional<QRect> keycap;
