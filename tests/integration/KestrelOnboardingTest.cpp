@@ -12,14 +12,22 @@ TEST_F(KestrelAppTest, AFirstLaunchWelcomesReturnWalksThroughAndTheNextLaunchDoe
     ASSERT_NO_FATAL_FAILURE(launch());
     const auto welcome = awaitTopLevel(welcomeTitle);
     ASSERT_TRUE(welcome) << "no welcome window on a first launch";
-    runEventLoop(500ms);
-    const QRect frame = frameOf(*welcome);
+    // The welcome picture (a blue to purple room) fills the top of the window, once drawn.
+    const auto pictureOf = [](const QRect& frame) { return QRect(frame.left() + 20, frame.top() + 40, 440, 260); };
+    QRect frame;
+    EXPECT_TRUE(runEventLoopUntil(
+        [&] {
+            frame = frameOf(*welcome);
+            return find(rgb(0x3b, 0x4f, 0x8f), pictureOf(frame).adjusted(10, 10, -10, -10), 16).has_value();
+        },
+        5s))
+        << "the welcome picture";
+    stillPixels();
+    frame = frameOf(*welcome);
     EXPECT_EQ(frame.width(), 480);
     EXPECT_NEAR(frame.center().x(), screenWidth / 2, 2) << "centred";
     EXPECT_NEAR(frame.center().y(), screenHeight / 2, 2);
-    // The welcome picture (a blue to purple room) fills the top of the window.
-    const QRect picture(frame.left() + 20, frame.top() + 40, 440, 260);
-    EXPECT_TRUE(find(rgb(0x3b, 0x4f, 0x8f), picture.adjusted(10, 10, -10, -10), 16)) << "the welcome picture";
+    const QRect picture = pictureOf(frame);
 
     // The welcome page, then the hot key on the sample desktop of the previews.
     input.tap(returnKey);
