@@ -28,11 +28,6 @@ protected:
                 input.buttonAsync(button, false);
             },
         .flush = [this] { input.sync(); },
-        .waitUntil =
-            [this](std::chrono::steady_clock::time_point due) {
-                while (std::chrono::steady_clock::now() < due)
-                    runEventLoop(1ms);
-            },
         .setStyle = [this](const std::string& members) { writePreferences("{" + members + "}"); }}};
 
     // What Kestrel holds once the screen is clear again after typing.

@@ -302,11 +302,6 @@ TEST_F(KestrelWaylandTest, AnyAmountOfTypingLeavesTheLayerSurfacesBuffersAndMemo
         .button = [this](int button, bool down) { keys->key(button == 1 ? BTN_LEFT : BTN_RIGHT, down ? 1 : 0); },
         .scroll = [this](int steps) { keys->wheel(steps); },
         .flush = {},
-        .waitUntil =
-            [](std::chrono::steady_clock::time_point due) {
-                while (std::chrono::steady_clock::now() < due)
-                    runEventLoop(1ms);
-            },
         .setStyle = [this](const std::string& members) { writePreferences(QString::fromStdString(members)); }}};
     // What Kestrel holds once the keycaps have left the screen.
     const auto settledFigures = [&] {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "settings/PreferenceEnums.h"
+#include "support/EventLoop.h"
 
 #include <QByteArray>
 
@@ -36,8 +37,6 @@ public:
         std::function<void(int steps)> scroll;
         // Everything typed so far has been sent (XTest's round trip); may be empty.
         std::function<void()> flush;
-        // Lets the test's own loop run until `due`.
-        std::function<void(std::chrono::steady_clock::time_point due)> waitUntil;
         // The preferences' style members changed: to be written to the preferences file.
         std::function<void(const std::string& styleMembers)> setStyle;
     };
@@ -81,7 +80,10 @@ public:
                     m_input.flush();
                 nextFlush = typed + 64;
                 // Paced, so that Kestrel keeps up and the overlay animates as it does for people.
-                m_input.waitUntil(start + std::chrono::microseconds(typed * 1'000'000 / rate));
+                // The test's own loop runs meanwhile, a millisecond at a time.
+                const auto due = start + std::chrono::microseconds(typed * 1'000'000 / rate);
+                while (std::chrono::steady_clock::now() < due)
+                    runEventLoop(std::chrono::milliseconds(1));
             }
         }
         if (m_input.flush)
