@@ -129,12 +129,12 @@ TEST(OpenAtLogin, ARefusedChangeWritesExactlyOneLogLineAndChangesNothing)
     test::FakeLoginItem loginItem;
     test::RecordingLog log;
     setOpenAtLogin(loginItem, log, true);
-    EXPECT_TRUE(loginItem.isEnabled());
     EXPECT_TRUE(log.lines.empty());
 
+    // Asked once, not retried nor undone.
     loginItem.refusal = "the entry was written by someone else";
     setOpenAtLogin(loginItem, log, false);
-    EXPECT_TRUE(loginItem.isEnabled());
+    EXPECT_EQ(loginItem.requested, (std::vector{true, false}));
     EXPECT_EQ(log.lines, (std::vector<std::string>{
                              "LaunchAtLogin: Open at Login change failed: the entry was written by someone else"}));
 }

@@ -82,17 +82,15 @@ protected:
     int measure(std::uint32_t key)
     {
         input.tap(key);
+        // Grown to full size: the same width at two looks in a row.
         int width = 0;
         runEventLoopUntil(
             [&] {
                 const auto found = keycaps();
-                width = found.empty() ? 0 : found.front().width();
-                return width > 0;
+                const int before = std::exchange(width, found.empty() ? 0 : found.front().width());
+                return width > 0 && width == before;
             },
-            2s);
-        runEventLoop(100ms); // grown to full size
-        if (const auto found = keycaps(); !found.empty())
-            width = found.front().width();
+            2s, lookInterval);
         runEventLoopUntil([&] { return !keycapOnScreen(); }, 5s);
         return width;
     }
@@ -263,7 +261,8 @@ TEST_F(KestrelPasswordFieldsTest, AnAccessibilityBusThatGoesAndComesBackIsFollow
     app = std::make_unique<PasswordFieldsApp>(PasswordFieldsApp::Toolkit::gtk3, server.display(),
                                               bus->sessionBusAddress());
     ASSERT_TRUE(app->isReady()) << app->said();
-    runEventLoop(300ms);
+    // Typing is guarded again once Kestrel listens on the new bus.
+    ASSERT_TRUE(runEventLoopUntil([&] { return bus->hasListeners(); }, 5s)) << "Kestrel does not listen again";
     EXPECT_EQ(leaksTypingIntoPasswordField(10, Trigger::click), 0);
     EXPECT_EQ(saidTimes("the accessibility bus has gone"), 1);
 }

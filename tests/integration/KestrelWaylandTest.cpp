@@ -201,7 +201,17 @@ TEST_F(KestrelWaylandTest, KeysShowAboveAFullScreenWindowThatKeepsItsClicksAndKe
 
 TEST_F(KestrelWaylandTest, KeysAreReadWithTheLayoutsOfTheDesktopsKeyboard)
 {
-    // The system's layout is German (Y and Z swapped); the desktop's keyboard is American.
+    // The system's layout is German (Y and Z swapped). With no keyboard of the desktop's, it
+    // is the one used: its Z key is the American Y.
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
+    const QImage systemsZ = keycapsOf(KEY_Z);
+    const QImage systemsY = keycapsOf(KEY_Y);
+    ASSERT_FALSE(systemsZ.isNull()) << "no keycaps on the screen";
+    ASSERT_NE(systemsZ, systemsY);
+    stopKestrel();
+
+    // The desktop's keyboard is American: once the compositor has sent its keymap, the Y key
+    // shows what the system's Z key showed.
     QProcess keyboard;
     keyboard.setProcessEnvironment(environment({}));
     keyboard.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -209,31 +219,22 @@ TEST_F(KestrelWaylandTest, KeysAreReadWithTheLayoutsOfTheDesktopsKeyboard)
     ASSERT_TRUE(keyboard.waitForReadyRead(5000));
     ASSERT_EQ(keyboard.readLine().trimmed(), "ready");
     ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
-    runEventLoop(1s); // Kestrel starts and takes the keymap
-    const QImage desktopsY = keycapsOf(KEY_Y);
-    ASSERT_FALSE(desktopsY.isNull()) << "no keycaps on the screen";
-    stopKestrel();
+    EXPECT_TRUE(runEventLoopUntil([&] { return keycapsOf(KEY_Y) == systemsZ; }, 10s))
+        << "the desktop's keymap was not used";
     keyboard.closeWriteChannel();
     keyboard.waitForFinished(5000);
-
-    // Without that keyboard, the system's layout: its Z key is the American Y.
-    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
-    runEventLoop(1s);
-    const QImage systemsZ = keycapsOf(KEY_Z);
-    const QImage systemsY = keycapsOf(KEY_Y);
-    EXPECT_EQ(desktopsY, systemsZ) << "the desktop's keymap was not used";
-    EXPECT_NE(desktopsY, systemsY);
 }
 
 TEST_F(KestrelWaylandTest, OnTheScreenWithThePointerKeysGoToTheOutputTheCompositorChooses)
 {
-    // A second output, with nothing on it; Kestrel's display left at "screen with the pointer".
+    // A second output, with nothing on it, made once Kestrel shows keys; Kestrel's display
+    // left at "screen with the pointer".
+    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
+    ASSERT_FALSE(keycapsOf(KEY_A).isNull()) << "Kestrel shows no keys";
     ASSERT_TRUE(sway.command(QStringLiteral("create_output")));
     const auto cleanShot = [&](const char* output) { return sway.screenshot(QString::fromLatin1(output)); };
     const QImage emptySecond = cleanShot("HEADLESS-2");
     ASSERT_FALSE(emptySecond.isNull());
-    ASSERT_NO_FATAL_FAILURE(startKestrel("bottomCenter"));
-    runEventLoop(1s);
     // How many pixels of an output differ from how it looked empty.
     const auto changedOn = [&](const char* output, const QImage& empty) {
         const QImage now = cleanShot(output);

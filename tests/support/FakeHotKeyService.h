@@ -3,6 +3,7 @@
 #include "platform/HotKeyService.h"
 
 #include <map>
+#include <vector>
 
 namespace kestrel::test {
 
@@ -27,7 +28,12 @@ public:
         return m_lastId;
     }
 
-    void unregisterHotKey(Registration registration) override { m_entries.erase(registration); }
+    void unregisterHotKey(Registration registration) override
+    {
+        unregistered.push_back(registration);
+        m_entries.erase(registration);
+    }
+    std::vector<Registration> unregistered; // every registration let go, known or not
 
     const std::map<Registration, Entry>& entries() const { return m_entries; }
 

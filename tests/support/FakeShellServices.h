@@ -13,9 +13,11 @@ namespace kestrel::test {
 struct FakeLoginItem final : LoginItemService {
     bool enabled = false;
     std::string refusal;
+    std::vector<bool> requested; // every value asked for, refused or not
     bool isEnabled() const override { return enabled; }
     std::string setEnabled(bool value) override
     {
+        requested.push_back(value);
         if (refusal.empty())
             enabled = value;
         return refusal;

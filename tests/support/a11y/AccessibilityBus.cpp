@@ -58,15 +58,40 @@ bool AccessibilityBus::setEnabled(bool enabled)
 
 bool AccessibilityBus::send(const QStringList& arguments)
 {
+    return ask(QStringLiteral("--session"), QStringLiteral("org.a11y.Bus"),
+               QStringList{QStringLiteral("/org/a11y/bus")} + arguments)
+        .has_value();
+}
+
+bool AccessibilityBus::hasListeners()
+{
+    const std::optional<QString> address =
+        ask(QStringLiteral("--session"), QStringLiteral("org.a11y.Bus"),
+            {QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus.GetAddress")});
+    // The answer's one string: `string "unix:path=…"`.
+    const qsizetype first = address ? address->indexOf(QLatin1Char('"')) : -1;
+    const qsizetype last = address ? address->lastIndexOf(QLatin1Char('"')) : -1;
+    if (first < 0 || last <= first)
+        return false;
+    const std::optional<QString> events = ask(
+        QStringLiteral("--bus=") + address->mid(first + 1, last - first - 1), QStringLiteral("org.a11y.atspi.Registry"),
+        {QStringLiteral("/org/a11y/atspi/registry"), QStringLiteral("org.a11y.atspi.Registry.GetRegisteredEvents")});
+    // An array of (listener's bus name, event) pairs.
+    return events && events->contains(QStringLiteral("struct {"));
+}
+
+std::optional<QString> AccessibilityBus::ask(const QString& bus, const QString& destination,
+                                             const QStringList& arguments)
+{
     QProcess ask;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
     ask.setProcessEnvironment(environment);
     ask.start(QStringLiteral("dbus-send"),
-              QStringList{QStringLiteral("--session"), QStringLiteral("--print-reply"),
-                          QStringLiteral("--dest=org.a11y.Bus"), QStringLiteral("/org/a11y/bus")} +
-                  arguments);
-    return ask.waitForFinished(2000) && ask.exitStatus() == QProcess::NormalExit && ask.exitCode() == 0;
+              QStringList{bus, QStringLiteral("--print-reply"), QStringLiteral("--dest=") + destination} + arguments);
+    if (!ask.waitForFinished(2000) || ask.exitStatus() != QProcess::NormalExit || ask.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(ask.readAllStandardOutput());
 }
 
 void AccessibilityBus::stopAccessibilityBus()

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kestrel::test {
@@ -31,11 +32,17 @@ public:
     void startAccessibilityBus();
     // Sets the desktop's accessibility switch (IsEnabled), as a user's settings would.
     bool setEnabled(bool enabled);
+    // Whether anyone (Kestrel, as a screen reader would) has asked the accessibility bus's
+    // registry for events.
+    bool hasListeners();
 
 private:
     bool waitForAccessibilityBus();
     // Runs dbus-send on the session bus; true when it answered.
     bool send(const QStringList& arguments);
+    // Runs dbus-send (`bus` is --session or --bus=ADDRESS) and returns what it printed of the
+    // answer; nothing when it did not answer.
+    std::optional<QString> ask(const QString& bus, const QString& destination, const QStringList& arguments);
 
     PrivateBus m_bus; // the session bus
     std::string m_error;
