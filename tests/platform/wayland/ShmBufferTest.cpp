@@ -12,6 +12,7 @@
 #include <wayland-client.h>
 
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
 
 namespace kestrel::wayland {
@@ -121,6 +122,32 @@ TEST_F(ShmBufferTest, BuffersOfAnOldSizeGoOnceTheCompositorLetsGoOfThem)
     EXPECT_NE(next, resized);
     for (const ShmBuffer& buffer : buffers)
         EXPECT_EQ(buffer.width, 80) << "a buffer of the old size is kept";
+}
+
+TEST_F(ShmBufferTest, AFrameDrawnAsABufferComesBackMayLetGoOfThatVeryBuffer)
+{
+    // A buffer of a size the overlay no longer has is shown; the frame that waits for it is
+    // drawn at the new size when the compositor lets go of it, and so drops it, while its
+    // release is still being told.
+    auto token = std::make_shared<int>(0); // held by what the release calls, while it runs
+    const std::weak_ptr<int> calledStillHeld = token;
+    bool heldWhileDrawing = false;
+    ShmBuffer* resized = nullptr;
+    ShmBuffer* old = freeBuffer(buffers, globals.shm, 64, 32, 3, [&, token = std::move(token)] {
+        resized = take(80, 40);
+        heldWhileDrawing = !calledStillHeld.expired();
+    });
+    ASSERT_NE(old, nullptr);
+    show(*old);
+    ShmBuffer* next = take(64, 32);
+    ASSERT_NE(next, nullptr);
+    show(*next);
+    ASSERT_TRUE(awaitCompositor([&] { return resized != nullptr; })) << "the waiting frame was not drawn";
+    EXPECT_TRUE(heldWhileDrawing) << "what the release called went while it ran";
+    EXPECT_TRUE(calledStillHeld.expired()) << "the old buffer is kept";
+    EXPECT_EQ(buffers.size(), 2u);
+    EXPECT_TRUE(roundTrip(display));
+    EXPECT_EQ(wl_display_get_error(display), 0);
 }
 
 TEST_F(ShmBufferTest, MemoryThatCannotBeHadMakesNoBufferAndLeavesNothingBehind)
