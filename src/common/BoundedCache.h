@@ -42,13 +42,15 @@ public:
         m_entries.push_front({key, std::move(value), cost});
         m_index.emplace(std::move(key), m_entries.begin());
         m_bytes += cost;
-        while (m_bytes > m_budget && m_entries.size() > 1) {
-            Entry& oldest = m_entries.back();
-            if (m_evicted)
-                m_evicted(oldest.key, oldest.value);
-            dropOldest();
-        }
+        fitBudget();
         return m_entries.front().value;
+    }
+
+    // A new budget; the least recently used go until the rest fits it.
+    void setBudget(std::size_t budget)
+    {
+        m_budget = budget;
+        fitBudget();
     }
 
     void erase(const Key& key)
@@ -86,6 +88,16 @@ private:
         Value value;
         std::size_t cost = 0;
     };
+
+    void fitBudget()
+    {
+        while (m_bytes > m_budget && m_entries.size() > 1) {
+            Entry& oldest = m_entries.back();
+            if (m_evicted)
+                m_evicted(oldest.key, oldest.value);
+            dropOldest();
+        }
+    }
 
     void dropOldest()
     {

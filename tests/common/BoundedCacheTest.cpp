@@ -41,6 +41,23 @@ TEST(BoundedCache, TheLeastRecentlyUsedGoesToKeepWithinTheBudget)
     EXPECT_EQ(given.size(), 1u);
 }
 
+TEST(BoundedCache, ASmallerBudgetLetsTheLeastRecentlyUsedGoAtOnce)
+{
+    std::vector<int> given;
+    BoundedCache<int, std::string> cache(100, [&](const int& key, std::string&) { given.push_back(key); });
+    cache.insert(1, "one", 30);
+    cache.insert(2, "two", 30);
+    cache.insert(3, "three", 30);
+    ASSERT_NE(cache.find(1), nullptr);
+    cache.setBudget(60);
+    EXPECT_EQ(keysOf(cache), (std::vector<int>{1, 3}));
+    EXPECT_EQ(given, std::vector<int>{2});
+    // Never the last one: a reference to it stays good.
+    cache.setBudget(1);
+    EXPECT_EQ(keysOf(cache), std::vector<int>{1});
+    EXPECT_EQ(cache.bytes(), 30u);
+}
+
 TEST(BoundedCache, AValueLargerThanTheBudgetStaysAloneUntilTheNextOne)
 {
     BoundedCache<int, std::string> cache(100);

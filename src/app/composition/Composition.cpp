@@ -134,6 +134,8 @@ std::function<std::unique_ptr<OverlaySurface>(KeycapPainter&)> overlaySurfaces(b
             return nullptr;
         }
         surface->setGeometry({0, 0, width, height}, 1);
+        // The server keeps what it was given: the painter's own copies would only double it.
+        painter.keepOnlyRecentPictures();
         return surface;
     };
 }

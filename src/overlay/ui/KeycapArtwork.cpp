@@ -9,6 +9,8 @@ namespace {
 
 // The bases and caps of every shape in the style in use, with room for the one before.
 constexpr std::size_t imageBudget = 3 << 18;
+// Where only the images made last are kept: the bases and caps of a few widths.
+constexpr std::size_t recentImageBudget = 1 << 18;
 
 QString sizeKey(QSize pixels)
 {
@@ -25,6 +27,11 @@ QColor toQColor(Rgb color, double alpha)
 
 KeycapArtwork::KeycapArtwork() : m_images(imageBudget) {}
 KeycapArtwork::~KeycapArtwork() = default;
+
+void KeycapArtwork::keepOnlyRecentImages()
+{
+    m_images.setBudget(recentImageBudget);
+}
 
 QString KeycapArtwork::shapeName(KeycapShape shape)
 {

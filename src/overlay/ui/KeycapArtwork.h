@@ -33,6 +33,9 @@ public:
     // A mouse picture ("left", "middle", "right") in one flat colour.
     const QImage& mouse(const QString& button, QSize pixels, QColor color);
 
+    // Keeps only the images made last, for a painter whose pictures are kept elsewhere.
+    void keepOnlyRecentImages();
+
     static QString shapeName(KeycapShape shape);
 
 private:

@@ -21,6 +21,8 @@ namespace {
 constexpr std::size_t spriteBudget = 3 << 19;
 // Blurred pictures are drawn only while a keycap fades in or out: those of the last dozen.
 constexpr std::size_t blurredBudget = 1 << 19;
+// Each, where the surface keeps its own copies: the pictures of the keycap being made.
+constexpr std::size_t recentBudget = 1 << 16;
 
 QRectF toQRect(const Box& box)
 {
@@ -122,6 +124,13 @@ QSize toQSize(PixelSize size)
 KeycapPainter::KeycapPainter(KeycapArtwork& artwork)
     : m_artwork(artwork), m_sprites(spriteBudget), m_blurred(blurredBudget)
 {}
+
+void KeycapPainter::keepOnlyRecentPictures()
+{
+    m_sprites.setBudget(recentBudget);
+    m_blurred.setBudget(recentBudget);
+    m_artwork.keepOnlyRecentImages();
+}
 
 void KeycapPainter::paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color)
 {

@@ -42,6 +42,10 @@ public:
     // compose the cached cap image.
     void paintLabel(QPainter& painter, const Keycap& keycap, const KeycapGeometry& geometry, KeyColor color);
 
+    // For a surface that keeps every picture it is given (the X server does): from now on
+    // only the last few made are kept, enough for one keycap's pictures asked for in a row.
+    void keepOnlyRecentPictures();
+
     // The bytes of the pictures kept, and their limit.
     std::size_t cachedBytes() const { return m_sprites.bytes() + m_blurred.bytes(); }
     std::size_t cacheBudget() const { return m_sprites.budget() + m_blurred.budget(); }

@@ -12,6 +12,7 @@
 #include <bit>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace kestrel::x11 {
 
@@ -367,21 +368,30 @@ const XRenderSurface::Picture* XRenderSurface::pictureFor(const OverlayLayer& la
     xcb_create_pixmap(m_connection, 32, pixmap, m_window, width, height);
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
     const std::size_t rowsPerRequest = std::max<std::size_t>(1, (m_maximumRequestBytes - 64) / rowBytes);
+    // Rows as the server takes them go as they are; others through a copy made for the
+    // upload alone.
+    const bool sentAsTheyAre = !m_swapBytes && static_cast<std::size_t>(pixels.stride) == rowBytes;
+    std::vector<std::uint8_t> copied;
     for (int top = 0; top < height; top += static_cast<int>(rowsPerRequest)) {
         const int rows = std::min<int>(static_cast<int>(rowsPerRequest), height - top);
-        m_swapped.resize(rowBytes * static_cast<std::size_t>(rows));
-        for (int row = 0; row < rows; ++row) {
-            const std::uint8_t* source = pixels.data + static_cast<std::size_t>(top + row) * pixels.stride;
-            std::uint8_t* target = m_swapped.data() + static_cast<std::size_t>(row) * rowBytes;
-            std::memcpy(target, source, rowBytes);
-            if (m_swapBytes) {
-                for (std::size_t word = 0; word < rowBytes; word += 4)
-                    std::reverse(target + word, target + word + 4);
+        const std::size_t bytes = rowBytes * static_cast<std::size_t>(rows);
+        const std::uint8_t* sent = pixels.data + static_cast<std::size_t>(top) * rowBytes;
+        if (!sentAsTheyAre) {
+            copied.resize(bytes);
+            for (int row = 0; row < rows; ++row) {
+                const std::uint8_t* source = pixels.data + static_cast<std::size_t>(top + row) * pixels.stride;
+                std::uint8_t* target = copied.data() + static_cast<std::size_t>(row) * rowBytes;
+                std::memcpy(target, source, rowBytes);
+                if (m_swapBytes) {
+                    for (std::size_t word = 0; word < rowBytes; word += 4)
+                        std::reverse(target + word, target + word + 4);
+                }
             }
+            sent = copied.data();
         }
         xcb_put_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, m_uploadContext, width,
                       static_cast<std::uint16_t>(rows), 0, static_cast<std::int16_t>(top), 0, 32,
-                      static_cast<std::uint32_t>(m_swapped.size()), m_swapped.data());
+                      static_cast<std::uint32_t>(bytes), sent);
     }
     Picture made{xcb_generate_id(m_connection), width, height};
     xcb_render_create_picture(m_connection, made.picture, pixmap, m_format, 0, nullptr);

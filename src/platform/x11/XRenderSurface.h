@@ -126,7 +126,6 @@ private:
     BoundedCache<KeycapFace, Picture, KeycapFaceHash> m_pictures; // all of `m_pictureStyle`
     PictureStyle m_pictureStyle;
     std::array<xcb_render_picture_t, 256> m_masks{};
-    std::vector<std::uint8_t> m_swapped;
 };
 
 } // namespace kestrel::x11

@@ -175,6 +175,29 @@ TEST_F(KeycapPainterTest, PicturesKeptStayWithinTheirBudgetThroughEveryStyle)
     }
 }
 
+TEST_F(KeycapPainterTest, KeepingOnlyRecentPicturesLetsTheRestGoAndStillMakesEachRight)
+{
+    KeycapArtwork freshArtwork;
+    KeycapPainter fresh(freshArtwork);
+    for (char symbol = 'A'; symbol <= 'L'; ++symbol)
+        keycaps.picture(letter(std::string(1, symbol)), KeycapPicture::cap, 64, KeyColor::dark, 1);
+    const std::size_t keptBefore = keycaps.cachedBytes();
+    keycaps.keepOnlyRecentPictures();
+    EXPECT_LT(keycaps.cacheBudget(), keptBefore);
+    EXPECT_LE(keycaps.cachedBytes(), keycaps.cacheBudget());
+
+    // A keycap's pictures asked for in a row, as a surface uploads them: each as it should be,
+    // the blurred one made from a cap no longer kept.
+    for (char symbol = 'M'; symbol <= 'R'; ++symbol) {
+        const Keycap key = letter(std::string(1, symbol));
+        for (const KeycapPicture picture : {KeycapPicture::blurred, KeycapPicture::base, KeycapPicture::cap}) {
+            const QImage made = keycaps.picture(key, picture, 64, KeyColor::blue, 1);
+            EXPECT_EQ(made, fresh.picture(key, picture, 64, KeyColor::blue, 1)) << symbol;
+        }
+        ASSERT_LE(keycaps.cachedBytes(), keycaps.cacheBudget());
+    }
+}
+
 TEST(KeycapFonts, EveryLabelKestrelCanShowHasItsGlyphs)
 {
     std::vector<std::string> labels;
