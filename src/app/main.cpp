@@ -4,6 +4,7 @@
 
 #include "app/composition/Composition.h"
 #include "app/composition/Launch.h"
+#include "app/ui/Translations.h"
 #include "platform/atspi/AtspiPasswordFocus.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     std::optional<kestrel::AtspiPasswordFocus::MainLoopChoice> mainLoop(std::in_place);
     QApplication application(argc, argv);
     mainLoop.reset();
+    const kestrel::Translations translations;
 
     kestrel::Composition kestrel(std::get<kestrel::Launch>(std::move(launch)));
     kestrel.start();

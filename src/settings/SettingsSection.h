@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Observable.h"
+#include "common/UiText.h"
 
 #include <array>
 #include <optional>
@@ -14,16 +15,20 @@ enum class SettingsSection { general, appearance, displays, about };
 struct SettingsSectionInfo {
     SettingsSection section;
     std::string_view rawValue;
-    std::string_view title;       // sidebar row, detail title and window title
+    UiText title;                 // sidebar row, detail title and window title
     std::string_view systemImage; // the sidebar icon's symbol name
-    std::string_view group;       // the sidebar heading it sits under
+    UiText group;                 // the sidebar heading it sits under
 };
 
 inline constexpr std::array<SettingsSectionInfo, 4> settingsSections{{
-    {SettingsSection::general, "general", "General", "gearshape.fill", "Essentials"},
-    {SettingsSection::appearance, "appearance", "Appearance", "paintbrush.pointed.fill", "Essentials"},
-    {SettingsSection::displays, "displays", "Displays", "desktopcomputer", "Essentials"},
-    {SettingsSection::about, "about", "About", "info.circle.fill", "App"},
+    {SettingsSection::general, "general", KESTREL_TEXT("SettingsSection", "General"), "gearshape.fill",
+     KESTREL_TEXT("SettingsSection", "Essentials")},
+    {SettingsSection::appearance, "appearance", KESTREL_TEXT("SettingsSection", "Appearance"),
+     "paintbrush.pointed.fill", KESTREL_TEXT("SettingsSection", "Essentials")},
+    {SettingsSection::displays, "displays", KESTREL_TEXT("SettingsSection", "Displays"), "desktopcomputer",
+     KESTREL_TEXT("SettingsSection", "Essentials")},
+    {SettingsSection::about, "about", KESTREL_TEXT("SettingsSection", "About"), "info.circle.fill",
+     KESTREL_TEXT("SettingsSection", "App")},
 }};
 
 constexpr const SettingsSectionInfo& sectionInfo(SettingsSection section)

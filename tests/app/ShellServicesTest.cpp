@@ -172,7 +172,7 @@ TEST(SettingsNavigation, SectionsReadBackFromExactlyTheirRawValues)
     EXPECT_EQ(navigation.shownSection(), SettingsSection::general);
     navigation.selection = std::nullopt;
     EXPECT_EQ(navigation.shownSection(), SettingsSection::general) << "no selection shows General";
-    EXPECT_EQ(sectionInfo(SettingsSection::about).group, "App");
+    EXPECT_EQ(sectionInfo(SettingsSection::about).group.english(), "App");
 }
 
 } // namespace

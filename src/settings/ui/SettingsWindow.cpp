@@ -3,6 +3,7 @@
 #include "app/AppUpdater.h"
 #include "common/ui/QtText.h"
 #include "common/ui/Symbols.h"
+#include "common/ui/Translated.h"
 #include "common/ui/UpdateMark.h"
 #include "platform/DefaultsStore.h"
 #include "settings/ui/AboutSection.h"
@@ -118,7 +119,7 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, Services services
     sidebarLayout->setContentsMargins(8, 10, 8, 10);
     m_sidebar = new QListWidget(sidebarFrame);
     sidebarLayout->addWidget(m_sidebar);
-    m_sidebar->setAccessibleName(QStringLiteral("Sections"));
+    m_sidebar->setAccessibleName(tr("Sections"));
     m_sidebar->setItemDelegate(new SidebarDelegate(m_services.updater.reminders.isUpdatePending.get(), m_sidebar));
     m_sidebar->setIconSize(QSize(symbolSize, symbolSize));
     m_sidebar->setFrameShape(QFrame::NoFrame);
@@ -127,14 +128,14 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, Services services
     sidebarColors.setColor(QPalette::Base, palette().color(QPalette::Window));
     m_sidebar->setPalette(sidebarColors);
     m_detail = new QStackedWidget(this);
-    std::string_view group;
+    UiText group;
     for (const auto& info : settingsSections) {
         if (info.group != group) {
             group = info.group;
-            auto* heading = new QListWidgetItem(qt(group), m_sidebar);
+            auto* heading = new QListWidgetItem(translated(group), m_sidebar);
             heading->setFlags(Qt::ItemIsEnabled); // a heading, not a choice
         }
-        auto* row = new QListWidgetItem(qt(info.title), m_sidebar);
+        auto* row = new QListWidgetItem(translated(info.title), m_sidebar);
         row->setData(sectionRole, static_cast<int>(info.section));
         // The symbol in the row's text colour: the accent colour's own on the selection.
         QIcon icon;
@@ -151,7 +152,7 @@ SettingsWindow::SettingsWindow(SettingsNavigation& navigation, Services services
         auto* page = new QWidget(m_detail);
         auto* pageLayout = new QVBoxLayout(page);
         pageLayout->setContentsMargins(0, 20, 0, 0);
-        auto* title = new QLabel(qt(info.title), page);
+        auto* title = new QLabel(translated(info.title), page);
         QFont titleFont = title->font();
         titleFont.setPixelSize(20);
         titleFont.setWeight(QFont::DemiBold);
@@ -256,7 +257,7 @@ void SettingsWindow::showSelection()
     const SettingsSection shown = m_navigation.shownSection();
     section(shown);
     m_detail->setCurrentIndex(static_cast<int>(shown));
-    setWindowTitle(qt(sectionInfo(shown).title));
+    setWindowTitle(translated(sectionInfo(shown).title));
     // The sidebar follows a selection made elsewhere (the panel's About row).
     const QSignalBlocker quiet(m_sidebar);
     m_sidebar->clearSelection();

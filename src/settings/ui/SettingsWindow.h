@@ -4,6 +4,7 @@
 #include "settings/SessionFacts.h"
 #include "settings/SettingsSection.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <array>
@@ -40,6 +41,8 @@ class Workspace;
 // its frame in Kestrel's state file so it reopens where the user left it. Closing only
 // hides it.
 class SettingsWindow final : public QWidget, public ShellWindow {
+    Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+
 public:
     // Its content is 870 pixels wide, at least 460 high, 726 high at first.
     static constexpr int contentWidth = 870;
