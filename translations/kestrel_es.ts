@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>MenuPanel</name>
+    <message>
+        <source>Shows your keys and clicks on screen</source>
+        <translation>Muestra en pantalla las teclas que pulsas y tus clics</translation>
+    </message>
+    <message>
+        <source>Grant Input Monitoring…</source>
+        <translation>Permitir la monitorización de entrada…</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Update Available…</source>
+        <translation>Actualización disponible…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>%1 se actualiza con el resto del software del sistema</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Ajustes…</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Salir de %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSection</name>
     <message>
         <source>General</source>
@@ -33,6 +68,13 @@
     <message>
         <source>Sections</source>
         <translation>Secciones</translation>
+    </message>
+</context>
+<context>
+    <name>TrayItem</name>
+    <message>
+        <source>%1, update available</source>
+        <translation>%1, actualización disponible</translation>
     </message>
 </context>
 </TS>

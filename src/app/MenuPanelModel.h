@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppInfo.h"
+#include "common/UiText.h"
 #include "settings/PreferenceEnums.h"
 
 #include <string>
@@ -20,13 +21,13 @@ inline constexpr std::string_view quit = "Ctrl+Q";
 } // namespace MenuShortcut
 
 struct MenuRowModel {
-    std::string title;
+    UiMessage title;
     std::string systemImage; // empty: no symbol, the title starts at the row's padding
     std::string shortcut;    // display only; empty: none
     bool isEmphasized = false;
     bool showsDot = false; // the pending-update mark
     bool isEnabled = true;
-    std::string toolTip;
+    UiMessage toolTip; // empty: none
     MenuAction action = MenuAction::about;
 
     bool operator==(const MenuRowModel&) const = default;
@@ -55,7 +56,7 @@ struct MenuPanelState {
 struct MenuPanelModel {
     std::string name;
     std::string hotKeyText; // empty where the hot key does nothing
-    std::string subtitle;
+    UiText subtitle;
     bool switchIsOn = false;
     bool switchIsEnabled = true;
     std::vector<MenuPanelItem> items;

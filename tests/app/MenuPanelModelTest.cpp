@@ -9,7 +9,8 @@ std::vector<std::string> titles(const MenuPanelModel& model)
 {
     std::vector<std::string> result;
     for (const auto& item : model.items)
-        result.push_back(std::holds_alternative<MenuDivider>(item) ? "—" : std::get<MenuRowModel>(item).title);
+        result.push_back(std::holds_alternative<MenuDivider>(item) ? "—"
+                                                                   : std::get<MenuRowModel>(item).title.english());
     return result;
 }
 
@@ -35,7 +36,7 @@ TEST_F(MenuPanelModelTest, WithAccessGrantedTheRowsRunAboutUpdatesSettingsQuit)
     EXPECT_TRUE(model.switchIsOn);
     EXPECT_TRUE(model.switchIsEnabled);
     EXPECT_EQ(model.hotKeyText, "⌃⌥⌘↩");
-    EXPECT_EQ(model.subtitle, "Shows your keys and clicks on screen");
+    EXPECT_EQ(model.subtitle.english(), "Shows your keys and clicks on screen");
     EXPECT_EQ(row(model, MenuAction::settings).shortcut, "Ctrl+,");
     EXPECT_EQ(row(model, MenuAction::quit).shortcut, "Ctrl+Q");
     EXPECT_TRUE(row(model, MenuAction::quit).systemImage.empty());
@@ -47,7 +48,7 @@ TEST_F(MenuPanelModelTest, WithoutAccessTheSwitchIsDisabledAndTheGrantRowComesFi
     const auto model = MenuPanelModel::build({.isInputMonitoringGranted = false}, info);
     EXPECT_FALSE(model.switchIsEnabled);
     ASSERT_GE(model.items.size(), 2u);
-    EXPECT_EQ(std::get<MenuRowModel>(model.items[0]).title, "Grant Input Monitoring…");
+    EXPECT_EQ(std::get<MenuRowModel>(model.items[0]).title.english(), "Grant Input Monitoring…");
     EXPECT_EQ(std::get<MenuRowModel>(model.items[0]).systemImage, "lock");
     EXPECT_TRUE(std::holds_alternative<MenuDivider>(model.items[1]));
 }
@@ -56,7 +57,7 @@ TEST_F(MenuPanelModelTest, TheUpdateRowFollowsThePendingMarkAndTheUpdater)
 {
     const auto pending = MenuPanelModel::build({.isUpdatePending = true, .canCheckForUpdates = false}, info);
     const auto& available = row(pending, MenuAction::checkForUpdates);
-    EXPECT_EQ(available.title, "Update Available…");
+    EXPECT_EQ(available.title.english(), "Update Available…");
     EXPECT_TRUE(available.isEmphasized);
     EXPECT_TRUE(available.showsDot);
     EXPECT_TRUE(available.isEnabled); // never disabled, even while the updater is busy
@@ -67,7 +68,7 @@ TEST_F(MenuPanelModelTest, TheUpdateRowFollowsThePendingMarkAndTheUpdater)
 
     const auto system = MenuPanelModel::build({.updatesComeFromTheSystem = true}, info);
     EXPECT_FALSE(row(system, MenuAction::checkForUpdates).isEnabled);
-    EXPECT_FALSE(row(system, MenuAction::checkForUpdates).toolTip.empty());
+    EXPECT_FALSE(row(system, MenuAction::checkForUpdates).toolTip.isEmpty());
 }
 
 TEST_F(MenuPanelModelTest, TheHotKeyIsWrittenInTheChosenKeyLabels)
@@ -82,8 +83,8 @@ TEST_F(MenuPanelModelTest, TitlesFollowTheApplicationName)
 {
     const auto model = MenuPanelModel::build({}, AppInfo::from({.name = "Falke"}, "kestrel"));
     EXPECT_EQ(model.name, "Falke");
-    EXPECT_EQ(row(model, MenuAction::about).title, "About Falke");
-    EXPECT_EQ(row(model, MenuAction::quit).title, "Quit Falke");
+    EXPECT_EQ(row(model, MenuAction::about).title.english(), "About Falke");
+    EXPECT_EQ(row(model, MenuAction::quit).title.english(), "Quit Falke");
 }
 
 } // namespace

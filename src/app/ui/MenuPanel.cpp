@@ -5,6 +5,7 @@
 #include "common/ui/QtText.h"
 #include "common/ui/SecondaryText.h"
 #include "common/ui/Symbols.h"
+#include "common/ui/Translated.h"
 #include "common/ui/UpdateMark.h"
 #include "overlay/Visualizer.h"
 
@@ -61,9 +62,9 @@ protected:
 
 MenuRowButton::MenuRowButton(MenuRowModel row, QWidget* parent) : QAbstractButton(parent), m_row(std::move(row))
 {
-    setText(qt(m_row.title));
+    setText(translated(m_row.title));
     setEnabled(m_row.isEnabled);
-    setToolTip(qt(m_row.toolTip));
+    setToolTip(translated(m_row.toolTip));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     if (m_row.showsDot)
@@ -226,7 +227,7 @@ void MenuPanel::rebuild()
     m_icon->setPixmap(QPixmap::fromImage(icon));
     m_name->setText(qt(m_model.name));
     m_hotKey->setText(qt(m_model.hotKeyText));
-    m_subtitle->setText(qt(m_model.subtitle));
+    m_subtitle->setText(translated(m_model.subtitle));
     showAsSecondary(*m_hotKey);
     showAsSecondary(*m_subtitle);
     m_switch->setChecked(m_model.switchIsOn);

@@ -6,6 +6,7 @@
 #include "app/ui/MenuBarIcon.h"
 #include "app/ui/MenuPanel.h"
 #include "common/ui/QtText.h"
+#include "common/ui/Translated.h"
 #include "overlay/Visualizer.h"
 
 #include <QCursor>
@@ -147,7 +148,7 @@ void TrayItem::refresh()
     const QColor halo = palette.color(QPalette::Window);
     // Trays read the tooltip as the item's name.
     const QString name = qt(AppInfo::current().name);
-    const QString toolTip = pending ? name + QStringLiteral(", update available") : name;
+    const QString toolTip = pending ? tr("%1, update available").arg(name) : name;
     if (m_icon) {
         m_icon->setIcon(menuBarIconSet(running, pending, color, halo));
         m_icon->setToolTip(toolTip);
@@ -176,7 +177,9 @@ void TrayItem::refreshMenu()
     int divider = firstDividerEntry;
     for (const MenuPanelItem& item : model.items) {
         if (const auto* row = std::get_if<MenuRowModel>(&item))
-            entries.push_back({.id = entryOf(row->action), .label = row->title, .isEnabled = row->isEnabled});
+            entries.push_back({.id = entryOf(row->action),
+                               .label = translated(row->title).toStdString(),
+                               .isEnabled = row->isEnabled});
         else
             entries.push_back({.id = ++divider, .kind = TrayMenuEntry::Kind::separator});
     }

@@ -2,6 +2,7 @@
 
 #include "platform/StatusItemService.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 #include <functional>
@@ -24,6 +25,8 @@ class MenuPanel;
 // appears. Without a tray the item is silent: the hot key and a second launch of Kestrel
 // reach everything the panel offers.
 class TrayItem final : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TrayItem)
+
 public:
     // The panel is built the first time the icon is clicked; the StatusNotifier item is made
     // at once, where the maker can.

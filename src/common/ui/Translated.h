@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/UiText.h"
+#include "common/ui/QtText.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -11,6 +12,16 @@ namespace kestrel {
 inline QString translated(const UiText& text)
 {
     return QCoreApplication::translate(text.context, text.source);
+}
+
+// The same, with its places filled in the translation's own order.
+inline QString translated(const UiMessage& message)
+{
+    if (message.isEmpty())
+        return {};
+    if (message.arguments.empty())
+        return translated(message.text);
+    return qt(fillPlaces(translated(message.text).toStdString(), message.arguments));
 }
 
 } // namespace kestrel

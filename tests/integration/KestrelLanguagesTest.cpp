@@ -1,0 +1,34 @@
+// Kestrel in the user's language, as a user meets it: the real program on a private X server,
+// the desktop's language set as a desktop sets it.
+
+#include "integration/KestrelAppFixture.h"
+#include "support/dbus/FakeWatcher.h"
+#include "support/dbus/PrivateBus.h"
+#include "support/desktops/TrayHost.h"
+
+namespace kestrel::test {
+namespace {
+
+TEST_F(KestrelAppTest, InFrenchTheTraysMenuReadsInFrenchAndItsQuitRowQuits)
+{
+    PrivateBus bus;
+    ASSERT_TRUE(bus.isRunning()) << bus.error();
+    extraEnvironment[QStringLiteral("DBUS_SESSION_BUS_ADDRESS")] = bus.address();
+    extraEnvironment[QStringLiteral("LANGUAGE")] = QStringLiteral("fr_FR:fr");
+    const QDBusConnection host = QDBusConnection::connectToBus(bus.address(), QStringLiteral("tray-host"));
+    {
+        FakeWatcher watcher(host);
+        ASSERT_TRUE(watcher.isServing());
+        start();
+        TrayHost bar(host);
+        ASSERT_TRUE(bar.awaitKestrel()) << "no item in the tray";
+        EXPECT_FALSE(bar.clickMenuEntry(QStringLiteral("Quit Kestrel"))) << "the menu is in English";
+        EXPECT_TRUE(bar.clickMenuEntry(QStringLiteral("Quitter Kestrel"))) << "no Quit row in French";
+        EXPECT_TRUE(kestrel.waitForFinished(5000)) << "the row did not quit";
+        EXPECT_EQ(kestrel.exitCode(), 0);
+    }
+    QDBusConnection::disconnectFromBus(QStringLiteral("tray-host"));
+}
+
+} // namespace
+} // namespace kestrel::test
