@@ -5,6 +5,7 @@
 #include "app/composition/Composition.h"
 #include "app/composition/Launch.h"
 #include "app/ui/Translations.h"
+#include "overlay/KeyLabels.h"
 #include "platform/atspi/AtspiPasswordFocus.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     mainLoop.reset();
     const kestrel::Translations translations;
+    // PC keycaps print what the keyboards of the language of Kestrel's texts print.
+    kestrel::KeyLabels::setLegendLanguage(translations.language().toStdString());
 
     kestrel::Composition kestrel(std::get<kestrel::Launch>(std::move(launch)));
     kestrel.start();

@@ -37,24 +37,111 @@ const std::vector<KeyLabels::PcKeyLabel>& KeyLabels::pcKeyLabels()
     return labels;
 }
 
+const std::vector<KeyLabels::PcLegendTable>& KeyLabels::pcLegendTables()
+{
+    // Arrows for the paging keys as German and Spanish keyboards print them.
+    static const std::vector<PcLegendTable> tables{
+        {"de",
+         {{Modifier::control, {"", "Strg"}}, {Modifier::shift, {"\u21E7", ""}}},
+         {{KeyCode::capsLock, {"\u21EA", ""}},
+          {KeyCode::returnKey, {"\u21B5", ""}},
+          {KeyCode::tab, {"\u21B9", ""}},
+          {KeyCode::space, {"", "Leertaste"}},
+          {KeyCode::deleteKey, {"\u27F5", ""}},
+          {KeyCode::forwardDelete, {"", "Entf"}},
+          {KeyCode::keypadClear, {"", "Num"}},
+          {KeyCode::home, {"", "Pos1"}},
+          {KeyCode::end, {"", "Ende"}},
+          {KeyCode::pageUp, {"", "Bild\u2191"}},
+          {KeyCode::pageDown, {"", "Bild\u2193"}}}},
+        {"fr",
+         {{Modifier::shift, {"\u21E7", "Maj"}}},
+         {{KeyCode::capsLock, {"\u21EA", "Verr Maj"}},
+          {KeyCode::returnKey, {"\u21B5", "Entrée"}},
+          {KeyCode::keypadEnter, {"", "Entrée"}},
+          {KeyCode::space, {"", "Espace"}},
+          {KeyCode::deleteKey, {"\u27F5", ""}},
+          {KeyCode::forwardDelete, {"", "Suppr"}},
+          {KeyCode::escape, {"", "Échap"}},
+          {KeyCode::keypadClear, {"", "Verr Num"}},
+          {KeyCode::home, {"", "Début"}},
+          {KeyCode::end, {"", "Fin"}},
+          {KeyCode::pageUp, {"", "Pg préc"}},
+          {KeyCode::pageDown, {"", "Pg suiv"}}}},
+        {"es",
+         {{Modifier::shift, {"\u21E7", "Mayús"}}},
+         {{KeyCode::capsLock, {"\u21EA", "Bloq Mayús"}},
+          {KeyCode::returnKey, {"\u21B5", "Intro"}},
+          {KeyCode::keypadEnter, {"", "Intro"}},
+          {KeyCode::space, {"", "Espacio"}},
+          {KeyCode::deleteKey, {"\u27F5", "Retroceso"}},
+          {KeyCode::forwardDelete, {"", "Supr"}},
+          {KeyCode::keypadClear, {"", "Bloq Num"}},
+          {KeyCode::home, {"", "Inicio"}},
+          {KeyCode::end, {"", "Fin"}},
+          {KeyCode::pageUp, {"", "RePág"}},
+          {KeyCode::pageDown, {"", "AvPág"}}}},
+        {"it",
+         {{Modifier::shift, {"\u21E7", "Maiusc"}}},
+         {{KeyCode::capsLock, {"\u21EA", "Bloc Maiusc"}},
+          {KeyCode::returnKey, {"\u21B5", "Invio"}},
+          {KeyCode::keypadEnter, {"", "Invio"}},
+          {KeyCode::space, {"", "Spazio"}},
+          {KeyCode::forwardDelete, {"", "Canc"}},
+          {KeyCode::keypadClear, {"", "Bloc Num"}},
+          {KeyCode::home, {"", "Inizio"}},
+          {KeyCode::end, {"", "Fine"}},
+          {KeyCode::pageUp, {"", "Pag\u2191"}},
+          {KeyCode::pageDown, {"", "Pag\u2193"}}}},
+        // Polish, Brazilian, Japanese and Chinese keyboards print the English legends.
+    };
+    return tables;
+}
+
 namespace {
+
+std::string& legendLanguageSet()
+{
+    static std::string language;
+    return language;
+}
+
+template <typename Label, typename Id>
+const KeyLabels::PcLegend* find(const std::vector<Label>& labels, Id id, Id Label::*field)
+{
+    const auto found = std::ranges::find(labels, id, field);
+    return found == labels.end() ? nullptr : &found->legend;
+}
 
 const KeyLabels::PcLegend* pcLegend(const Keycap& keycap)
 {
+    const auto& tables = KeyLabels::pcLegendTables();
+    const auto table = std::ranges::find(tables, KeyLabels::legendLanguage(), &KeyLabels::PcLegendTable::language);
+    const KeyLabels::PcLegend* own = nullptr;
     if (keycap.modifier) {
-        const auto& labels = KeyLabels::pcModifierLabels();
-        const auto found = std::ranges::find(labels, *keycap.modifier, &KeyLabels::PcModifierLabel::modifier);
-        return found == labels.end() ? nullptr : &found->legend;
+        if (table != tables.end())
+            own = find(table->modifiers, *keycap.modifier, &KeyLabels::PcModifierLabel::modifier);
+        return own ? own : find(KeyLabels::pcModifierLabels(), *keycap.modifier, &KeyLabels::PcModifierLabel::modifier);
     }
     if (keycap.keyCode) {
-        const auto& labels = KeyLabels::pcKeyLabels();
-        const auto found = std::ranges::find(labels, *keycap.keyCode, &KeyLabels::PcKeyLabel::keyCode);
-        return found == labels.end() ? nullptr : &found->legend;
+        if (table != tables.end())
+            own = find(table->keys, *keycap.keyCode, &KeyLabels::PcKeyLabel::keyCode);
+        return own ? own : find(KeyLabels::pcKeyLabels(), *keycap.keyCode, &KeyLabels::PcKeyLabel::keyCode);
     }
     return nullptr;
 }
 
 } // namespace
+
+void KeyLabels::setLegendLanguage(std::string_view language)
+{
+    legendLanguageSet() = std::string(language);
+}
+
+std::string_view KeyLabels::legendLanguage()
+{
+    return legendLanguageSet();
+}
 
 Keycap KeyLabels::styled(Keycap keycap, KeyLabelStyle style)
 {
@@ -62,7 +149,7 @@ Keycap KeyLabels::styled(Keycap keycap, KeyLabelStyle style)
         return keycap;
     if (const PcLegend* legend = pcLegend(keycap)) {
         keycap.symbol = std::string(legend->symbol);
-        keycap.name = std::string(legend->name);
+        keycap.name = legend->name.empty() ? std::nullopt : std::optional<std::string>(legend->name);
     }
     return keycap;
 }
@@ -78,11 +165,16 @@ std::string KeyLabels::hotKeyText(KeyLabelStyle style)
 {
     if (style != KeyLabelStyle::pc)
         return std::string(ToggleHotKey::text);
-    // The PC names of its keys, joined: "Ctrl+Alt+Super+Enter".
+    // The PC legends of its keys, joined: "Ctrl+Alt+Super+Enter"; a key with no name by its
+    // symbol, "Strg+Alt+Super+↵".
+    const auto legend = [style](Keycap keycap) {
+        const Keycap shown = styled(std::move(keycap), style);
+        return shown.name.value_or(shown.symbol);
+    };
     std::string text;
     for (const Modifier modifier : modifiersOf(ToggleHotKey::modifiers))
-        text += std::string(styled(Keycap{.modifier = modifier}, style).name.value_or("")) + "+";
-    return text + styled(Keycap{.keyCode = ToggleHotKey::keyCode}, style).name.value_or("");
+        text += legend(Keycap{.modifier = modifier}) + "+";
+    return text + legend(Keycap{.keyCode = ToggleHotKey::keyCode});
 }
 
 std::string KeyLabels::hotKeyHint(KeyLabelStyle style)

@@ -32,9 +32,24 @@ struct PcKeyLabel {
     PcLegend legend;
 };
 
-// Every modifier a PC keyboard labels differently, and every key, by virtual key code.
+// Every modifier a PC keyboard labels differently, and every key, by virtual key code, as
+// English keyboards print them.
 const std::vector<PcModifierLabel>& pcModifierLabels();
 const std::vector<PcKeyLabel>& pcKeyLabels();
+
+// The legends of one language's PC keyboards where they differ from the English ones: Strg
+// and Entf in German, Maj and Suppr in French. A legend with no name is its symbol alone.
+struct PcLegendTable {
+    std::string_view language; // as Kestrel's translations name it: "de", "pt_BR"
+    std::vector<PcModifierLabel> modifiers;
+    std::vector<PcKeyLabel> keys;
+};
+const std::vector<PcLegendTable>& pcLegendTables();
+
+// The language whose keyboards' legends the PC style prints: set once at start, with the
+// language of Kestrel's texts; English until then, and for a language of no table.
+void setLegendLanguage(std::string_view language);
+std::string_view legendLanguage();
 
 // The keycap as `style` names it.
 Keycap styled(Keycap keycap, KeyLabelStyle style);

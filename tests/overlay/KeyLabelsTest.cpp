@@ -49,6 +49,43 @@ TEST(KeyLabels, PcKeyboardsNameTheirKeysAndKeepIdsShapesAndTheRest)
     EXPECT_EQ(KeyLabels::hotKeyText(KeyLabelStyle::pc), "Ctrl+Alt+Super+Enter");
 }
 
+TEST(KeyLabels, PcKeycapsPrintWhatTheKeyboardsOfTheUsersLanguagePrint)
+{
+    const auto pc = [](Keycap keycap) { return KeyLabels::styled(std::move(keycap), KeyLabelStyle::pc); };
+    const Keycap control{.modifier = Modifier::control};
+    const Keycap shift{.modifier = Modifier::shift};
+    const Keycap enter{.keyCode = KeyCode::returnKey};
+    const Keycap escape{.keyCode = KeyCode::escape};
+
+    KeyLabels::setLegendLanguage("de");
+    EXPECT_EQ(pc(control).name, "Strg");
+    EXPECT_EQ(pc(Keycap{.keyCode = KeyCode::forwardDelete}).name, "Entf");
+    EXPECT_EQ(pc(Keycap{.keyCode = KeyCode::home}).name, "Pos1");
+    // German Shift and Enter print their symbols alone.
+    EXPECT_EQ(pc(shift).symbol, "⇧");
+    EXPECT_EQ(pc(shift).name, std::nullopt);
+    EXPECT_EQ(pc(enter).symbol, "↵");
+    EXPECT_EQ(pc(enter).name, std::nullopt);
+    // Where the language's keyboards print the English legend, it stays.
+    EXPECT_EQ(pc(escape).name, "Esc");
+    EXPECT_EQ(KeyLabels::hotKeyText(KeyLabelStyle::pc), "Strg+Alt+Super+↵");
+
+    KeyLabels::setLegendLanguage("fr");
+    EXPECT_EQ(pc(shift).name, "Maj");
+    EXPECT_EQ(pc(escape).name, "Échap");
+    EXPECT_EQ(pc(control).name, "Ctrl");
+    EXPECT_EQ(KeyLabels::hotKeyText(KeyLabelStyle::pc), "Ctrl+Alt+Super+Entrée");
+    // The Mac style keeps its symbols in every language.
+    EXPECT_EQ(KeyLabels::hotKeyText(KeyLabelStyle::mac), ToggleHotKey::text);
+
+    // A language whose keyboards print English, and none.
+    for (const char* english : {"pl", ""}) {
+        KeyLabels::setLegendLanguage(english);
+        EXPECT_EQ(pc(control).name, "Ctrl") << english;
+        EXPECT_EQ(pc(enter).name, "Enter") << english;
+    }
+}
+
 TEST(KeyLabels, TheOverlayNamesKeysInTheStyleReadAtEachEvent)
 {
     test::ManualScheduler scheduler;

@@ -219,6 +219,17 @@ TEST(KeycapFonts, EveryLabelKestrelCanShowHasItsGlyphs)
         labels.emplace_back(label.legend.symbol);
         labels.emplace_back(label.legend.name);
     }
+    // And those of other languages' keyboards.
+    for (const auto& table : KeyLabels::pcLegendTables()) {
+        for (const auto& label : table.modifiers) {
+            labels.emplace_back(label.legend.symbol);
+            labels.emplace_back(label.legend.name);
+        }
+        for (const auto& label : table.keys) {
+            labels.emplace_back(label.legend.symbol);
+            labels.emplace_back(label.legend.name);
+        }
+    }
     for (const char* text : {"⇪", "caps lock", "↑", "↓", "←", "→", "left click", "middle click", "right click",
                              "scroll", "ß", "SS", "é", "ф", "@", "´", "^", "¨"})
         labels.emplace_back(text);
