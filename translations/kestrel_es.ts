@@ -37,6 +37,109 @@
     </message>
 </context>
 <context>
+    <name>Preferences</name>
+    <message>
+        <source>All Keys</source>
+        <translation>Todas las teclas</translation>
+    </message>
+    <message>
+        <source>Special Keys Only</source>
+        <translation>Solo teclas especiales</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mediano</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>Top Center</source>
+        <translation>Arriba en el centro</translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>Middle Left</source>
+        <translation>En medio a la izquierda</translation>
+    </message>
+    <message>
+        <source>Middle Right</source>
+        <translation>En medio a la derecha</translation>
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>Bottom Center</source>
+        <translation>Abajo en el centro</translation>
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSection</name>
     <message>
         <source>General</source>

@@ -37,6 +37,109 @@
     </message>
 </context>
 <context>
+    <name>Preferences</name>
+    <message>
+        <source>All Keys</source>
+        <translation>Wszystkie klawisze</translation>
+    </message>
+    <message>
+        <source>Special Keys Only</source>
+        <translation>Tylko klawisze specjalne</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Mały</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Duży</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Fioletowy</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Różowy</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Pomarańczowy</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation>Lewy górny róg</translation>
+    </message>
+    <message>
+        <source>Top Center</source>
+        <translation>Na górze pośrodku</translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation>Prawy górny róg</translation>
+    </message>
+    <message>
+        <source>Middle Left</source>
+        <translation>Pośrodku po lewej</translation>
+    </message>
+    <message>
+        <source>Middle Right</source>
+        <translation>Pośrodku po prawej</translation>
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation>Lewy dolny róg</translation>
+    </message>
+    <message>
+        <source>Bottom Center</source>
+        <translation>Na dole pośrodku</translation>
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation>Prawy dolny róg</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własna</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSection</name>
     <message>
         <source>General</source>

@@ -37,6 +37,109 @@
     </message>
 </context>
 <context>
+    <name>Preferences</name>
+    <message>
+        <source>All Keys</source>
+        <translation>Todas as Teclas</translation>
+    </message>
+    <message>
+        <source>Special Keys Only</source>
+        <translation>Somente Teclas Especiais</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeno</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Roxo</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Laranja</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation>Superior Esquerdo</translation>
+    </message>
+    <message>
+        <source>Top Center</source>
+        <translation>Superior Central</translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation>Superior Direito</translation>
+    </message>
+    <message>
+        <source>Middle Left</source>
+        <translation>Centro à Esquerda</translation>
+    </message>
+    <message>
+        <source>Middle Right</source>
+        <translation>Centro à Direita</translation>
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation>Inferior Esquerdo</translation>
+    </message>
+    <message>
+        <source>Bottom Center</source>
+        <translation>Inferior Central</translation>
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation>Inferior Direito</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSection</name>
     <message>
         <source>General</source>

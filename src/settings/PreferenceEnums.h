@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UiText.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -31,7 +33,7 @@ template <typename Enum>
 struct EnumCase {
     Enum value;
     std::string_view rawValue; // the stored string, matched case-sensitively
-    std::string_view title;    // what the settings show
+    UiText title;              // what the settings show
 };
 
 // Specialised once per enumeration below, with every case in order.
@@ -41,55 +43,55 @@ struct EnumCases;
 template <>
 struct EnumCases<DisplayMode> {
     static constexpr std::array<EnumCase<DisplayMode>, 2> all{{
-        {DisplayMode::allKeys, "allKeys", "All Keys"},
-        {DisplayMode::shortcutsOnly, "shortcutsOnly", "Special Keys Only"},
+        {DisplayMode::allKeys, "allKeys", KESTREL_TEXT("Preferences", "All Keys")},
+        {DisplayMode::shortcutsOnly, "shortcutsOnly", KESTREL_TEXT("Preferences", "Special Keys Only")},
     }};
 };
 
 template <>
 struct EnumCases<OverlaySize> {
     static constexpr std::array<EnumCase<OverlaySize>, 3> all{{
-        {OverlaySize::small, "small", "Small"},
-        {OverlaySize::medium, "medium", "Medium"},
-        {OverlaySize::large, "large", "Large"},
+        {OverlaySize::small, "small", KESTREL_TEXT("Preferences", "Small")},
+        {OverlaySize::medium, "medium", KESTREL_TEXT("Preferences", "Medium")},
+        {OverlaySize::large, "large", KESTREL_TEXT("Preferences", "Large")},
     }};
 };
 
 template <>
 struct EnumCases<KeyColor> {
     static constexpr std::array<EnumCase<KeyColor>, 9> all{{
-        {KeyColor::dark, "dark", "Dark"},
-        {KeyColor::white, "white", "White"},
-        {KeyColor::blue, "blue", "Blue"},
-        {KeyColor::purple, "purple", "Purple"},
-        {KeyColor::pink, "pink", "Pink"},
-        {KeyColor::red, "red", "Red"},
-        {KeyColor::orange, "orange", "Orange"},
-        {KeyColor::yellow, "yellow", "Yellow"},
-        {KeyColor::green, "green", "Green"},
+        {KeyColor::dark, "dark", KESTREL_TEXT("Preferences", "Dark")},
+        {KeyColor::white, "white", KESTREL_TEXT("Preferences", "White")},
+        {KeyColor::blue, "blue", KESTREL_TEXT("Preferences", "Blue")},
+        {KeyColor::purple, "purple", KESTREL_TEXT("Preferences", "Purple")},
+        {KeyColor::pink, "pink", KESTREL_TEXT("Preferences", "Pink")},
+        {KeyColor::red, "red", KESTREL_TEXT("Preferences", "Red")},
+        {KeyColor::orange, "orange", KESTREL_TEXT("Preferences", "Orange")},
+        {KeyColor::yellow, "yellow", KESTREL_TEXT("Preferences", "Yellow")},
+        {KeyColor::green, "green", KESTREL_TEXT("Preferences", "Green")},
     }};
 };
 
 template <>
 struct EnumCases<OverlayPosition> {
     static constexpr std::array<EnumCase<OverlayPosition>, 9> all{{
-        {OverlayPosition::topLeft, "topLeft", "Top Left"},
-        {OverlayPosition::topCenter, "topCenter", "Top Center"},
-        {OverlayPosition::topRight, "topRight", "Top Right"},
-        {OverlayPosition::middleLeft, "middleLeft", "Middle Left"},
-        {OverlayPosition::middleRight, "middleRight", "Middle Right"},
-        {OverlayPosition::bottomLeft, "bottomLeft", "Bottom Left"},
-        {OverlayPosition::bottomCenter, "bottomCenter", "Bottom Center"},
-        {OverlayPosition::bottomRight, "bottomRight", "Bottom Right"},
-        {OverlayPosition::custom, "custom", "Custom"},
+        {OverlayPosition::topLeft, "topLeft", KESTREL_TEXT("Preferences", "Top Left")},
+        {OverlayPosition::topCenter, "topCenter", KESTREL_TEXT("Preferences", "Top Center")},
+        {OverlayPosition::topRight, "topRight", KESTREL_TEXT("Preferences", "Top Right")},
+        {OverlayPosition::middleLeft, "middleLeft", KESTREL_TEXT("Preferences", "Middle Left")},
+        {OverlayPosition::middleRight, "middleRight", KESTREL_TEXT("Preferences", "Middle Right")},
+        {OverlayPosition::bottomLeft, "bottomLeft", KESTREL_TEXT("Preferences", "Bottom Left")},
+        {OverlayPosition::bottomCenter, "bottomCenter", KESTREL_TEXT("Preferences", "Bottom Center")},
+        {OverlayPosition::bottomRight, "bottomRight", KESTREL_TEXT("Preferences", "Bottom Right")},
+        {OverlayPosition::custom, "custom", KESTREL_TEXT("Preferences", "Custom")},
     }};
 };
 
 template <>
 struct EnumCases<KeyLabelStyle> {
     static constexpr std::array<EnumCase<KeyLabelStyle>, 2> all{{
-        {KeyLabelStyle::mac, "mac", "Mac"},
-        {KeyLabelStyle::pc, "pc", "PC"},
+        {KeyLabelStyle::mac, "mac", KESTREL_TEXT("Preferences", "Mac")},
+        {KeyLabelStyle::pc, "pc", KESTREL_TEXT("Preferences", "PC")},
     }};
 };
 
@@ -115,7 +117,7 @@ constexpr std::string_view rawValue(Enum value)
 }
 
 template <typename Enum>
-constexpr std::string_view title(Enum value)
+constexpr UiText title(Enum value)
 {
     return enumCase(value).title;
 }

@@ -136,7 +136,7 @@ void expectRoundTrips()
     for (Enum value : allCases<Enum>()) {
         EXPECT_EQ(fromRawValue<Enum>(rawValue(value)), value) << rawValue(value);
         EXPECT_TRUE(rawValues.insert(rawValue(value)).second) << rawValue(value);
-        EXPECT_TRUE(titles.insert(title(value)).second) << title(value);
+        EXPECT_TRUE(titles.insert(title(value).english()).second) << title(value).english();
     }
 }
 

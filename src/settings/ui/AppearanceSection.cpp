@@ -2,6 +2,7 @@
 
 #include "common/ui/QtText.h"
 #include "common/ui/SecondaryText.h"
+#include "common/ui/Translated.h"
 #include "overlay/KeycapColors.h"
 #include "platform/DefaultsStore.h"
 #include "settings/Preferences.h"
@@ -44,8 +45,8 @@ ColorSwatch::ColorSwatch(KeyColor color, QWidget* parent) : QAbstractButton(pare
     setCheckable(true);
     setAutoExclusive(true);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(qt(title(color)));
-    setAccessibleName(qt(title(color)));
+    setToolTip(translated(title(color)));
+    setAccessibleName(translated(title(color)));
 }
 
 QSize ColorSwatch::sizeHint() const
@@ -121,7 +122,7 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
     // Not in the product's design: PC keyboards name their keys differently.
     m_labels = new QComboBox;
     for (const KeyLabelStyle style : allCases<KeyLabelStyle>())
-        m_labels->addItem(qt(title(style)), static_cast<int>(style));
+        m_labels->addItem(translated(title(style)), static_cast<int>(style));
     m_labels->setCurrentIndex(m_labels->findData(static_cast<int>(Preferences::keyLabelStyle(m_defaults))));
     connect(m_labels, &QComboBox::activated, this, [this](int index) {
         const auto style = static_cast<KeyLabelStyle>(m_labels->itemData(index).toInt());
@@ -137,7 +138,7 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
 
     m_size = new QComboBox;
     for (const OverlaySize size : allCases<OverlaySize>())
-        m_size->addItem(qt(title(size)), static_cast<int>(size));
+        m_size->addItem(translated(title(size)), static_cast<int>(size));
     m_size->setCurrentIndex(m_size->findData(static_cast<int>(Preferences::overlaySize(m_defaults))));
     connect(m_size, &QComboBox::activated, this, [this](int index) {
         const auto size = static_cast<OverlaySize>(m_size->itemData(index).toInt());

@@ -1,6 +1,7 @@
 #include "settings/ui/DisplaysSection.h"
 
 #include "common/ui/QtText.h"
+#include "common/ui/Translated.h"
 #include "platform/DefaultsStore.h"
 #include "platform/ScreenService.h"
 #include "settings/DisplayChooser.h"
@@ -43,9 +44,9 @@ DisplaysSection::DisplaysSection(DefaultsStore& defaults, const ScreenService& s
     where->addRow(miniatureFrame);
     m_position = new QComboBox;
     for (const auto& preset : PositionPickerGeometry::presets)
-        m_position->addItem(qt(title(preset.position)), static_cast<int>(preset.position));
+        m_position->addItem(translated(title(preset.position)), static_cast<int>(preset.position));
     m_position->insertSeparator(m_position->count());
-    m_position->addItem(qt(title(OverlayPosition::custom)), static_cast<int>(OverlayPosition::custom));
+    m_position->addItem(translated(title(OverlayPosition::custom)), static_cast<int>(OverlayPosition::custom));
     where->addRow(
         new FormRow(QStringLiteral("Position"), QStringLiteral("Click a spot, or drag the keys anywhere"), m_position));
     connect(m_position, &QComboBox::activated, this, [this](int index) {

@@ -7,6 +7,7 @@
 #include "common/ui/SecondaryText.h"
 #include "common/ui/SwitchButton.h"
 #include "common/ui/Symbols.h"
+#include "common/ui/Translated.h"
 #include "overlay/KeyLabels.h"
 #include "overlay/Visualizer.h"
 #include "platform/PermissionService.h"
@@ -115,7 +116,7 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     m_preview = new KeyPreview(m_services.painter, m_services.defaults, {}, 218, 44);
     m_show = new QComboBox;
     for (const DisplayMode mode : allCases<DisplayMode>())
-        m_show->addItem(qt(title(mode)), static_cast<int>(mode));
+        m_show->addItem(translated(title(mode)), static_cast<int>(mode));
     m_mouse = new SwitchButton;
     m_shift = new SwitchButton;
     FormSection* input = form->addSection();

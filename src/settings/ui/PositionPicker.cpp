@@ -1,6 +1,7 @@
 #include "settings/ui/PositionPicker.h"
 
 #include "common/ui/FilledArtwork.h"
+#include "common/ui/Translated.h"
 #include "platform/DefaultsStore.h"
 #include "settings/Preferences.h"
 
@@ -105,7 +106,7 @@ void PositionPicker::refresh(bool jump)
         m_fadeTarget = opacity;
         m_fadeStart = animate ? time : -fadeSeconds;
     }
-    setAccessibleDescription(QString::fromUtf8(title(position).data(), static_cast<qsizetype>(title(position).size())));
+    setAccessibleDescription(translated(title(position)));
     if (animate)
         m_frames.start();
     update();
