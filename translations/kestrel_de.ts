@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>GeneralSection</name>
+    <message>
+        <source>Show Keys on Screen</source>
+        <translation>Tasten auf dem Bildschirm zeigen</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Systemeinstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Input Monitoring</source>
+        <translation>Eingabeüberwachung</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Beim Anmelden öffnen</translation>
+    </message>
+    <message>
+        <source>Start %1 when you log in</source>
+        <translation>%1 beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Special Keys Only hides regular typing. Passwords are never shown</source>
+        <translation>„Nur Sondertasten“ blendet normales Tippen aus. Passwörter werden nie gezeigt</translation>
+    </message>
+    <message>
+        <source>Password Fields</source>
+        <translation>Passwortfelder</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Show clicks and scrolling</source>
+        <translation>Klicks und Scrollen zeigen</translation>
+    </message>
+    <message>
+        <source>Show ⇧ for Capital Letters</source>
+        <translation>⇧ bei Großbuchstaben zeigen</translation>
+    </message>
+    <message>
+        <source>Shows ⇧ H instead of H</source>
+        <translation>Zeigt ⇧ H statt H</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Erlaubt</translation>
+    </message>
+    <message>
+        <source>Not Allowed</source>
+        <translation>Nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press</source>
+        <translation>Nötig, um deine gedrückten Tasten zu zeigen</translation>
+    </message>
+    <message>
+        <source>Accessibility for the whole desktop</source>
+        <translation>Bedienungshilfen für den ganzen Schreibtisch</translation>
+    </message>
+</context>
+<context>
+    <name>InputMonitoring</name>
+    <message>
+        <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
+        <translation>„Erlauben …“ fragt nach dem Passwort eines Administrators; dann liest ein kleines Leseprogramm Tastatur und Maus für %1, nur solange es läuft. Oder tritt der Gruppe „input“ bei: Das bleibt, braucht eine neue Anmeldung und lässt jedes Programm, das du startest, jede Taste lesen.</translation>
+    </message>
+    <message>
+        <source>Waiting for the system to ask for a password…</source>
+        <translation>Warten, bis das System nach einem Passwort fragt …</translation>
+    </message>
+    <message>
+        <source>Authentication was cancelled. Nothing was changed.</source>
+        <translation>Die Authentifizierung wurde abgebrochen. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it. Nothing was changed.</source>
+        <translation>Das System hat es nicht erlaubt. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
+        <translation>Das Leseprogramm für die Tastatur konnte nicht starten. Nichts wurde geändert; der andere Weg ist die Gruppe „input“.</translation>
+    </message>
+    <message>
+        <source>The system cannot ask for a password here. Use the input group instead.</source>
+        <translation>Das System kann hier nicht nach einem Passwort fragen. Verwende stattdessen die Gruppe „input“.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
+        <translation>Das Leseprogramm für die Tastatur wurde beendet, daher werden keine Tasten gezeigt. Wähle „Erlauben …“, um es erneut zu starten.</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>Erlauben …</translation>
+    </message>
+    <message>
+        <source>Use the Input Group Instead…</source>
+        <translation>Stattdessen Gruppe „input“ verwenden …</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLabels</name>
+    <message>
+        <source>Turn on or off anytime with %1</source>
+        <translation>Jederzeit ein- oder ausschalten mit %1</translation>
+    </message>
+</context>
+<context>
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
@@ -137,6 +250,13 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFacts</name>
+    <message>
+        <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
+        <translation>Lege „kestrel --toggle“ in den Tastatureinstellungen deines Schreibtischs auf ein Tastenkürzel, um jederzeit ein- oder auszuschalten</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>GeneralSection</name>
+    <message>
+        <source>Show Keys on Screen</source>
+        <translation>Mostrar teclas en pantalla</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Abrir Ajustes del Sistema</translation>
+    </message>
+    <message>
+        <source>Input Monitoring</source>
+        <translation>Monitorización de entrada</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Start %1 when you log in</source>
+        <translation>Abrir %1 al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Special Keys Only hides regular typing. Passwords are never shown</source>
+        <translation>“Solo teclas especiales” oculta la escritura normal. Las contraseñas nunca se muestran</translation>
+    </message>
+    <message>
+        <source>Password Fields</source>
+        <translation>Campos de contraseña</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Show clicks and scrolling</source>
+        <translation>Mostrar clics y desplazamiento</translation>
+    </message>
+    <message>
+        <source>Show ⇧ for Capital Letters</source>
+        <translation>Mostrar ⇧ en las mayúsculas</translation>
+    </message>
+    <message>
+        <source>Shows ⇧ H instead of H</source>
+        <translation>Muestra ⇧ H en lugar de H</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Not Allowed</source>
+        <translation>No permitido</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press</source>
+        <translation>Necesario para mostrar las teclas que pulsas</translation>
+    </message>
+    <message>
+        <source>Accessibility for the whole desktop</source>
+        <translation>Accesibilidad para todo el escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>InputMonitoring</name>
+    <message>
+        <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
+        <translation>“Permitir…” pide la contraseña de un administrador; después, un pequeño lector lee el teclado y el ratón para %1 solo mientras se ejecuta. O únete al grupo input: es permanente, requiere volver a iniciar sesión y permite que cualquier programa que ejecutes lea cada tecla.</translation>
+    </message>
+    <message>
+        <source>Waiting for the system to ask for a password…</source>
+        <translation>Esperando a que el sistema pida una contraseña…</translation>
+    </message>
+    <message>
+        <source>Authentication was cancelled. Nothing was changed.</source>
+        <translation>Se canceló la autenticación. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it. Nothing was changed.</source>
+        <translation>El sistema no lo ha permitido. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
+        <translation>No se pudo iniciar el lector del teclado. No se ha cambiado nada; la otra opción es el grupo input.</translation>
+    </message>
+    <message>
+        <source>The system cannot ask for a password here. Use the input group instead.</source>
+        <translation>El sistema no puede pedir una contraseña aquí. Usa el grupo input.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
+        <translation>El lector del teclado se ha detenido, así que no se muestran las teclas. Elige “Permitir…” para iniciarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>Permitir…</translation>
+    </message>
+    <message>
+        <source>Use the Input Group Instead…</source>
+        <translation>Usar el grupo input…</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLabels</name>
+    <message>
+        <source>Turn on or off anytime with %1</source>
+        <translation>Actívalo o desactívalo cuando quieras con %1</translation>
+    </message>
+</context>
+<context>
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
@@ -137,6 +250,13 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFacts</name>
+    <message>
+        <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
+        <translation>Asigna «kestrel --toggle» a un atajo en los ajustes de teclado de tu escritorio para activarlo o desactivarlo cuando quieras</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>GeneralSection</name>
+    <message>
+        <source>Show Keys on Screen</source>
+        <translation>Afficher les touches à l’écran</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Ouvrir les Réglages Système</translation>
+    </message>
+    <message>
+        <source>Input Monitoring</source>
+        <translation>Surveillance de l’entrée</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Ouvrir à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Start %1 when you log in</source>
+        <translation>Lancer %1 à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Special Keys Only hides regular typing. Passwords are never shown</source>
+        <translation>« Touches spéciales uniquement » masque la saisie ordinaire. Les mots de passe ne sont jamais affichés</translation>
+    </message>
+    <message>
+        <source>Password Fields</source>
+        <translation>Champs de mot de passe</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Show clicks and scrolling</source>
+        <translation>Afficher les clics et le défilement</translation>
+    </message>
+    <message>
+        <source>Show ⇧ for Capital Letters</source>
+        <translation>Afficher ⇧ pour les majuscules</translation>
+    </message>
+    <message>
+        <source>Shows ⇧ H instead of H</source>
+        <translation>Affiche ⇧ H au lieu de H</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Autorisé</translation>
+    </message>
+    <message>
+        <source>Not Allowed</source>
+        <translation>Non autorisé</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press</source>
+        <translation>Nécessaire pour afficher les touches que vous appuyez</translation>
+    </message>
+    <message>
+        <source>Accessibility for the whole desktop</source>
+        <translation>Accessibilité pour tout le bureau</translation>
+    </message>
+</context>
+<context>
+    <name>InputMonitoring</name>
+    <message>
+        <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
+        <translation>« Autoriser… » demande le mot de passe d’un administrateur, puis un petit lecteur lit le clavier et la souris pour %1, uniquement pendant qu’il fonctionne. Ou rejoignez le groupe input : c’est durable, il faut rouvrir la session, et tout programme que vous lancez peut lire chaque touche.</translation>
+    </message>
+    <message>
+        <source>Waiting for the system to ask for a password…</source>
+        <translation>En attente de la demande de mot de passe du système…</translation>
+    </message>
+    <message>
+        <source>Authentication was cancelled. Nothing was changed.</source>
+        <translation>L’authentification a été annulée. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it. Nothing was changed.</source>
+        <translation>Le système ne l’a pas autorisé. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
+        <translation>Le lecteur du clavier n’a pas pu démarrer. Rien n’a été modifié ; l’autre solution est le groupe input.</translation>
+    </message>
+    <message>
+        <source>The system cannot ask for a password here. Use the input group instead.</source>
+        <translation>Le système ne peut pas demander de mot de passe ici. Utilisez plutôt le groupe input.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
+        <translation>Le lecteur du clavier s’est arrêté : les touches ne sont plus affichées. Choisissez « Autoriser… » pour le relancer.</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>Autoriser…</translation>
+    </message>
+    <message>
+        <source>Use the Input Group Instead…</source>
+        <translation>Utiliser plutôt le groupe input…</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLabels</name>
+    <message>
+        <source>Turn on or off anytime with %1</source>
+        <translation>Activez ou désactivez à tout moment avec %1</translation>
+    </message>
+</context>
+<context>
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
@@ -137,6 +250,13 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFacts</name>
+    <message>
+        <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
+        <translation>Associez « kestrel --toggle » à un raccourci dans les réglages du clavier de votre bureau pour activer ou désactiver à tout moment</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>GeneralSection</name>
+    <message>
+        <source>Show Keys on Screen</source>
+        <translation>Mostra i tasti sullo schermo</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Apri Impostazioni di Sistema</translation>
+    </message>
+    <message>
+        <source>Input Monitoring</source>
+        <translation>Monitoraggio input</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Apri al login</translation>
+    </message>
+    <message>
+        <source>Start %1 when you log in</source>
+        <translation>Avvia %1 quando effettui il login</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Special Keys Only hides regular typing. Passwords are never shown</source>
+        <translation>“Solo tasti speciali” nasconde la digitazione normale. Le password non vengono mai mostrate</translation>
+    </message>
+    <message>
+        <source>Password Fields</source>
+        <translation>Campi password</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Show clicks and scrolling</source>
+        <translation>Mostra clic e scorrimento</translation>
+    </message>
+    <message>
+        <source>Show ⇧ for Capital Letters</source>
+        <translation>Mostra ⇧ per le maiuscole</translation>
+    </message>
+    <message>
+        <source>Shows ⇧ H instead of H</source>
+        <translation>Mostra ⇧ H invece di H</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Consentito</translation>
+    </message>
+    <message>
+        <source>Not Allowed</source>
+        <translation>Non consentito</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press</source>
+        <translation>Necessario per mostrare i tasti che premi</translation>
+    </message>
+    <message>
+        <source>Accessibility for the whole desktop</source>
+        <translation>Accessibilità per tutta la scrivania</translation>
+    </message>
+</context>
+<context>
+    <name>InputMonitoring</name>
+    <message>
+        <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
+        <translation>“Consenti…” chiede la password di un amministratore, poi un piccolo lettore legge tastiera e mouse per %1 solo mentre è in esecuzione. Oppure unisciti al gruppo input: è permanente, richiede un nuovo login e permette a ogni programma che esegui di leggere ogni tasto.</translation>
+    </message>
+    <message>
+        <source>Waiting for the system to ask for a password…</source>
+        <translation>In attesa che il sistema chieda una password…</translation>
+    </message>
+    <message>
+        <source>Authentication was cancelled. Nothing was changed.</source>
+        <translation>L’autenticazione è stata annullata. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it. Nothing was changed.</source>
+        <translation>Il sistema non lo ha consentito. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
+        <translation>Non è stato possibile avviare il lettore della tastiera. Non è stato modificato nulla; l’altra strada è il gruppo input.</translation>
+    </message>
+    <message>
+        <source>The system cannot ask for a password here. Use the input group instead.</source>
+        <translation>Il sistema non può chiedere una password qui. Usa invece il gruppo input.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
+        <translation>Il lettore della tastiera si è fermato, quindi i tasti non vengono mostrati. Scegli “Consenti…” per avviarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>Consenti…</translation>
+    </message>
+    <message>
+        <source>Use the Input Group Instead…</source>
+        <translation>Usa invece il gruppo input…</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLabels</name>
+    <message>
+        <source>Turn on or off anytime with %1</source>
+        <translation>Attiva o disattiva in qualsiasi momento con %1</translation>
+    </message>
+</context>
+<context>
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
@@ -137,6 +250,13 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFacts</name>
+    <message>
+        <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
+        <translation>Assegna “kestrel --toggle” a una scorciatoia nelle impostazioni della tastiera della scrivania per attivare o disattivare in qualsiasi momento</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>GeneralSection</name>
+    <message>
+        <source>Show Keys on Screen</source>
+        <translation>キーを画面に表示</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>システム設定を開く</translation>
+    </message>
+    <message>
+        <source>Input Monitoring</source>
+        <translation>入力監視</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>ログイン時に開く</translation>
+    </message>
+    <message>
+        <source>Start %1 when you log in</source>
+        <translation>ログイン時に%1を起動します</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Special Keys Only hides regular typing. Passwords are never shown</source>
+        <translation>「特殊キーのみ」では通常の入力は表示されません。パスワードは表示されません</translation>
+    </message>
+    <message>
+        <source>Password Fields</source>
+        <translation>パスワードフィールド</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Show clicks and scrolling</source>
+        <translation>クリックとスクロールを表示</translation>
+    </message>
+    <message>
+        <source>Show ⇧ for Capital Letters</source>
+        <translation>大文字に⇧を表示</translation>
+    </message>
+    <message>
+        <source>Shows ⇧ H instead of H</source>
+        <translation>Hの代わりに⇧ Hと表示します</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>許可済み</translation>
+    </message>
+    <message>
+        <source>Not Allowed</source>
+        <translation>許可されていません</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press</source>
+        <translation>押したキーを表示するために必要です</translation>
+    </message>
+    <message>
+        <source>Accessibility for the whole desktop</source>
+        <translation>デスクトップ全体のアクセシビリティ</translation>
+    </message>
+</context>
+<context>
+    <name>InputMonitoring</name>
+    <message>
+        <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
+        <translation>「許可…」を選ぶと管理者のパスワードを求められ、その後、小さな読み取りプログラムが%1の実行中だけキーボードとマウスを読み取ります。または input グループに参加します。この設定は永続的で、再ログインが必要になり、実行するすべてのプログラムがすべてのキーを読み取れるようになります。</translation>
+    </message>
+    <message>
+        <source>Waiting for the system to ask for a password…</source>
+        <translation>システムがパスワードを求めるのを待っています…</translation>
+    </message>
+    <message>
+        <source>Authentication was cancelled. Nothing was changed.</source>
+        <translation>認証はキャンセルされました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>The system did not allow it. Nothing was changed.</source>
+        <translation>システムが許可しませんでした。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
+        <translation>キーボード読み取りプログラムを起動できませんでした。何も変更されていません。もう一つの方法は input グループです。</translation>
+    </message>
+    <message>
+        <source>The system cannot ask for a password here. Use the input group instead.</source>
+        <translation>ここではシステムがパスワードを求めることができません。代わりに input グループを使ってください。</translation>
+    </message>
+    <message>
+        <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
+        <translation>キーボード読み取りプログラムが停止したため、キーは表示されません。もう一度起動するには「許可…」を選んでください。</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>許可…</translation>
+    </message>
+    <message>
+        <source>Use the Input Group Instead…</source>
+        <translation>代わりに input グループを使う…</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLabels</name>
+    <message>
+        <source>Turn on or off anytime with %1</source>
+        <translation>%1でいつでもオン／オフできます</translation>
+    </message>
+</context>
+<context>
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
@@ -137,6 +250,13 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFacts</name>
+    <message>
+        <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
+        <translation>デスクトップのキーボード設定で「kestrel --toggle」をショートカットに割り当てると、いつでもオン／オフできます</translation>
     </message>
 </context>
 <context>

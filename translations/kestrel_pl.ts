@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>GeneralSection</name>
+    <message>
+        <source>Show Keys on Screen</source>
+        <translation>Pokazuj klawisze na ekranie</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Otwórz Ustawienia systemowe</translation>
+    </message>
+    <message>
+        <source>Input Monitoring</source>
+        <translation>Monitorowanie wejścia</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Otwieraj po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Start %1 when you log in</source>
+        <translation>Uruchamiaj %1 po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Pokazuj</translation>
+    </message>
+    <message>
+        <source>Special Keys Only hides regular typing. Passwords are never shown</source>
+        <translation>„Tylko klawisze specjalne” ukrywa zwykłe pisanie. Hasła nigdy nie są pokazywane</translation>
+    </message>
+    <message>
+        <source>Password Fields</source>
+        <translation>Pola haseł</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Show clicks and scrolling</source>
+        <translation>Pokazuj kliknięcia i przewijanie</translation>
+    </message>
+    <message>
+        <source>Show ⇧ for Capital Letters</source>
+        <translation>Pokazuj ⇧ przy wielkich literach</translation>
+    </message>
+    <message>
+        <source>Shows ⇧ H instead of H</source>
+        <translation>Pokazuje ⇧ H zamiast H</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Dozwolone</translation>
+    </message>
+    <message>
+        <source>Not Allowed</source>
+        <translation>Niedozwolone</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press</source>
+        <translation>Wymagane do pokazywania naciskanych klawiszy</translation>
+    </message>
+    <message>
+        <source>Accessibility for the whole desktop</source>
+        <translation>Dostępność dla całego pulpitu</translation>
+    </message>
+</context>
+<context>
+    <name>InputMonitoring</name>
+    <message>
+        <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
+        <translation>„Zezwól…” prosi o hasło administratora, a potem mały czytnik odczytuje klawiaturę i mysz dla %1, tylko gdy działa. Możesz też dołączyć do grupy input: to trwałe, wymaga ponownego zalogowania i pozwala każdemu uruchomionemu programowi odczytywać każdy klawisz.</translation>
+    </message>
+    <message>
+        <source>Waiting for the system to ask for a password…</source>
+        <translation>Oczekiwanie, aż system poprosi o hasło…</translation>
+    </message>
+    <message>
+        <source>Authentication was cancelled. Nothing was changed.</source>
+        <translation>Uwierzytelnianie zostało anulowane. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it. Nothing was changed.</source>
+        <translation>System na to nie zezwolił. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
+        <translation>Nie udało się uruchomić czytnika klawiatury. Nic nie zmieniono; drugą drogą jest grupa input.</translation>
+    </message>
+    <message>
+        <source>The system cannot ask for a password here. Use the input group instead.</source>
+        <translation>System nie może tu poprosić o hasło. Zamiast tego użyj grupy input.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
+        <translation>Czytnik klawiatury zatrzymał się, więc klawisze nie są pokazywane. Wybierz „Zezwól…”, aby uruchomić go ponownie.</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>Zezwól…</translation>
+    </message>
+    <message>
+        <source>Use the Input Group Instead…</source>
+        <translation>Użyj grupy input…</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLabels</name>
+    <message>
+        <source>Turn on or off anytime with %1</source>
+        <translation>Włączaj i wyłączaj w dowolnej chwili za pomocą %1</translation>
+    </message>
+</context>
+<context>
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
@@ -137,6 +250,13 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFacts</name>
+    <message>
+        <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
+        <translation>Przypisz „kestrel --toggle” do skrótu w ustawieniach klawiatury pulpitu, aby włączać i wyłączać w dowolnej chwili</translation>
     </message>
 </context>
 <context>

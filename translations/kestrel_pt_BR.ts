@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>GeneralSection</name>
+    <message>
+        <source>Show Keys on Screen</source>
+        <translation>Mostrar Teclas na Tela</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Abrir Ajustes do Sistema</translation>
+    </message>
+    <message>
+        <source>Input Monitoring</source>
+        <translation>Monitoração de Entrada</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Abrir ao Iniciar Sessão</translation>
+    </message>
+    <message>
+        <source>Start %1 when you log in</source>
+        <translation>Iniciar o %1 quando você iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Special Keys Only hides regular typing. Passwords are never shown</source>
+        <translation>“Somente Teclas Especiais” oculta a digitação comum. As senhas nunca são mostradas</translation>
+    </message>
+    <message>
+        <source>Password Fields</source>
+        <translation>Campos de Senha</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Show clicks and scrolling</source>
+        <translation>Mostrar cliques e rolagem</translation>
+    </message>
+    <message>
+        <source>Show ⇧ for Capital Letters</source>
+        <translation>Mostrar ⇧ nas Letras Maiúsculas</translation>
+    </message>
+    <message>
+        <source>Shows ⇧ H instead of H</source>
+        <translation>Mostra ⇧ H em vez de H</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Not Allowed</source>
+        <translation>Não Permitido</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press</source>
+        <translation>Necessário para mostrar as teclas que você pressiona</translation>
+    </message>
+    <message>
+        <source>Accessibility for the whole desktop</source>
+        <translation>Acessibilidade para toda a área de trabalho</translation>
+    </message>
+</context>
+<context>
+    <name>InputMonitoring</name>
+    <message>
+        <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
+        <translation>“Permitir…” pede a senha de um administrador; depois, um pequeno leitor lê o teclado e o mouse para o %1 apenas enquanto ele estiver aberto. Ou entre no grupo input: isso é permanente, exige iniciar uma nova sessão e permite que qualquer programa que você abrir leia todas as teclas.</translation>
+    </message>
+    <message>
+        <source>Waiting for the system to ask for a password…</source>
+        <translation>Aguardando o sistema pedir uma senha…</translation>
+    </message>
+    <message>
+        <source>Authentication was cancelled. Nothing was changed.</source>
+        <translation>A autenticação foi cancelada. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it. Nothing was changed.</source>
+        <translation>O sistema não permitiu. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
+        <translation>Não foi possível iniciar o leitor do teclado. Nada foi alterado; a outra opção é o grupo input.</translation>
+    </message>
+    <message>
+        <source>The system cannot ask for a password here. Use the input group instead.</source>
+        <translation>O sistema não pode pedir uma senha aqui. Use o grupo input.</translation>
+    </message>
+    <message>
+        <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
+        <translation>O leitor do teclado parou, então as teclas não são mostradas. Escolha “Permitir…” para iniciá-lo de novo.</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>Permitir…</translation>
+    </message>
+    <message>
+        <source>Use the Input Group Instead…</source>
+        <translation>Usar o Grupo input…</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLabels</name>
+    <message>
+        <source>Turn on or off anytime with %1</source>
+        <translation>Ative ou desative a qualquer momento com %1</translation>
+    </message>
+</context>
+<context>
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
@@ -137,6 +250,13 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFacts</name>
+    <message>
+        <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
+        <translation>Associe “kestrel --toggle” a um atalho nos ajustes de teclado da sua área de trabalho para ativar ou desativar a qualquer momento</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>GeneralSection</name>
+    <message>
+        <source>Show Keys on Screen</source>
+        <translation>在屏幕上显示按键</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>打开系统设置</translation>
+    </message>
+    <message>
+        <source>Input Monitoring</source>
+        <translation>输入监控</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>登录时打开</translation>
+    </message>
+    <message>
+        <source>Start %1 when you log in</source>
+        <translation>登录时启动%1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Special Keys Only hides regular typing. Passwords are never shown</source>
+        <translation>“仅特殊按键”会隐藏普通输入。密码从不显示</translation>
+    </message>
+    <message>
+        <source>Password Fields</source>
+        <translation>密码栏</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Show clicks and scrolling</source>
+        <translation>显示点击和滚动</translation>
+    </message>
+    <message>
+        <source>Show ⇧ for Capital Letters</source>
+        <translation>大写字母显示 ⇧</translation>
+    </message>
+    <message>
+        <source>Shows ⇧ H instead of H</source>
+        <translation>显示 ⇧ H 而不是 H</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>已允许</translation>
+    </message>
+    <message>
+        <source>Not Allowed</source>
+        <translation>未允许</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press</source>
+        <translation>显示你按下的键时需要</translation>
+    </message>
+    <message>
+        <source>Accessibility for the whole desktop</source>
+        <translation>整个桌面的辅助功能</translation>
+    </message>
+</context>
+<context>
+    <name>InputMonitoring</name>
+    <message>
+        <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
+        <translation>“允许…”会要求输入管理员密码，然后由一个小读取程序仅在%1运行时读取键盘和鼠标。或者加入 input 组：这会一直有效，需要重新登录，并且让你运行的每个程序都能读取每个按键。</translation>
+    </message>
+    <message>
+        <source>Waiting for the system to ask for a password…</source>
+        <translation>正在等待系统要求输入密码…</translation>
+    </message>
+    <message>
+        <source>Authentication was cancelled. Nothing was changed.</source>
+        <translation>认证已取消。没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>The system did not allow it. Nothing was changed.</source>
+        <translation>系统不允许。没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
+        <translation>无法启动键盘读取程序。没有做任何更改；另一种方式是 input 组。</translation>
+    </message>
+    <message>
+        <source>The system cannot ask for a password here. Use the input group instead.</source>
+        <translation>系统无法在此要求输入密码。请改用 input 组。</translation>
+    </message>
+    <message>
+        <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
+        <translation>键盘读取程序已停止，因此不显示按键。选择“允许…”可再次启动它。</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>允许…</translation>
+    </message>
+    <message>
+        <source>Use the Input Group Instead…</source>
+        <translation>改用 input 组…</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLabels</name>
+    <message>
+        <source>Turn on or off anytime with %1</source>
+        <translation>随时使用 %1 打开或关闭</translation>
+    </message>
+</context>
+<context>
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
@@ -137,6 +250,13 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFacts</name>
+    <message>
+        <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
+        <translation>在桌面的键盘设置中将“kestrel --toggle”绑定到快捷键，即可随时打开或关闭</translation>
     </message>
 </context>
 <context>

@@ -12,29 +12,34 @@ void InputMonitoringPermission::request(DefaultsStore& defaults, PermissionServi
         permission.openSystemSettings();
 }
 
-std::string InputMonitoringPermission::choicesText(std::string_view appName)
+UiMessage InputMonitoringPermission::choicesText(std::string_view appName)
 {
-    const std::string name(appName);
-    return "Allow… asks for an administrator's password, then a small reader reads the keyboard and mouse for " + name +
-           " only while it runs. Or join the input group: that lasts, needs a new login, and lets every "
-           "program you run read every key.";
+    return {KESTREL_TEXT("InputMonitoring",
+                         "Allow… asks for an administrator's password, then a small reader reads the keyboard and "
+                         "mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, "
+                         "and lets every program you run read every key."),
+            {std::string(appName)}};
 }
 
-std::string InputMonitoringPermission::requestText(AccessRequest request)
+UiText InputMonitoringPermission::requestText(AccessRequest request)
 {
     switch (request) {
     case AccessRequest::asking:
-        return "Waiting for the system to ask for a password…";
+        return KESTREL_TEXT("InputMonitoring", "Waiting for the system to ask for a password…");
     case AccessRequest::cancelled:
-        return "Authentication was cancelled. Nothing was changed.";
+        return KESTREL_TEXT("InputMonitoring", "Authentication was cancelled. Nothing was changed.");
     case AccessRequest::refused:
-        return "The system did not allow it. Nothing was changed.";
+        return KESTREL_TEXT("InputMonitoring", "The system did not allow it. Nothing was changed.");
     case AccessRequest::failed:
-        return "The keyboard reader could not start. Nothing was changed; the input group is the other way.";
+        return KESTREL_TEXT(
+            "InputMonitoring",
+            "The keyboard reader could not start. Nothing was changed; the input group is the other way.");
     case AccessRequest::unavailable:
-        return "The system cannot ask for a password here. Use the input group instead.";
+        return KESTREL_TEXT("InputMonitoring",
+                            "The system cannot ask for a password here. Use the input group instead.");
     case AccessRequest::ended:
-        return "The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.";
+        return KESTREL_TEXT("InputMonitoring",
+                            "The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.");
     case AccessRequest::none:
     case AccessRequest::allowed:
         break;

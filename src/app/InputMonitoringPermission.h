@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UiText.h"
+
 #include "platform/DefaultsStore.h"
 #include "platform/PermissionService.h"
 
@@ -22,13 +24,13 @@ void request(DefaultsStore& defaults, PermissionService& permission);
 inline constexpr std::string_view readerChosenKey = "readsInputThroughReader";
 
 // The two ways to allow access where the system is asked through its dialog, in words.
-std::string choicesText(std::string_view appName);
+UiMessage choicesText(std::string_view appName);
 // What a page says of the last request; empty when there is nothing to say.
-std::string requestText(AccessRequest request);
+UiText requestText(AccessRequest request);
 
 // The buttons' titles: asking through the system's dialog, and the other way.
-inline constexpr std::string_view allowTitle = "Allow…";
-inline constexpr std::string_view otherWayTitle = "Use the Input Group Instead…";
+inline constexpr UiText allowTitle = KESTREL_TEXT("InputMonitoring", "Allow…");
+inline constexpr UiText otherWayTitle = KESTREL_TEXT("InputMonitoring", "Use the Input Group Instead…");
 
 } // namespace InputMonitoringPermission
 

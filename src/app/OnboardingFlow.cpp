@@ -86,7 +86,7 @@ std::string OnboardingFlow::primaryTitle() const
     case OnboardingStep::permission:
         if (isGranted)
             return "Continue";
-        return m_services.permission.asksSystem() ? std::string(InputMonitoringPermission::allowTitle)
+        return m_services.permission.asksSystem() ? std::string(InputMonitoringPermission::allowTitle.english())
                                                   : "Open System Settings…";
     case OnboardingStep::finish:
         return "Get Started";

@@ -177,9 +177,9 @@ std::string KeyLabels::hotKeyText(KeyLabelStyle style)
     return text + legend(Keycap{.keyCode = ToggleHotKey::keyCode});
 }
 
-std::string KeyLabels::hotKeyHint(KeyLabelStyle style)
+UiMessage KeyLabels::hotKeyHint(KeyLabelStyle style)
 {
-    return "Turn on or off anytime with " + hotKeyText(style);
+    return {KESTREL_TEXT("KeyLabels", "Turn on or off anytime with %1"), {hotKeyText(style)}};
 }
 
 } // namespace kestrel

@@ -58,7 +58,7 @@ std::vector<Keycap> styled(std::vector<Keycap> keycaps, KeyLabelStyle style);
 // The toggle hot key as `style` writes it: "⌃⌥⌘↩", or "Ctrl+Alt+Super+Enter".
 std::string hotKeyText(KeyLabelStyle style);
 // The line under the switch in General settings and on onboarding's last page.
-std::string hotKeyHint(KeyLabelStyle style);
+UiMessage hotKeyHint(KeyLabelStyle style);
 
 } // namespace KeyLabels
 

@@ -4,11 +4,11 @@
 
 namespace kestrel {
 
-std::string showKeysHint(KeyLabelStyle style, const SessionFacts& session)
+UiMessage showKeysHint(KeyLabelStyle style, const SessionFacts& session)
 {
     if (!session.grabsHotKey)
-        return "Bind \u201ckestrel --toggle\u201d to a shortcut in your desktop's keyboard settings to turn on or off "
-               "anytime";
+        return KESTREL_TEXT("SessionFacts", "Bind \u201ckestrel --toggle\u201d to a shortcut in your desktop's "
+                                            "keyboard settings to turn on or off anytime");
     return KeyLabels::hotKeyHint(style);
 }
 

@@ -16,6 +16,6 @@ struct SessionFacts {
 };
 
 // The subtitle of the switch that shows keys: the hot key, or how to get one.
-std::string showKeysHint(KeyLabelStyle style, const SessionFacts& session);
+UiMessage showKeysHint(KeyLabelStyle style, const SessionFacts& session);
 
 } // namespace kestrel

@@ -44,8 +44,8 @@ TEST(SessionFacts, PasswordProtectionSaysWhatThisSessionHides)
 
 TEST(SessionFacts, WithoutAKeyGrabTheSwitchSaysHowToBindOne)
 {
-    EXPECT_EQ(showKeysHint(KeyLabelStyle::mac, {}), "Turn on or off anytime with ⌃⌥⌘↩");
-    const std::string wayland = showKeysHint(KeyLabelStyle::mac, {.grabsHotKey = false});
+    EXPECT_EQ(showKeysHint(KeyLabelStyle::mac, {}).english(), "Turn on or off anytime with ⌃⌥⌘↩");
+    const std::string wayland = showKeysHint(KeyLabelStyle::mac, {.grabsHotKey = false}).english();
     EXPECT_TRUE(says(wayland, "kestrel --toggle")) << wayland;
     EXPECT_FALSE(says(wayland, "⌃⌥⌘↩"));
 }

@@ -6,6 +6,7 @@
 #include "common/ui/FilledArtwork.h"
 #include "common/ui/QtText.h"
 #include "common/ui/SecondaryText.h"
+#include "common/ui/Translated.h"
 #include "overlay/KeyLabels.h"
 #include "settings/Preferences.h"
 #include "settings/PreviewKeycaps.h"
@@ -177,7 +178,7 @@ OnboardingWindow::OnboardingWindow(Services services)
     m_body->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     showAsSecondary(*m_body);
     textLayout->addWidget(m_body);
-    m_choices = new QLabel(qt(InputMonitoringPermission::choicesText(AppInfo::current().name)), text);
+    m_choices = new QLabel(translated(InputMonitoringPermission::choicesText(AppInfo::current().name)), text);
     m_request = new QLabel(text);
     for (QLabel* label : {m_choices, m_request}) {
         label->setWordWrap(true);
@@ -205,7 +206,7 @@ OnboardingWindow::OnboardingWindow(Services services)
     auto* buttons = new QHBoxLayout;
     m_back = new QPushButton(QStringLiteral("Back"), this);
     m_primary = new QPushButton(this);
-    m_otherWay = new QPushButton(qt(InputMonitoringPermission::otherWayTitle), this);
+    m_otherWay = new QPushButton(translated(InputMonitoringPermission::otherWayTitle), this);
     for (QPushButton* button : {m_back, m_primary, m_otherWay})
         button->setMinimumSize(96, 32); // large controls
     m_primary->setDefault(true);
@@ -255,7 +256,7 @@ void OnboardingWindow::showPage()
     m_body->setVisible(!finish);
     m_finishBody->setVisible(finish);
     if (finish) {
-        m_hint->setText(qt(KeyLabels::hotKeyHint(Preferences::keyLabelStyle(m_services.flow.defaults))));
+        m_hint->setText(translated(KeyLabels::hotKeyHint(Preferences::keyLabelStyle(m_services.flow.defaults))));
         m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
     }
     m_indicator->setCurrent(m_flow->index.get(), qt(m_flow->stepDescription()));
@@ -266,7 +267,7 @@ void OnboardingWindow::showPage()
     m_choices->setVisible(choosing);
     m_otherWay->setVisible(choosing);
     const AccessRequest request = m_services.flow.permission.accessRequest;
-    m_request->setText(qt(InputMonitoringPermission::requestText(request)));
+    m_request->setText(translated(InputMonitoringPermission::requestText(request)));
     m_request->setVisible(choosing && !m_request->text().isEmpty());
     m_primary->setEnabled(request != AccessRequest::asking || step != OnboardingStep::permission);
 }

@@ -42,7 +42,7 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
 
     // Section 1: showing keys.
     m_showKeys = new SwitchButton;
-    m_showKeysRow = new FormRow(QStringLiteral("Show Keys on Screen"), QString(), m_showKeys);
+    m_showKeysRow = new FormRow(tr("Show Keys on Screen"), QString(), m_showKeys);
     form->addSection()->addRow(m_showKeysRow);
     connect(m_showKeys, &QAbstractButton::clicked, this, [this](bool on) {
         // The same as the tray panel's switch: the wish first, then the attempt.
@@ -72,16 +72,16 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     m_choices = new QWidget;
     auto* choicesLayout = new QVBoxLayout(m_choices);
     choicesLayout->setContentsMargins(10, 0, 10, 10);
-    auto* choicesText = new QLabel(qt(InputMonitoringPermission::choicesText(name)), m_choices);
+    auto* choicesText = new QLabel(translated(InputMonitoringPermission::choicesText(name)), m_choices);
     choicesText->setWordWrap(true);
     showAsSecondary(*choicesText);
     choicesLayout->addWidget(choicesText);
     auto* choiceButtons = new QHBoxLayout;
     choiceButtons->addStretch(1);
     choicesLayout->addLayout(choiceButtons);
-    m_openSystemSettings = asksSystem ? new QPushButton(qt(InputMonitoringPermission::allowTitle), m_choices)
-                                      : new QPushButton(QStringLiteral("Open System Settings"), access);
-    m_otherWay = new QPushButton(qt(InputMonitoringPermission::otherWayTitle), m_choices);
+    m_openSystemSettings = asksSystem ? new QPushButton(translated(InputMonitoringPermission::allowTitle), m_choices)
+                                      : new QPushButton(tr("Open System Settings"), access);
+    m_otherWay = new QPushButton(translated(InputMonitoringPermission::otherWayTitle), m_choices);
     choiceButtons->addWidget(m_otherWay);
     accessLayout->addWidget(m_accessSymbol);
     accessLayout->addWidget(m_accessText);
@@ -102,11 +102,10 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     m_unsubscribe.push_back([this, request] { m_services.permission.accessRequest.unsubscribe(request); });
     m_openAtLogin = new SwitchButton;
     FormSection* system = form->addSection();
-    m_accessRow = new FormRow(QStringLiteral("Input Monitoring"), QString(), access);
+    m_accessRow = new FormRow(tr("Input Monitoring"), QString(), access);
     system->addRow(m_accessRow);
     system->addRow(m_choices);
-    system->addRow(
-        new FormRow(QStringLiteral("Open at Login"), qt("Start " + name + " when you log in"), m_openAtLogin));
+    system->addRow(new FormRow(tr("Open at Login"), tr("Start %1 when you log in").arg(qt(name)), m_openAtLogin));
     connect(m_openAtLogin, &QAbstractButton::clicked, this, [this](bool on) {
         setOpenAtLogin(m_services.loginItem, m_services.log, on);
         m_openAtLogin->setChecked(m_services.loginItem.isEnabled()); // a refusal snaps back
@@ -125,12 +124,11 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
     previewLayout->setContentsMargins(10, 10, 10, 10);
     previewLayout->addWidget(m_preview);
     input->addRow(previewFrame);
-    input->addRow(new FormRow(QStringLiteral("Show"),
-                              QStringLiteral("Special Keys Only hides regular typing. Passwords are never shown"),
-                              m_show));
+    input->addRow(
+        new FormRow(tr("Show"), tr("Special Keys Only hides regular typing. Passwords are never shown"), m_show));
     // What "Passwords are never shown" amounts to in this session.
     m_accessibility = new SwitchButton;
-    m_passwordsRow = new FormRow(QStringLiteral("Password Fields"), QString(), m_accessibility);
+    m_passwordsRow = new FormRow(tr("Password Fields"), QString(), m_accessibility);
     input->addRow(m_passwordsRow);
     connect(m_accessibility, &QAbstractButton::clicked, this, [this](bool on) {
         m_services.passwordFocus.setAccessibilityEnabled(on);
@@ -144,9 +142,8 @@ GeneralSection::GeneralSection(Services services, QWidget* parent) : QWidget(par
         m_services.passwordFocus.availability.unsubscribe(availability);
         m_services.passwordFocus.accessibilityEnabled.unsubscribe(enabled);
     });
-    input->addRow(new FormRow(QStringLiteral("Mouse"), QStringLiteral("Show clicks and scrolling"), m_mouse));
-    input->addRow(
-        new FormRow(QStringLiteral("Show ⇧ for Capital Letters"), QStringLiteral("Shows ⇧ H instead of H"), m_shift));
+    input->addRow(new FormRow(tr("Mouse"), tr("Show clicks and scrolling"), m_mouse));
+    input->addRow(new FormRow(tr("Show ⇧ for Capital Letters"), tr("Shows ⇧ H instead of H"), m_shift));
     connect(m_show, &QComboBox::activated, this, [this](int index) {
         const auto mode = static_cast<DisplayMode>(m_show->itemData(index).toInt());
         m_services.defaults.set(PreferenceKey::displayMode, std::string(rawValue(mode)));
@@ -182,7 +179,8 @@ void GeneralSection::showDisplayMode()
 void GeneralSection::refresh()
 {
     // The hot key as the chosen key labels write it.
-    m_showKeysRow->setSubtitle(qt(showKeysHint(Preferences::keyLabelStyle(m_services.defaults), m_services.session)));
+    m_showKeysRow->setSubtitle(
+        translated(showKeysHint(Preferences::keyLabelStyle(m_services.defaults), m_services.session)));
     m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
     m_services.passwordFocus.readAccessibilityEnabled();
     showPasswordProtection();
@@ -191,7 +189,7 @@ void GeneralSection::refresh()
         granted ? Symbols::image(QStringLiteral("checkmark.circle"), 16, devicePixelRatioF(), allowedGreen)
                 : Symbols::image(QStringLiteral("exclamationmark.circle"), 16, devicePixelRatioF(), notAllowedOrange);
     m_accessSymbol->setPixmap(QPixmap::fromImage(symbol));
-    m_accessText->setText(granted ? QStringLiteral("Allowed") : QStringLiteral("Not Allowed"));
+    m_accessText->setText(granted ? tr("Allowed") : tr("Not Allowed"));
     m_openSystemSettings->setVisible(!granted);
     m_showKeys->setEnabled(granted);
     const bool asksSystem = m_services.permission.asksSystem();
@@ -199,8 +197,8 @@ void GeneralSection::refresh()
     m_choices->setVisible(asksSystem && !granted);
     m_openSystemSettings->setEnabled(request != AccessRequest::asking);
     // What came of asking, else what access is for.
-    const std::string said = InputMonitoringPermission::requestText(request);
-    m_accessRow->setSubtitle(said.empty() ? QStringLiteral("Required to show the keys you press") : qt(said));
+    const UiText said = InputMonitoringPermission::requestText(request);
+    m_accessRow->setSubtitle(said.english().empty() ? tr("Required to show the keys you press") : translated(said));
 }
 
 void GeneralSection::showPasswordProtection()
@@ -211,7 +209,7 @@ void GeneralSection::showPasswordProtection()
     m_passwordsRow->setSubtitle(qt(protection.description));
     m_accessibility->setVisible(protection.offersAccessibilitySwitch);
     m_accessibility->setChecked(m_services.passwordFocus.accessibilityEnabled.get().value_or(false));
-    m_accessibility->setAccessibleName(QStringLiteral("Accessibility for the whole desktop"));
+    m_accessibility->setAccessibleName(tr("Accessibility for the whole desktop"));
 }
 
 QString GeneralSection::passwordsText() const

@@ -2,6 +2,7 @@
 
 #include "settings/SessionFacts.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -29,6 +30,8 @@ class Visualizer;
 // writes its preference the moment it changes. Access and the login item are read again
 // whenever the window becomes active, with no timer.
 class GeneralSection final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(GeneralSection)
+
 public:
     struct Services {
         Visualizer& visualizer;

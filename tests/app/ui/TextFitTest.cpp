@@ -135,8 +135,11 @@ TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
                          {AccessRequest::cancelled, AccessRequest::refused, AccessRequest::unavailable,
                           AccessRequest::failed, AccessRequest::ended}) {
                         shell.permission.accessRequest = answer;
-                        EXPECT_EQ(clippedTexts(window, where + ", " + InputMonitoringPermission::requestText(answer)),
-                                  std::vector<std::string>{});
+                        EXPECT_EQ(
+                            clippedTexts(window,
+                                         where + ", " +
+                                             std::string(InputMonitoringPermission::requestText(answer).english())),
+                            std::vector<std::string>{});
                     }
                 }
                 if (page + 1 < pages && !granted && page == 1) {

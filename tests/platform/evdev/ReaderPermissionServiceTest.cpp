@@ -121,7 +121,7 @@ TEST_F(ReaderPermission, ADismissedDialogOrARefusalChangesNothing)
         ASSERT_TRUE(answered(*permission, expected)) << status;
         EXPECT_FALSE(permission->isInputMonitoringGranted());
         EXPECT_FALSE(state.object(InputMonitoringPermission::readerChosenKey)) << status;
-        EXPECT_FALSE(InputMonitoringPermission::requestText(expected).empty());
+        EXPECT_FALSE(InputMonitoringPermission::requestText(expected).english().empty());
         // Asked again, the system asks again.
         permission->requestInputMonitoring();
         EXPECT_EQ(permission->accessRequest.get(), AccessRequest::asking);
@@ -141,7 +141,7 @@ TEST_F(ReaderPermission, AReaderThatStopsIsSaidOnceWithTheWayBack)
     EXPECT_FALSE(permission->isInputMonitoringGranted());
     ASSERT_EQ(said.size(), 1u);
     EXPECT_NE(said[0].find("Allow…"), std::string::npos) << said[0];
-    EXPECT_NE(InputMonitoringPermission::requestText(AccessRequest::ended).find("Allow…"), std::string::npos);
+    EXPECT_NE(InputMonitoringPermission::requestText(AccessRequest::ended).english().find("Allow…"), std::string::npos);
 }
 
 TEST_F(ReaderPermission, AReaderAllowedThatCannotStartIsNotCalledARefusal)
