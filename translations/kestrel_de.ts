@@ -150,6 +150,57 @@
     </message>
 </context>
 <context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
+        <translation>Eingabeaufforderungen, die die ganze Tastatur belegen, werden ausgeblendet; der Bedienungshilfen-Bus wird gesucht, um Passwortfelder zu finden</translation>
+    </message>
+    <message>
+        <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
+        <translation>Nur Eingabeaufforderungen, die die ganze Tastatur belegen, werden ausgeblendet: Ohne Bedienungshilfen-Bus lassen sich Passwortfelder in anderen Fenstern nicht erkennen, und ihre Tasten werden gezeigt</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
+        <translation>Ausgeblendet in Passwortfeldern von Programmen, die sich beim Bedienungshilfen-Bus melden, und in Eingabeaufforderungen, die die ganze Tastatur belegen</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen und in Eingabeaufforderungen, die die ganze Tastatur belegen. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für den ganzen Schreibtisch)</translation>
+    </message>
+    <message>
+        <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Der Sperrbildschirm wird ausgeblendet; der Bedienungshilfen-Bus wird gesucht, um Passwortfelder zu finden. Sperrbildschirme, die systemd-logind nichts melden (swaylock), und andere Passwortabfragen (sudo im Terminal, Systemdialoge) werden gezeigt</translation>
+    </message>
+    <message>
+        <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Nur der Sperrbildschirm wird ausgeblendet: Ohne Bedienungshilfen-Bus lassen sich Passwortfelder in anderen Fenstern nicht erkennen, und ihre Tasten werden gezeigt. Sperrbildschirme, die systemd-logind nichts melden (swaylock), und andere Passwortabfragen (sudo im Terminal, Systemdialoge) werden gezeigt</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Ausgeblendet in Passwortfeldern von Programmen, die sich beim Bedienungshilfen-Bus melden, und auf dem Sperrbildschirm. Sperrbildschirme, die systemd-logind nichts melden (swaylock), und andere Passwortabfragen (sudo im Terminal, Systemdialoge) werden gezeigt</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen und auf dem Sperrbildschirm. Sperrbildschirme, die systemd-logind nichts melden (swaylock), und andere Passwortabfragen (sudo im Terminal, Systemdialoge) werden gezeigt. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für den ganzen Schreibtisch)</translation>
+    </message>
+    <message>
+        <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Der Bedienungshilfen-Bus wird gesucht, um Passwortfelder zu finden. Der Sperrbildschirm und andere Passwortabfragen werden gezeigt: Kestrel kann systemd-logind nicht fragen, ob die Sitzung gesperrt ist</translation>
+    </message>
+    <message>
+        <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Nichts wird ausgeblendet: Ohne Bedienungshilfen-Bus lassen sich Passwortfelder nicht erkennen, und ihre Tasten werden gezeigt. Der Sperrbildschirm und andere Passwortabfragen werden gezeigt: Kestrel kann systemd-logind nicht fragen, ob die Sitzung gesperrt ist</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Ausgeblendet in Passwortfeldern von Programmen, die sich beim Bedienungshilfen-Bus melden. Der Sperrbildschirm und andere Passwortabfragen werden gezeigt: Kestrel kann systemd-logind nicht fragen, ob die Sitzung gesperrt ist</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen. Der Sperrbildschirm und andere Passwortabfragen werden gezeigt: Kestrel kann systemd-logind nicht fragen, ob die Sitzung gesperrt ist. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für den ganzen Schreibtisch)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>All Keys</source>

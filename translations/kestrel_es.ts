@@ -150,6 +150,57 @@
     </message>
 </context>
 <context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
+        <translation>Se ocultan los diálogos que capturan todo el teclado; buscando el bus de accesibilidad para encontrar los campos de contraseña</translation>
+    </message>
+    <message>
+        <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
+        <translation>Solo se ocultan los diálogos que capturan todo el teclado: sin un bus de accesibilidad, los campos de contraseña de otras ventanas no se pueden distinguir y sus teclas se muestran</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
+        <translation>Oculto en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad, y en los diálogos que capturan todo el teclado</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Oculto en los campos de contraseña de las aplicaciones GTK y en los diálogos que capturan todo el teclado. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
+    </message>
+    <message>
+        <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Se oculta la pantalla de bloqueo; buscando el bus de accesibilidad para encontrar los campos de contraseña. Las pantallas de bloqueo que no avisan a systemd-logind (swaylock) y otras solicitudes de contraseña (sudo en un terminal, diálogos del sistema) se muestran</translation>
+    </message>
+    <message>
+        <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Solo se oculta la pantalla de bloqueo: sin un bus de accesibilidad, los campos de contraseña de otras ventanas no se pueden distinguir y sus teclas se muestran. Las pantallas de bloqueo que no avisan a systemd-logind (swaylock) y otras solicitudes de contraseña (sudo en un terminal, diálogos del sistema) se muestran</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Oculto en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad, y en la pantalla de bloqueo. Las pantallas de bloqueo que no avisan a systemd-logind (swaylock) y otras solicitudes de contraseña (sudo en un terminal, diálogos del sistema) se muestran</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Oculto en los campos de contraseña de las aplicaciones GTK y en la pantalla de bloqueo. Las pantallas de bloqueo que no avisan a systemd-logind (swaylock) y otras solicitudes de contraseña (sudo en un terminal, diálogos del sistema) se muestran. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
+    </message>
+    <message>
+        <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Buscando el bus de accesibilidad para encontrar los campos de contraseña. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada</translation>
+    </message>
+    <message>
+        <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>No se oculta nada: sin un bus de accesibilidad, los campos de contraseña no se pueden distinguir y sus teclas se muestran. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Oculto en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Oculto en los campos de contraseña de las aplicaciones GTK. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>All Keys</source>

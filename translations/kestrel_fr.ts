@@ -150,6 +150,57 @@
     </message>
 </context>
 <context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
+        <translation>Les invites qui s’emparent de tout le clavier sont masquées&#xa0;; recherche du bus d’accessibilité pour trouver les champs de mot de passe</translation>
+    </message>
+    <message>
+        <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
+        <translation>Seules les invites qui s’emparent de tout le clavier sont masquées&#xa0;: sans bus d’accessibilité, les champs de mot de passe des autres fenêtres ne peuvent pas être reconnus et leurs touches s’affichent</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
+        <translation>Masqué dans les champs de mot de passe des applications qui se signalent au bus d’accessibilité, et dans les invites qui s’emparent de tout le clavier</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Masqué dans les champs de mot de passe des applications GTK et dans les invites qui s’emparent de tout le clavier. Activez l’accessibilité pour couvrir les applications Qt et Chromium lancées ensuite (un changement pour tout le bureau)</translation>
+    </message>
+    <message>
+        <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>L’écran de verrouillage est masqué&#xa0;; recherche du bus d’accessibilité pour trouver les champs de mot de passe. Les écrans de verrouillage qui ne préviennent pas systemd-logind (swaylock) et les autres demandes de mot de passe (sudo dans un terminal, dialogues du système) s’affichent</translation>
+    </message>
+    <message>
+        <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Seul l’écran de verrouillage est masqué&#xa0;: sans bus d’accessibilité, les champs de mot de passe des autres fenêtres ne peuvent pas être reconnus et leurs touches s’affichent. Les écrans de verrouillage qui ne préviennent pas systemd-logind (swaylock) et les autres demandes de mot de passe (sudo dans un terminal, dialogues du système) s’affichent</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Masqué dans les champs de mot de passe des applications qui se signalent au bus d’accessibilité, et sur l’écran de verrouillage. Les écrans de verrouillage qui ne préviennent pas systemd-logind (swaylock) et les autres demandes de mot de passe (sudo dans un terminal, dialogues du système) s’affichent</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Masqué dans les champs de mot de passe des applications GTK et sur l’écran de verrouillage. Les écrans de verrouillage qui ne préviennent pas systemd-logind (swaylock) et les autres demandes de mot de passe (sudo dans un terminal, dialogues du système) s’affichent. Activez l’accessibilité pour couvrir les applications Qt et Chromium lancées ensuite (un changement pour tout le bureau)</translation>
+    </message>
+    <message>
+        <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Recherche du bus d’accessibilité pour trouver les champs de mot de passe. L’écran de verrouillage et les autres demandes de mot de passe s’affichent&#xa0;: Kestrel ne peut pas demander à systemd-logind si la session est verrouillée</translation>
+    </message>
+    <message>
+        <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Rien n’est masqué&#xa0;: sans bus d’accessibilité, les champs de mot de passe ne peuvent pas être reconnus et leurs touches s’affichent. L’écran de verrouillage et les autres demandes de mot de passe s’affichent&#xa0;: Kestrel ne peut pas demander à systemd-logind si la session est verrouillée</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Masqué dans les champs de mot de passe des applications qui se signalent au bus d’accessibilité. L’écran de verrouillage et les autres demandes de mot de passe s’affichent&#xa0;: Kestrel ne peut pas demander à systemd-logind si la session est verrouillée</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Masqué dans les champs de mot de passe des applications GTK. L’écran de verrouillage et les autres demandes de mot de passe s’affichent&#xa0;: Kestrel ne peut pas demander à systemd-logind si la session est verrouillée. Activez l’accessibilité pour couvrir les applications Qt et Chromium lancées ensuite (un changement pour tout le bureau)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>All Keys</source>

@@ -150,6 +150,57 @@
     </message>
 </context>
 <context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
+        <translation>Le richieste che occupano l’intera tastiera sono nascoste; ricerca del bus di accessibilità per trovare i campi password</translation>
+    </message>
+    <message>
+        <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
+        <translation>Sono nascoste solo le richieste che occupano l’intera tastiera: senza un bus di accessibilità, i campi password delle altre finestre non si possono riconoscere e i loro tasti vengono mostrati</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
+        <translation>Nascosti nei campi password delle app che comunicano con il bus di accessibilità, e nelle richieste che occupano l’intera tastiera</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Nascosti nei campi password delle app GTK e nelle richieste che occupano l’intera tastiera. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutta la scrivania)</translation>
+    </message>
+    <message>
+        <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>La schermata di blocco è nascosta; ricerca del bus di accessibilità per trovare i campi password. Le schermate di blocco che non avvisano systemd-logind (swaylock) e le altre richieste di password (sudo in un terminale, finestre di sistema) vengono mostrate</translation>
+    </message>
+    <message>
+        <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>È nascosta solo la schermata di blocco: senza un bus di accessibilità, i campi password delle altre finestre non si possono riconoscere e i loro tasti vengono mostrati. Le schermate di blocco che non avvisano systemd-logind (swaylock) e le altre richieste di password (sudo in un terminale, finestre di sistema) vengono mostrate</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Nascosti nei campi password delle app che comunicano con il bus di accessibilità, e nella schermata di blocco. Le schermate di blocco che non avvisano systemd-logind (swaylock) e le altre richieste di password (sudo in un terminale, finestre di sistema) vengono mostrate</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Nascosti nei campi password delle app GTK e nella schermata di blocco. Le schermate di blocco che non avvisano systemd-logind (swaylock) e le altre richieste di password (sudo in un terminale, finestre di sistema) vengono mostrate. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutta la scrivania)</translation>
+    </message>
+    <message>
+        <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Ricerca del bus di accessibilità per trovare i campi password. La schermata di blocco e le altre richieste di password vengono mostrate: Kestrel non può chiedere a systemd-logind se la sessione è bloccata</translation>
+    </message>
+    <message>
+        <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Non è nascosto nulla: senza un bus di accessibilità, i campi password non si possono riconoscere e i loro tasti vengono mostrati. La schermata di blocco e le altre richieste di password vengono mostrate: Kestrel non può chiedere a systemd-logind se la sessione è bloccata</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Nascosti nei campi password delle app che comunicano con il bus di accessibilità. La schermata di blocco e le altre richieste di password vengono mostrate: Kestrel non può chiedere a systemd-logind se la sessione è bloccata</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Nascosti nei campi password delle app GTK. La schermata di blocco e le altre richieste di password vengono mostrate: Kestrel non può chiedere a systemd-logind se la sessione è bloccata. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutta la scrivania)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>All Keys</source>

@@ -150,6 +150,57 @@
     </message>
 </context>
 <context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
+        <translation>キーボード全体を占有する入力画面は非表示になります。パスワードフィールドを見つけるためにアクセシビリティバスを探しています</translation>
+    </message>
+    <message>
+        <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
+        <translation>非表示になるのはキーボード全体を占有する入力画面だけです。アクセシビリティバスがないと、ほかのウインドウのパスワードフィールドを区別できず、そのキーが表示されます</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
+        <translation>アクセシビリティバスに通知するアプリケーションのパスワードフィールドと、キーボード全体を占有する入力画面では非表示になります</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>GTKアプリケーションのパスワードフィールドと、キーボード全体を占有する入力画面では非表示になります。あとから起動するQtアプリケーションとChromiumも対象にするには、アクセシビリティをオンにしてください（デスクトップ全体の変更です）</translation>
+    </message>
+    <message>
+        <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>ロック画面は非表示になります。パスワードフィールドを見つけるためにアクセシビリティバスを探しています。systemd-logindに通知しないロック画面（swaylock）とその他のパスワード入力（ターミナルのsudo、システムのダイアログ）は表示されます</translation>
+    </message>
+    <message>
+        <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>非表示になるのはロック画面だけです。アクセシビリティバスがないと、ほかのウインドウのパスワードフィールドを区別できず、そのキーが表示されます。systemd-logindに通知しないロック画面（swaylock）とその他のパスワード入力（ターミナルのsudo、システムのダイアログ）は表示されます</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>アクセシビリティバスに通知するアプリケーションのパスワードフィールドと、ロック画面では非表示になります。systemd-logindに通知しないロック画面（swaylock）とその他のパスワード入力（ターミナルのsudo、システムのダイアログ）は表示されます</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>GTKアプリケーションのパスワードフィールドと、ロック画面では非表示になります。systemd-logindに通知しないロック画面（swaylock）とその他のパスワード入力（ターミナルのsudo、システムのダイアログ）は表示されます。あとから起動するQtアプリケーションとChromiumも対象にするには、アクセシビリティをオンにしてください（デスクトップ全体の変更です）</translation>
+    </message>
+    <message>
+        <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>パスワードフィールドを見つけるためにアクセシビリティバスを探しています。ロック画面とその他のパスワード入力は表示されます。Kestrelはsystemd-logindにセッションがロックされているか問い合わせることができません</translation>
+    </message>
+    <message>
+        <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>何も非表示になりません。アクセシビリティバスがないと、パスワードフィールドを区別できず、そのキーが表示されます。ロック画面とその他のパスワード入力は表示されます。Kestrelはsystemd-logindにセッションがロックされているか問い合わせることができません</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>アクセシビリティバスに通知するアプリケーションのパスワードフィールドでは非表示になります。ロック画面とその他のパスワード入力は表示されます。Kestrelはsystemd-logindにセッションがロックされているか問い合わせることができません</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>GTKアプリケーションのパスワードフィールドでは非表示になります。ロック画面とその他のパスワード入力は表示されます。Kestrelはsystemd-logindにセッションがロックされているか問い合わせることができません。あとから起動するQtアプリケーションとChromiumも対象にするには、アクセシビリティをオンにしてください（デスクトップ全体の変更です）</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>All Keys</source>

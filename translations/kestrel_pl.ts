@@ -150,6 +150,57 @@
     </message>
 </context>
 <context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
+        <translation>Okna zajmujące całą klawiaturę są ukrywane; trwa szukanie magistrali dostępności, aby znaleźć pola haseł</translation>
+    </message>
+    <message>
+        <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
+        <translation>Ukrywane są tylko okna zajmujące całą klawiaturę: bez magistrali dostępności nie da się rozpoznać pól haseł w innych oknach i ich klawisze są pokazywane</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
+        <translation>Ukrywane w polach haseł aplikacji zgłaszających się do magistrali dostępności oraz w oknach zajmujących całą klawiaturę</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Ukrywane w polach haseł aplikacji GTK i w oknach zajmujących całą klawiaturę. Włącz dostępność, aby objąć aplikacje Qt i Chromium uruchomione później (zmiana dla całego pulpitu)</translation>
+    </message>
+    <message>
+        <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Ekran blokady jest ukrywany; trwa szukanie magistrali dostępności, aby znaleźć pola haseł. Ekrany blokady, które nie powiadamiają systemd-logind (swaylock), i inne prośby o hasło (sudo w terminalu, okna systemowe) są pokazywane</translation>
+    </message>
+    <message>
+        <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Ukrywany jest tylko ekran blokady: bez magistrali dostępności nie da się rozpoznać pól haseł w innych oknach i ich klawisze są pokazywane. Ekrany blokady, które nie powiadamiają systemd-logind (swaylock), i inne prośby o hasło (sudo w terminalu, okna systemowe) są pokazywane</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Ukrywane w polach haseł aplikacji zgłaszających się do magistrali dostępności oraz na ekranie blokady. Ekrany blokady, które nie powiadamiają systemd-logind (swaylock), i inne prośby o hasło (sudo w terminalu, okna systemowe) są pokazywane</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Ukrywane w polach haseł aplikacji GTK i na ekranie blokady. Ekrany blokady, które nie powiadamiają systemd-logind (swaylock), i inne prośby o hasło (sudo w terminalu, okna systemowe) są pokazywane. Włącz dostępność, aby objąć aplikacje Qt i Chromium uruchomione później (zmiana dla całego pulpitu)</translation>
+    </message>
+    <message>
+        <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Trwa szukanie magistrali dostępności, aby znaleźć pola haseł. Ekran blokady i inne prośby o hasło są pokazywane: Kestrel nie może zapytać systemd-logind, czy sesja jest zablokowana</translation>
+    </message>
+    <message>
+        <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Nic nie jest ukrywane: bez magistrali dostępności nie da się rozpoznać pól haseł i ich klawisze są pokazywane. Ekran blokady i inne prośby o hasło są pokazywane: Kestrel nie może zapytać systemd-logind, czy sesja jest zablokowana</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Ukrywane w polach haseł aplikacji zgłaszających się do magistrali dostępności. Ekran blokady i inne prośby o hasło są pokazywane: Kestrel nie może zapytać systemd-logind, czy sesja jest zablokowana</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Ukrywane w polach haseł aplikacji GTK. Ekran blokady i inne prośby o hasło są pokazywane: Kestrel nie może zapytać systemd-logind, czy sesja jest zablokowana. Włącz dostępność, aby objąć aplikacje Qt i Chromium uruchomione później (zmiana dla całego pulpitu)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>All Keys</source>

@@ -150,6 +150,57 @@
     </message>
 </context>
 <context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
+        <translation>Solicitações que tomam o teclado inteiro são ocultadas; procurando o barramento de acessibilidade para encontrar campos de senha</translation>
+    </message>
+    <message>
+        <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
+        <translation>Somente as solicitações que tomam o teclado inteiro são ocultadas: sem um barramento de acessibilidade, os campos de senha de outras janelas não podem ser reconhecidos e suas teclas aparecem</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
+        <translation>Oculto nos campos de senha dos apps que se informam ao barramento de acessibilidade, e nas solicitações que tomam o teclado inteiro</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Oculto nos campos de senha dos apps GTK e nas solicitações que tomam o teclado inteiro. Ative a acessibilidade para incluir apps Qt e o Chromium abertos depois (uma alteração para toda a área de trabalho)</translation>
+    </message>
+    <message>
+        <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>A tela de bloqueio é ocultada; procurando o barramento de acessibilidade para encontrar campos de senha. Telas de bloqueio que não avisam o systemd-logind (swaylock) e outras solicitações de senha (sudo em um terminal, diálogos do sistema) aparecem</translation>
+    </message>
+    <message>
+        <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Somente a tela de bloqueio é ocultada: sem um barramento de acessibilidade, os campos de senha de outras janelas não podem ser reconhecidos e suas teclas aparecem. Telas de bloqueio que não avisam o systemd-logind (swaylock) e outras solicitações de senha (sudo em um terminal, diálogos do sistema) aparecem</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>Oculto nos campos de senha dos apps que se informam ao barramento de acessibilidade, e na tela de bloqueio. Telas de bloqueio que não avisam o systemd-logind (swaylock) e outras solicitações de senha (sudo em um terminal, diálogos do sistema) aparecem</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Oculto nos campos de senha dos apps GTK e na tela de bloqueio. Telas de bloqueio que não avisam o systemd-logind (swaylock) e outras solicitações de senha (sudo em um terminal, diálogos do sistema) aparecem. Ative a acessibilidade para incluir apps Qt e o Chromium abertos depois (uma alteração para toda a área de trabalho)</translation>
+    </message>
+    <message>
+        <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Procurando o barramento de acessibilidade para encontrar campos de senha. A tela de bloqueio e outras solicitações de senha aparecem: o Kestrel não pode perguntar ao systemd-logind se a sessão está bloqueada</translation>
+    </message>
+    <message>
+        <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Nada é ocultado: sem um barramento de acessibilidade, os campos de senha não podem ser reconhecidos e suas teclas aparecem. A tela de bloqueio e outras solicitações de senha aparecem: o Kestrel não pode perguntar ao systemd-logind se a sessão está bloqueada</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>Oculto nos campos de senha dos apps que se informam ao barramento de acessibilidade. A tela de bloqueio e outras solicitações de senha aparecem: o Kestrel não pode perguntar ao systemd-logind se a sessão está bloqueada</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>Oculto nos campos de senha dos apps GTK. A tela de bloqueio e outras solicitações de senha aparecem: o Kestrel não pode perguntar ao systemd-logind se a sessão está bloqueada. Ative a acessibilidade para incluir apps Qt e o Chromium abertos depois (uma alteração para toda a área de trabalho)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>All Keys</source>

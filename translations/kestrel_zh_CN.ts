@@ -150,6 +150,57 @@
     </message>
 </context>
 <context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
+        <translation>会隐藏占用整个键盘的提示窗口；正在查找辅助功能总线以找到密码栏</translation>
+    </message>
+    <message>
+        <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
+        <translation>只会隐藏占用整个键盘的提示窗口：没有辅助功能总线时，无法识别其他窗口中的密码栏，其中的按键会显示出来</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
+        <translation>在向辅助功能总线报告的应用程序的密码栏中以及占用整个键盘的提示窗口中隐藏</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>在 GTK 应用程序的密码栏中以及占用整个键盘的提示窗口中隐藏。打开辅助功能可覆盖之后启动的 Qt 应用程序和 Chromium（这是对整个桌面的更改）</translation>
+    </message>
+    <message>
+        <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>会隐藏锁屏；正在查找辅助功能总线以找到密码栏。不通知 systemd-logind 的锁屏（swaylock）和其他密码提示（终端中的 sudo、系统对话框）会显示出来</translation>
+    </message>
+    <message>
+        <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>只会隐藏锁屏：没有辅助功能总线时，无法识别其他窗口中的密码栏，其中的按键会显示出来。不通知 systemd-logind 的锁屏（swaylock）和其他密码提示（终端中的 sudo、系统对话框）会显示出来</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
+        <translation>在向辅助功能总线报告的应用程序的密码栏中以及锁屏上隐藏。不通知 systemd-logind 的锁屏（swaylock）和其他密码提示（终端中的 sudo、系统对话框）会显示出来</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>在 GTK 应用程序的密码栏中以及锁屏上隐藏。不通知 systemd-logind 的锁屏（swaylock）和其他密码提示（终端中的 sudo、系统对话框）会显示出来。打开辅助功能可覆盖之后启动的 Qt 应用程序和 Chromium（这是对整个桌面的更改）</translation>
+    </message>
+    <message>
+        <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>正在查找辅助功能总线以找到密码栏。锁屏和其他密码提示会显示出来：Kestrel 无法询问 systemd-logind 会话是否已锁定</translation>
+    </message>
+    <message>
+        <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>不隐藏任何内容：没有辅助功能总线时，无法识别密码栏，其中的按键会显示出来。锁屏和其他密码提示会显示出来：Kestrel 无法询问 systemd-logind 会话是否已锁定</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
+        <translation>在向辅助功能总线报告的应用程序的密码栏中隐藏。锁屏和其他密码提示会显示出来：Kestrel 无法询问 systemd-logind 会话是否已锁定</translation>
+    </message>
+    <message>
+        <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
+        <translation>在 GTK 应用程序的密码栏中隐藏。锁屏和其他密码提示会显示出来：Kestrel 无法询问 systemd-logind 会话是否已锁定。打开辅助功能可覆盖之后启动的 Qt 应用程序和 Chromium（这是对整个桌面的更改）</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>All Keys</source>

@@ -4,11 +4,73 @@ namespace kestrel {
 
 namespace {
 
-std::string capitalized(std::string text)
+// What General settings says, whole, for each guard (rows) and each state of the
+// accessibility bus: looking for it, none, there with accessibility on, there with it off.
+struct Sayings {
+    UiText looking;
+    UiText unavailable;
+    UiText accessibilityOn;
+    UiText accessibilityOff;
+};
+
+const Sayings& sayings(PromptGuard guard)
 {
-    if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
-        text.front() = static_cast<char>(text.front() - 'a' + 'A');
-    return text;
+    static const Sayings keyboardGrabs{
+        KESTREL_TEXT("PasswordProtection", "Prompts that take the whole keyboard are hidden; looking for the "
+                                           "accessibility bus to find password fields"),
+        KESTREL_TEXT("PasswordProtection",
+                     "Only prompts that take the whole keyboard are hidden: without an accessibility bus, password "
+                     "fields in other windows cannot be told apart and their keys show"),
+        KESTREL_TEXT("PasswordProtection", "Hidden in password fields of applications that report to the accessibility "
+                                           "bus, and in prompts that take the whole keyboard"),
+        KESTREL_TEXT(
+            "PasswordProtection",
+            "Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on "
+            "accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)"),
+    };
+    static const Sayings lockedSession{
+        KESTREL_TEXT("PasswordProtection", "The lock screen is hidden; looking for the accessibility bus to find "
+                                           "password fields. Lock screens that do not tell systemd-logind (swaylock) "
+                                           "and other password prompts (sudo in a terminal, system dialogs) show"),
+        KESTREL_TEXT("PasswordProtection",
+                     "Only the lock screen is hidden: without an accessibility bus, password fields in other windows "
+                     "cannot be told apart and their keys show. Lock screens that do not tell systemd-logind "
+                     "(swaylock) and other password prompts (sudo in a terminal, system dialogs) show"),
+        KESTREL_TEXT("PasswordProtection",
+                     "Hidden in password fields of applications that report to the accessibility bus, and on the lock "
+                     "screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo "
+                     "in a terminal, system dialogs) show"),
+        KESTREL_TEXT(
+            "PasswordProtection",
+            "Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell "
+            "systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on "
+            "accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)"),
+    };
+    static const Sayings none{
+        KESTREL_TEXT("PasswordProtection",
+                     "Looking for the accessibility bus to find password fields. The lock screen and other password "
+                     "prompts show: Kestrel cannot ask systemd-logind whether the session is locked"),
+        KESTREL_TEXT("PasswordProtection", "Nothing is hidden: without an accessibility bus, password fields cannot be "
+                                           "told apart and their keys show. The lock screen and other password prompts "
+                                           "show: Kestrel cannot ask systemd-logind whether the session is locked"),
+        KESTREL_TEXT(
+            "PasswordProtection",
+            "Hidden in password fields of applications that report to the accessibility bus. The lock screen and other "
+            "password prompts show: Kestrel cannot ask systemd-logind whether the session is locked"),
+        KESTREL_TEXT("PasswordProtection",
+                     "Hidden in password fields of GTK applications. The lock screen and other password prompts show: "
+                     "Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover "
+                     "Qt applications and Chromium started afterwards (a change for the whole desktop)"),
+    };
+    switch (guard) {
+    case PromptGuard::keyboardGrabs:
+        return keyboardGrabs;
+    case PromptGuard::lockedSession:
+        return lockedSession;
+    case PromptGuard::none:
+        break;
+    }
+    return none;
 }
 
 } // namespace
@@ -16,55 +78,14 @@ std::string capitalized(std::string text)
 PasswordProtection passwordProtection(PasswordFocusService::Availability availability,
                                       std::optional<bool> accessibilityEnabled, PromptGuard guard)
 {
-    using Availability = PasswordFocusService::Availability;
-    // What is hidden besides password fields, and what is not.
-    std::string guarded;
-    std::string unguarded;
-    switch (guard) {
-    case PromptGuard::keyboardGrabs:
-        guarded = "prompts that take the whole keyboard";
-        break;
-    case PromptGuard::lockedSession:
-        guarded = "the lock screen";
-        unguarded = ". Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo "
-                    "in a terminal, system dialogs) show";
-        break;
-    case PromptGuard::none:
-        unguarded = ". The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the "
-                    "session is locked";
-        break;
-    }
+    const Sayings& said = sayings(guard);
     switch (availability) {
-    case Availability::looking:
-        if (guarded.empty())
-            return {"Looking for the accessibility bus to find password fields" + unguarded, false};
-        return {capitalized(guarded) + (guard == PromptGuard::keyboardGrabs ? " are" : " is") +
-                    " hidden; looking for the accessibility bus to find password fields" + unguarded,
-                false};
-    case Availability::unavailable:
-        if (guarded.empty())
-            return {"Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their "
-                    "keys show" +
-                        unguarded,
-                    false};
-        return {"Only " + guarded + (guard == PromptGuard::keyboardGrabs ? " are" : " is") +
-                    " hidden: without an accessibility bus, password fields in other windows cannot be told apart "
-                    "and their keys show" +
-                    unguarded,
-                false};
-    case Availability::available: {
-        // "… in prompts that take the whole keyboard", "… on the lock screen".
-        const std::string where =
-            guarded.empty() ? "" : (guard == PromptGuard::lockedSession ? "on " : "in ") + guarded;
-        if (accessibilityEnabled.value_or(false))
-            return {"Hidden in password fields of applications that report to the accessibility bus" +
-                        (where.empty() ? "" : ", and " + where) + unguarded,
-                    true};
-        return {"Hidden in password fields of GTK applications" + (where.empty() ? "" : " and " + where) + unguarded +
-                    ". Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for "
-                    "the whole desktop)",
-                true};
-    }
+    case PasswordFocusService::Availability::looking:
+        return {said.looking, false};
+    case PasswordFocusService::Availability::unavailable:
+        return {said.unavailable, false};
+    case PasswordFocusService::Availability::available:
+        return {accessibilityEnabled.value_or(false) ? said.accessibilityOn : said.accessibilityOff, true};
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UiText.h"
 #include "platform/PasswordFocusService.h"
 
 #include <optional>
@@ -17,7 +18,7 @@ enum class PromptGuard {
 // What General settings says about passwords in this session: what is protected, and
 // whether the accessibility switch is offered.
 struct PasswordProtection {
-    std::string description;
+    UiText description;
     bool offersAccessibilitySwitch = false;
 };
 

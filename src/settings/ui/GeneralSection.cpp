@@ -206,7 +206,7 @@ void GeneralSection::showPasswordProtection()
     const PasswordProtection protection =
         passwordProtection(m_services.passwordFocus.availability.get(),
                            m_services.passwordFocus.accessibilityEnabled.get(), m_services.session.promptGuard);
-    m_passwordsRow->setSubtitle(qt(protection.description));
+    m_passwordsRow->setSubtitle(translated(protection.description));
     m_accessibility->setVisible(protection.offersAccessibilitySwitch);
     m_accessibility->setChecked(m_services.passwordFocus.accessibilityEnabled.get().value_or(false));
     m_accessibility->setAccessibleName(tr("Accessibility for the whole desktop"));
