@@ -4,6 +4,7 @@
 
 #include "platform/x11/XcbHeaders.h"
 #include "support/EventLoop.h"
+#include "support/ProgramEnvironment.h"
 #include "support/x11/XTestDriver.h"
 #include "support/x11/XvfbServer.h"
 
@@ -200,7 +201,7 @@ protected:
     // What Kestrel runs with: the test's display, and folders of its own for its files.
     QProcessEnvironment kestrelEnvironment() const
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment environment = programEnvironment();
         environment.insert("DISPLAY", QString::fromStdString(server.display()));
         environment.insert("XDG_CONFIG_HOME", config.path());
         environment.insert("XDG_STATE_HOME", config.path() + "/state");

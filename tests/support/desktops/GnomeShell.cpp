@@ -1,6 +1,7 @@
 #include "support/desktops/GnomeShell.h"
 
 #include "support/EventLoop.h"
+#include "support/ProgramEnvironment.h"
 #include "support/desktops/DesktopUser.h"
 #include "support/desktops/Screenshots.h"
 
@@ -164,7 +165,7 @@ bool GnomeShell::awaitXWayland()
 
 QProcessEnvironment GnomeShell::clientEnvironment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = programEnvironment();
     environment.insert(QStringLiteral("WAYLAND_DISPLAY"), m_folder.filePath(QStringLiteral("runtime/gnome-test")));
     environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(m_xDisplay));
     environment.insert(QStringLiteral("XAUTHORITY"), m_xAuthority);

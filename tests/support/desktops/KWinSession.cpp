@@ -1,6 +1,7 @@
 #include "support/desktops/KWinSession.h"
 
 #include "support/EventLoop.h"
+#include "support/ProgramEnvironment.h"
 #include "support/desktops/DesktopUser.h"
 #include "support/desktops/Screenshots.h"
 
@@ -143,7 +144,7 @@ bool KWinSession::awaitXWayland()
 
 QProcessEnvironment KWinSession::clientEnvironment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = programEnvironment();
     environment.insert(QStringLiteral("WAYLAND_DISPLAY"), m_folder.filePath(QStringLiteral("runtime/kwin-test")));
     environment.remove(QStringLiteral("DISPLAY"));
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionBus.address());

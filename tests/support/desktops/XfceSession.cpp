@@ -2,6 +2,7 @@
 
 #include "platform/x11/XcbHeaders.h"
 #include "support/EventLoop.h"
+#include "support/ProgramEnvironment.h"
 #include "support/desktops/DesktopUser.h"
 #include "support/desktops/Screenshots.h"
 
@@ -91,7 +92,7 @@ bool XfceSession::isCompositing()
 
 QProcessEnvironment XfceSession::clientEnvironment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = programEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display()));
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_clientFolder.path());

@@ -1,5 +1,6 @@
 #include "support/wayland/SwayServer.h"
 
+#include "support/ProgramEnvironment.h"
 #include "support/desktops/DesktopUser.h"
 
 #include <QDeadlineTimer>
@@ -86,7 +87,7 @@ void SwayServer::stop()
 
 QProcessEnvironment SwayServer::clientEnvironment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = programEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.insert(QStringLiteral("WAYLAND_DISPLAY"), m_socket);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_clientFolder.path());
