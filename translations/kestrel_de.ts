@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AppearanceSection</name>
+    <message>
+        <source>Key Color</source>
+        <translation>Tastenfarbe</translation>
+    </message>
+    <message>
+        <source>More colors and themes are coming</source>
+        <translation>Weitere Farben und Themen folgen</translation>
+    </message>
+    <message>
+        <source>Key Labels</source>
+        <translation>Tastenbeschriftung</translation>
+    </message>
+    <message>
+        <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
+        <translation>Namen auf den Tasten: wie auf einem Mac (⌃ control, ⌘ command) oder einem PC (Strg, Super)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>How big keys appear on screen</source>
+        <translation>Wie groß Tasten auf dem Bildschirm erscheinen</translation>
+    </message>
+    <message>
+        <source>Display Duration</source>
+        <translation>Anzeigedauer</translation>
+    </message>
+    <message>
+        <source>How long keys stay after you let go</source>
+        <translation>Wie lange Tasten nach dem Loslassen bleiben</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaysSection</name>
+    <message>
+        <source>Show On</source>
+        <translation>Anzeigen auf</translation>
+    </message>
+    <message>
+        <source>Choose which screen shows your keys</source>
+        <translation>Wähle, welcher Bildschirm deine Tasten zeigt</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Click a spot, or drag the keys anywhere</source>
+        <translation>Klicke auf eine Stelle oder ziehe die Tasten an einen beliebigen Ort</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSection</name>
     <message>
         <source>Show Keys on Screen</source>

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AppearanceSection</name>
+    <message>
+        <source>Key Color</source>
+        <translation>Color de las teclas</translation>
+    </message>
+    <message>
+        <source>More colors and themes are coming</source>
+        <translation>Pronto habrá más colores y temas</translation>
+    </message>
+    <message>
+        <source>Key Labels</source>
+        <translation>Etiquetas de las teclas</translation>
+    </message>
+    <message>
+        <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
+        <translation>Nombres en las teclas: como en un Mac (⌃ control, ⌘ comando) o en un PC (Ctrl, Super)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>How big keys appear on screen</source>
+        <translation>El tamaño con el que aparecen las teclas en pantalla</translation>
+    </message>
+    <message>
+        <source>Display Duration</source>
+        <translation>Duración en pantalla</translation>
+    </message>
+    <message>
+        <source>How long keys stay after you let go</source>
+        <translation>Cuánto tiempo permanecen las teclas después de soltarlas</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaysSection</name>
+    <message>
+        <source>Show On</source>
+        <translation>Mostrar en</translation>
+    </message>
+    <message>
+        <source>Choose which screen shows your keys</source>
+        <translation>Elige en qué pantalla se muestran tus teclas</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Click a spot, or drag the keys anywhere</source>
+        <translation>Haz clic en un punto o arrastra las teclas a cualquier lugar</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSection</name>
     <message>
         <source>Show Keys on Screen</source>

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AppearanceSection</name>
+    <message>
+        <source>Key Color</source>
+        <translation>Couleur des touches</translation>
+    </message>
+    <message>
+        <source>More colors and themes are coming</source>
+        <translation>D’autres couleurs et thèmes arrivent bientôt</translation>
+    </message>
+    <message>
+        <source>Key Labels</source>
+        <translation>Libellés des touches</translation>
+    </message>
+    <message>
+        <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
+        <translation>Noms sur les touches : comme sur un Mac (⌃ contrôle, ⌘ commande) ou un PC (Ctrl, Super)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>How big keys appear on screen</source>
+        <translation>Taille des touches à l’écran</translation>
+    </message>
+    <message>
+        <source>Display Duration</source>
+        <translation>Durée d’affichage</translation>
+    </message>
+    <message>
+        <source>How long keys stay after you let go</source>
+        <translation>Durée pendant laquelle les touches restent après les avoir relâchées</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaysSection</name>
+    <message>
+        <source>Show On</source>
+        <translation>Afficher sur</translation>
+    </message>
+    <message>
+        <source>Choose which screen shows your keys</source>
+        <translation>Choisissez l’écran qui affiche vos touches</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Click a spot, or drag the keys anywhere</source>
+        <translation>Cliquez sur un emplacement ou faites glisser les touches où vous voulez</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSection</name>
     <message>
         <source>Show Keys on Screen</source>

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AppearanceSection</name>
+    <message>
+        <source>Key Color</source>
+        <translation>Colore dei tasti</translation>
+    </message>
+    <message>
+        <source>More colors and themes are coming</source>
+        <translation>Altri colori e temi in arrivo</translation>
+    </message>
+    <message>
+        <source>Key Labels</source>
+        <translation>Etichette dei tasti</translation>
+    </message>
+    <message>
+        <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
+        <translation>Nomi sui tasti: come su un Mac (⌃ control, ⌘ comando) o su un PC (Ctrl, Super)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>How big keys appear on screen</source>
+        <translation>Quanto appaiono grandi i tasti sullo schermo</translation>
+    </message>
+    <message>
+        <source>Display Duration</source>
+        <translation>Durata di visualizzazione</translation>
+    </message>
+    <message>
+        <source>How long keys stay after you let go</source>
+        <translation>Per quanto tempo i tasti restano dopo averli rilasciati</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaysSection</name>
+    <message>
+        <source>Show On</source>
+        <translation>Mostra su</translation>
+    </message>
+    <message>
+        <source>Choose which screen shows your keys</source>
+        <translation>Scegli quale schermo mostra i tuoi tasti</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Click a spot, or drag the keys anywhere</source>
+        <translation>Fai clic su un punto o trascina i tasti dove vuoi</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSection</name>
     <message>
         <source>Show Keys on Screen</source>

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AppearanceSection</name>
+    <message>
+        <source>Key Color</source>
+        <translation>キーの色</translation>
+    </message>
+    <message>
+        <source>More colors and themes are coming</source>
+        <translation>ほかの色やテーマも追加予定です</translation>
+    </message>
+    <message>
+        <source>Key Labels</source>
+        <translation>キーのラベル</translation>
+    </message>
+    <message>
+        <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
+        <translation>キーの名前：Mac（⌃ control、⌘ command）またはPC（Ctrl、Super）と同じ表記</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>How big keys appear on screen</source>
+        <translation>画面に表示されるキーの大きさ</translation>
+    </message>
+    <message>
+        <source>Display Duration</source>
+        <translation>表示時間</translation>
+    </message>
+    <message>
+        <source>How long keys stay after you let go</source>
+        <translation>キーを離したあと表示が残る時間</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaysSection</name>
+    <message>
+        <source>Show On</source>
+        <translation>表示先</translation>
+    </message>
+    <message>
+        <source>Choose which screen shows your keys</source>
+        <translation>キーを表示する画面を選びます</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Click a spot, or drag the keys anywhere</source>
+        <translation>場所をクリックするか、キーを好きな場所にドラッグします</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSection</name>
     <message>
         <source>Show Keys on Screen</source>

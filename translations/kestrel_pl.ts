@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>AppearanceSection</name>
+    <message>
+        <source>Key Color</source>
+        <translation>Kolor klawiszy</translation>
+    </message>
+    <message>
+        <source>More colors and themes are coming</source>
+        <translation>Więcej kolorów i motywów wkrótce</translation>
+    </message>
+    <message>
+        <source>Key Labels</source>
+        <translation>Opisy klawiszy</translation>
+    </message>
+    <message>
+        <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
+        <translation>Nazwy na klawiszach: jak na Macu (⌃ control, ⌘ command) lub na PC (Ctrl, Super)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>How big keys appear on screen</source>
+        <translation>Jak duże są klawisze na ekranie</translation>
+    </message>
+    <message>
+        <source>Display Duration</source>
+        <translation>Czas wyświetlania</translation>
+    </message>
+    <message>
+        <source>How long keys stay after you let go</source>
+        <translation>Jak długo klawisze pozostają po puszczeniu</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaysSection</name>
+    <message>
+        <source>Show On</source>
+        <translation>Pokazuj na</translation>
+    </message>
+    <message>
+        <source>Choose which screen shows your keys</source>
+        <translation>Wybierz ekran, na którym pokazywane są klawisze</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Położenie</translation>
+    </message>
+    <message>
+        <source>Click a spot, or drag the keys anywhere</source>
+        <translation>Kliknij miejsce albo przeciągnij klawisze w dowolne miejsce</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSection</name>
     <message>
         <source>Show Keys on Screen</source>

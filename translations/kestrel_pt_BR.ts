@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AppearanceSection</name>
+    <message>
+        <source>Key Color</source>
+        <translation>Cor das Teclas</translation>
+    </message>
+    <message>
+        <source>More colors and themes are coming</source>
+        <translation>Mais cores e temas em breve</translation>
+    </message>
+    <message>
+        <source>Key Labels</source>
+        <translation>Rótulos das Teclas</translation>
+    </message>
+    <message>
+        <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
+        <translation>Nomes nas teclas: como em um Mac (⌃ control, ⌘ command) ou em um PC (Ctrl, Super)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>How big keys appear on screen</source>
+        <translation>O tamanho das teclas na tela</translation>
+    </message>
+    <message>
+        <source>Display Duration</source>
+        <translation>Duração da Exibição</translation>
+    </message>
+    <message>
+        <source>How long keys stay after you let go</source>
+        <translation>Quanto tempo as teclas ficam depois que você as solta</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaysSection</name>
+    <message>
+        <source>Show On</source>
+        <translation>Mostrar em</translation>
+    </message>
+    <message>
+        <source>Choose which screen shows your keys</source>
+        <translation>Escolha qual tela mostra suas teclas</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Click a spot, or drag the keys anywhere</source>
+        <translation>Clique em um ponto ou arraste as teclas para qualquer lugar</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSection</name>
     <message>
         <source>Show Keys on Screen</source>

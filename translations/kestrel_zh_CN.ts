@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AppearanceSection</name>
+    <message>
+        <source>Key Color</source>
+        <translation>按键颜色</translation>
+    </message>
+    <message>
+        <source>More colors and themes are coming</source>
+        <translation>更多颜色和主题即将推出</translation>
+    </message>
+    <message>
+        <source>Key Labels</source>
+        <translation>按键标签</translation>
+    </message>
+    <message>
+        <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
+        <translation>按键上的名称：与 Mac（⌃ control、⌘ command）或 PC（Ctrl、Super）相同</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>How big keys appear on screen</source>
+        <translation>按键在屏幕上显示的大小</translation>
+    </message>
+    <message>
+        <source>Display Duration</source>
+        <translation>显示时长</translation>
+    </message>
+    <message>
+        <source>How long keys stay after you let go</source>
+        <translation>松开按键后保留的时长</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaysSection</name>
+    <message>
+        <source>Show On</source>
+        <translation>显示于</translation>
+    </message>
+    <message>
+        <source>Choose which screen shows your keys</source>
+        <translation>选择在哪个屏幕上显示按键</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Click a spot, or drag the keys anywhere</source>
+        <translation>点按一个位置，或将按键拖到任意位置</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSection</name>
     <message>
         <source>Show Keys on Screen</source>

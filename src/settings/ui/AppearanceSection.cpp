@@ -99,7 +99,7 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
     section->addRow(previewFrame);
 
     auto* swatchRow = new QWidget;
-    swatchRow->setAccessibleName(QStringLiteral("Key Color"));
+    swatchRow->setAccessibleName(tr("Key Color"));
     auto* swatchLayout = new QHBoxLayout(swatchRow);
     swatchLayout->setContentsMargins(0, 0, 0, 0);
     swatchLayout->setSpacing(swatchSpacing - 4);
@@ -116,8 +116,7 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
         swatchLayout->addWidget(swatch);
         m_swatches.push_back(swatch);
     }
-    section->addRow(
-        new FormRow(QStringLiteral("Key Color"), QStringLiteral("More colors and themes are coming"), swatchRow));
+    section->addRow(new FormRow(tr("Key Color"), tr("More colors and themes are coming"), swatchRow));
 
     // Not in the product's design: PC keyboards name their keys differently.
     m_labels = new QComboBox;
@@ -131,10 +130,8 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
         if (m_changed)
             m_changed();
     });
-    section->addRow(new FormRow(QStringLiteral("Key Labels"),
-                                QStringLiteral("Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC "
-                                               "(Ctrl, Super)"),
-                                m_labels));
+    section->addRow(new FormRow(
+        tr("Key Labels"), tr("Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)"), m_labels));
 
     m_size = new QComboBox;
     for (const OverlaySize size : allCases<OverlaySize>())
@@ -144,7 +141,7 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
         const auto size = static_cast<OverlaySize>(m_size->itemData(index).toInt());
         m_defaults.set(PreferenceKey::overlaySize, std::string(rawValue(size)));
     });
-    section->addRow(new FormRow(QStringLiteral("Size"), QStringLiteral("How big keys appear on screen"), m_size));
+    section->addRow(new FormRow(tr("Size"), tr("How big keys appear on screen"), m_size));
 
     auto* durationRow = new QWidget;
     auto* durationLayout = new QHBoxLayout(durationRow);
@@ -160,9 +157,8 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
     showAsSecondary(*m_durationLabel);
     durationLayout->addWidget(m_duration);
     durationLayout->addWidget(m_durationLabel);
-    section->addRow(new FormRow(QStringLiteral("Display Duration"),
-                                QStringLiteral("How long keys stay after you let go"), durationRow));
-    m_duration->setAccessibleName(QStringLiteral("Display Duration"));
+    section->addRow(new FormRow(tr("Display Duration"), tr("How long keys stay after you let go"), durationRow));
+    m_duration->setAccessibleName(tr("Display Duration"));
     // Only the user's own moves write (showDuration sets the slider silently): a stored
     // duration off the stops stays as stored until the user moves the slider.
     connect(m_duration, &QSlider::valueChanged, this, [this](int stop) {

@@ -3,6 +3,7 @@
 #include "settings/PreferenceEnums.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -38,6 +39,8 @@ private:
 // it changes; the rest of the window picks up a new colour or new labels when `changed`
 // tells it to.
 class AppearanceSection final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(AppearanceSection)
+
 public:
     AppearanceSection(DefaultsStore& defaults, KeycapPainter& painter, std::function<void()> changed,
                       QWidget* parent = nullptr);

@@ -26,8 +26,7 @@ DisplaysSection::DisplaysSection(DefaultsStore& defaults, const ScreenService& s
     layout->addWidget(form);
 
     m_display = new QComboBox;
-    form->addSection()->addRow(
-        new FormRow(QStringLiteral("Show On"), QStringLiteral("Choose which screen shows your keys"), m_display));
+    form->addSection()->addRow(new FormRow(tr("Show On"), tr("Choose which screen shows your keys"), m_display));
     m_footer = form->addFooter(qt(DisplayChooser::disconnectedFooter));
     m_footer->setWordWrap(true);
     connect(m_display, &QComboBox::activated, this, [this](int index) {
@@ -47,8 +46,7 @@ DisplaysSection::DisplaysSection(DefaultsStore& defaults, const ScreenService& s
         m_position->addItem(translated(title(preset.position)), static_cast<int>(preset.position));
     m_position->insertSeparator(m_position->count());
     m_position->addItem(translated(title(OverlayPosition::custom)), static_cast<int>(OverlayPosition::custom));
-    where->addRow(
-        new FormRow(QStringLiteral("Position"), QStringLiteral("Click a spot, or drag the keys anywhere"), m_position));
+    where->addRow(new FormRow(tr("Position"), tr("Click a spot, or drag the keys anywhere"), m_position));
     connect(m_position, &QComboBox::activated, this, [this](int index) {
         const auto position = static_cast<OverlayPosition>(m_position->itemData(index).toInt());
         m_defaults.set(PreferenceKey::overlayPosition, std::string(rawValue(position)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class QComboBox;
@@ -15,6 +16,8 @@ class ScreenService;
 // display, kept while it is unplugged) and where on it, by the miniature screen or the list.
 // The display list follows screens as they come and go.
 class DisplaysSection final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(DisplaysSection)
+
 public:
     DisplaysSection(DefaultsStore& defaults, const ScreenService& screens, QWidget* parent = nullptr);
 
