@@ -71,28 +71,23 @@ TEST_F(KestrelSoakTest, AnyAmountOfTypingLeavesNothingBehind)
     runEventLoop(2s);
     const long idleWakeups = ProcessFigures::contextSwitches(kestrel.processId()) - switches;
 
-    std::system(QStringLiteral("cat /proc/%1/smaps > /tmp/memprobe/typed.smaps")
-                    .arg(kestrel.processId())
-                    .toLocal8Bit()
-                    .constData());
     // The tray's panel and the settings window built too, as after a day's use.
-    clickAt(icon.center());
-    EXPECT_TRUE(awaitTopLevel("Kestrel panel")) << "no panel";
+    // (The tray's own tests hold the click to opening the panel; here it is only built. A
+    // loaded machine once let the first click go unanswered: clicked again, a double-click
+    // interval later.)
+    bool panelShown = false;
+    for (int click = 0; click < 3 && !panelShown; ++click) {
+        clickAt(icon.center());
+        panelShown = awaitTopLevel("Kestrel panel").has_value();
+    }
+    EXPECT_TRUE(panelShown) << "no panel";
     input.tap(1); // Escape
     EXPECT_FALSE(awaitTopLevel("Kestrel panel", false)) << "the panel stays";
-    std::system(QStringLiteral("cat /proc/%1/smaps > /tmp/memprobe/panel.smaps")
-                    .arg(kestrel.processId())
-                    .toLocal8Bit()
-                    .constData());
     EXPECT_EQ(launchAgain({"--settings"}), 0);
     const auto settings = awaitTopLevel("General");
     EXPECT_TRUE(settings) << "no settings window";
     stillPixels();
     const long withSettingsKiB = ProcessFigures::of(kestrel.processId()).residentKiB;
-    std::system(QStringLiteral("cat /proc/%1/smaps > /tmp/memprobe/open.smaps")
-                    .arg(kestrel.processId())
-                    .toLocal8Bit()
-                    .constData());
     // Closed again: what its pictures held goes back.
     if (settings)
         closeWindow(*settings);
