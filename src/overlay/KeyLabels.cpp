@@ -39,7 +39,7 @@ const std::vector<KeyLabels::PcKeyLabel>& KeyLabels::pcKeyLabels()
 
 const std::vector<KeyLabels::PcLegendTable>& KeyLabels::pcLegendTables()
 {
-    // Arrows for the paging keys as German and Spanish keyboards print them.
+    // Arrows for the paging keys as German and Italian keyboards print them.
     static const std::vector<PcLegendTable> tables{
         {"de",
          {{Modifier::control, {"", "Strg"}}, {Modifier::shift, {"\u21E7", ""}}},
