@@ -5,6 +5,7 @@
 #include "app/composition/Composition.h"
 #include "app/composition/Launch.h"
 #include "app/ui/Translations.h"
+#include "common/ui/AccessibleToggles.h"
 #include "overlay/KeyLabels.h"
 #include "platform/atspi/AtspiPasswordFocus.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     std::optional<kestrel::AtspiPasswordFocus::MainLoopChoice> mainLoop(std::in_place);
     QApplication application(argc, argv);
     mainLoop.reset();
+    kestrel::installAccessibleToggles();
     const kestrel::Translations translations;
     // PC keycaps print what the keyboards of the language of Kestrel's texts print.
     kestrel::KeyLabels::setLegendLanguage(translations.language().toStdString());

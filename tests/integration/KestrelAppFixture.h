@@ -44,7 +44,15 @@ inline QString kestrelBinary()
     return named.isEmpty() ? QStringLiteral(KESTREL_BINARY) : named;
 }
 
-enum Evdev : std::uint32_t { a = 30, c = 46, returnKey = 28, leftControl = 29, leftAlt = 56, leftSuper = 125 };
+enum Evdev : std::uint32_t {
+    a = 30,
+    c = 46,
+    returnKey = 28,
+    down = 108,
+    leftControl = 29,
+    leftAlt = 56,
+    leftSuper = 125
+};
 
 constexpr std::uint32_t rgb(int red, int green, int blue)
 {
@@ -181,6 +189,20 @@ protected:
         }
         std::ofstream(preferencesPath()) << written;
         return written;
+    }
+
+    // The preferences file once it holds `text`, or as it is after a while without.
+    std::string awaitSaved(const std::string& text)
+    {
+        std::string saved;
+        runEventLoopUntil(
+            [&] {
+                std::ifstream preferences(preferencesPath());
+                saved.assign(std::istreambuf_iterator<char>(preferences), std::istreambuf_iterator<char>());
+                return saved.find(text) != std::string::npos;
+            },
+            5s);
+        return saved;
     }
 
     // Starts Kestrel and waits until it shows a key, then until the screen is clear again.

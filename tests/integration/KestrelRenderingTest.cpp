@@ -1,9 +1,9 @@
 // What the overlay puts on the screen, pixel for pixel: five scenes a user sees every day,
 // held still and compared with pictures of how they looked when they were right, whether the
 // X server composes the overlay or Qt paints it. A change to how the overlay reaches the
-// screen must leave them as they are. The pictures are kept in tests/app/references;
-// KESTREL_UPDATE_REFERENCES=1 writes them anew from the running build (and then compares
-// nothing), for a change that means to alter them.
+// screen must leave them as they are; a German PC keyboard's Control, too. The pictures are
+// kept in tests/integration/references; KESTREL_UPDATE_REFERENCES=1 writes them anew from the
+// running build (and then compares nothing), for a change that means to alter them.
 
 #include "integration/KestrelAppFixture.h"
 
@@ -143,9 +143,32 @@ protected:
         return owner && owner->owner != XCB_NONE;
     }
 
-    static QString referencePath(const Scene& scene)
+    static QString referencePath(const char* name)
     {
-        return QStringLiteral(KESTREL_REFERENCE_DIR "/%1.png").arg(QString::fromLatin1(scene.name));
+        return QStringLiteral(KESTREL_REFERENCE_DIR "/%1.png").arg(QString::fromLatin1(name));
+    }
+
+    // Compares what was on screen with the picture `name`, or writes the picture anew when
+    // asked to (and `writes` says this run may).
+    void expectAsReference(const QImage& image, const char* name, bool writes = true)
+    {
+        const QString path = referencePath(name);
+        if (qEnvironmentVariableIsSet("KESTREL_UPDATE_REFERENCES") && writes) {
+            ASSERT_TRUE(image.save(path)) << path.toStdString();
+            GTEST_SKIP() << "wrote " << path.toStdString();
+        }
+        const QImage reference(path);
+        ASSERT_FALSE(reference.isNull()) << "no reference picture at " << path.toStdString();
+        EXPECT_LE(std::abs(image.width() - reference.width()), 2) << "width";
+        EXPECT_LE(std::abs(image.height() - reference.height()), 2) << "height";
+        const int wrong = mismatches(image, reference.convertToFormat(QImage::Format_RGB32));
+        const int allowed = image.width() * image.height() / allowedMismatch;
+        if (wrong > allowed) {
+            const QString seen = QDir::temp().filePath(QStringLiteral("kestrel-%1.png").arg(QString::fromLatin1(name)));
+            image.save(seen);
+            ADD_FAILURE() << wrong << " pixels differ (at most " << allowed << " may); what was on screen is in "
+                          << seen.toStdString();
+        }
     }
 };
 
@@ -160,25 +183,7 @@ TEST_P(KestrelSceneTest, TheSceneLooksAsItDidWhenItWasRight)
     ASSERT_NO_FATAL_FAILURE(start());
     const QImage image = stillScene(scene);
     ASSERT_FALSE(image.isNull());
-    const QString path = referencePath(scene);
-
-    if (qEnvironmentVariableIsSet("KESTREL_UPDATE_REFERENCES") && drawing == Drawing::server) {
-        ASSERT_TRUE(image.save(path)) << path.toStdString();
-        GTEST_SKIP() << "wrote " << path.toStdString();
-    }
-    const QImage reference(path);
-    ASSERT_FALSE(reference.isNull()) << "no reference picture at " << path.toStdString();
-    EXPECT_LE(std::abs(image.width() - reference.width()), 2) << "width";
-    EXPECT_LE(std::abs(image.height() - reference.height()), 2) << "height";
-    const int wrong = mismatches(image, reference.convertToFormat(QImage::Format_RGB32));
-    const int allowed = image.width() * image.height() / allowedMismatch;
-    if (wrong > allowed) {
-        const QString seen =
-            QDir::temp().filePath(QStringLiteral("kestrel-%1.png").arg(QString::fromLatin1(scene.name)));
-        image.save(seen);
-        ADD_FAILURE() << wrong << " pixels differ (at most " << allowed << " may); what was on screen is in "
-                      << seen.toStdString();
-    }
+    expectAsReference(image, scene.name, drawing == Drawing::server);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kestrel, KestrelSceneTest,
@@ -192,6 +197,16 @@ INSTANTIATE_TEST_SUITE_P(Kestrel, KestrelSceneTest,
                              }
                              return name + (std::get<1>(info.param) == Drawing::qt ? "_qt" : "_server");
                          });
+
+TEST_F(KestrelRenderingTest, InGermanAPcKeyboardsControlReadsStrg)
+{
+    writePreferences(R"({"keyLabelStyle": "pc"})");
+    extraEnvironment["LANGUAGE"] = "de";
+    ASSERT_NO_FATAL_FAILURE(start());
+    const QImage image = stillScene(scenes[0]);
+    ASSERT_FALSE(image.isNull());
+    expectAsReference(image, "control-c-german");
+}
 
 // Pixels where the keycaps' soft edges were mixed with the blue desktop behind them.
 int blended(const QImage& image)
@@ -210,7 +225,7 @@ int blended(const QImage& image)
 TEST_F(KestrelRenderingTest, WithACompositingManagerTheKeycapsEdgesBlendWithTheDesktop)
 {
     const Scene& scene = scenes[0];
-    const QImage reference = QImage(referencePath(scene)).convertToFormat(QImage::Format_RGB32);
+    const QImage reference = QImage(referencePath(scene.name)).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(reference.isNull());
     EXPECT_EQ(blended(reference), 0) << "without one, the window is cut to the keycaps and nothing blends";
 

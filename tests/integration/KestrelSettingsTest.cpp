@@ -31,20 +31,6 @@ protected:
             << "Kestrel did not start listening";
         ASSERT_TRUE(runEventLoopUntil([&] { return !keycapOutside(window); }, 10s));
     }
-
-    // The preferences file once it holds `text`, or as it is after a while without.
-    std::string awaitSaved(const std::string& text)
-    {
-        std::string saved;
-        runEventLoopUntil(
-            [&] {
-                std::ifstream preferences(preferencesPath());
-                saved.assign(std::istreambuf_iterator<char>(preferences), std::istreambuf_iterator<char>());
-                return saved.find(text) != std::string::npos;
-            },
-            5s);
-        return saved;
-    }
 };
 
 TEST_F(KestrelSettingsTest, AColourAndAPlaceChosenInTheWindowAreWhereTheNextKeyAppears)

@@ -233,3 +233,55 @@ void PasswordFieldsApp::note(const QString& line)
 }
 
 } // namespace kestrel::test
+
+namespace kestrel::test {
+
+ScreenReader::ScreenReader(qint64 pid, const std::string& display, const QString& sessionBusAddress)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBusAddress);
+    m_process.setProcessEnvironment(environment);
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QStringLiteral(KESTREL_TEST_SUPPORT_DIR "/a11y/screen-reader"), {QString::number(pid)});
+    // The reader looks for the program for ten seconds.
+    if (!m_process.waitForStarted(5000))
+        return;
+    while (!m_process.canReadLine() && m_process.waitForReadyRead(20000)) {}
+    m_ready = m_process.canReadLine() && m_process.readLine().trimmed() == "ready";
+}
+
+ScreenReader::~ScreenReader()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.write("quit\n");
+    if (!m_process.waitForFinished(2000)) {
+        m_process.kill();
+        m_process.waitForFinished(2000);
+    }
+}
+
+QStringList ScreenReader::ask(const QStringList& command)
+{
+    if (m_process.state() != QProcess::Running)
+        return {};
+    m_process.write((command.join(u'\t') + u'\n').toUtf8());
+    // Each look for a control lasts up to ten seconds.
+    const QDeadlineTimer deadline(30000);
+    while (!m_process.canReadLine()) {
+        if (deadline.hasExpired() || !m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+            return {};
+    }
+    return QString::fromUtf8(m_process.readLine()).chopped(1).split(u'\t');
+}
+
+std::string ScreenReader::tree()
+{
+    QStringList controls = ask({QStringLiteral("tree")});
+    if (!controls.isEmpty())
+        controls.removeFirst();
+    return "the screen reader sees: " + controls.join(QStringLiteral("; ")).toStdString();
+}
+
+} // namespace kestrel::test

@@ -92,4 +92,27 @@ private:
     QString m_focus; // "normal", "password" or "none"; empty until the application says
 };
 
+// One program's controls worked through the accessibility bus as a screen reader works them
+// (tests/support/a11y/screen-reader says how), for the program with process id `pid`.
+class ScreenReader {
+public:
+    ScreenReader(qint64 pid, const std::string& display, const QString& sessionBusAddress);
+    ~ScreenReader();
+
+    ScreenReader(const ScreenReader&) = delete;
+    ScreenReader& operator=(const ScreenReader&) = delete;
+
+    // False when the program did not appear on the bus.
+    bool isReady() const { return m_ready; }
+    // Sends one command and returns its answer, split into its fields; nothing when no answer
+    // came.
+    QStringList ask(const QStringList& command);
+    // Every showing control as "role:name:actions", for messages.
+    std::string tree();
+
+private:
+    QProcess m_process;
+    bool m_ready = false;
+};
+
 } // namespace kestrel::test
