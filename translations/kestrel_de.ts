@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>AboutSection</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Updates suchen …</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>%1 wird mit der übrigen Software deines Systems aktualisiert</translation>
+    </message>
+    <message>
+        <source>Check for the latest version</source>
+        <translation>Nach der neuesten Version suchen</translation>
+    </message>
+    <message>
+        <source>Automatic Updates</source>
+        <translation>Automatische Updates</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Questions, bugs, or ideas</source>
+        <translation>Fragen, Fehler oder Ideen</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>Support kontaktieren</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Mehr über %1 erfahren</translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation>Website besuchen</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Datenschutzerklärung</translation>
+    </message>
+    <message>
+        <source>%1 never stores or sends what you type</source>
+        <translation>%1 speichert oder sendet niemals, was du tippst</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Danksagungen</translation>
+    </message>
+    <message>
+        <source>Open source software used in %1</source>
+        <translation>In %1 verwendete Open-Source-Software</translation>
+    </message>
+    <message>
+        <source>© %1 %2</source>
+        <comment>the year, then who publishes Kestrel</comment>
+        <translation>© %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>AppearanceSection</name>
     <message>
         <source>Key Color</source>
@@ -34,6 +117,26 @@
     <message>
         <source>How long keys stay after you let go</source>
         <translation>Wie lange Tasten nach dem Loslassen bleiben</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>seconds, as short as a unit can be written</comment>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>Displays</name>
+    <message>
+        <source>Screen with Pointer</source>
+        <translation>Bildschirm mit dem Zeiger</translation>
+    </message>
+    <message>
+        <source>Disconnected Display</source>
+        <translation>Getrennter Bildschirm</translation>
+    </message>
+    <message>
+        <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
+        <translation>Dieser Bildschirm ist getrennt. Bis er wieder da ist, erscheinen Tasten auf dem Bildschirm mit dem Zeiger</translation>
     </message>
 </context>
 <context>
@@ -202,6 +305,64 @@
         <source>Quit %1</source>
         <translation>%1 beenden</translation>
     </message>
+    <message>
+        <source>%1 panel</source>
+        <translation>%1-Bedienfeld</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>Willkommen bei %1</translation>
+    </message>
+    <message>
+        <source>Show your keys and clicks on screen as you present, teach, or record.</source>
+        <translation>Zeige deine Tasten und Klicks auf dem Bildschirm, während du präsentierst, unterrichtest oder aufnimmst.</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation>Berechtigung</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
+        <translation>Nötig, um deine gedrückten Tasten zu zeigen. %1 speichert oder sendet niemals, was du tippst.</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
+        <translation>Nötig, um deine gedrückten Tasten zu zeigen. %1 speichert oder sendet niemals, was du tippst. %1 startet nach dem Erlauben eventuell neu.</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Open System Settings…</source>
+        <translation>Systemeinstellungen öffnen …</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Los geht’s</translation>
+    </message>
+</context>
+<context>
+    <name>OnboardingWindow</name>
+    <message>
+        <source>Open at Login</source>
+        <translation>Beim Anmelden öffnen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
 </context>
 <context>
     <name>PasswordProtection</name>
@@ -252,6 +413,13 @@
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
         <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen. Der Sperrbildschirm und andere Passwortabfragen werden gezeigt: Kestrel kann systemd-logind nicht fragen, ob die Sitzung gesperrt ist. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für den ganzen Schreibtisch)</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPicker</name>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
@@ -403,6 +571,111 @@
     <message>
         <source>%1, update available</source>
         <translation>%1, Update verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMark</name>
+    <message>
+        <source>Update available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Versionshinweise</translation>
+    </message>
+    <message>
+        <source>Release Notes…</source>
+        <translation>Versionshinweise …</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Diese Version überspringen</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Nach Updates wird gesucht …</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Du bist auf dem neuesten Stand!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version available.</source>
+        <translation>%1 %2 ist die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Update-Fehler</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available!</source>
+        <translation>Eine neue Version von %1 ist verfügbar!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is available. Would you like to install it now?</source>
+        <translation>%1 %2 ist verfügbar. Möchtest du es jetzt installieren?</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Update wird geladen …</translation>
+    </message>
+    <message>
+        <source>Installing the update</source>
+        <translation>Update wird installiert</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Kestrel could not check for updates: %1</source>
+        <translation>Kestrel konnte nicht nach Updates suchen: %1</translation>
+    </message>
+    <message>
+        <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
+        <translation>Der Update-Feed nennt keine Version, die Kestrel lesen kann, daher kann Kestrel nicht erkennen, ob sie neuer ist.</translation>
+    </message>
+    <message>
+        <source>This update is not signed, and Kestrel installs only signed updates.</source>
+        <translation>Dieses Update ist nicht signiert, und Kestrel installiert nur signierte Updates.</translation>
+    </message>
+    <message>
+        <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
+        <translation>Der Update-Feed kündigt ein Paket von %1 MiB an, weit größer als Kestrel; es wurde nicht geladen.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded: %1</source>
+        <translation>Das Update konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
+        <translation>Das geladene Update wurde gelöscht, weil es nicht dem im Feed beschriebenen entspricht: %1</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: %1</source>
+        <translation>Das Update konnte nicht installiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
+        <translation>Kestrel %1 wurde an das Installationsprogramm des Systems übergeben. Beende Kestrel und starte es neu, sobald es installiert ist.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Versión %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>AboutSection</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>%1 se actualiza con el resto del software de tu sistema</translation>
+    </message>
+    <message>
+        <source>Check for the latest version</source>
+        <translation>Buscar la versión más reciente</translation>
+    </message>
+    <message>
+        <source>Automatic Updates</source>
+        <translation>Actualizaciones automáticas</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Questions, bugs, or ideas</source>
+        <translation>Preguntas, errores o ideas</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>Contactar con soporte</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Más información sobre %1</translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation>Visitar el sitio web</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Política de privacidad</translation>
+    </message>
+    <message>
+        <source>%1 never stores or sends what you type</source>
+        <translation>%1 nunca guarda ni envía lo que escribes</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Agradecimientos</translation>
+    </message>
+    <message>
+        <source>Open source software used in %1</source>
+        <translation>Software de código abierto usado en %1</translation>
+    </message>
+    <message>
+        <source>© %1 %2</source>
+        <comment>the year, then who publishes Kestrel</comment>
+        <translation>© %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>AppearanceSection</name>
     <message>
         <source>Key Color</source>
@@ -34,6 +117,26 @@
     <message>
         <source>How long keys stay after you let go</source>
         <translation>Cuánto tiempo permanecen las teclas después de soltarlas</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>seconds, as short as a unit can be written</comment>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>Displays</name>
+    <message>
+        <source>Screen with Pointer</source>
+        <translation>Pantalla con el puntero</translation>
+    </message>
+    <message>
+        <source>Disconnected Display</source>
+        <translation>Pantalla desconectada</translation>
+    </message>
+    <message>
+        <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
+        <translation>Esa pantalla está desconectada. Las teclas aparecen en la pantalla con el puntero hasta que vuelva</translation>
     </message>
 </context>
 <context>
@@ -202,6 +305,64 @@
         <source>Quit %1</source>
         <translation>Salir de %1</translation>
     </message>
+    <message>
+        <source>%1 panel</source>
+        <translation>Panel de %1</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>Te damos la bienvenida a %1</translation>
+    </message>
+    <message>
+        <source>Show your keys and clicks on screen as you present, teach, or record.</source>
+        <translation>Muestra tus teclas y clics en pantalla mientras presentas, enseñas o grabas.</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation>Permiso</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
+        <translation>Necesario para mostrar las teclas que pulsas. %1 nunca guarda ni envía lo que escribes.</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
+        <translation>Necesario para mostrar las teclas que pulsas. %1 nunca guarda ni envía lo que escribes. %1 puede reiniciarse después de que lo permitas.</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation>¡Todo listo!</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Open System Settings…</source>
+        <translation>Abrir Ajustes del Sistema…</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Empezar</translation>
+    </message>
+</context>
+<context>
+    <name>OnboardingWindow</name>
+    <message>
+        <source>Open at Login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
 </context>
 <context>
     <name>PasswordProtection</name>
@@ -252,6 +413,13 @@
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
         <translation>Oculto en los campos de contraseña de las aplicaciones GTK. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPicker</name>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
     </message>
 </context>
 <context>
@@ -403,6 +571,111 @@
     <message>
         <source>%1, update available</source>
         <translation>%1, actualización disponible</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMark</name>
+    <message>
+        <source>Update available</source>
+        <translation>Actualización disponible</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Notas de la versión</translation>
+    </message>
+    <message>
+        <source>Release Notes…</source>
+        <translation>Notas de la versión…</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Omitir esta versión</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>¡Estás al día!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version available.</source>
+        <translation>%1 %2 es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Error de actualización</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available!</source>
+        <translation>¡Hay una nueva versión de %1!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is available. Would you like to install it now?</source>
+        <translation>%1 %2 está disponible. ¿Quieres instalarlo ahora?</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Descargando la actualización…</translation>
+    </message>
+    <message>
+        <source>Installing the update</source>
+        <translation>Instalando la actualización</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Kestrel could not check for updates: %1</source>
+        <translation>Kestrel no pudo buscar actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
+        <translation>El canal de actualizaciones no indica ninguna versión que Kestrel pueda leer, así que Kestrel no puede saber si es más reciente.</translation>
+    </message>
+    <message>
+        <source>This update is not signed, and Kestrel installs only signed updates.</source>
+        <translation>Esta actualización no está firmada y Kestrel solo instala actualizaciones firmadas.</translation>
+    </message>
+    <message>
+        <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
+        <translation>El canal de actualizaciones anuncia un paquete de %1 MiB, mucho mayor que Kestrel; no se ha descargado.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded: %1</source>
+        <translation>No se pudo descargar la actualización: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
+        <translation>La actualización descargada se ha eliminado porque no es la que describe el canal: %1</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: %1</source>
+        <translation>No se pudo instalar la actualización: %1</translation>
+    </message>
+    <message>
+        <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
+        <translation>Kestrel %1 se ha entregado al instalador del sistema. Sal de Kestrel y vuelve a abrirlo cuando esté instalado.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>AboutSection</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour de logiciels</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>%1 est mis à jour avec les autres logiciels de votre système</translation>
+    </message>
+    <message>
+        <source>Check for the latest version</source>
+        <translation>Rechercher la dernière version</translation>
+    </message>
+    <message>
+        <source>Automatic Updates</source>
+        <translation>Mises à jour automatiques</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Rechercher automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Questions, bugs, or ideas</source>
+        <translation>Questions, bogues ou idées</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>Contacter l’assistance</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>En savoir plus sur %1</translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation>Visiter le site web</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Politique de confidentialité</translation>
+    </message>
+    <message>
+        <source>%1 never stores or sends what you type</source>
+        <translation>%1 n’enregistre ni n’envoie jamais ce que vous tapez</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Remerciements</translation>
+    </message>
+    <message>
+        <source>Open source software used in %1</source>
+        <translation>Logiciels libres utilisés dans %1</translation>
+    </message>
+    <message>
+        <source>© %1 %2</source>
+        <comment>the year, then who publishes Kestrel</comment>
+        <translation>© %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>AppearanceSection</name>
     <message>
         <source>Key Color</source>
@@ -34,6 +117,26 @@
     <message>
         <source>How long keys stay after you let go</source>
         <translation>Durée pendant laquelle les touches restent après les avoir relâchées</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>seconds, as short as a unit can be written</comment>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>Displays</name>
+    <message>
+        <source>Screen with Pointer</source>
+        <translation>Écran avec le pointeur</translation>
+    </message>
+    <message>
+        <source>Disconnected Display</source>
+        <translation>Écran déconnecté</translation>
+    </message>
+    <message>
+        <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
+        <translation>Cet écran est déconnecté. Les touches apparaissent sur l’écran du pointeur jusqu’à son retour</translation>
     </message>
 </context>
 <context>
@@ -115,7 +218,7 @@
     </message>
     <message>
         <source>Required to show the keys you press</source>
-        <translation>Nécessaire pour afficher les touches que vous appuyez</translation>
+        <translation>Nécessaire pour afficher les touches sur lesquelles vous appuyez</translation>
     </message>
     <message>
         <source>Accessibility for the whole desktop</source>
@@ -202,6 +305,64 @@
         <source>Quit %1</source>
         <translation>Quitter %1</translation>
     </message>
+    <message>
+        <source>%1 panel</source>
+        <translation>Panneau de %1</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>Bienvenue dans %1</translation>
+    </message>
+    <message>
+        <source>Show your keys and clicks on screen as you present, teach, or record.</source>
+        <translation>Affichez vos touches et vos clics à l’écran pendant vos présentations, vos cours ou vos enregistrements.</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation>Autorisation</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
+        <translation>Nécessaire pour afficher les touches sur lesquelles vous appuyez. %1 n’enregistre ni n’envoie jamais ce que vous tapez.</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
+        <translation>Nécessaire pour afficher les touches sur lesquelles vous appuyez. %1 n’enregistre ni n’envoie jamais ce que vous tapez. %1 peut redémarrer une fois l’autorisation accordée.</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation>Tout est prêt !</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Open System Settings…</source>
+        <translation>Ouvrir les Réglages Système…</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Commencer</translation>
+    </message>
+</context>
+<context>
+    <name>OnboardingWindow</name>
+    <message>
+        <source>Open at Login</source>
+        <translation>Ouvrir à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
 </context>
 <context>
     <name>PasswordProtection</name>
@@ -252,6 +413,13 @@
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
         <translation>Masqué dans les champs de mot de passe des applications GTK. L’écran de verrouillage et les autres demandes de mot de passe s’affichent&#xa0;: Kestrel ne peut pas demander à systemd-logind si la session est verrouillée. Activez l’accessibilité pour couvrir les applications Qt et Chromium lancées ensuite (un changement pour tout le bureau)</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPicker</name>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
@@ -403,6 +571,111 @@
     <message>
         <source>%1, update available</source>
         <translation>%1, mise à jour disponible</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMark</name>
+    <message>
+        <source>Update available</source>
+        <translation>Mise à jour disponible</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour de logiciels</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Notes de version</translation>
+    </message>
+    <message>
+        <source>Release Notes…</source>
+        <translation>Notes de version…</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Ignorer cette version</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Me le rappeler plus tard</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Vous êtes à jour !</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version available.</source>
+        <translation>%1 %2 est la version la plus récente disponible.</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Erreur de mise à jour</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available!</source>
+        <translation>Une nouvelle version de %1 est disponible !</translation>
+    </message>
+    <message>
+        <source>%1 %2 is available. Would you like to install it now?</source>
+        <translation>%1 %2 est disponible. Voulez-vous l’installer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Téléchargement de la mise à jour…</translation>
+    </message>
+    <message>
+        <source>Installing the update</source>
+        <translation>Installation de la mise à jour</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Kestrel could not check for updates: %1</source>
+        <translation>Kestrel n’a pas pu rechercher de mises à jour : %1</translation>
+    </message>
+    <message>
+        <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
+        <translation>Le flux de mises à jour n’indique aucune version que Kestrel sait lire ; Kestrel ne peut donc pas savoir si elle est plus récente.</translation>
+    </message>
+    <message>
+        <source>This update is not signed, and Kestrel installs only signed updates.</source>
+        <translation>Cette mise à jour n’est pas signée, et Kestrel n’installe que des mises à jour signées.</translation>
+    </message>
+    <message>
+        <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
+        <translation>Le flux de mises à jour annonce un paquet de %1 Mio, bien plus gros que Kestrel ; il n’a pas été téléchargé.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded: %1</source>
+        <translation>La mise à jour n’a pas pu être téléchargée : %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
+        <translation>La mise à jour téléchargée a été supprimée, car ce n’est pas celle que décrit le flux : %1</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: %1</source>
+        <translation>La mise à jour n’a pas pu être installée : %1</translation>
+    </message>
+    <message>
+        <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
+        <translation>Kestrel %1 a été confié au programme d’installation du système. Quittez Kestrel et relancez-le une fois l’installation terminée.</translation>
     </message>
 </context>
 </TS>

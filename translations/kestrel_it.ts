@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Versione %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>AboutSection</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Verifica aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Aggiornamento software</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>%1 viene aggiornato insieme al resto del software del sistema</translation>
+    </message>
+    <message>
+        <source>Check for the latest version</source>
+        <translation>Verifica se c’è una versione più recente</translation>
+    </message>
+    <message>
+        <source>Automatic Updates</source>
+        <translation>Aggiornamenti automatici</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Verifica automaticamente gli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Supporto</translation>
+    </message>
+    <message>
+        <source>Questions, bugs, or ideas</source>
+        <translation>Domande, bug o idee</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>Contatta il supporto</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Sito web</translation>
+    </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Scopri di più su %1</translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation>Visita il sito web</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Informativa sulla privacy</translation>
+    </message>
+    <message>
+        <source>%1 never stores or sends what you type</source>
+        <translation>%1 non memorizza né invia mai ciò che digiti</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Ringraziamenti</translation>
+    </message>
+    <message>
+        <source>Open source software used in %1</source>
+        <translation>Software open source usato in %1</translation>
+    </message>
+    <message>
+        <source>© %1 %2</source>
+        <comment>the year, then who publishes Kestrel</comment>
+        <translation>© %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>AppearanceSection</name>
     <message>
         <source>Key Color</source>
@@ -34,6 +117,26 @@
     <message>
         <source>How long keys stay after you let go</source>
         <translation>Per quanto tempo i tasti restano dopo averli rilasciati</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>seconds, as short as a unit can be written</comment>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>Displays</name>
+    <message>
+        <source>Screen with Pointer</source>
+        <translation>Schermo con il puntatore</translation>
+    </message>
+    <message>
+        <source>Disconnected Display</source>
+        <translation>Schermo scollegato</translation>
+    </message>
+    <message>
+        <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
+        <translation>Quello schermo è scollegato. I tasti appaiono sullo schermo con il puntatore finché non torna</translation>
     </message>
 </context>
 <context>
@@ -202,6 +305,64 @@
         <source>Quit %1</source>
         <translation>Esci da %1</translation>
     </message>
+    <message>
+        <source>%1 panel</source>
+        <translation>Pannello di %1</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>Benvenuto in %1</translation>
+    </message>
+    <message>
+        <source>Show your keys and clicks on screen as you present, teach, or record.</source>
+        <translation>Mostra sullo schermo i tasti e i clic mentre presenti, insegni o registri.</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation>Autorizzazione</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
+        <translation>Necessario per mostrare i tasti che premi. %1 non memorizza né invia mai ciò che digiti.</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
+        <translation>Necessario per mostrare i tasti che premi. %1 non memorizza né invia mai ciò che digiti. %1 potrebbe riavviarsi dopo che lo consenti.</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation>Tutto pronto!</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Passaggio %1 di %2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Open System Settings…</source>
+        <translation>Apri Impostazioni di Sistema…</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Inizia</translation>
+    </message>
+</context>
+<context>
+    <name>OnboardingWindow</name>
+    <message>
+        <source>Open at Login</source>
+        <translation>Apri al login</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
 </context>
 <context>
     <name>PasswordProtection</name>
@@ -252,6 +413,13 @@
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
         <translation>Nascosti nei campi password delle app GTK. La schermata di blocco e le altre richieste di password vengono mostrate: Kestrel non può chiedere a systemd-logind se la sessione è bloccata. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutta la scrivania)</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPicker</name>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
     </message>
 </context>
 <context>
@@ -403,6 +571,111 @@
     <message>
         <source>%1, update available</source>
         <translation>%1, aggiornamento disponibile</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMark</name>
+    <message>
+        <source>Update available</source>
+        <translation>Aggiornamento disponibile</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Aggiornamento software</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Note di rilascio</translation>
+    </message>
+    <message>
+        <source>Release Notes…</source>
+        <translation>Note di rilascio…</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Salta questa versione</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Ricordamelo più tardi</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Verifica degli aggiornamenti in corso…</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Sei aggiornato!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version available.</source>
+        <translation>%1 %2 è la versione più recente disponibile.</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Errore di aggiornamento</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available!</source>
+        <translation>È disponibile una nuova versione di %1!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is available. Would you like to install it now?</source>
+        <translation>%1 %2 è disponibile. Vuoi installarlo ora?</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Download dell’aggiornamento in corso…</translation>
+    </message>
+    <message>
+        <source>Installing the update</source>
+        <translation>Installazione dell’aggiornamento</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Kestrel could not check for updates: %1</source>
+        <translation>Kestrel non è riuscito a verificare gli aggiornamenti: %1</translation>
+    </message>
+    <message>
+        <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
+        <translation>Il feed degli aggiornamenti non indica alcuna versione leggibile da Kestrel, quindi Kestrel non può stabilire se è più recente.</translation>
+    </message>
+    <message>
+        <source>This update is not signed, and Kestrel installs only signed updates.</source>
+        <translation>Questo aggiornamento non è firmato e Kestrel installa solo aggiornamenti firmati.</translation>
+    </message>
+    <message>
+        <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
+        <translation>Il feed degli aggiornamenti annuncia un pacchetto di %1 MiB, molto più grande di Kestrel; non è stato scaricato.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded: %1</source>
+        <translation>Impossibile scaricare l’aggiornamento: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
+        <translation>L’aggiornamento scaricato è stato eliminato perché non è quello descritto dal feed: %1</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: %1</source>
+        <translation>Impossibile installare l’aggiornamento: %1</translation>
+    </message>
+    <message>
+        <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
+        <translation>Kestrel %1 è stato passato al programma di installazione del sistema. Esci da Kestrel e riaprilo una volta installato.</translation>
     </message>
 </context>
 </TS>

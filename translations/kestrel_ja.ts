@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>バージョン %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>AboutSection</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>ソフトウェアアップデート</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>%1はシステムのほかのソフトウェアと一緒にアップデートされます</translation>
+    </message>
+    <message>
+        <source>Check for the latest version</source>
+        <translation>最新バージョンを確認します</translation>
+    </message>
+    <message>
+        <source>Automatic Updates</source>
+        <translation>自動アップデート</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>アップデートを自動的に確認</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>Questions, bugs, or ideas</source>
+        <translation>質問、不具合、アイデア</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>サポートに問い合わせる</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Webサイト</translation>
+    </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>%1についてさらに詳しく</translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation>Webサイトを開く</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>プライバシーポリシー</translation>
+    </message>
+    <message>
+        <source>%1 never stores or sends what you type</source>
+        <translation>%1は入力した内容を保存も送信もしません</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>謝辞</translation>
+    </message>
+    <message>
+        <source>Open source software used in %1</source>
+        <translation>%1で使用しているオープンソースソフトウェア</translation>
+    </message>
+    <message>
+        <source>© %1 %2</source>
+        <comment>the year, then who publishes Kestrel</comment>
+        <translation>© %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>AppearanceSection</name>
     <message>
         <source>Key Color</source>
@@ -34,6 +117,26 @@
     <message>
         <source>How long keys stay after you let go</source>
         <translation>キーを離したあと表示が残る時間</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>seconds, as short as a unit can be written</comment>
+        <translation>%1秒</translation>
+    </message>
+</context>
+<context>
+    <name>Displays</name>
+    <message>
+        <source>Screen with Pointer</source>
+        <translation>ポインタのある画面</translation>
+    </message>
+    <message>
+        <source>Disconnected Display</source>
+        <translation>接続されていないディスプレイ</translation>
+    </message>
+    <message>
+        <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
+        <translation>そのディスプレイは接続されていません。再接続されるまで、キーはポインタのある画面に表示されます</translation>
     </message>
 </context>
 <context>
@@ -202,6 +305,64 @@
         <source>Quit %1</source>
         <translation>%1を終了</translation>
     </message>
+    <message>
+        <source>%1 panel</source>
+        <translation>%1パネル</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>%1へようこそ</translation>
+    </message>
+    <message>
+        <source>Show your keys and clicks on screen as you present, teach, or record.</source>
+        <translation>プレゼンテーション、授業、録画の最中に、押したキーやクリックを画面に表示します。</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation>アクセス許可</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
+        <translation>押したキーを表示するために必要です。%1は入力した内容を保存も送信もしません。</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
+        <translation>押したキーを表示するために必要です。%1は入力した内容を保存も送信もしません。許可したあと、%1が再起動することがあります。</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation>準備ができました！</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>ステップ %1/%2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Open System Settings…</source>
+        <translation>システム設定を開く…</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>始める</translation>
+    </message>
+</context>
+<context>
+    <name>OnboardingWindow</name>
+    <message>
+        <source>Open at Login</source>
+        <translation>ログイン時に開く</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
 </context>
 <context>
     <name>PasswordProtection</name>
@@ -252,6 +413,13 @@
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
         <translation>GTKアプリケーションのパスワードフィールドでは非表示になります。ロック画面とその他のパスワード入力は表示されます。Kestrelはsystemd-logindにセッションがロックされているか問い合わせることができません。あとから起動するQtアプリケーションとChromiumも対象にするには、アクセシビリティをオンにしてください（デスクトップ全体の変更です）</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPicker</name>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
     </message>
 </context>
 <context>
@@ -403,6 +571,111 @@
     <message>
         <source>%1, update available</source>
         <translation>%1、アップデートがあります</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMark</name>
+    <message>
+        <source>Update available</source>
+        <translation>アップデートがあります</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>ソフトウェアアップデート</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>リリースノート</translation>
+    </message>
+    <message>
+        <source>Release Notes…</source>
+        <translation>リリースノート…</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>このバージョンをスキップ</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>あとで通知</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>アップデートを確認しています…</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>最新の状態です！</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version available.</source>
+        <translation>%1 %2 は入手可能な最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>アップデートエラー</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available!</source>
+        <translation>新しいバージョンの%1があります！</translation>
+    </message>
+    <message>
+        <source>%1 %2 is available. Would you like to install it now?</source>
+        <translation>%1 %2 が入手可能です。今すぐインストールしますか？</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>アップデートをダウンロードしています…</translation>
+    </message>
+    <message>
+        <source>Installing the update</source>
+        <translation>アップデートをインストールしています</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Kestrel could not check for updates: %1</source>
+        <translation>Kestrelはアップデートを確認できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
+        <translation>アップデートフィードにKestrelが読み取れるバージョンがないため、新しいかどうかを判断できません。</translation>
+    </message>
+    <message>
+        <source>This update is not signed, and Kestrel installs only signed updates.</source>
+        <translation>このアップデートには署名がありません。Kestrelは署名されたアップデートのみインストールします。</translation>
+    </message>
+    <message>
+        <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
+        <translation>アップデートフィードが示すパッケージは%1 MiBで、Kestrelよりはるかに大きいため、ダウンロードしませんでした。</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded: %1</source>
+        <translation>アップデートをダウンロードできませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
+        <translation>ダウンロードしたアップデートはフィードの記載と一致しないため削除しました: %1</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: %1</source>
+        <translation>アップデートをインストールできませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
+        <translation>Kestrel %1をシステムのインストーラに渡しました。インストールが終わったら、Kestrelを終了して再度起動してください。</translation>
     </message>
 </context>
 </TS>

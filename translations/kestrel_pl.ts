@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Wersja %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>AboutSection</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Sprawdź uaktualnienia…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Uaktualnienia oprogramowania</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>%1 jest uaktualniany razem z pozostałym oprogramowaniem systemu</translation>
+    </message>
+    <message>
+        <source>Check for the latest version</source>
+        <translation>Sprawdź, czy jest nowsza wersja</translation>
+    </message>
+    <message>
+        <source>Automatic Updates</source>
+        <translation>Automatyczne uaktualnienia</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Automatycznie sprawdzaj uaktualnienia</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Pomoc techniczna</translation>
+    </message>
+    <message>
+        <source>Questions, bugs, or ideas</source>
+        <translation>Pytania, błędy lub pomysły</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>Skontaktuj się z pomocą</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Witryna</translation>
+    </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Dowiedz się więcej o programie %1</translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation>Odwiedź witrynę</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Polityka prywatności</translation>
+    </message>
+    <message>
+        <source>%1 never stores or sends what you type</source>
+        <translation>%1 nigdy nie zapisuje ani nie wysyła tego, co piszesz</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Podziękowania</translation>
+    </message>
+    <message>
+        <source>Open source software used in %1</source>
+        <translation>Oprogramowanie open source użyte w programie %1</translation>
+    </message>
+    <message>
+        <source>© %1 %2</source>
+        <comment>the year, then who publishes Kestrel</comment>
+        <translation>© %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>AppearanceSection</name>
     <message>
         <source>Key Color</source>
@@ -34,6 +117,26 @@
     <message>
         <source>How long keys stay after you let go</source>
         <translation>Jak długo klawisze pozostają po puszczeniu</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>seconds, as short as a unit can be written</comment>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>Displays</name>
+    <message>
+        <source>Screen with Pointer</source>
+        <translation>Ekran ze wskaźnikiem</translation>
+    </message>
+    <message>
+        <source>Disconnected Display</source>
+        <translation>Odłączony ekran</translation>
+    </message>
+    <message>
+        <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
+        <translation>Ten ekran jest odłączony. Do jego powrotu klawisze pojawiają się na ekranie ze wskaźnikiem</translation>
     </message>
 </context>
 <context>
@@ -202,6 +305,64 @@
         <source>Quit %1</source>
         <translation>Zakończ %1</translation>
     </message>
+    <message>
+        <source>%1 panel</source>
+        <translation>Panel programu %1</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>Witamy w programie %1</translation>
+    </message>
+    <message>
+        <source>Show your keys and clicks on screen as you present, teach, or record.</source>
+        <translation>Pokazuj naciskane klawisze i kliknięcia na ekranie podczas prezentacji, lekcji lub nagrania.</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation>Uprawnienie</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
+        <translation>Wymagane do pokazywania naciskanych klawiszy. %1 nigdy nie zapisuje ani nie wysyła tego, co piszesz.</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
+        <translation>Wymagane do pokazywania naciskanych klawiszy. %1 nigdy nie zapisuje ani nie wysyła tego, co piszesz. Po udzieleniu zgody %1 może uruchomić się ponownie.</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation>Wszystko gotowe!</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Krok %1 z %2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Open System Settings…</source>
+        <translation>Otwórz Ustawienia systemowe…</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Zaczynajmy</translation>
+    </message>
+</context>
+<context>
+    <name>OnboardingWindow</name>
+    <message>
+        <source>Open at Login</source>
+        <translation>Otwieraj po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
 </context>
 <context>
     <name>PasswordProtection</name>
@@ -252,6 +413,13 @@
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
         <translation>Ukrywane w polach haseł aplikacji GTK. Ekran blokady i inne prośby o hasło są pokazywane: Kestrel nie może zapytać systemd-logind, czy sesja jest zablokowana. Włącz dostępność, aby objąć aplikacje Qt i Chromium uruchomione później (zmiana dla całego pulpitu)</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPicker</name>
+    <message>
+        <source>Position</source>
+        <translation>Położenie</translation>
     </message>
 </context>
 <context>
@@ -403,6 +571,111 @@
     <message>
         <source>%1, update available</source>
         <translation>%1, dostępne uaktualnienie</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMark</name>
+    <message>
+        <source>Update available</source>
+        <translation>Dostępne uaktualnienie</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Uaktualnienia oprogramowania</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Informacje o wydaniu</translation>
+    </message>
+    <message>
+        <source>Release Notes…</source>
+        <translation>Informacje o wydaniu…</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Pomiń tę wersję</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Przypomnij później</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Zainstaluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Sprawdzanie uaktualnień…</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Masz najnowszą wersję!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version available.</source>
+        <translation>%1 %2 to najnowsza dostępna wersja.</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Błąd uaktualniania</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available!</source>
+        <translation>Dostępna jest nowa wersja programu %1!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is available. Would you like to install it now?</source>
+        <translation>%1 %2 jest dostępny. Czy chcesz go teraz zainstalować?</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Pobieranie uaktualnienia…</translation>
+    </message>
+    <message>
+        <source>Installing the update</source>
+        <translation>Instalowanie uaktualnienia</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Kestrel could not check for updates: %1</source>
+        <translation>Kestrel nie mógł sprawdzić uaktualnień: %1</translation>
+    </message>
+    <message>
+        <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
+        <translation>Kanał uaktualnień nie podaje wersji, którą Kestrel potrafi odczytać, więc Kestrel nie może ustalić, czy jest nowsza.</translation>
+    </message>
+    <message>
+        <source>This update is not signed, and Kestrel installs only signed updates.</source>
+        <translation>To uaktualnienie nie jest podpisane, a Kestrel instaluje tylko podpisane uaktualnienia.</translation>
+    </message>
+    <message>
+        <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
+        <translation>Kanał uaktualnień zapowiada pakiet o rozmiarze %1 MiB, dużo większy niż Kestrel; nie został pobrany.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded: %1</source>
+        <translation>Nie udało się pobrać uaktualnienia: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
+        <translation>Pobrane uaktualnienie zostało usunięte, ponieważ nie jest tym, które opisuje kanał: %1</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: %1</source>
+        <translation>Nie udało się zainstalować uaktualnienia: %1</translation>
+    </message>
+    <message>
+        <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
+        <translation>Kestrel %1 został przekazany do instalatora systemu. Zakończ Kestrel i uruchom go ponownie po zakończeniu instalacji.</translation>
     </message>
 </context>
 </TS>

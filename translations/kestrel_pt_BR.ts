@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Versão %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>AboutSection</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar Atualizações…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Atualização de Software</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>O %1 é atualizado com os outros softwares do seu sistema</translation>
+    </message>
+    <message>
+        <source>Check for the latest version</source>
+        <translation>Buscar a versão mais recente</translation>
+    </message>
+    <message>
+        <source>Automatic Updates</source>
+        <translation>Atualizações Automáticas</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Buscar atualizações automaticamente</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Suporte</translation>
+    </message>
+    <message>
+        <source>Questions, bugs, or ideas</source>
+        <translation>Dúvidas, bugs ou ideias</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>Contatar o Suporte</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Saiba mais sobre o %1</translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation>Visitar o Site</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Política de Privacidade</translation>
+    </message>
+    <message>
+        <source>%1 never stores or sends what you type</source>
+        <translation>O %1 nunca armazena nem envia o que você digita</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Agradecimentos</translation>
+    </message>
+    <message>
+        <source>Open source software used in %1</source>
+        <translation>Software de código aberto usado no %1</translation>
+    </message>
+    <message>
+        <source>© %1 %2</source>
+        <comment>the year, then who publishes Kestrel</comment>
+        <translation>© %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>AppearanceSection</name>
     <message>
         <source>Key Color</source>
@@ -34,6 +117,26 @@
     <message>
         <source>How long keys stay after you let go</source>
         <translation>Quanto tempo as teclas ficam depois que você as solta</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>seconds, as short as a unit can be written</comment>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>Displays</name>
+    <message>
+        <source>Screen with Pointer</source>
+        <translation>Tela com o Ponteiro</translation>
+    </message>
+    <message>
+        <source>Disconnected Display</source>
+        <translation>Tela Desconectada</translation>
+    </message>
+    <message>
+        <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
+        <translation>Essa tela está desconectada. As teclas aparecem na tela com o ponteiro até que ela volte</translation>
     </message>
 </context>
 <context>
@@ -202,6 +305,64 @@
         <source>Quit %1</source>
         <translation>Encerrar %1</translation>
     </message>
+    <message>
+        <source>%1 panel</source>
+        <translation>Painel do %1</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>Bem-vindo ao %1</translation>
+    </message>
+    <message>
+        <source>Show your keys and clicks on screen as you present, teach, or record.</source>
+        <translation>Mostre suas teclas e cliques na tela enquanto apresenta, ensina ou grava.</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation>Permissão</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
+        <translation>Necessário para mostrar as teclas que você pressiona. O %1 nunca armazena nem envia o que você digita.</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
+        <translation>Necessário para mostrar as teclas que você pressiona. O %1 nunca armazena nem envia o que você digita. O %1 pode reiniciar depois que você permitir.</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation>Tudo pronto!</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Etapa %1 de %2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Open System Settings…</source>
+        <translation>Abrir Ajustes do Sistema…</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Começar</translation>
+    </message>
+</context>
+<context>
+    <name>OnboardingWindow</name>
+    <message>
+        <source>Open at Login</source>
+        <translation>Abrir ao Iniciar Sessão</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
 </context>
 <context>
     <name>PasswordProtection</name>
@@ -252,6 +413,13 @@
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
         <translation>Oculto nos campos de senha dos apps GTK. A tela de bloqueio e outras solicitações de senha aparecem: o Kestrel não pode perguntar ao systemd-logind se a sessão está bloqueada. Ative a acessibilidade para incluir apps Qt e o Chromium abertos depois (uma alteração para toda a área de trabalho)</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPicker</name>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
     </message>
 </context>
 <context>
@@ -403,6 +571,111 @@
     <message>
         <source>%1, update available</source>
         <translation>%1, atualização disponível</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMark</name>
+    <message>
+        <source>Update available</source>
+        <translation>Atualização disponível</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Atualização de Software</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Notas da Versão</translation>
+    </message>
+    <message>
+        <source>Release Notes…</source>
+        <translation>Notas da Versão…</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Ignorar Esta Versão</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Lembrar Mais Tarde</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando atualizações…</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Você está atualizado!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version available.</source>
+        <translation>O %1 %2 é a versão mais recente disponível.</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Erro de Atualização</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available!</source>
+        <translation>Uma nova versão do %1 está disponível!</translation>
+    </message>
+    <message>
+        <source>%1 %2 is available. Would you like to install it now?</source>
+        <translation>O %1 %2 está disponível. Deseja instalá-lo agora?</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Baixando a atualização…</translation>
+    </message>
+    <message>
+        <source>Installing the update</source>
+        <translation>Instalando a atualização</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Kestrel could not check for updates: %1</source>
+        <translation>O Kestrel não conseguiu buscar atualizações: %1</translation>
+    </message>
+    <message>
+        <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
+        <translation>O feed de atualizações não informa nenhuma versão que o Kestrel consiga ler, então o Kestrel não sabe dizer se ela é mais nova.</translation>
+    </message>
+    <message>
+        <source>This update is not signed, and Kestrel installs only signed updates.</source>
+        <translation>Esta atualização não está assinada, e o Kestrel instala apenas atualizações assinadas.</translation>
+    </message>
+    <message>
+        <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
+        <translation>O feed de atualizações anuncia um pacote de %1 MiB, muito maior que o Kestrel; ele não foi baixado.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded: %1</source>
+        <translation>Não foi possível baixar a atualização: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
+        <translation>A atualização baixada foi apagada porque não é a que o feed descreve: %1</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: %1</source>
+        <translation>Não foi possível instalar a atualização: %1</translation>
+    </message>
+    <message>
+        <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
+        <translation>O Kestrel %1 foi entregue ao instalador do sistema. Encerre o Kestrel e abra-o novamente quando ele estiver instalado.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>版本 %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>AboutSection</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>检查更新…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>软件更新</translation>
+    </message>
+    <message>
+        <source>%1 is updated with your system&apos;s other software</source>
+        <translation>%1会随系统中的其他软件一起更新</translation>
+    </message>
+    <message>
+        <source>Check for the latest version</source>
+        <translation>检查最新版本</translation>
+    </message>
+    <message>
+        <source>Automatic Updates</source>
+        <translation>自动更新</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>自动检查更新</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支持</translation>
+    </message>
+    <message>
+        <source>Questions, bugs, or ideas</source>
+        <translation>问题、错误或想法</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>联系支持</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>网站</translation>
+    </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>进一步了解%1</translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation>访问网站</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>隐私政策</translation>
+    </message>
+    <message>
+        <source>%1 never stores or sends what you type</source>
+        <translation>%1绝不会存储或发送你输入的内容</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>查看</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>致谢</translation>
+    </message>
+    <message>
+        <source>Open source software used in %1</source>
+        <translation>%1中使用的开源软件</translation>
+    </message>
+    <message>
+        <source>© %1 %2</source>
+        <comment>the year, then who publishes Kestrel</comment>
+        <translation>© %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>AppearanceSection</name>
     <message>
         <source>Key Color</source>
@@ -34,6 +117,26 @@
     <message>
         <source>How long keys stay after you let go</source>
         <translation>松开按键后保留的时长</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>seconds, as short as a unit can be written</comment>
+        <translation>%1秒</translation>
+    </message>
+</context>
+<context>
+    <name>Displays</name>
+    <message>
+        <source>Screen with Pointer</source>
+        <translation>指针所在的屏幕</translation>
+    </message>
+    <message>
+        <source>Disconnected Display</source>
+        <translation>已断开的显示器</translation>
+    </message>
+    <message>
+        <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
+        <translation>该显示器已断开。在它重新连接之前，按键会显示在指针所在的屏幕上</translation>
     </message>
 </context>
 <context>
@@ -202,6 +305,64 @@
         <source>Quit %1</source>
         <translation>退出%1</translation>
     </message>
+    <message>
+        <source>%1 panel</source>
+        <translation>%1面板</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>欢迎使用%1</translation>
+    </message>
+    <message>
+        <source>Show your keys and clicks on screen as you present, teach, or record.</source>
+        <translation>在演示、授课或录屏时，在屏幕上显示你的按键和点击。</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation>权限</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
+        <translation>显示你按下的键时需要。%1绝不会存储或发送你输入的内容。</translation>
+    </message>
+    <message>
+        <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
+        <translation>显示你按下的键时需要。%1绝不会存储或发送你输入的内容。允许后，%1可能会重新启动。</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation>一切就绪！</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>第 %1 步，共 %2 步</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Open System Settings…</source>
+        <translation>打开系统设置…</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>开始使用</translation>
+    </message>
+</context>
+<context>
+    <name>OnboardingWindow</name>
+    <message>
+        <source>Open at Login</source>
+        <translation>登录时打开</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
 </context>
 <context>
     <name>PasswordProtection</name>
@@ -252,6 +413,13 @@
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
         <translation>在 GTK 应用程序的密码栏中隐藏。锁屏和其他密码提示会显示出来：Kestrel 无法询问 systemd-logind 会话是否已锁定。打开辅助功能可覆盖之后启动的 Qt 应用程序和 Chromium（这是对整个桌面的更改）</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPicker</name>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
     </message>
 </context>
 <context>
@@ -403,6 +571,111 @@
     <message>
         <source>%1, update available</source>
         <translation>%1，有可用更新</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMark</name>
+    <message>
+        <source>Update available</source>
+        <translation>有可用更新</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>软件更新</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>发行说明</translation>
+    </message>
+    <message>
+        <source>Release Notes…</source>
+        <translation>发行说明…</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>跳过此版本</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>稍后提醒我</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在检查更新…</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>已是最新版本！</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version available.</source>
+        <translation>%1 %2 是目前的最新版本。</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>更新错误</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available!</source>
+        <translation>%1有新版本可用！</translation>
+    </message>
+    <message>
+        <source>%1 %2 is available. Would you like to install it now?</source>
+        <translation>%1 %2 现已推出。要现在安装吗？</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>正在下载更新…</translation>
+    </message>
+    <message>
+        <source>Installing the update</source>
+        <translation>正在安装更新</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Kestrel could not check for updates: %1</source>
+        <translation>Kestrel无法检查更新：%1</translation>
+    </message>
+    <message>
+        <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
+        <translation>更新源中没有Kestrel能读取的版本号，因此Kestrel无法判断它是否更新。</translation>
+    </message>
+    <message>
+        <source>This update is not signed, and Kestrel installs only signed updates.</source>
+        <translation>此更新未签名，而Kestrel只安装已签名的更新。</translation>
+    </message>
+    <message>
+        <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
+        <translation>更新源声明的软件包大小为 %1 MiB，远大于Kestrel本身，因此未下载。</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded: %1</source>
+        <translation>无法下载更新：%1</translation>
+    </message>
+    <message>
+        <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
+        <translation>已删除下载的更新，因为它与更新源描述的不一致：%1</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: %1</source>
+        <translation>无法安装更新：%1</translation>
+    </message>
+    <message>
+        <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
+        <translation>Kestrel %1 已交给系统的安装程序。安装完成后，请退出并重新启动Kestrel。</translation>
     </message>
 </context>
 </TS>

@@ -30,8 +30,8 @@ AppInfo AppInfo::from(const BundleInfo& bundle, const std::string& processName)
 {
     AppInfo info;
     info.name = nonEmptyOr(bundle.displayName, nonEmptyOr(bundle.name, processName));
-    info.versionText =
-        "Version " + nonEmptyOr(bundle.shortVersion, "1.0") + " (" + nonEmptyOr(bundle.buildNumber, "1") + ")";
+    info.version = {KESTREL_TEXT("About", "Version %1 (%2)"),
+                    {nonEmptyOr(bundle.shortVersion, "1.0"), nonEmptyOr(bundle.buildNumber, "1")}};
     if (!bundle.supportMail.empty())
         info.supportMailURL = "mailto:" + bundle.supportMail;
     info.publisher = nonEmptyOr(bundle.publisher, "the " + info.name + " developers");

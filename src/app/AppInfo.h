@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UiText.h"
+
 #include <optional>
 #include <string>
 
@@ -21,7 +23,7 @@ struct BundleInfo {
 // Kestrel's name, version and addresses, for the tray, the settings and the command line.
 struct AppInfo {
     std::string name;
-    std::string versionText; // "Version 2.1 (57)"
+    UiMessage version; // "Version 2.1 (57)"
     // Empty when the build names no address: About then hides the row.
     std::string supportMailURL;
     std::string websiteURL;

@@ -104,15 +104,16 @@ void AppUpdater::checked(bool userInitiated, UpdateNetwork::Feed feed)
     setBusy(Busy::no);
     if (!userInitiated && m_automaticallyChecks)
         scheduleNextCheck(checkInterval);
-    const auto tell = [&](const std::string& message) {
+    const auto tell = [&](const UiMessage& message) {
         if (userInitiated && m_driver)
             m_driver->showError(message);
     };
     // A check that fails says so when asked for, and changes nothing else.
     if (!feed.error.empty())
-        return tell("Kestrel could not check for updates: " + feed.error);
+        return tell({KESTREL_TEXT("Updates", "Kestrel could not check for updates: %1"), {feed.error}});
     if (!hasReadableVersion(feed.items) || !m_currentVersion)
-        return tell("The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.");
+        return tell(KESTREL_TEXT("Updates", "The update feed names no version Kestrel can read, so Kestrel cannot "
+                                            "tell whether it is newer."));
     m_services.state.set(lastCheckKey,
                          std::chrono::duration<double>(m_services.wallClock().time_since_epoch()).count());
 
@@ -158,16 +159,17 @@ void AppUpdater::choose(const AppcastItem& update, UpdateChoice choice)
 
 void AppUpdater::install(const AppcastItem& update)
 {
-    const auto refuse = [&](const std::string& message) {
+    const auto refuse = [&](const UiMessage& message) {
         m_shownUpdate.reset();
         if (m_driver)
             m_driver->showError(message);
     };
     if (update.edSignature.empty() || update.enclosureLength == 0 || !m_services.verifier || !m_services.installer)
-        return refuse("This update is not signed, and Kestrel installs only signed updates.");
+        return refuse(KESTREL_TEXT("Updates", "This update is not signed, and Kestrel installs only signed updates."));
     if (update.enclosureLength > maximumPackageSize)
-        return refuse("The update feed announces a package of " + std::to_string(update.enclosureLength >> 20) +
-                      " MiB, far larger than Kestrel; it was not downloaded.");
+        return refuse({KESTREL_TEXT("Updates", "The update feed announces a package of %1 MiB, far larger than "
+                                               "Kestrel; it was not downloaded."),
+                       {std::to_string(update.enclosureLength >> 20)}});
     setBusy(Busy::installing);
     if (m_driver)
         m_driver->showDownloading(0, update.enclosureLength);
@@ -186,25 +188,27 @@ void AppUpdater::downloaded(const AppcastItem& update, UpdateNetwork::Download d
 {
     setBusy(Busy::no);
     m_shownUpdate.reset();
-    const auto tell = [&](const std::string& message) {
+    const auto tell = [&](const UiMessage& message) {
         if (m_driver)
             m_driver->showError(message);
     };
     if (!download.error.empty())
-        return tell("The update could not be downloaded: " + download.error);
+        return tell({KESTREL_TEXT("Updates", "The update could not be downloaded: %1"), {download.error}});
     if (const std::string mismatch =
             m_services.verifier->verify(download.file, update.enclosureLength, update.edSignature);
         !mismatch.empty()) {
         std::error_code ignored;
         std::filesystem::remove(download.file, ignored); // never handed to anyone
-        return tell("The downloaded update was deleted because it is not the one the feed describes: " + mismatch);
+        return tell({KESTREL_TEXT("Updates",
+                                  "The downloaded update was deleted because it is not the one the feed describes: %1"),
+                     {mismatch}});
     }
     if (const std::string failure = m_services.installer->install(download.file); !failure.empty())
-        return tell("The update could not be installed: " + failure);
+        return tell({KESTREL_TEXT("Updates", "The update could not be installed: %1"), {failure}});
     if (m_driver)
-        m_driver->showInstalled("Kestrel " + (update.shortVersion.empty() ? update.version : update.shortVersion) +
-                                " was handed to the system's installer. Quit and start Kestrel again once it is "
-                                "installed.");
+        m_driver->showInstalled({KESTREL_TEXT("Updates", "Kestrel %1 was handed to the system's installer. Quit "
+                                                         "and start Kestrel again once it is installed."),
+                                 {update.shortVersion.empty() ? update.version : update.shortVersion}});
 }
 
 void AppUpdater::userDriverDidClose()

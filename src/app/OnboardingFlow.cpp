@@ -11,15 +11,21 @@ OnboardingPageText onboardingPageText(OnboardingStep step, std::string_view appN
     const std::string name(appName);
     switch (step) {
     case OnboardingStep::welcome:
-        return {"Welcome to " + name, "Show your keys and clicks on screen as you present, teach, or record."};
+        return {{KESTREL_TEXT("Onboarding", "Welcome to %1"), {name}},
+                KESTREL_TEXT("Onboarding", "Show your keys and clicks on screen as you present, teach, or record.")};
     case OnboardingStep::permission:
         if (asksSystem)
-            return {"Permission",
-                    "Required to show the keys you press. " + name + " never stores or sends what you type."};
-        return {"Permission", "Required to show the keys you press. " + name +
-                                  " never stores or sends what you type. " + name + " may restart after you allow it."};
+            return {
+                KESTREL_TEXT("Onboarding", "Permission"),
+                {KESTREL_TEXT("Onboarding", "Required to show the keys you press. %1 never stores or sends what you "
+                                            "type."),
+                 {name}}};
+        return {KESTREL_TEXT("Onboarding", "Permission"),
+                {KESTREL_TEXT("Onboarding", "Required to show the keys you press. %1 never stores or sends what you "
+                                            "type. %1 may restart after you allow it."),
+                 {name}}};
     case OnboardingStep::finish:
-        return {"All set!", ""};
+        return {KESTREL_TEXT("Onboarding", "All set!"), {}};
     }
     return {};
 }
@@ -78,25 +84,25 @@ void OnboardingFlow::primaryAction()
     }
 }
 
-std::string OnboardingFlow::primaryTitle() const
+UiText OnboardingFlow::primaryTitle() const
 {
     switch (step()) {
     case OnboardingStep::welcome:
-        return "Continue";
+        return continueTitle;
     case OnboardingStep::permission:
         if (isGranted)
-            return "Continue";
-        return m_services.permission.asksSystem() ? std::string(InputMonitoringPermission::allowTitle.english())
-                                                  : "Open System Settings…";
+            return continueTitle;
+        return m_services.permission.asksSystem() ? InputMonitoringPermission::allowTitle : openSystemSettingsTitle;
     case OnboardingStep::finish:
-        return "Get Started";
+        return getStartedTitle;
     }
     return {};
 }
 
-std::string OnboardingFlow::stepDescription() const
+UiMessage OnboardingFlow::stepDescription() const
 {
-    return "Step " + std::to_string(index.get() + 1) + " of " + std::to_string(m_steps.size());
+    return {KESTREL_TEXT("Onboarding", "Step %1 of %2"),
+            {std::to_string(index.get() + 1), std::to_string(m_steps.size())}};
 }
 
 void OnboardingFlow::schedulePoll()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Observable.h"
+#include "common/UiText.h"
 #include "common/WeakSelf.h"
 #include "platform/DefaultsStore.h"
 #include "platform/PermissionService.h"
@@ -22,8 +23,8 @@ enum class OnboardingStep { welcome, permission, finish };
 // What a page says above its buttons. The last page's body is the hot key's hint, written in
 // the key labels the user chose, so it is not here.
 struct OnboardingPageText {
-    std::string title;
-    std::string body;
+    UiMessage title;
+    UiMessage body;
 };
 // Where the system is asked through its dialog (`asksSystem`), nothing restarts after a grant.
 OnboardingPageText onboardingPageText(OnboardingStep step, std::string_view appName, bool asksSystem = false);
@@ -66,10 +67,14 @@ public:
     OnboardingStep step() const { return m_steps[static_cast<std::size_t>(index.get())]; }
 
     bool canGoBack() const { return index.get() > 0; }
-    // The primary button's title on the page shown.
-    std::string primaryTitle() const;
+    // The primary button's title on the page shown: one of these, or the permission's
+    // "Allow…".
+    static constexpr UiText continueTitle = KESTREL_TEXT("Onboarding", "Continue");
+    static constexpr UiText openSystemSettingsTitle = KESTREL_TEXT("Onboarding", "Open System Settings…");
+    static constexpr UiText getStartedTitle = KESTREL_TEXT("Onboarding", "Get Started");
+    UiText primaryTitle() const;
     // What a screen reader says for the step indicator: "Step 2 of 3".
-    std::string stepDescription() const;
+    UiMessage stepDescription() const;
     void back();
     // "Continue", "Allow…", "Open System Settings…" or "Get Started", as the page and access
     // say.

@@ -2,6 +2,7 @@
 
 #include "app/Appcast.h"
 #include "app/UpdateReminders.h"
+#include "common/UiText.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,11 +17,11 @@ public:
     virtual ~UpdateUserDriver() = default;
     virtual void showChecking() = 0;
     virtual void showUpToDate(const std::string& currentVersion) = 0;
-    virtual void showError(const std::string& message) = 0;
+    virtual void showError(const UiMessage& message) = 0;
     // `choose` answers Install, Remind Me Later or Skip This Version, once.
     virtual void showUpdate(const AppcastItem& update, std::function<void(UpdateChoice)> choose) = 0;
     virtual void showDownloading(std::uint64_t received, std::uint64_t total) = 0;
-    virtual void showInstalled(const std::string& message) = 0;
+    virtual void showInstalled(const UiMessage& message) = 0;
 };
 
 } // namespace kestrel

@@ -18,16 +18,16 @@ DisplayChooser DisplayChooser::build(const std::vector<ConnectedDisplay>& connec
 {
     DisplayChooser chooser;
     chooser.selectedValue = stored;
-    chooser.items.push_back({"Screen with Pointer", ""});
+    chooser.items.push_back({.title = pointerTitle});
     if (connected.size() >= 2 || !stored.empty()) {
-        chooser.items.push_back({"", "", true});
+        chooser.items.push_back({.isDivider = true});
         for (const auto& display : connected)
-            chooser.items.push_back({display.name, display.id});
+            chooser.items.push_back({.name = display.name, .value = display.id});
     }
     chooser.isDisconnected = !stored.empty() && std::none_of(connected.begin(), connected.end(),
                                                              [&](const auto& display) { return display.id == stored; });
     if (chooser.isDisconnected)
-        chooser.items.push_back({"Disconnected Display", stored});
+        chooser.items.push_back({.title = disconnectedTitle, .value = stored});
     chooser.isEnabled = connected.size() >= 2 || !stored.empty();
     return chooser;
 }

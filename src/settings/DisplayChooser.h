@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UiText.h"
 #include "platform/ScreenService.h"
 
 #include <string>
@@ -22,8 +23,10 @@ std::vector<ConnectedDisplay> connectedDisplays(const std::vector<Screen>& scree
 // while the chosen one is absent. Choosing writes the item's value to "overlayDisplay"; the
 // identity of an absent display is kept until it comes back.
 struct DisplayChooser {
+    // An item is titled by a text to translate or by a screen's own name, shown as it is.
     struct Item {
-        std::string title;
+        UiText title;
+        std::string name;
         std::string value;
         bool isDivider = false;
         bool operator==(const Item&) const = default;
@@ -35,8 +38,10 @@ struct DisplayChooser {
     std::string selectedValue;
 
     static DisplayChooser build(const std::vector<ConnectedDisplay>& connected, const std::string& stored);
-    static constexpr std::string_view disconnectedFooter =
-        "That display is disconnected. Keys appear on the screen with the pointer until it's back";
+    static constexpr UiText pointerTitle = KESTREL_TEXT("Displays", "Screen with Pointer");
+    static constexpr UiText disconnectedTitle = KESTREL_TEXT("Displays", "Disconnected Display");
+    static constexpr UiText disconnectedFooter = KESTREL_TEXT(
+        "Displays", "That display is disconnected. Keys appear on the screen with the pointer until it's back");
 };
 
 } // namespace kestrel

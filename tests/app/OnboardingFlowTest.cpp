@@ -62,11 +62,11 @@ TEST_F(OnboardingFlowTest, WhileAccessIsMissingItPollsEverySecondAndThePermissio
     const auto flow = make();
     ASSERT_EQ(flow->steps().size(), 3u);
     EXPECT_EQ(polls(), 1u) << "one poll waiting from the start";
-    EXPECT_EQ(flow->primaryTitle(), "Continue");
+    EXPECT_EQ(flow->primaryTitle().english(), "Continue");
     flow->primaryAction();
     ASSERT_EQ(flow->step(), OnboardingStep::permission);
-    EXPECT_EQ(flow->stepDescription(), "Step 2 of 3");
-    EXPECT_EQ(flow->primaryTitle(), "Open System Settings…");
+    EXPECT_EQ(flow->stepDescription().english(), "Step 2 of 3");
+    EXPECT_EQ(flow->primaryTitle().english(), "Open System Settings…");
     flow->primaryAction(); // the first request only prompts
     EXPECT_EQ(shell.permission.requests, 1);
     EXPECT_EQ(shell.permission.settingsOpened, 0);
@@ -83,7 +83,7 @@ TEST_F(OnboardingFlowTest, WhileAccessIsMissingItPollsEverySecondAndThePermissio
     shell.scheduler.advance(1s);
     EXPECT_TRUE(flow->isGranted);
     EXPECT_EQ(flow->step(), OnboardingStep::finish);
-    EXPECT_EQ(flow->primaryTitle(), "Get Started");
+    EXPECT_EQ(flow->primaryTitle().english(), "Get Started");
     EXPECT_TRUE(shell.visualizer.isRunning);
     EXPECT_EQ(relaunched, 0);
     EXPECT_EQ(polls(), 0u) << "no timer once access is there";
@@ -96,8 +96,9 @@ TEST_F(OnboardingFlowTest, WhereTheSystemAsksEveryAllowAsksAgainAndNeverSendsToT
     const auto flow = make();
     flow->primaryAction();
     ASSERT_EQ(flow->step(), OnboardingStep::permission);
-    EXPECT_EQ(flow->primaryTitle(), "Allow…");
-    EXPECT_EQ(onboardingPageText(OnboardingStep::permission, "Kestrel", true).body.find("restart"), std::string::npos)
+    EXPECT_EQ(flow->primaryTitle().english(), "Allow…");
+    EXPECT_EQ(onboardingPageText(OnboardingStep::permission, "Kestrel", true).body.english().find("restart"),
+              std::string::npos)
         << "nothing restarts after the dialog";
     flow->primaryAction();
     flow->primaryAction(); // cancelled, asked again
@@ -125,7 +126,7 @@ TEST_F(OnboardingFlowTest, AGrantSeenOnTheWelcomePageLeavesThePageAndTurnsThePer
     EXPECT_EQ(flow->step(), OnboardingStep::welcome);
     flow->primaryAction();
     ASSERT_EQ(flow->step(), OnboardingStep::permission);
-    EXPECT_EQ(flow->primaryTitle(), "Continue");
+    EXPECT_EQ(flow->primaryTitle().english(), "Continue");
     flow->primaryAction();
     EXPECT_EQ(flow->step(), OnboardingStep::finish);
     EXPECT_EQ(shell.permission.requests, 0);

@@ -145,8 +145,8 @@ TEST(AppInfo, NameAndVersionFallBackAsTheBuildLeavesThemOut)
     EXPECT_EQ(AppInfo::from({.name = "Kestrel"}, "kestrel").name, "Kestrel");
     EXPECT_EQ(AppInfo::from({.displayName = ""}, "kestrel-dev").name, "kestrel-dev");
 
-    EXPECT_EQ(AppInfo::from({.shortVersion = "2.1", .buildNumber = "57"}, "k").versionText, "Version 2.1 (57)");
-    EXPECT_EQ(AppInfo::from({}, "k").versionText, "Version 1.0 (1)");
+    EXPECT_EQ(AppInfo::from({.shortVersion = "2.1", .buildNumber = "57"}, "k").version.english(), "Version 2.1 (57)");
+    EXPECT_EQ(AppInfo::from({}, "k").version.english(), "Version 1.0 (1)");
 }
 
 TEST(AppInfo, AnAddressTheBuildDoesNotNameStaysEmpty)

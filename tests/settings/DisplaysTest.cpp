@@ -62,14 +62,14 @@ TEST(DisplayChooser, OneScreenAndNothingChosenOffersOnlyThePointerAndIsDisabled)
     ASSERT_EQ(connected, (std::vector<ConnectedDisplay>{{"AAA", "DP-1"}})) << "a screen without identity is left out";
 
     const auto alone = DisplayChooser::build(connected, "");
-    EXPECT_EQ(alone.items, (std::vector<DisplayChooser::Item>{{"Screen with Pointer", ""}}));
+    EXPECT_EQ(alone.items, (std::vector<DisplayChooser::Item>{{.title = DisplayChooser::pointerTitle}}));
     EXPECT_FALSE(alone.isEnabled);
     EXPECT_FALSE(alone.isDisconnected);
 
     const auto chosen = DisplayChooser::build(connected, "AAA");
     EXPECT_TRUE(chosen.isEnabled);
     EXPECT_EQ(chosen.items.size(), 3u) << "pointer, divider, the screen";
-    EXPECT_EQ(chosen.items[2], (DisplayChooser::Item{"DP-1", "AAA"}));
+    EXPECT_EQ(chosen.items[2], (DisplayChooser::Item{.name = "DP-1", .value = "AAA"}));
 }
 
 TEST(DisplayChooser, AnAbsentChosenDisplayIsKeptAndSaidUntilItComesBack)
@@ -77,12 +77,12 @@ TEST(DisplayChooser, AnAbsentChosenDisplayIsKeptAndSaidUntilItComesBack)
     const std::vector<ConnectedDisplay> two{{"AAA", "DP-1"}, {"BBB", "HDMI-1"}};
     const auto absent = DisplayChooser::build({two[0]}, "BBB");
     EXPECT_TRUE(absent.isDisconnected);
-    EXPECT_EQ(absent.items.back(), (DisplayChooser::Item{"Disconnected Display", "BBB"}));
+    EXPECT_EQ(absent.items.back(), (DisplayChooser::Item{.title = DisplayChooser::disconnectedTitle, .value = "BBB"}));
     EXPECT_EQ(absent.selectedValue, "BBB");
 
     const auto back = DisplayChooser::build(two, "BBB");
     EXPECT_FALSE(back.isDisconnected);
-    EXPECT_EQ(back.items.back(), (DisplayChooser::Item{"HDMI-1", "BBB"}));
+    EXPECT_EQ(back.items.back(), (DisplayChooser::Item{.name = "HDMI-1", .value = "BBB"}));
     EXPECT_TRUE(DisplayChooser::build(two, "").isEnabled) << "two screens to choose from";
 }
 

@@ -79,7 +79,7 @@ public:
 
     void showChecking() override { shown.push_back("checking"); }
     void showUpToDate(const std::string& version) override { shown.push_back("up to date " + version); }
-    void showError(const std::string& message) override { shown.push_back("error: " + message); }
+    void showError(const UiMessage& message) override { shown.push_back("error: " + message.english()); }
     void showUpdate(const AppcastItem& update, std::function<void(UpdateChoice)> answer) override
     {
         shown.push_back("update " + update.version);
@@ -90,7 +90,7 @@ public:
     {
         shown.push_back("downloading " + std::to_string(received) + "/" + std::to_string(total));
     }
-    void showInstalled(const std::string&) override { shown.push_back("installed"); }
+    void showInstalled(const UiMessage&) override { shown.push_back("installed"); }
 };
 
 } // namespace kestrel::test

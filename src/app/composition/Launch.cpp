@@ -57,7 +57,7 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
     launch.input = inputChoice.backend;
     launch.display = chooseDisplayBackend(&std::getenv, [] { return wayland::compositorHasLayerShell(); });
     if (line.showVersion) {
-        std::printf("%s %s\n%s", AppInfo::current().name.c_str(), AppInfo::current().versionText.c_str(),
+        std::printf("%s %s\n%s", AppInfo::current().name.c_str(), AppInfo::current().version.english().c_str(),
                     describe(launch.input, launch.display).c_str());
         return 0;
     }

@@ -1,5 +1,6 @@
 #include "app/ui/MenuPanel.h"
 
+#include "app/AppInfo.h"
 #include "app/AppUpdater.h"
 #include "app/ui/MenuBarIcon.h"
 #include "common/ui/QtText.h"
@@ -147,7 +148,7 @@ void MenuRowButton::leaveEvent(QEvent* event)
 MenuPanel::MenuPanel(MenuCommands& commands, Scheduler& scheduler)
     : QWidget(nullptr, Qt::Popup), m_commands(commands), m_scheduler(scheduler)
 {
-    setWindowTitle(QStringLiteral("Kestrel panel"));
+    setWindowTitle(QCoreApplication::translate("MenuPanel", "%1 panel").arg(qt(AppInfo::current().name)));
     setFixedWidth(width);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(panelPadding, panelPadding, panelPadding, panelPadding);

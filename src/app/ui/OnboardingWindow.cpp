@@ -26,6 +26,8 @@
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 
+#include <algorithm>
+
 namespace kestrel {
 
 namespace {
@@ -143,7 +145,7 @@ OnboardingWindow::OnboardingWindow(Services services)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // A window manager names windows by their title, in the task switcher and the taskbar.
-    setWindowTitle(qt(onboardingPageText(OnboardingStep::welcome, AppInfo::current().name).title));
+    setWindowTitle(translated(onboardingPageText(OnboardingStep::welcome, AppInfo::current().name).title));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 40, 20, 20);
@@ -194,7 +196,7 @@ OnboardingWindow::OnboardingWindow(Services services)
     m_hint->setAlignment(Qt::AlignHCenter);
     showAsSecondary(*m_hint);
     finishLayout->addWidget(m_hint);
-    m_openAtLogin = new QCheckBox(QStringLiteral("Open at Login"), m_finishBody);
+    m_openAtLogin = new QCheckBox(tr("Open at Login"), m_finishBody);
     finishLayout->addWidget(m_openAtLogin, 0, Qt::AlignHCenter);
     textLayout->addWidget(m_finishBody);
     layout->addWidget(text);
@@ -204,7 +206,7 @@ OnboardingWindow::OnboardingWindow(Services services)
     layout->addSpacing(20);
 
     auto* buttons = new QHBoxLayout;
-    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back = new QPushButton(tr("Back"), this);
     m_primary = new QPushButton(this);
     m_otherWay = new QPushButton(translated(InputMonitoringPermission::otherWayTitle), this);
     for (QPushButton* button : {m_back, m_primary, m_otherWay})
@@ -212,8 +214,30 @@ OnboardingWindow::OnboardingWindow(Services services)
     m_primary->setDefault(true);
     buttons->addWidget(m_back);
     buttons->addStretch(1);
-    buttons->addWidget(m_otherWay);
-    buttons->addSpacing(8);
+    // In a language whose titles are too long for one row, the other way goes on a row of its
+    // own above the others, kept on every page so that the window's height stays.
+    int widestPrimary = 0;
+    for (const UiText& title : {OnboardingFlow::continueTitle, OnboardingFlow::openSystemSettingsTitle,
+                                OnboardingFlow::getStartedTitle, InputMonitoringPermission::allowTitle}) {
+        m_primary->setText(translated(title));
+        widestPrimary = std::max(widestPrimary, m_primary->sizeHint().width());
+    }
+    const int oneRow = m_back->sizeHint().width() + m_otherWay->sizeHint().width() + widestPrimary +
+                       buttons->spacing() * 3 + 8 + layout->contentsMargins().left() +
+                       layout->contentsMargins().right();
+    if (asksSystem && oneRow > contentWidth) {
+        auto* otherRow = new QHBoxLayout;
+        otherRow->addStretch(1);
+        otherRow->addWidget(m_otherWay);
+        QSizePolicy policy = m_otherWay->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        m_otherWay->setSizePolicy(policy);
+        layout->addLayout(otherRow);
+        layout->addSpacing(8);
+    } else {
+        buttons->addWidget(m_otherWay);
+        buttons->addSpacing(8);
+    }
     buttons->addWidget(m_primary);
     connect(m_otherWay, &QPushButton::clicked, this, [this] { m_services.flow.permission.openSystemSettings(); });
     layout->addLayout(buttons);
@@ -250,18 +274,18 @@ void OnboardingWindow::showPage()
     const bool asksSystem = m_services.flow.permission.asksSystem();
     const OnboardingPageText text = onboardingPageText(step, AppInfo::current().name, asksSystem);
     m_pictures->setCurrentIndex(pageOf(step));
-    m_title->setText(qt(text.title));
+    m_title->setText(translated(text.title));
     const bool finish = step == OnboardingStep::finish;
-    m_body->setText(qt(text.body));
+    m_body->setText(translated(text.body));
     m_body->setVisible(!finish);
     m_finishBody->setVisible(finish);
     if (finish) {
         m_hint->setText(translated(KeyLabels::hotKeyHint(Preferences::keyLabelStyle(m_services.flow.defaults))));
         m_openAtLogin->setChecked(m_services.loginItem.isEnabled());
     }
-    m_indicator->setCurrent(m_flow->index.get(), qt(m_flow->stepDescription()));
+    m_indicator->setCurrent(m_flow->index.get(), translated(m_flow->stepDescription()));
     m_back->setEnabled(m_flow->canGoBack());
-    m_primary->setText(qt(m_flow->primaryTitle()));
+    m_primary->setText(translated(m_flow->primaryTitle()));
     // The two ways, while access is missing on the permission page.
     const bool choosing = asksSystem && step == OnboardingStep::permission && !m_flow->isGranted;
     m_choices->setVisible(choosing);

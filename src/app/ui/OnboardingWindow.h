@@ -3,6 +3,7 @@
 #include "app/OnboardingFlow.h"
 #include "app/WindowActivation.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -30,6 +31,8 @@ class SystemLog;
 // page shows the hot key and "Open at Login". Closing it by its close button counts as done,
 // as "Get Started" does; it is not shown again in this run.
 class OnboardingWindow final : public QWidget, public ShellWindow {
+    Q_DECLARE_TR_FUNCTIONS(OnboardingWindow)
+
 public:
     static constexpr int contentWidth = 480;
 

@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/AppUpdater.h"
 #include "common/ui/QtText.h"
+#include "common/ui/Translated.h"
 #include "platform/Workspace.h"
 
 #include <QCloseEvent>
@@ -19,15 +20,19 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace kestrel {
 
 // The window itself; closing it tells the update service.
 class UpdateWindow::Window final : public QWidget {
 public:
+    static constexpr int minimumWidth = 460;
+
     explicit Window(std::function<void()> closed) : m_closed(std::move(closed))
     {
-        setWindowTitle(QStringLiteral("Software Update"));
-        setMinimumWidth(460);
+        setWindowTitle(UpdateWindow::tr("Software Update"));
+        setMinimumWidth(minimumWidth);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(20, 20, 20, 20);
         layout->setSpacing(10);
@@ -43,18 +48,18 @@ public:
         notes = new QPlainTextEdit(this);
         notes->setReadOnly(true);
         notes->setMinimumHeight(160);
-        notes->setAccessibleName(QStringLiteral("Release Notes"));
+        notes->setAccessibleName(UpdateWindow::tr("Release Notes"));
         progress = new QProgressBar(this);
         layout->addWidget(heading);
         layout->addWidget(body);
         layout->addWidget(notes, 1);
         layout->addWidget(progress);
         auto* buttons = new QHBoxLayout;
-        releaseNotes = new QPushButton(QStringLiteral("Release Notes…"), this);
-        skip = new QPushButton(QStringLiteral("Skip This Version"), this);
-        later = new QPushButton(QStringLiteral("Remind Me Later"), this);
-        install = new QPushButton(QStringLiteral("Install"), this);
-        okButton = new QPushButton(QStringLiteral("OK"), this);
+        releaseNotes = new QPushButton(UpdateWindow::tr("Release Notes…"), this);
+        skip = new QPushButton(UpdateWindow::tr("Skip This Version"), this);
+        later = new QPushButton(UpdateWindow::tr("Remind Me Later"), this);
+        install = new QPushButton(UpdateWindow::tr("Install"), this);
+        okButton = new QPushButton(UpdateWindow::tr("OK"), this);
         buttons->addWidget(releaseNotes);
         buttons->addWidget(skip);
         buttons->addStretch(1);
@@ -137,6 +142,9 @@ void UpdateWindow::present(const QString& heading, const QString& body, Buttons 
     window.progress->setVisible(false);
     if (choice)
         window.install->setDefault(true);
+    // Wide enough for the buttons on show, whatever the language makes of their titles.
+    window.layout()->activate();
+    window.setMinimumWidth(std::max(Window::minimumWidth, window.layout()->minimumSize().width()));
     window.adjustSize();
     if (!window.isVisible()) {
         // Centred on the screen with the pointer, where the user is looking.
@@ -162,20 +170,21 @@ void UpdateWindow::answer(UpdateChoice choice)
 
 void UpdateWindow::showChecking()
 {
-    present(QStringLiteral("Checking for updates…"), QString(), Buttons::none);
+    present(tr("Checking for updates…"), QString(), Buttons::none);
     m_window->progress->setRange(0, 0); // busy, no measure
     m_window->progress->setVisible(true);
 }
 
 void UpdateWindow::showUpToDate(const std::string& currentVersion)
 {
-    present(QStringLiteral("You’re up to date!"),
-            qt(AppInfo::current().name + " " + currentVersion + " is the newest version available."), Buttons::close);
+    present(tr("You’re up to date!"),
+            tr("%1 %2 is the newest version available.").arg(qt(AppInfo::current().name), qt(currentVersion)),
+            Buttons::close);
 }
 
-void UpdateWindow::showError(const std::string& message)
+void UpdateWindow::showError(const UiMessage& message)
 {
-    present(QStringLiteral("Update Error"), qt(message), Buttons::close);
+    present(tr("Update Error"), translated(message), Buttons::close);
 }
 
 void UpdateWindow::showUpdate(const AppcastItem& update, std::function<void(UpdateChoice)> choose)
@@ -185,8 +194,9 @@ void UpdateWindow::showUpdate(const AppcastItem& update, std::function<void(Upda
     const QUrl notesLink(qt(update.releaseNotesURL));
     m_releaseNotesURL = notesLink.scheme() == QLatin1String("https") ? update.releaseNotesURL : std::string();
     const std::string& name = AppInfo::current().name;
-    present(qt("A new version of " + name + " is available!"),
-            qt(name + " " + update.shortVersion + " is available. Would you like to install it now?"), Buttons::choice);
+    present(tr("A new version of %1 is available!").arg(qt(name)),
+            tr("%1 %2 is available. Would you like to install it now?").arg(qt(name), qt(update.shortVersion)),
+            Buttons::choice);
     // The notes are shown as text: markup is read for its words only.
     m_window->notes->setPlainText(QTextDocumentFragment::fromHtml(qt(update.description)).toPlainText());
     m_window->notes->setVisible(!update.description.empty());
@@ -194,16 +204,17 @@ void UpdateWindow::showUpdate(const AppcastItem& update, std::function<void(Upda
 
 void UpdateWindow::showDownloading(std::uint64_t received, std::uint64_t total)
 {
-    if (!m_window || m_window->heading->text() != QStringLiteral("Downloading the update…"))
-        present(QStringLiteral("Downloading the update…"), QString(), Buttons::none);
+    const QString downloading = tr("Downloading the update…");
+    if (!m_window || m_window->heading->text() != downloading)
+        present(downloading, QString(), Buttons::none);
     m_window->progress->setVisible(true);
     m_window->progress->setRange(0, 1000);
     m_window->progress->setValue(total ? static_cast<int>(received * 1000 / total) : 0);
 }
 
-void UpdateWindow::showInstalled(const std::string& message)
+void UpdateWindow::showInstalled(const UiMessage& message)
 {
-    present(QStringLiteral("Installing the update"), qt(message), Buttons::close);
+    present(tr("Installing the update"), translated(message), Buttons::close);
 }
 
 } // namespace kestrel

@@ -2,6 +2,7 @@
 
 #include "app/UpdateUserDriver.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -22,16 +23,18 @@ class Workspace;
 // offered version with its release notes (as plain text: nothing from the feed runs), and
 // Install, Remind Me Later and Skip This Version. It is built the first time it is needed.
 class UpdateWindow final : public UpdateUserDriver {
+    Q_DECLARE_TR_FUNCTIONS(UpdateWindow)
+
 public:
     UpdateWindow(AppUpdater& updater, Workspace& workspace);
     ~UpdateWindow() override;
 
     void showChecking() override;
     void showUpToDate(const std::string& currentVersion) override;
-    void showError(const std::string& message) override;
+    void showError(const UiMessage& message) override;
     void showUpdate(const AppcastItem& update, std::function<void(UpdateChoice)> choose) override;
     void showDownloading(std::uint64_t received, std::uint64_t total) override;
-    void showInstalled(const std::string& message) override;
+    void showInstalled(const UiMessage& message) override;
 
     // Nothing until first shown.
     QWidget* window() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 
 namespace kestrel {
@@ -15,7 +16,7 @@ inline QColor color(bool onHighlight)
 }
 inline QString accessibleName()
 {
-    return QStringLiteral("Update available");
+    return QCoreApplication::translate("UpdateMark", "Update available");
 }
 } // namespace UpdateMark
 

@@ -5,11 +5,13 @@
 #include "common/ui/QtText.h"
 #include "common/ui/SecondaryText.h"
 #include "common/ui/SwitchButton.h"
+#include "common/ui/Translated.h"
 #include "platform/Workspace.h"
 #include "settings/ui/SettingsForm.h"
 
 #include <QDate>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,19 +27,18 @@ AboutSection::AboutSection(AppUpdater& updater, Workspace& workspace, QWidget* p
     const AppInfo& info = AppInfo::current();
 
     FormSection* product = form->addSection();
-    auto* version = new QLabel(qt(info.versionText));
+    auto* version = new QLabel(translated(info.version));
     showAsSecondary(*version);
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     product->addRow(new FormRow(qt(info.name), QString(), version));
-    m_check = new QPushButton(QStringLiteral("Check for Updates…"));
+    m_check = new QPushButton(tr("Check for Updates…"));
     m_automatic = new SwitchButton;
     const bool fromTheSystem = m_updater.updatesComeFromTheSystem();
-    product->addRow(new FormRow(QStringLiteral("Software Update"),
-                                fromTheSystem ? QStringLiteral("Kestrel is updated with your system's other software")
-                                              : QStringLiteral("Check for the latest version"),
+    product->addRow(new FormRow(tr("Software Update"),
+                                fromTheSystem ? tr("%1 is updated with your system's other software").arg(qt(info.name))
+                                              : tr("Check for the latest version"),
                                 m_check));
-    product->addRow(new FormRow(QStringLiteral("Automatic Updates"), QStringLiteral("Check for updates automatically"),
-                                m_automatic));
+    product->addRow(new FormRow(tr("Automatic Updates"), tr("Check for updates automatically"), m_automatic));
     m_automatic->setEnabled(!fromTheSystem);
     connect(m_check, &QPushButton::clicked, this, [this] { m_updater.checkForUpdates(); });
     connect(m_automatic, &QAbstractButton::clicked, this,
@@ -70,14 +71,12 @@ AboutSection::AboutSection(AppUpdater& updater, Workspace& workspace, QWidget* p
         }
     };
     const QString name = qt(info.name);
-    addLinks({{QStringLiteral("Support"), QStringLiteral("Questions, bugs, or ideas"),
-               QStringLiteral("Contact Support"), info.supportMailURL},
-              {QStringLiteral("Website"), QStringLiteral("Learn more about ") + name, QStringLiteral("Visit Website"),
-               info.websiteURL}});
-    addLinks({{QStringLiteral("Privacy Policy"), name + QStringLiteral(" never stores or sends what you type"),
-               QStringLiteral("View"), info.privacyURL},
-              {QStringLiteral("Acknowledgements"), QStringLiteral("Open source software used in ") + name,
-               QStringLiteral("View"), info.acknowledgementsURL}});
+    addLinks({{tr("Support"), tr("Questions, bugs, or ideas"), tr("Contact Support"), info.supportMailURL},
+              {tr("Website"), tr("Learn more about %1").arg(name), tr("Visit Website"), info.websiteURL}});
+    addLinks(
+        {{tr("Privacy Policy"), tr("%1 never stores or sends what you type").arg(name), tr("View"), info.privacyURL},
+         {tr("Acknowledgements"), tr("Open source software used in %1").arg(name), tr("View"),
+          info.acknowledgementsURL}});
     m_footer = form->addFooter(QString());
     refresh();
 }
@@ -90,7 +89,10 @@ AboutSection::~AboutSection()
 
 void AboutSection::refresh()
 {
-    m_footer->setText(QStringLiteral("© %1 %2").arg(QDate::currentDate().year()).arg(qt(AppInfo::current().publisher)));
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator); // a year: 2026, never 2,026
+    m_footer->setText(tr("© %1 %2", "the year, then who publishes Kestrel")
+                          .arg(locale.toString(QDate::currentDate().year()), qt(AppInfo::current().publisher)));
 }
 
 QString AboutSection::footer() const

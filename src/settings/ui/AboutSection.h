@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -19,6 +20,8 @@ class Workspace;
 // support, the web site, the privacy page and the acknowledgements. A link the build does
 // not name is not shown. The footer's year follows the clock.
 class AboutSection final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(AboutSection)
+
 public:
     AboutSection(AppUpdater& updater, Workspace& workspace, QWidget* parent = nullptr);
     ~AboutSection() override;

@@ -18,6 +18,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestrel {
@@ -31,7 +32,6 @@ constexpr int selectedDotDiameter = 6;
 constexpr double durationStep = 0.5;
 constexpr int durationStops = 10;
 constexpr int sliderWidth = 226;
-constexpr int durationLabelWidth = 32;
 
 QColor qColor(Rgb rgb)
 {
@@ -152,7 +152,12 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
     m_duration->setPageStep(1);
     m_duration->setFixedWidth(sliderWidth);
     m_durationLabel = new QLabel(durationRow);
-    m_durationLabel->setFixedWidth(durationLabelWidth + 8);
+    // As wide as the widest duration in the user's language, so that the slider stays put.
+    int widest = 0;
+    for (int stop = 1; stop <= durationStops; ++stop)
+        widest = std::max(
+            widest, m_durationLabel->fontMetrics().horizontalAdvance(durationLabel(stop * durationStep, locale())));
+    m_durationLabel->setFixedWidth(widest + 8);
     m_durationLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     showAsSecondary(*m_durationLabel);
     durationLayout->addWidget(m_duration);
@@ -170,7 +175,7 @@ AppearanceSection::AppearanceSection(DefaultsStore& defaults, KeycapPainter& pai
 
 QString AppearanceSection::durationLabel(double seconds, const QLocale& locale)
 {
-    return locale.toString(seconds, 'f', 1) + QStringLiteral("s");
+    return tr("%1s", "seconds, as short as a unit can be written").arg(locale.toString(seconds, 'f', 1));
 }
 
 void AppearanceSection::showDuration()

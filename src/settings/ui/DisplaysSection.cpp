@@ -27,7 +27,7 @@ DisplaysSection::DisplaysSection(DefaultsStore& defaults, const ScreenService& s
 
     m_display = new QComboBox;
     form->addSection()->addRow(new FormRow(tr("Show On"), tr("Choose which screen shows your keys"), m_display));
-    m_footer = form->addFooter(qt(DisplayChooser::disconnectedFooter));
+    m_footer = form->addFooter(translated(DisplayChooser::disconnectedFooter));
     m_footer->setWordWrap(true);
     connect(m_display, &QComboBox::activated, this, [this](int index) {
         m_defaults.set(PreferenceKey::overlayDisplay, m_display->itemData(index).toString().toStdString());
@@ -71,7 +71,7 @@ void DisplaysSection::refreshDisplays()
         if (item.isDivider)
             m_display->insertSeparator(m_display->count());
         else
-            m_display->addItem(QString::fromStdString(item.title), QString::fromStdString(item.value));
+            m_display->addItem(item.name.empty() ? translated(item.title) : qt(item.name), qt(item.value));
     }
     m_display->setCurrentIndex(m_display->findData(QString::fromStdString(chooser.selectedValue)));
     m_display->setEnabled(chooser.isEnabled);

@@ -65,7 +65,7 @@ PositionPicker::PositionPicker(DefaultsStore& defaults, std::function<void()> ch
 {
     setFixedHeight(pickerHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setAccessibleName(QStringLiteral("Position"));
+    setAccessibleName(tr("Position"));
     setCursor(Qt::PointingHandCursor);
     m_elapsed.start();
     m_frames.setTimerType(Qt::PreciseTimer);

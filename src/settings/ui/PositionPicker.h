@@ -4,6 +4,7 @@
 #include "settings/PositionPickerGeometry.h"
 
 #include "common/ui/FilledArtwork.h"
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <QImage>
@@ -24,6 +25,8 @@ class DefaultsStore;
 // while the position is custom. The geometry is the core's; this widget draws it, writes
 // the position preferences the moment they change, and animates only while something moves.
 class PositionPicker final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(PositionPicker)
+
 public:
     static constexpr int pickerHeight = 314;
 

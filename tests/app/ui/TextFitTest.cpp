@@ -1,18 +1,28 @@
-// Every text of the tray panel, onboarding and the settings window is shown whole, with PC and
-// Mac key labels and at every overlay size: no label is cut at its end or by its window.
+// Every text of the tray panel, onboarding, the update window and the settings window is shown whole, with PC and
+// Mac key labels and at every overlay size: no label is cut at its end or by its window. In a
+// made-up language 40 % longer than English, every text (what is shown and what a screen reader
+// reads) is translated and still whole, written from left to right and from right to left.
 
 #include "app/InputMonitoringPermission.h"
 #include "app/MenuCommands.h"
 #include "app/ui/MenuPanel.h"
 #include "app/ui/OnboardingWindow.h"
+#include "app/ui/UpdateWindow.h"
+#include "common/ui/QtText.h"
+#include "overlay/KeyLabels.h"
 #include "settings/Preferences.h"
 #include "settings/ui/SettingsWindow.h"
+#include "support/PseudoTranslator.h"
 #include "support/SettingsDoubles.h"
 #include "support/ShellDoubles.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTest>
 
@@ -30,8 +40,21 @@ bool isInsideScrollArea(const QWidget* widget, const QWidget* window)
     return false;
 }
 
-// The texts of `window` that do not fit where they are shown, described for the failure.
-std::vector<std::string> clippedTexts(QWidget& window, const std::string& where)
+// The language the windows are shown in.
+enum class Language { english, pseudo, pseudoRightToLeft };
+
+// Texts shown as they are in every language: names, numbers, and the hot key as the keycaps
+// write it (in the keyboard's language already).
+bool isData(const QString& text)
+{
+    static const QRegularExpression names(QStringLiteral(R"(^(Kestrel|Kestrel \S+|\d[\d.]*)$)"));
+    return names.match(text).hasMatch() || text == qt(KeyLabels::hotKeyText(KeyLabelStyle::mac)) ||
+           text == qt(KeyLabels::hotKeyText(KeyLabelStyle::pc));
+}
+
+// The texts of `window` that do not fit where they are shown, and (in the made-up language)
+// those left untranslated, described for the failure.
+std::vector<std::string> clippedTexts(QWidget& window, const std::string& where, Language language = Language::english)
 {
     // Laid out as it would be on screen: pending layout requests first.
     for (int round = 0; round < 3; ++round)
@@ -40,9 +63,33 @@ std::vector<std::string> clippedTexts(QWidget& window, const std::string& where)
     const auto report = [&](const QString& text, const QString& why) {
         clipped.push_back(where + ": \"" + text.toStdString() + "\" " + why.toStdString());
     };
+    const auto translatedOrData = [&](const QString& text) {
+        if (language != Language::english && !text.isEmpty() && !test::PseudoTranslator::isPseudo(text) &&
+            !isData(text))
+            report(text, QStringLiteral("is not translated"));
+    };
+    translatedOrData(window.windowTitle());
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(&window))
             continue;
+        translatedOrData(widget->accessibleName());
+        translatedOrData(widget->accessibleDescription());
+        translatedOrData(widget->toolTip());
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            for (int item = 0; item < combo->count(); ++item)
+                translatedOrData(combo->itemText(item));
+        }
+        if (auto* list = qobject_cast<QListWidget*>(widget)) {
+            for (int item = 0; item < list->count(); ++item) {
+                const QListWidgetItem* row = list->item(item);
+                translatedOrData(row->text());
+                const int needed = list->fontMetrics().horizontalAdvance(row->text());
+                if (needed > list->visualItemRect(row).width())
+                    report(row->text(), QStringLiteral("needs %1 pixels and has %2")
+                                            .arg(needed)
+                                            .arg(list->visualItemRect(row).width()));
+            }
+        }
         QString text;
         QSize needed;
         if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
@@ -64,6 +111,7 @@ std::vector<std::string> clippedTexts(QWidget& window, const std::string& where)
         }
         if (text.isEmpty())
             continue;
+        translatedOrData(text);
         // Within the window: across always, down unless a scroll area takes it.
         const QRect frame(widget->mapTo(&window, QPoint()), widget->size());
         const bool across = frame.left() >= 0 && frame.right() < window.width();
@@ -74,22 +122,52 @@ std::vector<std::string> clippedTexts(QWidget& window, const std::string& where)
     return clipped;
 }
 
+// Shows the windows in `language` while it lives.
+class InLanguage {
+public:
+    explicit InLanguage(Language language) : m_translator(language == Language::pseudoRightToLeft)
+    {
+        if (language == Language::english)
+            return;
+        QCoreApplication::installTranslator(&m_translator);
+        QGuiApplication::setLayoutDirection(language == Language::pseudoRightToLeft ? Qt::RightToLeft
+                                                                                    : Qt::LeftToRight);
+    }
+    ~InLanguage()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+    InLanguage(const InLanguage&) = delete;
+    InLanguage& operator=(const InLanguage&) = delete;
+
+private:
+    test::PseudoTranslator m_translator;
+};
+
 struct Look {
     KeyLabelStyle labels;
     OverlaySize size;
+    Language language = Language::english;
 };
 
 std::string describe(const Look& look)
 {
-    return std::string(rawValue(look.labels)) + " labels, " + std::string(rawValue(look.size));
+    static constexpr const char* languages[] = {"English", "made-up language", "made-up language, right to left"};
+    return std::string(rawValue(look.labels)) + " labels, " + std::string(rawValue(look.size)) + ", " +
+           languages[static_cast<int>(look.language)];
 }
 
+// Every key label style at every size in English; in the made-up languages, the largest size
+// (the longest texts with the widest keycaps).
 std::vector<Look> everyLook()
 {
     std::vector<Look> looks;
     for (const auto& labels : EnumCases<KeyLabelStyle>::all) {
         for (const auto& size : EnumCases<OverlaySize>::all)
             looks.push_back({labels.value, size.value});
+        for (const Language language : {Language::pseudo, Language::pseudoRightToLeft})
+            looks.push_back({labels.value, OverlaySize::large, language});
     }
     return looks;
 }
@@ -97,6 +175,7 @@ std::vector<Look> everyLook()
 TEST(TextFit, ThePanelShowsEveryTextWholeWithEitherKeyLabels)
 {
     for (const Look& look : everyLook()) {
+        const InLanguage language(look.language);
         test::ShellDoubles shell;
         shell.defaults.set(PreferenceKey::keyLabelStyle, std::string(rawValue(look.labels)));
         shell.defaults.set(PreferenceKey::overlaySize, std::string(rawValue(look.size)));
@@ -106,7 +185,7 @@ TEST(TextFit, ThePanelShowsEveryTextWholeWithEitherKeyLabels)
             MenuPanel panel(commands, shell.scheduler);
             panel.popUp(QRect(500, 0, 22, 22), QPoint());
             EXPECT_GE(panel.QWidget::width(), MenuPanel::width);
-            EXPECT_EQ(clippedTexts(panel, "panel, " + describe(look)), std::vector<std::string>{});
+            EXPECT_EQ(clippedTexts(panel, "panel, " + describe(look), look.language), std::vector<std::string>{});
             panel.hide();
         }
     }
@@ -115,6 +194,7 @@ TEST(TextFit, ThePanelShowsEveryTextWholeWithEitherKeyLabels)
 TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
 {
     for (const Look& look : everyLook()) {
+        const InLanguage language(look.language);
         // Granted; not granted with the help page; not granted with the system's dialog.
         for (const auto& [granted, asks] : {std::pair{true, false}, std::pair{false, false}, std::pair{false, true}}) {
             test::SettingsDoubles shell;
@@ -128,7 +208,7 @@ TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
             const int pages = window.stepIndicator().count();
             for (int page = 0; page < pages; ++page) {
                 const std::string where = "onboarding page " + std::to_string(page + 1) + ", " + describe(look);
-                EXPECT_EQ(clippedTexts(window, where), std::vector<std::string>{});
+                EXPECT_EQ(clippedTexts(window, where, look.language), std::vector<std::string>{});
                 if (asks && page == 1) {
                     // Each answer the dialog can give, under the two ways.
                     for (const AccessRequest answer :
@@ -138,7 +218,8 @@ TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
                         EXPECT_EQ(
                             clippedTexts(window,
                                          where + ", " +
-                                             std::string(InputMonitoringPermission::requestText(answer).english())),
+                                             std::string(InputMonitoringPermission::requestText(answer).english()),
+                                         look.language),
                             std::vector<std::string>{});
                     }
                 }
@@ -157,6 +238,7 @@ TEST(TextFit, OnboardingShowsEveryTextWholeOnEachPage)
 TEST(TextFit, EverySettingsSectionShowsEveryTextWhole)
 {
     for (const Look& look : everyLook()) {
+        const InLanguage language(look.language);
         test::SettingsDoubles shell;
         // Input access missing, where the system's dialog is asked: General's longest row.
         shell.permission.granted = look.labels == KeyLabelStyle::pc;
@@ -171,9 +253,46 @@ TEST(TextFit, EverySettingsSectionShowsEveryTextWhole)
             controller.open();
             SettingsWindow& window = *controller.window();
             const std::string where = window.detailTitle().toStdString() + ", " + describe(look);
-            EXPECT_EQ(clippedTexts(window, where), std::vector<std::string>{});
+            EXPECT_EQ(clippedTexts(window, where, look.language), std::vector<std::string>{});
         }
         controller.window()->hide();
+    }
+}
+
+TEST(TextFit, TheUpdateWindowShowsEveryTextWholeInEachState)
+{
+    const AppcastItem update{.version = "1.2",
+                             .shortVersion = "1.2",
+                             .releaseNotesURL = "https://updates.example.org/1.2.html",
+                             .description = "<p>Keycaps fade sooner.</p>"};
+    for (const Look& look : everyLook()) {
+        if (look.size != OverlaySize::large)
+            continue; // the window shows no keycaps
+        const InLanguage language(look.language);
+        test::ShellDoubles shell;
+        UpdateWindow window(shell.updater, shell.workspace);
+        const std::vector<std::pair<std::string, std::function<void()>>> states{
+            {"checking", [&] { window.showChecking(); }},
+            {"up to date", [&] { window.showUpToDate("1.0"); }},
+            {"error",
+             [&] {
+                 window.showError({KESTREL_TEXT("Updates", "The update could not be installed: %1"), {"pkexec"}});
+             }},
+            {"offer", [&] { window.showUpdate(update, [](UpdateChoice) {}); }},
+            {"downloading", [&] { window.showDownloading(1, 4); }},
+            {"installed",
+             [&] {
+                 window.showInstalled({KESTREL_TEXT("Updates", "Kestrel %1 was handed to the system's installer. Quit "
+                                                               "and start Kestrel again once it is installed."),
+                                       {"1.2"}});
+             }},
+        };
+        for (const auto& [state, show] : states) {
+            show();
+            EXPECT_EQ(clippedTexts(*window.window(), "update window, " + state + ", " + describe(look), look.language),
+                      std::vector<std::string>{});
+        }
+        window.window()->hide();
     }
 }
 

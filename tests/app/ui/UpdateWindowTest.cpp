@@ -102,7 +102,8 @@ TEST_F(UpdateWindowTest, ACheckShowsItsProgressThenItsResultWithOnlyOK)
 
 TEST_F(UpdateWindowTest, AnErrorIsShownInTheServicesOwnWordsWithOnlyOK)
 {
-    window.showError("Kestrel could not check for updates: the server answered HTTP 500");
+    window.showError(
+        {KESTREL_TEXT("Updates", "Kestrel could not check for updates: %1"), {"the server answered HTTP 500"}});
     EXPECT_TRUE(window.window()->isVisible());
     EXPECT_EQ(window.heading(), QStringLiteral("Update Error"));
     EXPECT_EQ(window.body(), QStringLiteral("Kestrel could not check for updates: the server answered HTTP 500"));
@@ -179,7 +180,7 @@ TEST_F(UpdateWindowTest, TheDownloadShowsHowMuchHasArrivedThenTheInstallationSay
     window.showDownloading(4000, 4000);
     EXPECT_EQ(progress()->value(), progress()->maximum());
 
-    window.showInstalled("Kestrel 1.2 was handed to the system's installer.");
+    window.showInstalled({KESTREL_TEXT("Updates", "Kestrel %1 was handed to the system's installer."), {"1.2"}});
     EXPECT_EQ(window.heading(), QStringLiteral("Installing the update"));
     EXPECT_EQ(window.body(), QStringLiteral("Kestrel 1.2 was handed to the system's installer."));
     EXPECT_EQ(visibleButtons(), std::vector<std::string>{"OK"});
