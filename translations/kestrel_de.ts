@@ -125,6 +125,94 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>open the settings window, starting Kestrel if needed</source>
+        <translation>öffnet die Einstellungen und startet Kestrel, falls nötig</translation>
+    </message>
+    <message>
+        <source>show keys on screen, or stop showing them (like the hot key)</source>
+        <translation>zeigt Tasten auf dem Bildschirm oder hört damit auf (wie das Tastenkürzel)</translation>
+    </message>
+    <message>
+        <source>quit the running Kestrel</source>
+        <translation>beendet das laufende Kestrel</translation>
+    </message>
+    <message>
+        <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
+        <translation>Wähle eine der Optionen --settings, --toggle und --quit. Siehe kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unknown option %1. Try kestrel --help.</source>
+        <translation>unbekannte Option %1. Siehe kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1. Try kestrel --help.</source>
+        <translation>unerwartetes Argument %1. Siehe kestrel --help.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [option]</source>
+        <translation>Aufruf: %1 [Option]</translation>
+    </message>
+    <message>
+        <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
+or opens the settings window of the Kestrel already running.</source>
+        <translation>Zeigt die Tasten, die du drückst, als Tastenkappen auf dem Bildschirm. Ohne Option
+startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>gibt die Version aus und beendet sich</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>gibt diese Hilfe aus und beendet sich</translation>
+    </message>
+</context>
+<context>
+    <name>Composition</name>
+    <message>
+        <source>%1, so Qt draws the overlay.</source>
+        <translation>%1, daher zeichnet Qt die Einblendung.</translation>
+    </message>
+    <message>
+        <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
+        <translation>%1. Kestrel kann hier keine Tasten zeigen; seine Einstellungen sagen, was fehlt.</translation>
+    </message>
+    <message>
+        <source>%1, so keys typed into the lock screen are shown.</source>
+        <translation>%1, daher werden Tasten gezeigt, die im Sperrbildschirm getippt werden.</translation>
+    </message>
+    <message>
+        <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
+        <translation>%1, daher können Passwortfelder nicht erkannt werden und darin getippte Tasten werden gezeigt; Abfragen, die die ganze Tastatur belegen, bleiben verborgen.</translation>
+    </message>
+    <message>
+        <source>the panel opens as a window: %1.</source>
+        <translation>das Bedienfeld öffnet sich als Fenster: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
+        <translation>%1 ist von einem anderen Programm belegt und schaltet daher die Tasten nicht ein oder aus; der Schalter und „kestrel --toggle“ tun es weiterhin (lege das auf ein anderes Tastenkürzel der Arbeitsumgebung).</translation>
+    </message>
+    <message>
+        <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
+        <translation>keine Statusleiste vorhanden. %1 zeigt Tasten oder hört damit auf; starte kestrel erneut, um die Einstellungen zu öffnen.</translation>
+    </message>
+    <message>
+        <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
+        <translation>keine Statusleiste vorhanden. kestrel --toggle zeigt Tasten oder hört damit auf (lege es auf ein Tastenkürzel der Arbeitsumgebung); starte kestrel erneut, um die Einstellungen zu öffnen.</translation>
+    </message>
+    <message>
+        <source>cannot start Kestrel again: %1</source>
+        <translation>Kestrel kann nicht erneut gestartet werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
@@ -269,6 +357,29 @@
     <message>
         <source>Turn on or off anytime with %1</source>
         <translation>Jederzeit ein- oder ausschalten mit %1</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>no X display to show keys on: DISPLAY is not set.</source>
+        <translation>keine X-Anzeige zum Zeigen der Tasten: DISPLAY ist nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>the X display %1 is back.</source>
+        <translation>die X-Anzeige %1 ist wieder da.</translation>
+    </message>
+    <message>
+        <source>the Kestrel that started this one is still running.</source>
+        <translation>das Kestrel, das dieses gestartet hat, läuft noch.</translation>
+    </message>
+    <message>
+        <source>Kestrel is not running.</source>
+        <translation>Kestrel läuft nicht.</translation>
+    </message>
+    <message>
+        <source>cannot make sure only one Kestrel runs: %1</source>
+        <translation>es lässt sich nicht sicherstellen, dass nur ein Kestrel läuft: %1</translation>
     </message>
 </context>
 <context>
@@ -523,6 +634,25 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPermission</name>
+    <message>
+        <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
+        <translation>%1, daher kann die Tastatur nicht über die Authentifizierung des Systems gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
+        <translation>das System hat das Lesen von Tastatur und Maus nicht erlaubt, daher werden keine Tasten gezeigt.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
+        <translation>das Leseprogramm für die Tastatur wurde beendet, daher werden keine Tasten gezeigt; wähle „Erlauben …“ in den Einstellungen, um es wieder zu starten.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader ended before it could read the keyboard.</source>
+        <translation>das Leseprogramm für die Tastatur endete, bevor es die Tastatur lesen konnte.</translation>
     </message>
 </context>
 <context>

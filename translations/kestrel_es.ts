@@ -125,6 +125,94 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>open the settings window, starting Kestrel if needed</source>
+        <translation>abre la ventana de ajustes e inicia Kestrel si hace falta</translation>
+    </message>
+    <message>
+        <source>show keys on screen, or stop showing them (like the hot key)</source>
+        <translation>muestra las teclas en pantalla o deja de mostrarlas (como el atajo)</translation>
+    </message>
+    <message>
+        <source>quit the running Kestrel</source>
+        <translation>sale del Kestrel en ejecución</translation>
+    </message>
+    <message>
+        <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
+        <translation>elige solo una de --settings, --toggle y --quit. Prueba kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unknown option %1. Try kestrel --help.</source>
+        <translation>opción desconocida %1. Prueba kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1. Try kestrel --help.</source>
+        <translation>argumento inesperado %1. Prueba kestrel --help.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [option]</source>
+        <translation>Uso: %1 [opción]</translation>
+    </message>
+    <message>
+        <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
+or opens the settings window of the Kestrel already running.</source>
+        <translation>Muestra en pantalla las teclas que pulsas como teclas dibujadas. Sin opciones,
+inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecución.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>muestra la versión y sale</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>muestra esta ayuda y sale</translation>
+    </message>
+</context>
+<context>
+    <name>Composition</name>
+    <message>
+        <source>%1, so Qt draws the overlay.</source>
+        <translation>%1, así que Qt dibuja la superposición.</translation>
+    </message>
+    <message>
+        <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
+        <translation>%1. Kestrel no puede mostrar teclas aquí; sus ajustes indican lo que falta.</translation>
+    </message>
+    <message>
+        <source>%1, so keys typed into the lock screen are shown.</source>
+        <translation>%1, así que se muestran las teclas escritas en la pantalla de bloqueo.</translation>
+    </message>
+    <message>
+        <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
+        <translation>%1, así que no se pueden detectar los campos de contraseña y se muestran las teclas escritas en ellos; las solicitudes que toman todo el teclado siguen ocultas.</translation>
+    </message>
+    <message>
+        <source>the panel opens as a window: %1.</source>
+        <translation>el panel se abre como ventana: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
+        <translation>%1 lo usa otro programa, así que no muestra las teclas ni las detiene; el interruptor y «kestrel --toggle» siguen haciéndolo (asígnalo a otro atajo del escritorio).</translation>
+    </message>
+    <message>
+        <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
+        <translation>no hay bandeja del sistema. %1 muestra las teclas o deja de mostrarlas; vuelve a ejecutar kestrel para abrir los ajustes.</translation>
+    </message>
+    <message>
+        <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
+        <translation>no hay bandeja del sistema. kestrel --toggle muestra las teclas o deja de mostrarlas (asígnalo a un atajo del escritorio); vuelve a ejecutar kestrel para abrir los ajustes.</translation>
+    </message>
+    <message>
+        <source>cannot start Kestrel again: %1</source>
+        <translation>no se puede volver a iniciar Kestrel: %1</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
@@ -269,6 +357,29 @@
     <message>
         <source>Turn on or off anytime with %1</source>
         <translation>Actívalo o desactívalo cuando quieras con %1</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>no X display to show keys on: DISPLAY is not set.</source>
+        <translation>no hay ninguna pantalla X en la que mostrar teclas: DISPLAY no está definida.</translation>
+    </message>
+    <message>
+        <source>the X display %1 is back.</source>
+        <translation>la pantalla X %1 ha vuelto.</translation>
+    </message>
+    <message>
+        <source>the Kestrel that started this one is still running.</source>
+        <translation>el Kestrel que inició este sigue en ejecución.</translation>
+    </message>
+    <message>
+        <source>Kestrel is not running.</source>
+        <translation>Kestrel no está en ejecución.</translation>
+    </message>
+    <message>
+        <source>cannot make sure only one Kestrel runs: %1</source>
+        <translation>no se puede garantizar que solo se ejecute un Kestrel: %1</translation>
     </message>
 </context>
 <context>
@@ -523,6 +634,25 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPermission</name>
+    <message>
+        <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
+        <translation>%1, así que no se puede leer el teclado mediante la autenticación del sistema.</translation>
+    </message>
+    <message>
+        <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
+        <translation>el sistema no permitió leer el teclado y el ratón, así que no se muestran las teclas.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
+        <translation>el lector del teclado se detuvo, así que no se muestran las teclas; elige «Permitir…» en los ajustes para volver a iniciarlo.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader ended before it could read the keyboard.</source>
+        <translation>el lector del teclado terminó antes de poder leer el teclado.</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,94 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>open the settings window, starting Kestrel if needed</source>
+        <translation>ouvre la fenêtre des réglages, en lançant Kestrel si besoin</translation>
+    </message>
+    <message>
+        <source>show keys on screen, or stop showing them (like the hot key)</source>
+        <translation>affiche les touches à l’écran, ou cesse de les afficher (comme le raccourci)</translation>
+    </message>
+    <message>
+        <source>quit the running Kestrel</source>
+        <translation>quitte le Kestrel en cours d’exécution</translation>
+    </message>
+    <message>
+        <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
+        <translation>choisissez une seule option parmi --settings, --toggle et --quit. Essayez kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unknown option %1. Try kestrel --help.</source>
+        <translation>option inconnue %1. Essayez kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1. Try kestrel --help.</source>
+        <translation>argument inattendu %1. Essayez kestrel --help.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [option]</source>
+        <translation>Utilisation : %1 [option]</translation>
+    </message>
+    <message>
+        <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
+or opens the settings window of the Kestrel already running.</source>
+        <translation>Affiche à l’écran, sous forme de touches, les touches sur lesquelles vous appuyez.
+Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>affiche la version et quitte</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>affiche cette aide et quitte</translation>
+    </message>
+</context>
+<context>
+    <name>Composition</name>
+    <message>
+        <source>%1, so Qt draws the overlay.</source>
+        <translation>%1, Qt dessine donc la surimpression.</translation>
+    </message>
+    <message>
+        <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
+        <translation>%1. Kestrel ne peut pas afficher les touches ici ; ses réglages indiquent ce qui manque.</translation>
+    </message>
+    <message>
+        <source>%1, so keys typed into the lock screen are shown.</source>
+        <translation>%1, les touches tapées sur l’écran de verrouillage sont donc affichées.</translation>
+    </message>
+    <message>
+        <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
+        <translation>%1 : les champs de mot de passe ne peuvent donc pas être détectés et les touches tapées dedans sont affichées ; les invites qui prennent tout le clavier restent masquées.</translation>
+    </message>
+    <message>
+        <source>the panel opens as a window: %1.</source>
+        <translation>le panneau s’ouvre dans une fenêtre : %1.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
+        <translation>%1 est pris par un autre programme : il n’affiche donc pas les touches et ne les arrête pas ; l’interrupteur et « kestrel --toggle » le font toujours (associez cette commande à un autre raccourci du bureau).</translation>
+    </message>
+    <message>
+        <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
+        <translation>aucune zone de notification n’est disponible. %1 affiche les touches ou les arrête ; relancez kestrel pour ouvrir les réglages.</translation>
+    </message>
+    <message>
+        <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
+        <translation>aucune zone de notification n’est disponible. kestrel --toggle affiche les touches ou les arrête (associez-le à un raccourci du bureau) ; relancez kestrel pour ouvrir les réglages.</translation>
+    </message>
+    <message>
+        <source>cannot start Kestrel again: %1</source>
+        <translation>impossible de relancer Kestrel : %1</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
@@ -269,6 +357,29 @@
     <message>
         <source>Turn on or off anytime with %1</source>
         <translation>Activez ou désactivez à tout moment avec %1</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>no X display to show keys on: DISPLAY is not set.</source>
+        <translation>aucun affichage X où montrer les touches : DISPLAY n’est pas défini.</translation>
+    </message>
+    <message>
+        <source>the X display %1 is back.</source>
+        <translation>l’affichage X %1 est de retour.</translation>
+    </message>
+    <message>
+        <source>the Kestrel that started this one is still running.</source>
+        <translation>le Kestrel qui a lancé celui-ci est toujours en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>Kestrel is not running.</source>
+        <translation>Kestrel n’est pas en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>cannot make sure only one Kestrel runs: %1</source>
+        <translation>impossible de garantir qu’un seul Kestrel s’exécute : %1</translation>
     </message>
 </context>
 <context>
@@ -523,6 +634,25 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPermission</name>
+    <message>
+        <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
+        <translation>%1 : le clavier ne peut donc pas être lu via l’authentification du système.</translation>
+    </message>
+    <message>
+        <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
+        <translation>le système n’a pas autorisé la lecture du clavier et de la souris : les touches ne sont donc pas affichées.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
+        <translation>le lecteur du clavier s’est arrêté : les touches ne sont donc pas affichées ; choisissez « Autoriser… » dans les réglages pour le relancer.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader ended before it could read the keyboard.</source>
+        <translation>le lecteur du clavier s’est terminé avant de pouvoir lire le clavier.</translation>
     </message>
 </context>
 <context>

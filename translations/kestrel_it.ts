@@ -125,6 +125,94 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>open the settings window, starting Kestrel if needed</source>
+        <translation>apre la finestra delle impostazioni, avviando Kestrel se serve</translation>
+    </message>
+    <message>
+        <source>show keys on screen, or stop showing them (like the hot key)</source>
+        <translation>mostra i tasti sullo schermo o smette di mostrarli (come la scorciatoia)</translation>
+    </message>
+    <message>
+        <source>quit the running Kestrel</source>
+        <translation>chiude il Kestrel in esecuzione</translation>
+    </message>
+    <message>
+        <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
+        <translation>scegli una sola tra --settings, --toggle e --quit. Prova kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unknown option %1. Try kestrel --help.</source>
+        <translation>opzione sconosciuta %1. Prova kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1. Try kestrel --help.</source>
+        <translation>argomento inatteso %1. Prova kestrel --help.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [option]</source>
+        <translation>Uso: %1 [opzione]</translation>
+    </message>
+    <message>
+        <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
+or opens the settings window of the Kestrel already running.</source>
+        <translation>Mostra sullo schermo i tasti che premi, disegnati come tasti. Senza opzioni avvia
+Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>mostra la versione ed esce</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>mostra questo aiuto ed esce</translation>
+    </message>
+</context>
+<context>
+    <name>Composition</name>
+    <message>
+        <source>%1, so Qt draws the overlay.</source>
+        <translation>%1, quindi il riquadro sovrapposto lo disegna Qt.</translation>
+    </message>
+    <message>
+        <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
+        <translation>%1. Kestrel non può mostrare i tasti qui; le sue impostazioni dicono cosa manca.</translation>
+    </message>
+    <message>
+        <source>%1, so keys typed into the lock screen are shown.</source>
+        <translation>%1, quindi i tasti digitati nella schermata di blocco vengono mostrati.</translation>
+    </message>
+    <message>
+        <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
+        <translation>%1, quindi i campi password non possono essere rilevati e i tasti digitati al loro interno vengono mostrati; le richieste che prendono l’intera tastiera restano nascoste.</translation>
+    </message>
+    <message>
+        <source>the panel opens as a window: %1.</source>
+        <translation>il pannello si apre come finestra: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
+        <translation>%1 è occupata da un altro programma, quindi non mostra né interrompe i tasti; l’interruttore e «kestrel --toggle» funzionano ancora (associalo a un’altra scorciatoia del desktop).</translation>
+    </message>
+    <message>
+        <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
+        <translation>non c’è un’area di notifica. %1 mostra i tasti o smette di mostrarli; esegui di nuovo kestrel per aprire le impostazioni.</translation>
+    </message>
+    <message>
+        <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
+        <translation>non c’è un’area di notifica. kestrel --toggle mostra i tasti o smette di mostrarli (associalo a una scorciatoia del desktop); esegui di nuovo kestrel per aprire le impostazioni.</translation>
+    </message>
+    <message>
+        <source>cannot start Kestrel again: %1</source>
+        <translation>impossibile avviare di nuovo Kestrel: %1</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
@@ -269,6 +357,29 @@
     <message>
         <source>Turn on or off anytime with %1</source>
         <translation>Attiva o disattiva in qualsiasi momento con %1</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>no X display to show keys on: DISPLAY is not set.</source>
+        <translation>nessun display X su cui mostrare i tasti: DISPLAY non è impostata.</translation>
+    </message>
+    <message>
+        <source>the X display %1 is back.</source>
+        <translation>il display X %1 è tornato.</translation>
+    </message>
+    <message>
+        <source>the Kestrel that started this one is still running.</source>
+        <translation>il Kestrel che ha avviato questo è ancora in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Kestrel is not running.</source>
+        <translation>Kestrel non è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>cannot make sure only one Kestrel runs: %1</source>
+        <translation>impossibile garantire che sia in esecuzione un solo Kestrel: %1</translation>
     </message>
 </context>
 <context>
@@ -523,6 +634,25 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPermission</name>
+    <message>
+        <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
+        <translation>%1, quindi la tastiera non può essere letta tramite l’autenticazione del sistema.</translation>
+    </message>
+    <message>
+        <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
+        <translation>il sistema non ha consentito di leggere tastiera e mouse, quindi i tasti non vengono mostrati.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
+        <translation>il lettore della tastiera si è fermato, quindi i tasti non vengono mostrati; scegli «Consenti…» nelle impostazioni per riavviarlo.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader ended before it could read the keyboard.</source>
+        <translation>il lettore della tastiera è terminato prima di poter leggere la tastiera.</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,94 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>open the settings window, starting Kestrel if needed</source>
+        <translation>設定ウインドウを開きます（必要ならKestrelを起動します）</translation>
+    </message>
+    <message>
+        <source>show keys on screen, or stop showing them (like the hot key)</source>
+        <translation>キーを画面に表示するか、表示をやめます（ホットキーと同じ）</translation>
+    </message>
+    <message>
+        <source>quit the running Kestrel</source>
+        <translation>実行中のKestrelを終了します</translation>
+    </message>
+    <message>
+        <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
+        <translation>--settings、--toggle、--quitのうち1つだけを指定してください。kestrel --helpを参照してください。</translation>
+    </message>
+    <message>
+        <source>unknown option %1. Try kestrel --help.</source>
+        <translation>不明なオプション %1 です。kestrel --helpを参照してください。</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1. Try kestrel --help.</source>
+        <translation>予期しない引数 %1 です。kestrel --helpを参照してください。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [option]</source>
+        <translation>使い方: %1 [オプション]</translation>
+    </message>
+    <message>
+        <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
+or opens the settings window of the Kestrel already running.</source>
+        <translation>押したキーをキーキャップとして画面に表示します。オプションなしで実行すると
+Kestrelを起動するか、実行中のKestrelの設定ウインドウを開きます。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>バージョンを表示して終了します</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>このヘルプを表示して終了します</translation>
+    </message>
+</context>
+<context>
+    <name>Composition</name>
+    <message>
+        <source>%1, so Qt draws the overlay.</source>
+        <translation>%1。そのためオーバーレイはQtが描画します。</translation>
+    </message>
+    <message>
+        <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
+        <translation>%1。Kestrelはここではキーを表示できません。足りないものは設定に表示されます。</translation>
+    </message>
+    <message>
+        <source>%1, so keys typed into the lock screen are shown.</source>
+        <translation>%1。そのため、ロック画面で入力したキーも表示されます。</translation>
+    </message>
+    <message>
+        <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
+        <translation>%1。そのためパスワードフィールドを検出できず、そこに入力したキーが表示されます。キーボード全体を占有するプロンプトは引き続き隠されます。</translation>
+    </message>
+    <message>
+        <source>the panel opens as a window: %1.</source>
+        <translation>パネルはウインドウとして開きます: %1。</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
+        <translation>%1は別のプログラムが使用しているため、キーの表示・停止に使えません。スイッチと「kestrel --toggle」は引き続き使えます（デスクトップの別のショートカットに割り当ててください）。</translation>
+    </message>
+    <message>
+        <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
+        <translation>システムトレイがありません。%1でキーの表示・停止を切り替えられます。設定を開くにはkestrelをもう一度実行してください。</translation>
+    </message>
+    <message>
+        <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
+        <translation>システムトレイがありません。kestrel --toggleでキーの表示・停止を切り替えられます（デスクトップのショートカットに割り当ててください）。設定を開くにはkestrelをもう一度実行してください。</translation>
+    </message>
+    <message>
+        <source>cannot start Kestrel again: %1</source>
+        <translation>Kestrelを再起動できません: %1</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
@@ -269,6 +357,29 @@
     <message>
         <source>Turn on or off anytime with %1</source>
         <translation>%1でいつでもオン／オフできます</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>no X display to show keys on: DISPLAY is not set.</source>
+        <translation>キーを表示するXディスプレイがありません: DISPLAYが設定されていません。</translation>
+    </message>
+    <message>
+        <source>the X display %1 is back.</source>
+        <translation>Xディスプレイ %1 が戻りました。</translation>
+    </message>
+    <message>
+        <source>the Kestrel that started this one is still running.</source>
+        <translation>このKestrelを起動したKestrelがまだ実行中です。</translation>
+    </message>
+    <message>
+        <source>Kestrel is not running.</source>
+        <translation>Kestrelは実行されていません。</translation>
+    </message>
+    <message>
+        <source>cannot make sure only one Kestrel runs: %1</source>
+        <translation>Kestrelが1つだけ実行されることを確認できません: %1</translation>
     </message>
 </context>
 <context>
@@ -523,6 +634,25 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPermission</name>
+    <message>
+        <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
+        <translation>%1。そのため、システムの認証を通じてキーボードを読み取ることはできません。</translation>
+    </message>
+    <message>
+        <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
+        <translation>システムがキーボードとマウスの読み取りを許可しなかったため、キーは表示されません。</translation>
+    </message>
+    <message>
+        <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
+        <translation>キーボード読み取りプログラムが停止したため、キーは表示されません。再び開始するには設定で「許可…」を選んでください。</translation>
+    </message>
+    <message>
+        <source>the keyboard reader ended before it could read the keyboard.</source>
+        <translation>キーボード読み取りプログラムは、キーボードを読み取る前に終了しました。</translation>
     </message>
 </context>
 <context>

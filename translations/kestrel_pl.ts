@@ -125,6 +125,94 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>open the settings window, starting Kestrel if needed</source>
+        <translation>otwiera okno ustawień, w razie potrzeby uruchamiając Kestrel</translation>
+    </message>
+    <message>
+        <source>show keys on screen, or stop showing them (like the hot key)</source>
+        <translation>pokazuje klawisze na ekranie albo przestaje je pokazywać (jak skrót klawiszowy)</translation>
+    </message>
+    <message>
+        <source>quit the running Kestrel</source>
+        <translation>zamyka działający Kestrel</translation>
+    </message>
+    <message>
+        <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
+        <translation>wybierz jedną z opcji --settings, --toggle i --quit. Spróbuj kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unknown option %1. Try kestrel --help.</source>
+        <translation>nieznana opcja %1. Spróbuj kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1. Try kestrel --help.</source>
+        <translation>nieoczekiwany argument %1. Spróbuj kestrel --help.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [option]</source>
+        <translation>Użycie: %1 [opcja]</translation>
+    </message>
+    <message>
+        <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
+or opens the settings window of the Kestrel already running.</source>
+        <translation>Pokazuje naciskane klawisze na ekranie jako nakładki klawiszy. Bez opcji uruchamia
+Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>wypisuje wersję i kończy działanie</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>wypisuje tę pomoc i kończy działanie</translation>
+    </message>
+</context>
+<context>
+    <name>Composition</name>
+    <message>
+        <source>%1, so Qt draws the overlay.</source>
+        <translation>%1, więc nakładkę rysuje Qt.</translation>
+    </message>
+    <message>
+        <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
+        <translation>%1. Kestrel nie może tu pokazywać klawiszy; jego ustawienia mówią, czego brakuje.</translation>
+    </message>
+    <message>
+        <source>%1, so keys typed into the lock screen are shown.</source>
+        <translation>%1, więc klawisze wpisywane na ekranie blokady są pokazywane.</translation>
+    </message>
+    <message>
+        <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
+        <translation>%1, więc nie można wykryć pól haseł i wpisywane w nich klawisze są pokazywane; monity przejmujące całą klawiaturę pozostają ukryte.</translation>
+    </message>
+    <message>
+        <source>the panel opens as a window: %1.</source>
+        <translation>panel otwiera się jako okno: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
+        <translation>%1 jest zajęty przez inny program, więc nie włącza ani nie wyłącza pokazywania klawiszy; przełącznik i „kestrel --toggle” nadal działają (przypisz je do innego skrótu środowiska).</translation>
+    </message>
+    <message>
+        <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
+        <translation>brak zasobnika systemowego. %1 włącza lub wyłącza pokazywanie klawiszy; uruchom kestrel ponownie, aby otworzyć ustawienia.</translation>
+    </message>
+    <message>
+        <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
+        <translation>brak zasobnika systemowego. kestrel --toggle włącza lub wyłącza pokazywanie klawiszy (przypisz je do skrótu środowiska); uruchom kestrel ponownie, aby otworzyć ustawienia.</translation>
+    </message>
+    <message>
+        <source>cannot start Kestrel again: %1</source>
+        <translation>nie można ponownie uruchomić programu Kestrel: %1</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
@@ -269,6 +357,29 @@
     <message>
         <source>Turn on or off anytime with %1</source>
         <translation>Włączaj i wyłączaj w dowolnej chwili za pomocą %1</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>no X display to show keys on: DISPLAY is not set.</source>
+        <translation>brak ekranu X do pokazywania klawiszy: zmienna DISPLAY nie jest ustawiona.</translation>
+    </message>
+    <message>
+        <source>the X display %1 is back.</source>
+        <translation>ekran X %1 jest z powrotem dostępny.</translation>
+    </message>
+    <message>
+        <source>the Kestrel that started this one is still running.</source>
+        <translation>Kestrel, który uruchomił ten, nadal działa.</translation>
+    </message>
+    <message>
+        <source>Kestrel is not running.</source>
+        <translation>Kestrel nie działa.</translation>
+    </message>
+    <message>
+        <source>cannot make sure only one Kestrel runs: %1</source>
+        <translation>nie można zapewnić, że działa tylko jeden Kestrel: %1</translation>
     </message>
 </context>
 <context>
@@ -523,6 +634,25 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPermission</name>
+    <message>
+        <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
+        <translation>%1, więc klawiatury nie można odczytać przez uwierzytelnianie systemowe.</translation>
+    </message>
+    <message>
+        <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
+        <translation>system nie zezwolił na odczyt klawiatury i myszy, więc klawisze nie są pokazywane.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
+        <translation>czytnik klawiatury zatrzymał się, więc klawisze nie są pokazywane; wybierz „Zezwól…” w ustawieniach, aby uruchomić go ponownie.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader ended before it could read the keyboard.</source>
+        <translation>czytnik klawiatury zakończył działanie, zanim mógł odczytać klawiaturę.</translation>
     </message>
 </context>
 <context>

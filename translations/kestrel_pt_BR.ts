@@ -125,6 +125,94 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>open the settings window, starting Kestrel if needed</source>
+        <translation>abre a janela de ajustes, iniciando o Kestrel se necessário</translation>
+    </message>
+    <message>
+        <source>show keys on screen, or stop showing them (like the hot key)</source>
+        <translation>mostra as teclas na tela ou para de mostrá-las (como o atalho)</translation>
+    </message>
+    <message>
+        <source>quit the running Kestrel</source>
+        <translation>encerra o Kestrel em execução</translation>
+    </message>
+    <message>
+        <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
+        <translation>escolha apenas uma entre --settings, --toggle e --quit. Tente kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unknown option %1. Try kestrel --help.</source>
+        <translation>opção desconhecida %1. Tente kestrel --help.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1. Try kestrel --help.</source>
+        <translation>argumento inesperado %1. Tente kestrel --help.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [option]</source>
+        <translation>Uso: %1 [opção]</translation>
+    </message>
+    <message>
+        <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
+or opens the settings window of the Kestrel already running.</source>
+        <translation>Mostra na tela as teclas que você pressiona, desenhadas como teclas. Sem opção,
+inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execução.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>mostra a versão e sai</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>mostra esta ajuda e sai</translation>
+    </message>
+</context>
+<context>
+    <name>Composition</name>
+    <message>
+        <source>%1, so Qt draws the overlay.</source>
+        <translation>%1, então o Qt desenha a sobreposição.</translation>
+    </message>
+    <message>
+        <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
+        <translation>%1. O Kestrel não pode mostrar teclas aqui; os ajustes dele dizem o que falta.</translation>
+    </message>
+    <message>
+        <source>%1, so keys typed into the lock screen are shown.</source>
+        <translation>%1, então as teclas digitadas na tela de bloqueio são mostradas.</translation>
+    </message>
+    <message>
+        <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
+        <translation>%1, então os campos de senha não podem ser detectados e as teclas digitadas neles são mostradas; os pedidos que tomam o teclado inteiro continuam ocultos.</translation>
+    </message>
+    <message>
+        <source>the panel opens as a window: %1.</source>
+        <translation>o painel abre como uma janela: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
+        <translation>%1 está em uso por outro programa, então não mostra nem para as teclas; o interruptor e “kestrel --toggle” continuam funcionando (associe isso a outro atalho da área de trabalho).</translation>
+    </message>
+    <message>
+        <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
+        <translation>nenhuma bandeja do sistema disponível. %1 mostra as teclas ou para; execute kestrel de novo para abrir os ajustes.</translation>
+    </message>
+    <message>
+        <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
+        <translation>nenhuma bandeja do sistema disponível. kestrel --toggle mostra as teclas ou para (associe-o a um atalho da área de trabalho); execute kestrel de novo para abrir os ajustes.</translation>
+    </message>
+    <message>
+        <source>cannot start Kestrel again: %1</source>
+        <translation>não é possível iniciar o Kestrel de novo: %1</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
@@ -269,6 +357,29 @@
     <message>
         <source>Turn on or off anytime with %1</source>
         <translation>Ative ou desative a qualquer momento com %1</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>no X display to show keys on: DISPLAY is not set.</source>
+        <translation>nenhuma tela X para mostrar as teclas: DISPLAY não está definida.</translation>
+    </message>
+    <message>
+        <source>the X display %1 is back.</source>
+        <translation>a tela X %1 voltou.</translation>
+    </message>
+    <message>
+        <source>the Kestrel that started this one is still running.</source>
+        <translation>o Kestrel que iniciou este ainda está em execução.</translation>
+    </message>
+    <message>
+        <source>Kestrel is not running.</source>
+        <translation>O Kestrel não está em execução.</translation>
+    </message>
+    <message>
+        <source>cannot make sure only one Kestrel runs: %1</source>
+        <translation>não é possível garantir que apenas um Kestrel esteja em execução: %1</translation>
     </message>
 </context>
 <context>
@@ -523,6 +634,25 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPermission</name>
+    <message>
+        <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
+        <translation>%1, então o teclado não pode ser lido pela autenticação do sistema.</translation>
+    </message>
+    <message>
+        <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
+        <translation>o sistema não permitiu ler o teclado e o mouse, então as teclas não são mostradas.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
+        <translation>o leitor do teclado parou, então as teclas não são mostradas; escolha “Permitir…” nos ajustes para iniciá-lo de novo.</translation>
+    </message>
+    <message>
+        <source>the keyboard reader ended before it could read the keyboard.</source>
+        <translation>o leitor do teclado terminou antes de conseguir ler o teclado.</translation>
     </message>
 </context>
 <context>

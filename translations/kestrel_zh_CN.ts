@@ -125,6 +125,94 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>open the settings window, starting Kestrel if needed</source>
+        <translation>打开设置窗口，必要时启动Kestrel</translation>
+    </message>
+    <message>
+        <source>show keys on screen, or stop showing them (like the hot key)</source>
+        <translation>在屏幕上显示按键，或停止显示（与快捷键相同）</translation>
+    </message>
+    <message>
+        <source>quit the running Kestrel</source>
+        <translation>退出正在运行的Kestrel</translation>
+    </message>
+    <message>
+        <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
+        <translation>请在 --settings、--toggle 和 --quit 中只选一个。可运行 kestrel --help 查看帮助。</translation>
+    </message>
+    <message>
+        <source>unknown option %1. Try kestrel --help.</source>
+        <translation>未知选项 %1。可运行 kestrel --help 查看帮助。</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1. Try kestrel --help.</source>
+        <translation>意外的参数 %1。可运行 kestrel --help 查看帮助。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [option]</source>
+        <translation>用法：%1 [选项]</translation>
+    </message>
+    <message>
+        <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
+or opens the settings window of the Kestrel already running.</source>
+        <translation>将你按下的键以键帽的形式显示在屏幕上。不带选项时启动Kestrel，
+或打开已在运行的Kestrel的设置窗口。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>显示版本并退出</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>显示此帮助并退出</translation>
+    </message>
+</context>
+<context>
+    <name>Composition</name>
+    <message>
+        <source>%1, so Qt draws the overlay.</source>
+        <translation>%1，因此改由Qt绘制浮层。</translation>
+    </message>
+    <message>
+        <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
+        <translation>%1。Kestrel无法在此显示按键；它的设置中会说明缺少什么。</translation>
+    </message>
+    <message>
+        <source>%1, so keys typed into the lock screen are shown.</source>
+        <translation>%1，因此在锁屏界面输入的按键也会显示。</translation>
+    </message>
+    <message>
+        <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
+        <translation>%1，因此无法识别密码栏，在其中输入的按键会显示出来；独占整个键盘的密码提示仍会隐藏。</translation>
+    </message>
+    <message>
+        <source>the panel opens as a window: %1.</source>
+        <translation>面板将以窗口形式打开：%1。</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
+        <translation>%1 已被其他程序占用，因此无法显示或停止显示按键；开关和“kestrel --toggle”仍然可用（可将其绑定到桌面的另一个快捷键）。</translation>
+    </message>
+    <message>
+        <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
+        <translation>没有可用的系统托盘。%1 可显示或停止显示按键；再次运行 kestrel 可打开设置。</translation>
+    </message>
+    <message>
+        <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
+        <translation>没有可用的系统托盘。kestrel --toggle 可显示或停止显示按键（可将其绑定到桌面的快捷键）；再次运行 kestrel 可打开设置。</translation>
+    </message>
+    <message>
+        <source>cannot start Kestrel again: %1</source>
+        <translation>无法重新启动Kestrel：%1</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
@@ -269,6 +357,29 @@
     <message>
         <source>Turn on or off anytime with %1</source>
         <translation>随时使用 %1 打开或关闭</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>no X display to show keys on: DISPLAY is not set.</source>
+        <translation>没有可显示按键的X显示：未设置 DISPLAY。</translation>
+    </message>
+    <message>
+        <source>the X display %1 is back.</source>
+        <translation>X显示 %1 已恢复。</translation>
+    </message>
+    <message>
+        <source>the Kestrel that started this one is still running.</source>
+        <translation>启动此Kestrel的那个Kestrel仍在运行。</translation>
+    </message>
+    <message>
+        <source>Kestrel is not running.</source>
+        <translation>Kestrel未在运行。</translation>
+    </message>
+    <message>
+        <source>cannot make sure only one Kestrel runs: %1</source>
+        <translation>无法确保只运行一个Kestrel：%1</translation>
     </message>
 </context>
 <context>
@@ -523,6 +634,25 @@
     <message>
         <source>PC</source>
         <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPermission</name>
+    <message>
+        <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
+        <translation>%1，因此无法通过系统认证读取键盘。</translation>
+    </message>
+    <message>
+        <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
+        <translation>系统不允许读取键盘和鼠标，因此不会显示按键。</translation>
+    </message>
+    <message>
+        <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
+        <translation>键盘读取程序已停止，因此不会显示按键；在设置中选择“允许…”可重新启动它。</translation>
+    </message>
+    <message>
+        <source>the keyboard reader ended before it could read the keyboard.</source>
+        <translation>键盘读取程序在读取键盘之前就已结束。</translation>
     </message>
 </context>
 <context>

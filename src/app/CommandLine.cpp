@@ -12,15 +12,17 @@ struct RequestOption {
     LaunchRequest request;
     std::string_view option;
     std::string_view word;
-    std::string_view help;
+    UiText help;
 };
 
 // Each request with its option, its word on the instance socket and its line in --help.
 constexpr std::array<RequestOption, 4> requestOptions{{
-    {LaunchRequest::start, "", "start", ""},
-    {LaunchRequest::settings, "--settings", "settings", "open the settings window, starting Kestrel if needed"},
-    {LaunchRequest::toggle, "--toggle", "toggle", "show keys on screen, or stop showing them (like the hot key)"},
-    {LaunchRequest::quit, "--quit", "quit", "quit the running Kestrel"},
+    {LaunchRequest::start, "", "start", {}},
+    {LaunchRequest::settings, "--settings", "settings",
+     KESTREL_TEXT("CommandLine", "open the settings window, starting Kestrel if needed")},
+    {LaunchRequest::toggle, "--toggle", "toggle",
+     KESTREL_TEXT("CommandLine", "show keys on screen, or stop showing them (like the hot key)")},
+    {LaunchRequest::quit, "--quit", "quit", KESTREL_TEXT("CommandLine", "quit the running Kestrel")},
 }};
 
 // The options Qt's own parser takes from the command line; the first ones take a value.
@@ -81,7 +83,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
             if (option.option.empty() || argument != option.option)
                 continue;
             if (requestGiven && line.request != option.request)
-                line.error = "choose one of --settings, --toggle and --quit";
+                line.error =
+                    KESTREL_TEXT("CommandLine", "choose one of --settings, --toggle and --quit. Try kestrel --help.");
             line.request = option.request;
             requestGiven = matched = true;
         }
@@ -92,25 +95,42 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
                 ++i; // its value
             continue;
         }
-        if (line.error.empty())
-            line.error = argument.starts_with("-") ? "unknown option " + argument : "unexpected argument " + argument;
+        if (line.error.isEmpty())
+            line.error = {argument.starts_with("-")
+                              ? KESTREL_TEXT("CommandLine", "unknown option %1. Try kestrel --help.")
+                              : KESTREL_TEXT("CommandLine", "unexpected argument %1. Try kestrel --help."),
+                          {argument}};
     }
     return line;
 }
 
-std::string CommandLine::helpText(std::string_view programName)
+CommandLine::Help CommandLine::help(std::string_view programName)
 {
-    std::string text = "Usage: " + std::string(programName) +
-                       " [option]\n"
-                       "Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,\n"
-                       "or opens the settings window of the Kestrel already running.\n\nOptions:\n";
+    Help help{.usage = {KESTREL_TEXT("CommandLine", "Usage: %1 [option]"), {std::string(programName)}},
+              .summary = KESTREL_TEXT("CommandLine", "Shows the keys you press as keycaps on screen. Without an "
+                                                     "option, starts Kestrel,\nor opens the settings window of the "
+                                                     "Kestrel already running."),
+              .optionsHeading = KESTREL_TEXT("CommandLine", "Options:"),
+              .options = {}};
     for (const auto& option : requestOptions) {
         if (!option.option.empty())
-            text += "  " + std::string(option.option) + std::string(12 - option.option.size(), ' ') +
-                    std::string(option.help) + "\n";
+            help.options.emplace_back(option.option, option.help);
     }
-    text += "  --version   print the version and exit\n"
-            "  --help      print this help and exit\n";
+    help.options.emplace_back("--version", KESTREL_TEXT("CommandLine", "print the version and exit"));
+    help.options.emplace_back("--help", KESTREL_TEXT("CommandLine", "print this help and exit"));
+    return help;
+}
+
+std::string CommandLine::helpText(const Help& help, const std::function<std::string(const UiMessage&)>& translate)
+{
+    std::size_t widest = 0;
+    for (const auto& [option, description] : help.options)
+        widest = std::max(widest, option.size());
+    std::string text =
+        translate(help.usage) + "\n" + translate(help.summary) + "\n\n" + translate(help.optionsHeading) + "\n";
+    for (const auto& [option, description] : help.options)
+        text +=
+            "  " + std::string(option) + std::string(widest + 2 - option.size(), ' ') + translate(description) + "\n";
     return text;
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "common/UiText.h"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kestrel {
@@ -23,12 +27,23 @@ struct CommandLine {
     LaunchRequest request = LaunchRequest::start;
     bool showHelp = false;
     bool showVersion = false;
-    std::string error; // set when the arguments are not understood
+    UiMessage error; // set when the arguments are not understood
 
     // Arguments without the program name. Qt's own options (-display, -platform and the like)
     // are left to Qt and are not Kestrel's to judge.
     static CommandLine parse(const std::vector<std::string>& arguments);
-    static std::string helpText(std::string_view programName);
+
+    // What --help prints: the usage, what Kestrel is, then each option with what it does.
+    struct Help {
+        UiMessage usage;
+        UiText summary;
+        UiText optionsHeading;
+        std::vector<std::pair<std::string_view, UiText>> options;
+    };
+    static Help help(std::string_view programName);
+    // The help laid out, each text as `translate` gives it: the options' descriptions in a
+    // column after the widest option.
+    static std::string helpText(const Help& help, const std::function<std::string(const UiMessage&)>& translate);
 };
 
 } // namespace kestrel

@@ -31,6 +31,7 @@ int main(int argc, char** argv)
     // PC keycaps print what the keyboards of the language of Kestrel's texts print.
     kestrel::KeyLabels::setLegendLanguage(translations.language().toStdString());
 
+    std::get<kestrel::Launch>(launch).language = translations.language().toStdString();
     kestrel::Composition kestrel(std::get<kestrel::Launch>(std::move(launch)));
     kestrel.start();
     return application.exec();

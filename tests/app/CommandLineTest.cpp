@@ -20,17 +20,18 @@ TEST(CommandLine, ReadsEachRequestAndLeavesQtItsOwnOptions)
     // Qt takes -display and its value; neither is an error of ours.
     const auto withQt = CommandLine::parse({"-display", ":3", "--toggle", "-sync"});
     EXPECT_EQ(withQt.request, LaunchRequest::toggle);
-    EXPECT_TRUE(withQt.error.empty()) << withQt.error;
+    EXPECT_TRUE(withQt.error.isEmpty()) << withQt.error.english();
     // Asking the same twice is still one request.
-    EXPECT_TRUE(CommandLine::parse({"--quit", "--quit"}).error.empty());
+    EXPECT_TRUE(CommandLine::parse({"--quit", "--quit"}).error.isEmpty());
 }
 
 TEST(CommandLine, NamesWhatItDoesNotUnderstand)
 {
-    EXPECT_EQ(CommandLine::parse({"--setings"}).error, "unknown option --setings");
-    EXPECT_EQ(CommandLine::parse({"-x"}).error, "unknown option -x");
-    EXPECT_EQ(CommandLine::parse({"settings"}).error, "unexpected argument settings");
-    EXPECT_EQ(CommandLine::parse({"--quit", "--toggle"}).error, "choose one of --settings, --toggle and --quit");
+    EXPECT_EQ(CommandLine::parse({"--setings"}).error.english(), "unknown option --setings. Try kestrel --help.");
+    EXPECT_EQ(CommandLine::parse({"-x"}).error.english(), "unknown option -x. Try kestrel --help.");
+    EXPECT_EQ(CommandLine::parse({"settings"}).error.english(), "unexpected argument settings. Try kestrel --help.");
+    EXPECT_EQ(CommandLine::parse({"--quit", "--toggle"}).error.english(),
+              "choose one of --settings, --toggle and --quit. Try kestrel --help.");
 }
 
 TEST(CommandLine, RequestsTravelAsWordsBothWays)
@@ -41,9 +42,14 @@ TEST(CommandLine, RequestsTravelAsWordsBothWays)
     EXPECT_FALSE(requestFromWord("").has_value());
     EXPECT_FALSE(requestFromWord("Quit").has_value());
 
-    const std::string help = CommandLine::helpText("kestrel");
-    for (const char* option : {"--settings", "--toggle", "--quit", "--version", "--help"})
-        EXPECT_NE(help.find(option), std::string::npos) << option;
+    // Every option, its description in one column after the widest, in the language given.
+    const std::string help = CommandLine::helpText(CommandLine::help("kestrel"),
+                                                   [](const UiMessage& text) { return "<" + text.english() + ">"; });
+    for (const char* line :
+         {"  --settings  <open the settings window", "  --toggle    <show keys", "  --quit      <quit",
+          "  --version   <print the version", "  --help      <print this help"})
+        EXPECT_NE(help.find(line), std::string::npos) << line << " in\n" << help;
+    EXPECT_EQ(help.rfind("<Usage: kestrel [option]>\n", 0), 0u) << help;
 }
 
 TEST(InputBackend, WaylandSessionsReadTheKernelAndKestrelInputDecides)

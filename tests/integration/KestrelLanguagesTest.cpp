@@ -30,5 +30,16 @@ TEST_F(KestrelAppTest, InFrenchTheTraysMenuReadsInFrenchAndItsQuitRowQuits)
     QDBusConnection::disconnectFromBus(QStringLiteral("tray-host"));
 }
 
+TEST_F(KestrelAppTest, InGermanTheHelpAndAMistypedOptionReadInGerman)
+{
+    extraEnvironment[QStringLiteral("LANGUAGE")] = QStringLiteral("de");
+    std::string said;
+    EXPECT_EQ(launchAgain({"--help"}, &said), 0);
+    EXPECT_NE(said.find("Aufruf: kestrel [Option]"), std::string::npos) << said;
+    EXPECT_NE(said.find("  --settings  öffnet die Einstellungen"), std::string::npos) << said;
+    EXPECT_EQ(launchAgain({"--bogus"}, &said), 2);
+    EXPECT_NE(said.find("kestrel: unbekannte Option --bogus. Siehe kestrel --help."), std::string::npos) << said;
+}
+
 } // namespace
 } // namespace kestrel::test

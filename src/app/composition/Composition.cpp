@@ -109,7 +109,7 @@ std::function<std::unique_ptr<OverlaySurface>(KeycapPainter&)> overlaySurfaces(b
                 },
                 onFocusedOutput, &why);
             if (!surface) {
-                complain(why + ", so Qt draws the overlay.");
+                complain({KESTREL_TEXT("Composition", "%1, so Qt draws the overlay."), {why}});
                 return nullptr;
             }
             surface->setPlacement({.width = width, .height = height});
@@ -130,7 +130,7 @@ std::function<std::unique_ptr<OverlaySurface>(KeycapPainter&)> overlaySurfaces(b
         std::string why;
         auto surface = x11::XRenderSurface::create(pictures, &x11::isCompositingManagerRunning, &why);
         if (!surface) {
-            complain(why + ", so Qt draws the overlay.");
+            complain({KESTREL_TEXT("Composition", "%1, so Qt draws the overlay."), {why}});
             return nullptr;
         }
         surface->setGeometry({0, 0, width, height}, 1);
@@ -228,7 +228,8 @@ void Composition::Parts::buildInput()
     if (const std::string why = whyCannotListen(input);
         !why.empty() && !launch.restartedAfterLoss &&
         !(input.backend == InputBackend::evdev && state->boolForKey(InputMonitoringPermission::readerChosenKey)))
-        complain(why + ". Kestrel cannot show keys here; its settings say what is missing.");
+        complain({KESTREL_TEXT("Composition", "%1. Kestrel cannot show keys here; its settings say what is missing."),
+                  {why}});
 
     if (input.backend == InputBackend::x11) {
         taps = std::make_unique<x11::X11EventTapService>();
@@ -237,7 +238,8 @@ void Composition::Parts::buildInput()
     sessionLock = std::make_unique<LogindSessionLock>();
     session.promptGuard = PromptGuard::lockedSession;
     if (!sessionLock->problem().empty()) {
-        complain(sessionLock->problem() + ", so keys typed into the lock screen are shown.");
+        complain({KESTREL_TEXT("Composition", "%1, so keys typed into the lock screen are shown."),
+                  {sessionLock->problem()}});
         session.promptGuard = PromptGuard::none;
     }
     input.evdev.isTypingWithheld = [lock = sessionLock.get()] { return lock->withholdsTyping(); };
@@ -268,9 +270,9 @@ void Composition::Parts::watchPasswordFields()
     const auto sayWhyPasswordFieldsShow = [this](PasswordFocusService::Availability now) {
         if (now != PasswordFocusService::Availability::unavailable || std::exchange(saidWhyPasswordFieldsShow, true))
             return;
-        complain(passwordFocus->problem() +
-                 ", so password fields cannot be detected and keys typed into them are shown; prompts that take "
-                 "the whole keyboard stay hidden.");
+        complain({KESTREL_TEXT("Composition", "%1, so password fields cannot be detected and keys typed into them "
+                                              "are shown; prompts that take the whole keyboard stay hidden."),
+                  {passwordFocus->problem()}});
     };
     passwordFocus->availability.subscribe(sayWhyPasswordFieldsShow);
     sayWhyPasswordFieldsShow(passwordFocus->availability.get());
@@ -291,7 +293,7 @@ void Composition::Parts::chooseHotKey()
 
 void Composition::Parts::choosePermission()
 {
-    std::string helpPage = QtWorkspace::helpPageURL("input-access.html");
+    std::string helpPage = QtWorkspace::helpPageURL("input-access.html", launch.language);
     if (!helpPage.empty() && input.backend == InputBackend::evdev)
         helpPage += "#wayland";
     const auto canListen = [this] { return whyCannotListen(input).empty(); };
@@ -309,7 +311,7 @@ void Composition::Parts::choosePermission()
             evdev::InputReaderProcess::locate(QCoreApplication::applicationDirPath().toStdString())),
         .taps = *deviceTaps,
         .state = *state,
-        .say = complain});
+        .say = [](const UiMessage& line) { complain(line); }});
     readerPermission = reader.get();
     permission = std::move(reader);
 }
@@ -338,7 +340,7 @@ void Composition::Parts::buildApplication()
     if (onWayland) {
         hostPanel = [](QWidget& panel) {
             if (std::string why; !wayland::LayerShellWindow::host(panel, &why))
-                complain("the panel opens as a window: " + why + ".");
+                complain({KESTREL_TEXT("Composition", "the panel opens as a window: %1."), {why}});
         };
     }
     const auto makeStatusItem = [this](StatusItemService::Handlers handlers) -> std::unique_ptr<StatusItemService> {
@@ -371,13 +373,19 @@ void Composition::Parts::buildApplication()
     const bool hotKeyTaken = session.grabsHotKey && !delegate->visualizer().hotKeyWorks();
     const bool hotKeyWorks = session.grabsHotKey && !hotKeyTaken;
     if (hotKeyTaken)
-        complain(hotKey + " is held by another program, so it does not show keys or stop; the switch and " +
-                 "\"kestrel --toggle\" still do (bind that to another shortcut of the desktop's).");
+        complain({KESTREL_TEXT("Composition", "%1 is held by another program, so it does not show keys or stop; the "
+                                              "switch and \"kestrel --toggle\" still do (bind that to another "
+                                              "shortcut of the desktop's)."),
+                  {hotKey}});
     if (!delegate->trayItem().hasTray())
-        complain(std::string("no system tray is available. ") +
-                 (hotKeyWorks ? hotKey + " shows keys or stops"
-                              : "kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop's)") +
-                 "; run kestrel again to open the settings.");
+        complain(hotKeyWorks
+                     ? UiMessage{KESTREL_TEXT("Composition", "no system tray is available. %1 shows keys or "
+                                                             "stops; run kestrel again to open the settings."),
+                                 {hotKey}}
+                     : UiMessage{KESTREL_TEXT("Composition", "no system tray is available. kestrel --toggle "
+                                                             "shows keys or stops (bind it to a shortcut of the "
+                                                             "desktop's); run kestrel again to open the "
+                                                             "settings.")});
     returnMemoryWhenLetGo();
 }
 
@@ -427,7 +435,8 @@ void Composition::Parts::relaunch()
                        QString::number(QCoreApplication::applicationPid()));
     successor.setProcessEnvironment(environment);
     if (!successor.startDetached())
-        complain("cannot start Kestrel again: " + successor.errorString().toStdString());
+        complain(
+            {KESTREL_TEXT("Composition", "cannot start Kestrel again: %1"), {successor.errorString().toStdString()}});
     QCoreApplication::exit(0);
 }
 

@@ -1,6 +1,7 @@
 #include "app/composition/Launch.h"
 
 #include "app/AppInfo.h"
+#include "app/ui/Translations.h"
 #include "platform/wayland/CompositorEnd.h"
 #include "platform/wayland/LayerShellSurface.h"
 #include "platform/wayland/SoftwareOnly.h"
@@ -38,6 +39,11 @@ void complain(const std::string& message)
     std::fprintf(stderr, "kestrel: %s\n", message.c_str());
 }
 
+void complain(const UiMessage& message)
+{
+    complain(Translations::beforeTheApplication(message).toStdString());
+}
+
 std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
 {
     using namespace std::chrono_literals;
@@ -46,7 +52,10 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
     launch.arguments = std::move(arguments);
     const CommandLine& line = launch.line;
     if (line.showHelp) {
-        std::fputs(CommandLine::helpText("kestrel").c_str(), stdout);
+        const auto translate = [](const UiMessage& text) {
+            return Translations::beforeTheApplication(text).toStdString();
+        };
+        std::fputs(CommandLine::helpText(CommandLine::help("kestrel"), translate).c_str(), stdout);
         return 0;
     }
     // Where keys come from: on a Wayland desktop the X server (XWayland) sees no key typed
@@ -61,8 +70,8 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
                     describe(launch.input, launch.display).c_str());
         return 0;
     }
-    if (!line.error.empty()) {
-        complain(line.error + ". Try kestrel --help.");
+    if (!line.error.isEmpty()) {
+        complain(line.error);
         return 2;
     }
     if (!inputChoice.problem.empty())
@@ -72,7 +81,7 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
     chooseQtPlatform(onWayland);
     const char* display = std::getenv(onWayland ? "WAYLAND_DISPLAY" : "DISPLAY");
     if (!onWayland && (!display || !*display)) {
-        complain("no X display to show keys on: DISPLAY is not set.");
+        complain(KESTREL_TEXT("Launch", "no X display to show keys on: DISPLAY is not set."));
         return 1;
     }
     launch.displayName = display ? display : "";
@@ -83,14 +92,14 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
             complain(why + "; giving up.");
             return 1;
         }
-        complain("the X display " + launch.displayName + " is back.");
+        complain({KESTREL_TEXT("Launch", "the X display %1 is back."), {launch.displayName}});
     }
 
     // One Kestrel per user and display: a later launch hands its request to the running one.
     // A Kestrel started by its predecessor first lets that one finish quitting; one back after
     // a lost display asks nothing of another that has started since, which stays.
     if (!InstanceSocket::waitForPredecessor(5s))
-        complain("the Kestrel that started this one is still running.");
+        complain(KESTREL_TEXT("Launch", "the Kestrel that started this one is still running."));
     std::string instanceError;
     if (const auto path = InstanceSocket::pathFor(launch.displayName, instanceError); !path.empty()) {
         InstanceSocket::Claim claim = InstanceSocket::claim(
@@ -102,7 +111,7 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
             complain(claim.error);
             return 1;
         case InstanceSocket::Claim::Outcome::notRunning:
-            complain("Kestrel is not running.");
+            complain(KESTREL_TEXT("Launch", "Kestrel is not running."));
             return 1;
         case InstanceSocket::Claim::Outcome::running:
             launch.instance = std::move(claim.socket);
@@ -111,7 +120,7 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
         }
     }
     if (!launch.instance)
-        complain("cannot make sure only one Kestrel runs: " + instanceError);
+        complain({KESTREL_TEXT("Launch", "cannot make sure only one Kestrel runs: %1"), {instanceError}});
 
     // Without a display there is nothing to run on. The connection is only a test: Qt opens
     // the one Kestrel runs on.

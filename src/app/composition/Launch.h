@@ -24,6 +24,8 @@ struct Launch {
     bool restartedAfterLoss = false;
     // Null when Kestrel runs without one (said on standard error).
     std::unique_ptr<InstanceSocket> instance;
+    // The language of Kestrel's texts ("de", "pt_BR"), once they are loaded; empty for English.
+    std::string language;
 
     bool onWayland() const { return display == DisplayBackend::waylandLayerShell; }
 
@@ -34,7 +36,9 @@ struct Launch {
     static std::variant<int, Launch> prepare(std::vector<std::string> arguments);
 };
 
-// Says a line on standard error, as Kestrel.
+// Says a line on standard error, as Kestrel: a text of the system's own as it is, one of
+// Kestrel's in the user's language.
 void complain(const std::string& message);
+void complain(const UiMessage& message);
 
 } // namespace kestrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UiText.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -25,9 +27,12 @@ public:
     // The language of the texts ("de", "pt_BR"), or empty for English.
     QString language() const;
 
-private:
-    bool install(const QString& language, const QString& name, const QString& folder);
+    // `message` in the desktop's language, also before the application is made (what Kestrel
+    // says on standard error as it starts, its --help); as the installed translations say it
+    // once it is.
+    static QString beforeTheApplication(const UiMessage& message);
 
+private:
     std::vector<std::unique_ptr<QTranslator>> m_translators;
 };
 

@@ -27,7 +27,9 @@ bool ReaderPermissionService::requestInputMonitoring()
     std::string why;
     m_process = InputReaderProcess::start(m_settings.readerCommand, why);
     if (!m_process) {
-        m_settings.say(why + ", so the keyboard cannot be read through the system's authentication.");
+        m_settings.say({KESTREL_TEXT("ReaderPermission",
+                                     "%1, so the keyboard cannot be read through the system's authentication."),
+                        {why}});
         accessRequest = AccessRequest::unavailable;
         return false;
     }
@@ -87,14 +89,17 @@ void ReaderPermissionService::processEnded()
         break;
     case InputReaderProcess::End::refused:
         // Said here too: a start that asks again has no page open to say it.
-        m_settings.say("the system did not allow reading the keyboard and mouse, so keys are not shown.");
+        m_settings.say(KESTREL_TEXT("ReaderPermission",
+                                    "the system did not allow reading the keyboard and mouse, so keys are not shown."));
         accessRequest = AccessRequest::refused;
         break;
     case InputReaderProcess::End::letGo:
     case InputReaderProcess::End::failed:
-        m_settings.say(wasReading ? "the keyboard reader stopped, so keys are not shown; choose Allow… in the "
-                                    "settings to start it again."
-                                  : "the keyboard reader ended before it could read the keyboard.");
+        m_settings.say(wasReading ? KESTREL_TEXT("ReaderPermission", "the keyboard reader stopped, so keys are not "
+                                                                     "shown; choose Allow… in the settings to start "
+                                                                     "it again.")
+                                  : KESTREL_TEXT("ReaderPermission",
+                                                 "the keyboard reader ended before it could read the keyboard."));
         accessRequest = wasReading ? AccessRequest::ended : AccessRequest::failed;
         break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UiText.h"
 #include "platform/DefaultsStore.h"
 #include "platform/PermissionService.h"
 #include "platform/Workspace.h"
@@ -30,7 +31,7 @@ public:
         std::vector<std::string> readerCommand; // pkexec and the reader
         EvdevEventTapService& taps;
         DefaultsStore& state;
-        std::function<void(const std::string&)> say; // a line on standard error
+        std::function<void(const UiMessage&)> say; // a line on standard error
     };
 
     explicit ReaderPermissionService(Settings settings);

@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <vector>
+
 namespace fs = std::filesystem;
 
 namespace kestrel {
@@ -12,10 +14,17 @@ bool QtWorkspace::openURL(const std::string& url)
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
-std::string QtWorkspace::helpPageURL(const std::string& name, const fs::path& executable)
+std::string QtWorkspace::helpPageURL(const std::string& name, const std::string& language, const fs::path& executable)
 {
     const fs::path folder = executable.parent_path();
-    for (const fs::path& candidate : {folder / ".." / "share" / "kestrel" / "help" / name, folder / "help" / name}) {
+    std::vector<fs::path> candidates;
+    for (const fs::path& help : {folder / ".." / "share" / "kestrel" / "help", folder / "help"}) {
+        // A language is a plain name; anything else is not looked for.
+        if (!language.empty() && language.find_first_of("/.") == std::string::npos)
+            candidates.push_back(help / language / name);
+        candidates.push_back(help / name);
+    }
+    for (const fs::path& candidate : candidates) {
         std::error_code error;
         if (fs::is_regular_file(candidate, error))
             return QUrl::fromLocalFile(QString::fromStdString(fs::weakly_canonical(candidate, error).string()))
@@ -25,10 +34,10 @@ std::string QtWorkspace::helpPageURL(const std::string& name, const fs::path& ex
     return {};
 }
 
-std::string QtWorkspace::helpPageURL(const std::string& name)
+std::string QtWorkspace::helpPageURL(const std::string& name, const std::string& language)
 {
     std::error_code error;
-    return helpPageURL(name, fs::read_symlink("/proc/self/exe", error));
+    return helpPageURL(name, language, fs::read_symlink("/proc/self/exe", error));
 }
 
 } // namespace kestrel

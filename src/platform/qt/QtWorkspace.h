@@ -12,10 +12,12 @@ class QtWorkspace final : public Workspace {
 public:
     bool openURL(const std::string& url) override;
 
-    // The file:// address of a help page shipped with Kestrel: beside the program in a build
-    // tree, or in share/kestrel/help when installed. Empty when it is in neither place.
-    static std::string helpPageURL(const std::string& name);
-    static std::string helpPageURL(const std::string& name, const std::filesystem::path& executable);
+    // The file:// address of a help page shipped with Kestrel, in `language` ("de", "pt_BR")
+    // where it is written in it, else in English: beside the program in a build tree, or in
+    // share/kestrel/help when installed. Empty when it is in neither place.
+    static std::string helpPageURL(const std::string& name, const std::string& language);
+    static std::string helpPageURL(const std::string& name, const std::string& language,
+                                   const std::filesystem::path& executable);
 };
 
 } // namespace kestrel

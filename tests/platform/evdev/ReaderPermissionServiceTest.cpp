@@ -49,14 +49,14 @@ struct ReaderPermission : ::testing::Test {
 
     std::unique_ptr<ReaderPermissionService> service(std::vector<std::string> command)
     {
-        return std::make_unique<ReaderPermissionService>(
-            ReaderPermissionService::Settings{.workspace = workspace,
-                                              .helpPageURL = "file:///help/input-access.html#wayland",
-                                              .canListen = [] { return false; },
-                                              .readerCommand = std::move(command),
-                                              .taps = taps,
-                                              .state = state,
-                                              .say = [this](const std::string& line) { said.push_back(line); }});
+        return std::make_unique<ReaderPermissionService>(ReaderPermissionService::Settings{
+            .workspace = workspace,
+            .helpPageURL = "file:///help/input-access.html#wayland",
+            .canListen = [] { return false; },
+            .readerCommand = std::move(command),
+            .taps = taps,
+            .state = state,
+            .say = [this](const UiMessage& line) { said.push_back(line.english()); }});
     }
     bool answered(const PermissionService& permission, AccessRequest expected)
     {
