@@ -22,10 +22,28 @@ TEST_F(KestrelAppTest, InFrenchTheTraysMenuReadsInFrenchAndItsQuitRowQuits)
         start();
         TrayHost bar(host);
         ASSERT_TRUE(bar.awaitKestrel()) << "no item in the tray";
+        EXPECT_EQ(bar.menuTextDirection(), QStringLiteral("ltr"));
         EXPECT_FALSE(bar.clickMenuEntry(QStringLiteral("Quit Kestrel"))) << "the menu is in English";
         EXPECT_TRUE(bar.clickMenuEntry(QStringLiteral("Quitter Kestrel"))) << "no Quit row in French";
         EXPECT_TRUE(kestrel.waitForFinished(5000)) << "the row did not quit";
         EXPECT_EQ(kestrel.exitCode(), 0);
+    }
+    QDBusConnection::disconnectFromBus(QStringLiteral("tray-host"));
+}
+
+TEST_F(KestrelAppTest, MirroredForARightToLeftLanguageTheTraysMenuReadsRightToLeft)
+{
+    PrivateBus bus;
+    ASSERT_TRUE(bus.isRunning()) << bus.error();
+    extraEnvironment[QStringLiteral("DBUS_SESSION_BUS_ADDRESS")] = bus.address();
+    const QDBusConnection host = QDBusConnection::connectToBus(bus.address(), QStringLiteral("tray-host"));
+    {
+        FakeWatcher watcher(host);
+        ASSERT_TRUE(watcher.isServing());
+        ASSERT_NO_FATAL_FAILURE(launch({"-reverse"}));
+        TrayHost bar(host);
+        ASSERT_TRUE(bar.awaitKestrel()) << "no item in the tray";
+        EXPECT_EQ(bar.menuTextDirection(), QStringLiteral("rtl"));
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("tray-host"));
 }

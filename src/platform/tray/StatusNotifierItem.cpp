@@ -10,6 +10,7 @@
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QtEndian>
 
@@ -328,7 +329,11 @@ public:
     DBusMenuAdaptor(QObject& object, StatusNotifierItem& item) : QDBusAbstractAdaptor(&object), m_item(item) {}
 
     uint version() const { return 3; }
-    QString textDirection() const { return QStringLiteral("ltr"); }
+    // The menu reads as Kestrel's texts do: right to left in such a language.
+    QString textDirection() const
+    {
+        return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QStringLiteral("rtl") : QStringLiteral("ltr");
+    }
     QString status() const { return QStringLiteral("normal"); }
     QStringList iconThemePath() const { return {}; }
 

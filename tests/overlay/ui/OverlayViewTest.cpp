@@ -7,6 +7,7 @@
 #include "platform/qt/QtScheduler.h"
 #include "support/EventLoop.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 
@@ -95,6 +96,20 @@ TEST_F(OverlayViewTest, WithoutACompositorTheWindowTakesTheKeycapsShapeUntilOneS
     composited = true;
     show({Keycap{.id = "key-0", .symbol = "a"}});
     EXPECT_TRUE(window.view()->mask().isEmpty()) << "with one, the window blends and needs no shape";
+}
+
+TEST_F(OverlayViewTest, InARightToLeftLanguageTheKeycapsStayInTheOrderTheyWerePressed)
+{
+    window.orderFrontRegardless();
+    show(commandK());
+    const QImage leftToRight = window.view()->grab().toImage();
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    QCoreApplication::processEvents(); // the change reaches every widget
+    const bool mirrored = window.view()->layoutDirection() == Qt::RightToLeft;
+    const QImage rightToLeft = window.view()->grab().toImage();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    ASSERT_TRUE(mirrored) << "the window follows the application's direction";
+    EXPECT_TRUE(rightToLeft == leftToRight) << "⌘ stays left of K";
 }
 
 } // namespace

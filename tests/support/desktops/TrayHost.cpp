@@ -95,12 +95,23 @@ std::vector<std::pair<int, QVariantMap>> TrayHost::menuEntries(const QDBusMessag
     return entries;
 }
 
+QString TrayHost::menuPath()
+{
+    return property(m_bus, m_service, m_path, QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Menu"))
+        .value<QDBusObjectPath>()
+        .path();
+}
+
+QString TrayHost::menuTextDirection()
+{
+    return property(m_bus, m_service, menuPath(), QStringLiteral("com.canonical.dbusmenu"),
+                    QStringLiteral("TextDirection"))
+        .toString();
+}
+
 bool TrayHost::clickMenuEntry(const QString& label)
 {
-    const QString menuPath =
-        property(m_bus, m_service, m_path, QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Menu"))
-            .value<QDBusObjectPath>()
-            .path();
+    const QString menuPath = this->menuPath();
     const QString menu = QStringLiteral("com.canonical.dbusmenu");
     QDBusMessage call = QDBusMessage::createMethodCall(m_service, menuPath, menu, QStringLiteral("GetLayout"));
     call << 0 << -1 << QStringList();

@@ -25,12 +25,15 @@ public:
     bool secondaryActivate(int x, int y);
     // The menu entry with this label, clicked; false when there is none.
     bool clickMenuEntry(const QString& label);
+    // "ltr" or "rtl", as the menu says its texts read.
+    QString menuTextDirection();
 
     // The entries of a menu (id, properties) from its answer to GetLayout(0, -1, []).
     static std::vector<std::pair<int, QVariantMap>> menuEntries(const QDBusMessage& layoutReply);
 
 private:
     bool callItem(const QString& method, int x, int y);
+    QString menuPath();
 
     QDBusConnection m_bus;
     QString m_service;
