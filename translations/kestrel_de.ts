@@ -807,5 +807,101 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
         <translation>Kestrel %1 wurde an das Installationsprogramm des Systems übergeben. Beende Kestrel und starte es neu, sobald es installiert ist.</translation>
     </message>
+    <message>
+        <source>the update feed is not well-formed XML (line %1: %2)</source>
+        <translation>der Update-Feed ist kein wohlgeformtes XML (Zeile %1: %2)</translation>
+    </message>
+    <message>
+        <source>the update feed is not an RSS channel</source>
+        <translation>der Update-Feed ist kein RSS-Kanal</translation>
+    </message>
+    <message>
+        <source>this Kestrel was built without a key to check updates with</source>
+        <translation>dieses Kestrel wurde ohne Schlüssel zum Prüfen von Updates gebaut</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s signature is not an Ed25519 signature</source>
+        <translation>die Signatur im Update-Feed ist keine Ed25519-Signatur</translation>
+    </message>
+    <message>
+        <source>cannot read the package: %1</source>
+        <translation>das Paket kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the package is %1 bytes long, not %2</source>
+        <translation>das Paket ist %1 Bytes lang, nicht %2</translation>
+    </message>
+    <message>
+        <source>cannot read the package</source>
+        <translation>das Paket kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
+        <translation>die Signatur konnte nicht geprüft werden: libcrypto 3 von OpenSSL ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked</source>
+        <translation>die Signatur konnte nicht geprüft werden</translation>
+    </message>
+    <message>
+        <source>the signature does not match the package</source>
+        <translation>die Signatur passt nicht zum Paket</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s network module could not be loaded (%1)</source>
+        <translation>das Netzwerkmodul von Kestrel konnte nicht geladen werden (%1)</translation>
+    </message>
+    <message>
+        <source>nothing on this system installs it; the package is in %1</source>
+        <translation>nichts auf diesem System installiert es; das Paket liegt in %1</translation>
+    </message>
+    <message>
+        <source>cannot write the package: %1</source>
+        <translation>das Paket kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation>der Server antwortete mit HTTP %1</translation>
+    </message>
+    <message>
+        <source>the server redirects too often</source>
+        <translation>der Server leitet zu oft um</translation>
+    </message>
+    <message>
+        <source>the server redirects to an address that is not secure</source>
+        <translation>der Server leitet auf eine unsichere Adresse um</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted (%1)</source>
+        <translation>dem Zertifikat des Servers wird nicht vertraut (%1)</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>der Server hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s address does not start with https://</source>
+        <translation>die Adresse des Update-Feeds beginnt nicht mit https://</translation>
+    </message>
+    <message>
+        <source>the update feed is larger than an update feed can be</source>
+        <translation>der Update-Feed ist größer, als ein Update-Feed sein kann</translation>
+    </message>
+    <message>
+        <source>the package&apos;s address does not start with https://</source>
+        <translation>die Adresse des Pakets beginnt nicht mit https://</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to download into</source>
+        <translation>es gibt keinen Cache-Ordner, in den geladen werden kann</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the package is longer than the update feed says</source>
+        <translation>das Paket ist länger, als der Update-Feed angibt</translation>
+    </message>
 </context>
 </TS>

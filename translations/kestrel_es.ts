@@ -807,5 +807,101 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
         <translation>Kestrel %1 se ha entregado al instalador del sistema. Sal de Kestrel y vuelve a abrirlo cuando esté instalado.</translation>
     </message>
+    <message>
+        <source>the update feed is not well-formed XML (line %1: %2)</source>
+        <translation>el canal de actualizaciones no es XML bien formado (línea %1: %2)</translation>
+    </message>
+    <message>
+        <source>the update feed is not an RSS channel</source>
+        <translation>el canal de actualizaciones no es un canal RSS</translation>
+    </message>
+    <message>
+        <source>this Kestrel was built without a key to check updates with</source>
+        <translation>este Kestrel se compiló sin una clave para comprobar las actualizaciones</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s signature is not an Ed25519 signature</source>
+        <translation>la firma del canal de actualizaciones no es una firma Ed25519</translation>
+    </message>
+    <message>
+        <source>cannot read the package: %1</source>
+        <translation>no se puede leer el paquete: %1</translation>
+    </message>
+    <message>
+        <source>the package is %1 bytes long, not %2</source>
+        <translation>el paquete ocupa %1 bytes, no %2</translation>
+    </message>
+    <message>
+        <source>cannot read the package</source>
+        <translation>no se puede leer el paquete</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
+        <translation>no se pudo comprobar la firma: libcrypto 3 de OpenSSL no está instalada</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked</source>
+        <translation>no se pudo comprobar la firma</translation>
+    </message>
+    <message>
+        <source>the signature does not match the package</source>
+        <translation>la firma no coincide con el paquete</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s network module could not be loaded (%1)</source>
+        <translation>no se pudo cargar el módulo de red de Kestrel (%1)</translation>
+    </message>
+    <message>
+        <source>nothing on this system installs it; the package is in %1</source>
+        <translation>nada en este sistema puede instalarlo; el paquete está en %1</translation>
+    </message>
+    <message>
+        <source>cannot write the package: %1</source>
+        <translation>no se puede escribir el paquete: %1</translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation>el servidor respondió HTTP %1</translation>
+    </message>
+    <message>
+        <source>the server redirects too often</source>
+        <translation>el servidor redirige demasiadas veces</translation>
+    </message>
+    <message>
+        <source>the server redirects to an address that is not secure</source>
+        <translation>el servidor redirige a una dirección que no es segura</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted (%1)</source>
+        <translation>el certificado del servidor no es de confianza (%1)</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>el servidor no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s address does not start with https://</source>
+        <translation>la dirección del canal de actualizaciones no empieza por https://</translation>
+    </message>
+    <message>
+        <source>the update feed is larger than an update feed can be</source>
+        <translation>el canal de actualizaciones es más grande de lo que puede ser un canal de actualizaciones</translation>
+    </message>
+    <message>
+        <source>the package&apos;s address does not start with https://</source>
+        <translation>la dirección del paquete no empieza por https://</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to download into</source>
+        <translation>no hay ninguna carpeta de caché en la que descargar</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>the package is longer than the update feed says</source>
+        <translation>el paquete es más largo de lo que indica el canal de actualizaciones</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,101 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
         <translation>Kestrel %1 a été confié au programme d’installation du système. Quittez Kestrel et relancez-le une fois l’installation terminée.</translation>
     </message>
+    <message>
+        <source>the update feed is not well-formed XML (line %1: %2)</source>
+        <translation>le flux de mises à jour n’est pas du XML bien formé (ligne %1 : %2)</translation>
+    </message>
+    <message>
+        <source>the update feed is not an RSS channel</source>
+        <translation>le flux de mises à jour n’est pas un canal RSS</translation>
+    </message>
+    <message>
+        <source>this Kestrel was built without a key to check updates with</source>
+        <translation>ce Kestrel a été compilé sans clé pour vérifier les mises à jour</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s signature is not an Ed25519 signature</source>
+        <translation>la signature du flux de mises à jour n’est pas une signature Ed25519</translation>
+    </message>
+    <message>
+        <source>cannot read the package: %1</source>
+        <translation>impossible de lire le paquet : %1</translation>
+    </message>
+    <message>
+        <source>the package is %1 bytes long, not %2</source>
+        <translation>le paquet fait %1 octets, et non %2</translation>
+    </message>
+    <message>
+        <source>cannot read the package</source>
+        <translation>impossible de lire le paquet</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
+        <translation>la signature n’a pas pu être vérifiée : la libcrypto 3 d’OpenSSL n’est pas installée</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked</source>
+        <translation>la signature n’a pas pu être vérifiée</translation>
+    </message>
+    <message>
+        <source>the signature does not match the package</source>
+        <translation>la signature ne correspond pas au paquet</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s network module could not be loaded (%1)</source>
+        <translation>le module réseau de Kestrel n’a pas pu être chargé (%1)</translation>
+    </message>
+    <message>
+        <source>nothing on this system installs it; the package is in %1</source>
+        <translation>rien sur ce système ne peut l’installer ; le paquet se trouve dans %1</translation>
+    </message>
+    <message>
+        <source>cannot write the package: %1</source>
+        <translation>impossible d’écrire le paquet : %1</translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation>le serveur a répondu HTTP %1</translation>
+    </message>
+    <message>
+        <source>the server redirects too often</source>
+        <translation>le serveur redirige trop souvent</translation>
+    </message>
+    <message>
+        <source>the server redirects to an address that is not secure</source>
+        <translation>le serveur redirige vers une adresse qui n’est pas sécurisée</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted (%1)</source>
+        <translation>le certificat du serveur n’est pas fiable (%1)</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>le serveur n’a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s address does not start with https://</source>
+        <translation>l’adresse du flux de mises à jour ne commence pas par https://</translation>
+    </message>
+    <message>
+        <source>the update feed is larger than an update feed can be</source>
+        <translation>le flux de mises à jour est plus gros qu’un flux de mises à jour ne peut l’être</translation>
+    </message>
+    <message>
+        <source>the package&apos;s address does not start with https://</source>
+        <translation>l’adresse du paquet ne commence pas par https://</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to download into</source>
+        <translation>il n’y a aucun dossier de cache où télécharger</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the package is longer than the update feed says</source>
+        <translation>le paquet est plus long que ce qu’indique le flux de mises à jour</translation>
+    </message>
 </context>
 </TS>

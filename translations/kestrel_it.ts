@@ -807,5 +807,101 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
         <translation>Kestrel %1 è stato passato al programma di installazione del sistema. Esci da Kestrel e riaprilo una volta installato.</translation>
     </message>
+    <message>
+        <source>the update feed is not well-formed XML (line %1: %2)</source>
+        <translation>il feed degli aggiornamenti non è XML ben formato (riga %1: %2)</translation>
+    </message>
+    <message>
+        <source>the update feed is not an RSS channel</source>
+        <translation>il feed degli aggiornamenti non è un canale RSS</translation>
+    </message>
+    <message>
+        <source>this Kestrel was built without a key to check updates with</source>
+        <translation>questo Kestrel è stato compilato senza una chiave per verificare gli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s signature is not an Ed25519 signature</source>
+        <translation>la firma del feed degli aggiornamenti non è una firma Ed25519</translation>
+    </message>
+    <message>
+        <source>cannot read the package: %1</source>
+        <translation>impossibile leggere il pacchetto: %1</translation>
+    </message>
+    <message>
+        <source>the package is %1 bytes long, not %2</source>
+        <translation>il pacchetto è lungo %1 byte, non %2</translation>
+    </message>
+    <message>
+        <source>cannot read the package</source>
+        <translation>impossibile leggere il pacchetto</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
+        <translation>impossibile verificare la firma: libcrypto 3 di OpenSSL non è installata</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked</source>
+        <translation>impossibile verificare la firma</translation>
+    </message>
+    <message>
+        <source>the signature does not match the package</source>
+        <translation>la firma non corrisponde al pacchetto</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s network module could not be loaded (%1)</source>
+        <translation>impossibile caricare il modulo di rete di Kestrel (%1)</translation>
+    </message>
+    <message>
+        <source>nothing on this system installs it; the package is in %1</source>
+        <translation>niente su questo sistema può installarlo; il pacchetto si trova in %1</translation>
+    </message>
+    <message>
+        <source>cannot write the package: %1</source>
+        <translation>impossibile scrivere il pacchetto: %1</translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation>il server ha risposto HTTP %1</translation>
+    </message>
+    <message>
+        <source>the server redirects too often</source>
+        <translation>il server reindirizza troppe volte</translation>
+    </message>
+    <message>
+        <source>the server redirects to an address that is not secure</source>
+        <translation>il server reindirizza a un indirizzo non sicuro</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted (%1)</source>
+        <translation>il certificato del server non è attendibile (%1)</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>il server non ha risposto in tempo</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s address does not start with https://</source>
+        <translation>l’indirizzo del feed degli aggiornamenti non inizia con https://</translation>
+    </message>
+    <message>
+        <source>the update feed is larger than an update feed can be</source>
+        <translation>il feed degli aggiornamenti è più grande di quanto possa essere un feed degli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>the package&apos;s address does not start with https://</source>
+        <translation>l’indirizzo del pacchetto non inizia con https://</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to download into</source>
+        <translation>non c’è una cartella di cache in cui scaricare</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>the package is longer than the update feed says</source>
+        <translation>il pacchetto è più lungo di quanto indica il feed degli aggiornamenti</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,101 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
         <translation>Kestrel %1をシステムのインストーラに渡しました。インストールが終わったら、Kestrelを終了して再度起動してください。</translation>
     </message>
+    <message>
+        <source>the update feed is not well-formed XML (line %1: %2)</source>
+        <translation>アップデートフィードが正しいXMLではありません（%1行目: %2）</translation>
+    </message>
+    <message>
+        <source>the update feed is not an RSS channel</source>
+        <translation>アップデートフィードがRSSチャンネルではありません</translation>
+    </message>
+    <message>
+        <source>this Kestrel was built without a key to check updates with</source>
+        <translation>このKestrelはアップデートを検証する鍵なしでビルドされています</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s signature is not an Ed25519 signature</source>
+        <translation>アップデートフィードの署名がEd25519署名ではありません</translation>
+    </message>
+    <message>
+        <source>cannot read the package: %1</source>
+        <translation>パッケージを読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>the package is %1 bytes long, not %2</source>
+        <translation>パッケージのサイズが%2バイトではなく%1バイトです</translation>
+    </message>
+    <message>
+        <source>cannot read the package</source>
+        <translation>パッケージを読み取れません</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
+        <translation>署名を検証できませんでした: OpenSSLのlibcrypto 3がインストールされていません</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked</source>
+        <translation>署名を検証できませんでした</translation>
+    </message>
+    <message>
+        <source>the signature does not match the package</source>
+        <translation>署名がパッケージと一致しません</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s network module could not be loaded (%1)</source>
+        <translation>Kestrelのネットワークモジュールを読み込めませんでした（%1）</translation>
+    </message>
+    <message>
+        <source>nothing on this system installs it; the package is in %1</source>
+        <translation>このシステムにはインストールできるものがありません。パッケージは%1にあります</translation>
+    </message>
+    <message>
+        <source>cannot write the package: %1</source>
+        <translation>パッケージを書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation>サーバーがHTTP %1を返しました</translation>
+    </message>
+    <message>
+        <source>the server redirects too often</source>
+        <translation>サーバーのリダイレクトが多すぎます</translation>
+    </message>
+    <message>
+        <source>the server redirects to an address that is not secure</source>
+        <translation>サーバーが安全でないアドレスにリダイレクトしています</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted (%1)</source>
+        <translation>サーバーの証明書が信頼されていません（%1）</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>サーバーが時間内に応答しませんでした</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s address does not start with https://</source>
+        <translation>アップデートフィードのアドレスがhttps://で始まっていません</translation>
+    </message>
+    <message>
+        <source>the update feed is larger than an update feed can be</source>
+        <translation>アップデートフィードがアップデートフィードとしてありえないほど大きいです</translation>
+    </message>
+    <message>
+        <source>the package&apos;s address does not start with https://</source>
+        <translation>パッケージのアドレスがhttps://で始まっていません</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to download into</source>
+        <translation>ダウンロード先のキャッシュフォルダがありません</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>the package is longer than the update feed says</source>
+        <translation>パッケージがアップデートフィードの記載より長いです</translation>
+    </message>
 </context>
 </TS>

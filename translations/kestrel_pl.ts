@@ -807,5 +807,101 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
         <translation>Kestrel %1 został przekazany do instalatora systemu. Zakończ Kestrel i uruchom go ponownie po zakończeniu instalacji.</translation>
     </message>
+    <message>
+        <source>the update feed is not well-formed XML (line %1: %2)</source>
+        <translation>kanał uaktualnień nie jest poprawnym XML (wiersz %1: %2)</translation>
+    </message>
+    <message>
+        <source>the update feed is not an RSS channel</source>
+        <translation>kanał uaktualnień nie jest kanałem RSS</translation>
+    </message>
+    <message>
+        <source>this Kestrel was built without a key to check updates with</source>
+        <translation>ten Kestrel zbudowano bez klucza do sprawdzania uaktualnień</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s signature is not an Ed25519 signature</source>
+        <translation>podpis w kanale uaktualnień nie jest podpisem Ed25519</translation>
+    </message>
+    <message>
+        <source>cannot read the package: %1</source>
+        <translation>nie można odczytać pakietu: %1</translation>
+    </message>
+    <message>
+        <source>the package is %1 bytes long, not %2</source>
+        <translation>pakiet ma %1 bajtów, a nie %2</translation>
+    </message>
+    <message>
+        <source>cannot read the package</source>
+        <translation>nie można odczytać pakietu</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
+        <translation>nie udało się sprawdzić podpisu: biblioteka libcrypto 3 z OpenSSL nie jest zainstalowana</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked</source>
+        <translation>nie udało się sprawdzić podpisu</translation>
+    </message>
+    <message>
+        <source>the signature does not match the package</source>
+        <translation>podpis nie pasuje do pakietu</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s network module could not be loaded (%1)</source>
+        <translation>nie udało się wczytać modułu sieciowego programu Kestrel (%1)</translation>
+    </message>
+    <message>
+        <source>nothing on this system installs it; the package is in %1</source>
+        <translation>nic w tym systemie go nie zainstaluje; pakiet znajduje się w %1</translation>
+    </message>
+    <message>
+        <source>cannot write the package: %1</source>
+        <translation>nie można zapisać pakietu: %1</translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation>serwer odpowiedział kodem HTTP %1</translation>
+    </message>
+    <message>
+        <source>the server redirects too often</source>
+        <translation>serwer przekierowuje zbyt wiele razy</translation>
+    </message>
+    <message>
+        <source>the server redirects to an address that is not secure</source>
+        <translation>serwer przekierowuje na niezabezpieczony adres</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted (%1)</source>
+        <translation>certyfikat serwera nie jest zaufany (%1)</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>serwer nie odpowiedział na czas</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s address does not start with https://</source>
+        <translation>adres kanału uaktualnień nie zaczyna się od https://</translation>
+    </message>
+    <message>
+        <source>the update feed is larger than an update feed can be</source>
+        <translation>kanał uaktualnień jest większy, niż kanał uaktualnień może być</translation>
+    </message>
+    <message>
+        <source>the package&apos;s address does not start with https://</source>
+        <translation>adres pakietu nie zaczyna się od https://</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to download into</source>
+        <translation>brak folderu pamięci podręcznej, do którego można pobrać</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>the package is longer than the update feed says</source>
+        <translation>pakiet jest dłuższy, niż podaje kanał uaktualnień</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,101 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
         <translation>O Kestrel %1 foi entregue ao instalador do sistema. Encerre o Kestrel e abra-o novamente quando ele estiver instalado.</translation>
     </message>
+    <message>
+        <source>the update feed is not well-formed XML (line %1: %2)</source>
+        <translation>o feed de atualizações não é um XML bem formado (linha %1: %2)</translation>
+    </message>
+    <message>
+        <source>the update feed is not an RSS channel</source>
+        <translation>o feed de atualizações não é um canal RSS</translation>
+    </message>
+    <message>
+        <source>this Kestrel was built without a key to check updates with</source>
+        <translation>este Kestrel foi compilado sem uma chave para verificar atualizações</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s signature is not an Ed25519 signature</source>
+        <translation>a assinatura do feed de atualizações não é uma assinatura Ed25519</translation>
+    </message>
+    <message>
+        <source>cannot read the package: %1</source>
+        <translation>não é possível ler o pacote: %1</translation>
+    </message>
+    <message>
+        <source>the package is %1 bytes long, not %2</source>
+        <translation>o pacote tem %1 bytes, não %2</translation>
+    </message>
+    <message>
+        <source>cannot read the package</source>
+        <translation>não é possível ler o pacote</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
+        <translation>não foi possível verificar a assinatura: a libcrypto 3 do OpenSSL não está instalada</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked</source>
+        <translation>não foi possível verificar a assinatura</translation>
+    </message>
+    <message>
+        <source>the signature does not match the package</source>
+        <translation>a assinatura não corresponde ao pacote</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s network module could not be loaded (%1)</source>
+        <translation>não foi possível carregar o módulo de rede do Kestrel (%1)</translation>
+    </message>
+    <message>
+        <source>nothing on this system installs it; the package is in %1</source>
+        <translation>nada neste sistema pode instalá-lo; o pacote está em %1</translation>
+    </message>
+    <message>
+        <source>cannot write the package: %1</source>
+        <translation>não é possível gravar o pacote: %1</translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation>o servidor respondeu HTTP %1</translation>
+    </message>
+    <message>
+        <source>the server redirects too often</source>
+        <translation>o servidor redireciona vezes demais</translation>
+    </message>
+    <message>
+        <source>the server redirects to an address that is not secure</source>
+        <translation>o servidor redireciona para um endereço que não é seguro</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted (%1)</source>
+        <translation>o certificado do servidor não é confiável (%1)</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>o servidor não respondeu a tempo</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s address does not start with https://</source>
+        <translation>o endereço do feed de atualizações não começa com https://</translation>
+    </message>
+    <message>
+        <source>the update feed is larger than an update feed can be</source>
+        <translation>o feed de atualizações é maior do que um feed de atualizações pode ser</translation>
+    </message>
+    <message>
+        <source>the package&apos;s address does not start with https://</source>
+        <translation>o endereço do pacote não começa com https://</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to download into</source>
+        <translation>não há uma pasta de cache para onde baixar</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>the package is longer than the update feed says</source>
+        <translation>o pacote é maior do que o feed de atualizações informa</translation>
+    </message>
 </context>
 </TS>

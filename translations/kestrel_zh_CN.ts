@@ -807,5 +807,101 @@ or opens the settings window of the Kestrel already running.</source>
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
         <translation>Kestrel %1 已交给系统的安装程序。安装完成后，请退出并重新启动Kestrel。</translation>
     </message>
+    <message>
+        <source>the update feed is not well-formed XML (line %1: %2)</source>
+        <translation>更新源不是格式正确的XML（第 %1 行：%2）</translation>
+    </message>
+    <message>
+        <source>the update feed is not an RSS channel</source>
+        <translation>更新源不是RSS频道</translation>
+    </message>
+    <message>
+        <source>this Kestrel was built without a key to check updates with</source>
+        <translation>此Kestrel在构建时没有用于校验更新的密钥</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s signature is not an Ed25519 signature</source>
+        <translation>更新源中的签名不是Ed25519签名</translation>
+    </message>
+    <message>
+        <source>cannot read the package: %1</source>
+        <translation>无法读取软件包：%1</translation>
+    </message>
+    <message>
+        <source>the package is %1 bytes long, not %2</source>
+        <translation>软件包大小为 %1 字节，而不是 %2 字节</translation>
+    </message>
+    <message>
+        <source>cannot read the package</source>
+        <translation>无法读取软件包</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
+        <translation>无法校验签名：未安装OpenSSL的libcrypto 3</translation>
+    </message>
+    <message>
+        <source>the signature could not be checked</source>
+        <translation>无法校验签名</translation>
+    </message>
+    <message>
+        <source>the signature does not match the package</source>
+        <translation>签名与软件包不符</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s network module could not be loaded (%1)</source>
+        <translation>无法加载Kestrel的网络模块（%1）</translation>
+    </message>
+    <message>
+        <source>nothing on this system installs it; the package is in %1</source>
+        <translation>此系统上没有可安装它的程序；软件包位于 %1</translation>
+    </message>
+    <message>
+        <source>cannot write the package: %1</source>
+        <translation>无法写入软件包：%1</translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation>服务器返回了 HTTP %1</translation>
+    </message>
+    <message>
+        <source>the server redirects too often</source>
+        <translation>服务器重定向次数过多</translation>
+    </message>
+    <message>
+        <source>the server redirects to an address that is not secure</source>
+        <translation>服务器重定向到了不安全的地址</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted (%1)</source>
+        <translation>服务器证书不受信任（%1）</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>服务器未能及时响应</translation>
+    </message>
+    <message>
+        <source>the update feed&apos;s address does not start with https://</source>
+        <translation>更新源的地址不是以 https:// 开头</translation>
+    </message>
+    <message>
+        <source>the update feed is larger than an update feed can be</source>
+        <translation>更新源的大小超出了更新源可能的大小</translation>
+    </message>
+    <message>
+        <source>the package&apos;s address does not start with https://</source>
+        <translation>软件包的地址不是以 https:// 开头</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to download into</source>
+        <translation>没有可用于下载的缓存文件夹</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the package is longer than the update feed says</source>
+        <translation>软件包比更新源声明的更长</translation>
+    </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@ void AppUpdater::checked(bool userInitiated, UpdateNetwork::Feed feed)
             m_driver->showError(message);
     };
     // A check that fails says so when asked for, and changes nothing else.
-    if (!feed.error.empty())
+    if (!feed.error.isEmpty())
         return tell({KESTREL_TEXT("Updates", "Kestrel could not check for updates: %1"), {feed.error}});
     if (!hasReadableVersion(feed.items) || !m_currentVersion)
         return tell(KESTREL_TEXT("Updates", "The update feed names no version Kestrel can read, so Kestrel cannot "
@@ -192,18 +192,18 @@ void AppUpdater::downloaded(const AppcastItem& update, UpdateNetwork::Download d
         if (m_driver)
             m_driver->showError(message);
     };
-    if (!download.error.empty())
+    if (!download.error.isEmpty())
         return tell({KESTREL_TEXT("Updates", "The update could not be downloaded: %1"), {download.error}});
-    if (const std::string mismatch =
+    if (const UiMessage mismatch =
             m_services.verifier->verify(download.file, update.enclosureLength, update.edSignature);
-        !mismatch.empty()) {
+        !mismatch.isEmpty()) {
         std::error_code ignored;
         std::filesystem::remove(download.file, ignored); // never handed to anyone
         return tell({KESTREL_TEXT("Updates",
                                   "The downloaded update was deleted because it is not the one the feed describes: %1"),
                      {mismatch}});
     }
-    if (const std::string failure = m_services.installer->install(download.file); !failure.empty())
+    if (const UiMessage failure = m_services.installer->install(download.file); !failure.isEmpty())
         return tell({KESTREL_TEXT("Updates", "The update could not be installed: %1"), {failure}});
     if (m_driver)
         m_driver->showInstalled({KESTREL_TEXT("Updates", "Kestrel %1 was handed to the system's installer. Quit "

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kestrel {
@@ -20,28 +22,67 @@ struct UiText {
     }
 };
 
-// A core text with what varies in it (names, numbers as the core writes them): the
-// arguments take the places %1, %2… of the text, in its translation too. Empty when its text
-// is.
+struct UiMessage;
+
+// What fills a place of a message: a name or a number as the core writes it, or a message of
+// its own (why something failed, say), which is translated where it stands.
+struct UiArgument {
+    UiArgument(std::string value) : text(std::move(value)) {}
+    UiArgument(const char* value) : text(value) {}
+    UiArgument(UiMessage value);
+
+    std::string text;
+    std::vector<UiMessage> message; // one, when the argument is a message
+};
+
+// A core text with what varies in it: the arguments take the places %1, %2… of the text, in
+// its translation too. Empty when its text is.
 struct UiMessage {
     UiMessage() = default;
-    UiMessage(UiText message, std::vector<std::string> values = {}) : text(message), arguments(std::move(values)) {}
+    UiMessage(UiText message, std::vector<UiArgument> values = {}) : text(message), arguments(std::move(values)) {}
 
     UiText text;
-    std::vector<std::string> arguments;
+    std::vector<UiArgument> arguments;
 
     bool isEmpty() const { return text.english().empty(); }
     // As an English-speaking user reads it.
     std::string english() const;
-    friend bool operator==(const UiMessage&, const UiMessage&) = default;
+    friend bool operator==(const UiMessage& a, const UiMessage& b);
 };
+
+inline UiArgument::UiArgument(UiMessage value) : message{std::move(value)} {}
+
+inline bool operator==(const UiMessage& a, const UiMessage& b)
+{
+    return a.text == b.text && std::ranges::equal(a.arguments, b.arguments, [](const auto& x, const auto& y) {
+               return x.text == y.text && x.message == y.message;
+           });
+}
+
+// A text of the system's own (a library's error, already in the user's language where the
+// library translates), shown as it is.
+inline UiMessage verbatim(std::string text)
+{
+    return {UiText{"", "%1"}, {std::move(text)}};
+}
 
 // `text`'s places %1…%9 filled with `arguments`, in order; a place with no argument stays.
 std::string fillPlaces(std::string_view text, const std::vector<std::string>& arguments);
 
+// `message`'s places filled with its arguments, each message among them as `say` puts it.
+template <typename Say>
+std::string fillPlaces(std::string_view text, const std::vector<UiArgument>& arguments, const Say& say)
+{
+    std::vector<std::string> filled;
+    filled.reserve(arguments.size());
+    for (const UiArgument& argument : arguments)
+        filled.push_back(argument.message.empty() ? argument.text : say(argument.message.front()));
+    return fillPlaces(text, filled);
+}
+
 inline std::string UiMessage::english() const
 {
-    return fillPlaces(text.english(), arguments);
+    return fillPlaces(text.english(), arguments, [](const UiMessage& message) { return message.english(); });
 }
 
 } // namespace kestrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Appcast.h"
+#include "common/UiText.h"
 
 #include <chrono>
 #include <cstdint>
@@ -17,11 +18,11 @@ class UpdateNetwork {
 public:
     struct Feed {
         std::vector<AppcastItem> items;
-        std::string error; // in words for the user; empty on success
+        UiMessage error; // in words for the user; empty on success
     };
     struct Download {
         std::filesystem::path file; // in Kestrel's cache folder
-        std::string error;
+        UiMessage error;
     };
 
     virtual ~UpdateNetwork() = default;
@@ -37,15 +38,15 @@ public:
 class PackageVerifier {
 public:
     virtual ~PackageVerifier() = default;
-    virtual std::string verify(const std::filesystem::path& file, std::uint64_t expectedLength,
-                               const std::string& signatureBase64) const = 0;
+    virtual UiMessage verify(const std::filesystem::path& file, std::uint64_t expectedLength,
+                             const std::string& signatureBase64) const = 0;
 };
 
 // Hands a verified package to the system's installer. Empty when handed over, else why not.
 class PackageInstaller {
 public:
     virtual ~PackageInstaller() = default;
-    virtual std::string install(const std::filesystem::path& file) = 0;
+    virtual UiMessage install(const std::filesystem::path& file) = 0;
 };
 
 } // namespace kestrel

@@ -68,7 +68,7 @@ TEST_F(AppUpdaterTest, ScheduledChecksRunTenSecondsAfterStartThenDailyAndOnlySet
     scheduler.advance(1s);
     EXPECT_EQ(network.feedRequests, 2);
     // A failed check changes nothing.
-    network.answerFeed({.error = "the server answered HTTP 500"});
+    network.answerFeed({.error = verbatim("the server answered HTTP 500")});
     EXPECT_TRUE(updater->reminders.isUpdatePending);
     EXPECT_TRUE(driver.shown.empty());
 }
@@ -124,7 +124,7 @@ TEST_F(AppUpdaterTest, OnlyACheckThatPositivelyFindsNothingClearsTheMark)
     const auto updater = make();
     updater->reminders.foundUpdateGently();
     updater->checkForUpdates();
-    network.answerFeed({.error = "the server's certificate is not trusted"});
+    network.answerFeed({.error = verbatim("the server's certificate is not trusted")});
     EXPECT_TRUE(updater->reminders.isUpdatePending);
     EXPECT_EQ(driver.shown.back(),
               "error: Kestrel could not check for updates: the server's certificate is not trusted");
@@ -206,7 +206,7 @@ TEST_F(AppUpdaterInstallTest, AFailedDownloadIsShownAndNothingIsCheckedOrInstall
 {
     const auto updater = make();
     chooseInstall(*updater);
-    network.answerDownload({.error = "the server answered HTTP 404"});
+    network.answerDownload({.error = verbatim("the server answered HTTP 404")});
     EXPECT_EQ(driver.shown.back(), "error: The update could not be downloaded: the server answered HTTP 404");
     EXPECT_TRUE(verifier.requests.empty());
     EXPECT_TRUE(installer.installed.empty());

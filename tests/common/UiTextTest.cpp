@@ -20,6 +20,13 @@ TEST(UiText, PlacesAreFilledInTheTextsOwnOrderAndOnlyOnce)
     EXPECT_FALSE(quit.isEmpty());
     EXPECT_TRUE(UiMessage{}.isEmpty());
     EXPECT_NE(quit, (UiMessage{KESTREL_TEXT("Other", "Quit %1"), {"Falke"}})) << "the context tells texts apart";
+
+    // A message may stand in another's place, as why something failed.
+    const UiMessage why{KESTREL_TEXT("Updates", "the server answered HTTP %1"), {"500"}};
+    const UiMessage failed{KESTREL_TEXT("Updates", "Kestrel could not check for updates: %1"), {why}};
+    EXPECT_EQ(failed.english(), "Kestrel could not check for updates: the server answered HTTP 500");
+    EXPECT_NE(failed, (UiMessage{failed.text, {why.english()}})) << "a message is not the same as its words";
+    EXPECT_EQ(verbatim("50% done").english(), "50% done") << "a system's text is shown as it is";
 }
 
 } // namespace

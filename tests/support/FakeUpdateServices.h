@@ -50,11 +50,11 @@ public:
     std::string mismatch; // what verify answers
     mutable std::vector<Request> requests;
 
-    std::string verify(const std::filesystem::path& file, std::uint64_t length,
-                       const std::string& signature) const override
+    UiMessage verify(const std::filesystem::path& file, std::uint64_t length,
+                     const std::string& signature) const override
     {
         requests.push_back({file, length, signature});
-        return mismatch;
+        return mismatch.empty() ? UiMessage() : verbatim(mismatch);
     }
 };
 
@@ -63,10 +63,10 @@ class FakePackageInstaller final : public PackageInstaller {
 public:
     std::vector<std::filesystem::path> installed;
     std::string failure;
-    std::string install(const std::filesystem::path& file) override
+    UiMessage install(const std::filesystem::path& file) override
     {
         installed.push_back(file);
-        return failure;
+        return failure.empty() ? UiMessage() : verbatim(failure);
     }
 };
 

@@ -62,10 +62,12 @@ QString Translations::beforeTheApplication(const UiMessage& message)
         return translated(message);
     // Loaded the first time Kestrel has something to say this early, kept until it exits.
     static const std::unique_ptr<QTranslator> catalogue = kestrelCatalogue(QLocale::system().uiLanguages());
-    QString text = catalogue ? catalogue->translate(message.text.context, message.text.source) : QString();
+    QString text = catalogue && *message.text.context ? catalogue->translate(message.text.context, message.text.source)
+                                                      : QString();
     if (text.isEmpty())
         text = QString::fromUtf8(message.text.source);
-    return qt(fillPlaces(text.toStdString(), message.arguments));
+    return qt(fillPlaces(text.toStdString(), message.arguments,
+                         [](const UiMessage& inner) { return beforeTheApplication(inner).toStdString(); }));
 }
 
 } // namespace kestrel

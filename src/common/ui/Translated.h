@@ -11,6 +11,8 @@ namespace kestrel {
 // A core text in the user's language, as the translations loaded say it.
 inline QString translated(const UiText& text)
 {
+    if (!*text.context)
+        return QString::fromUtf8(text.source); // not Kestrel's, not translated
     return QCoreApplication::translate(text.context, text.source);
 }
 
@@ -21,7 +23,8 @@ inline QString translated(const UiMessage& message)
         return {};
     if (message.arguments.empty())
         return translated(message.text);
-    return qt(fillPlaces(translated(message.text).toStdString(), message.arguments));
+    return qt(fillPlaces(translated(message.text).toStdString(), message.arguments,
+                         [](const UiMessage& inner) { return translated(inner).toStdString(); }));
 }
 
 } // namespace kestrel

@@ -70,10 +70,10 @@ AppcastReader AppcastReader::read(const QByteArray& xml)
     }
     if (reader.hasError()) {
         result.items.clear();
-        result.error = "the update feed is not well-formed XML (line " + std::to_string(reader.lineNumber()) + ": " +
-                       reader.errorString().toStdString() + ")";
+        result.error = {KESTREL_TEXT("Updates", "the update feed is not well-formed XML (line %1: %2)"),
+                        {std::to_string(reader.lineNumber()), reader.errorString().toStdString()}};
     } else if (!sawChannel) {
-        result.error = "the update feed is not an RSS channel";
+        result.error = KESTREL_TEXT("Updates", "the update feed is not an RSS channel");
     }
     for (auto& entry : result.items) {
         if (entry.shortVersion.empty())

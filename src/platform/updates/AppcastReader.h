@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Appcast.h"
+#include "common/UiText.h"
 
 #include <QByteArray>
 
@@ -14,7 +15,7 @@ namespace kestrel {
 // not part of that form is ignored; text that is not well-formed XML is an error.
 struct AppcastReader {
     std::vector<AppcastItem> items;
-    std::string error; // in words for the user; empty when the feed read
+    UiMessage error; // in words for the user; empty when the feed read
 
     static AppcastReader read(const QByteArray& xml);
 };

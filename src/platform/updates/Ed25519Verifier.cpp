@@ -101,35 +101,36 @@ Ed25519Verifier::Ed25519Verifier(const std::string& publicKeyBase64)
         m_publicKey = std::move(key);
 }
 
-std::string Ed25519Verifier::verify(const std::filesystem::path& file, std::uint64_t expectedLength,
-                                    const std::string& signatureBase64) const
+UiMessage Ed25519Verifier::verify(const std::filesystem::path& file, std::uint64_t expectedLength,
+                                  const std::string& signatureBase64) const
 {
     if (!m_publicKey)
-        return "this Kestrel was built without a key to check updates with";
+        return KESTREL_TEXT("Updates", "this Kestrel was built without a key to check updates with");
     const auto signature = decodeBase64(signatureBase64);
     if (!signature || signature->size() != signatureSize)
-        return "the update feed's signature is not an Ed25519 signature";
+        return KESTREL_TEXT("Updates", "the update feed's signature is not an Ed25519 signature");
     std::error_code error;
     const auto size = std::filesystem::file_size(file, error);
     if (error)
-        return "cannot read the package: " + error.message();
+        return {KESTREL_TEXT("Updates", "cannot read the package: %1"), {error.message()}};
     if (size != expectedLength)
-        return "the package is " + std::to_string(size) + " bytes long, not " + std::to_string(expectedLength);
+        return {KESTREL_TEXT("Updates", "the package is %1 bytes long, not %2"),
+                {std::to_string(size), std::to_string(expectedLength)}};
     std::ifstream in(file, std::ios::binary);
     const std::vector<unsigned char> contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (contents.size() != size)
-        return "cannot read the package";
+        return KESTREL_TEXT("Updates", "cannot read the package");
 
     const Crypto* crypto = Crypto::load();
     if (!crypto)
-        return "the signature could not be checked: OpenSSL's libcrypto 3 is not installed";
+        return KESTREL_TEXT("Updates", "the signature could not be checked: OpenSSL's libcrypto 3 is not installed");
     const std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key(
         crypto->newRawPublicKey(EVP_PKEY_ED25519, nullptr, m_publicKey->data(), m_publicKey->size()), crypto->freeKey);
     const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(crypto->newContext(), crypto->freeContext);
     if (!key || !context || crypto->verifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1)
-        return "the signature could not be checked";
+        return KESTREL_TEXT("Updates", "the signature could not be checked");
     if (crypto->verify(context.get(), signature->data(), signature->size(), contents.data(), contents.size()) != 1)
-        return "the signature does not match the package";
+        return KESTREL_TEXT("Updates", "the signature does not match the package");
     return {};
 }
 

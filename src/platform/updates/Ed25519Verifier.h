@@ -16,8 +16,8 @@ public:
     // The public key as base64 of its 32 bytes. An empty or malformed key verifies nothing.
     explicit Ed25519Verifier(const std::string& publicKeyBase64);
 
-    std::string verify(const std::filesystem::path& file, std::uint64_t expectedLength,
-                       const std::string& signatureBase64) const override;
+    UiMessage verify(const std::filesystem::path& file, std::uint64_t expectedLength,
+                     const std::string& signatureBase64) const override;
 
     // Strict base64 (with padding, no line breaks): nothing for anything else.
     static std::optional<std::vector<unsigned char>> decodeBase64(const std::string& text);

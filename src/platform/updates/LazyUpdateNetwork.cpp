@@ -24,15 +24,16 @@ LazyUpdateNetwork::~LazyUpdateNetwork()
 
 UpdateNetwork* LazyUpdateNetwork::network()
 {
-    if (m_network || !m_loadError.empty())
+    if (m_network || !m_loadError.isEmpty())
         return m_network.get();
-    LoadedModule module = loadKestrelModule(moduleName, factoryName, m_loadError);
+    std::string why;
+    LoadedModule module = loadKestrelModule(moduleName, factoryName, why);
     if (module.entry) {
         m_network.reset(reinterpret_cast<Factory>(module.entry)(m_downloadFolder.c_str()));
         m_library = std::move(module.library);
         return m_network.get();
     }
-    m_loadError = "Kestrel's network module could not be loaded (" + m_loadError + ")";
+    m_loadError = {KESTREL_TEXT("Updates", "Kestrel's network module could not be loaded (%1)"), {why}};
     return nullptr;
 }
 

@@ -30,7 +30,7 @@ private:
     std::filesystem::path m_downloadFolder;
     std::unique_ptr<QLibrary> m_library;
     std::unique_ptr<UpdateNetwork> m_network;
-    std::string m_loadError;
+    UiMessage m_loadError;
 };
 
 } // namespace kestrel

@@ -6,7 +6,7 @@
 
 namespace kestrel {
 
-std::string QtPackageInstaller::install(const std::filesystem::path& file)
+UiMessage QtPackageInstaller::install(const std::filesystem::path& file)
 {
     const QString package = QString::fromStdString(file.string());
     const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));
@@ -17,7 +17,8 @@ std::string QtPackageInstaller::install(const std::filesystem::path& file)
     const QString folder = QString::fromStdString(file.parent_path().string());
     if (m_workspace.openURL(QUrl::fromLocalFile(folder).toString().toStdString()))
         return {};
-    return "nothing on this system installs it; the package is in " + file.parent_path().string();
+    return {KESTREL_TEXT("Updates", "nothing on this system installs it; the package is in %1"),
+            {file.parent_path().string()}};
 }
 
 } // namespace kestrel

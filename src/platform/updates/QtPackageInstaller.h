@@ -11,7 +11,7 @@ namespace kestrel {
 class QtPackageInstaller final : public PackageInstaller {
 public:
     explicit QtPackageInstaller(Workspace& workspace) : m_workspace(workspace) {}
-    std::string install(const std::filesystem::path& file) override;
+    UiMessage install(const std::filesystem::path& file) override;
 
 private:
     Workspace& m_workspace;

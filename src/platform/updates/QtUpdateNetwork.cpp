@@ -14,28 +14,36 @@ namespace kestrel {
 
 namespace {
 
-// Why a reply failed, in words for the user.
-std::string describeFailure(QNetworkReply& reply, const std::string& ownReason)
+constexpr UiText cannotWritePackage = KESTREL_TEXT("Updates", "cannot write the package: %1");
+
+UiMessage httpStatus(int status)
 {
-    if (!ownReason.empty())
+    return {KESTREL_TEXT("Updates", "the server answered HTTP %1"), {std::to_string(status)}};
+}
+
+// Why a reply failed, in words for the user.
+UiMessage describeFailure(QNetworkReply& reply, const UiMessage& ownReason)
+{
+    if (!ownReason.isEmpty())
         return ownReason;
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     switch (reply.error()) {
     case QNetworkReply::TooManyRedirectsError:
-        return "the server redirects too often";
+        return KESTREL_TEXT("Updates", "the server redirects too often");
     case QNetworkReply::InsecureRedirectError:
-        return "the server redirects to an address that is not secure";
+        return KESTREL_TEXT("Updates", "the server redirects to an address that is not secure");
     case QNetworkReply::SslHandshakeFailedError:
-        return "the server's certificate is not trusted (" + reply.errorString().toStdString() + ")";
+        return {KESTREL_TEXT("Updates", "the server's certificate is not trusted (%1)"),
+                {reply.errorString().toStdString()}};
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
-        return "the server did not answer in time";
+        return KESTREL_TEXT("Updates", "the server did not answer in time");
     default:
         break;
     }
     if (status >= 400)
-        return "the server answered HTTP " + std::to_string(status);
-    return reply.errorString().toStdString();
+        return httpStatus(status);
+    return verbatim(reply.errorString().toStdString()); // Qt's own words, in its catalogue's language
 }
 
 // Stops a request whose answer nobody waits for any more, without telling anyone.
@@ -109,7 +117,7 @@ void QtUpdateNetwork::fetchFeed(const std::string& url, std::function<void(Feed)
 {
     abandon(m_feedReply);
     if (!isSecure(url)) {
-        done({.error = "the update feed's address does not start with https://"});
+        done({.error = KESTREL_TEXT("Updates", "the update feed's address does not start with https://")});
         return;
     }
     QNetworkReply* reply = manager().get(request(url));
@@ -129,8 +137,10 @@ void QtUpdateNetwork::fetchFeed(const std::string& url, std::function<void(Feed)
         if (!*tooLarge)
             body->append(reply->readAll());
         if (*tooLarge || reply->error() != QNetworkReply::NoError) {
-            const std::string ownReason = *tooLarge ? "the update feed is larger than an update feed can be" : "";
-            done({.error = describeFailure(*reply, ownReason)});
+            done(
+                {.error = describeFailure(
+                     *reply, *tooLarge ? KESTREL_TEXT("Updates", "the update feed is larger than an update feed can be")
+                                       : UiText{})});
             return;
         }
         AppcastReader feed = AppcastReader::read(*body);
@@ -143,36 +153,37 @@ void QtUpdateNetwork::download(const std::string& url, std::uint64_t maximumLeng
 {
     abandon(m_downloadReply);
     if (!isSecure(url)) {
-        done({.error = "the package's address does not start with https://"});
+        done({.error = KESTREL_TEXT("Updates", "the package's address does not start with https://")});
         return;
     }
     const QString folder = QString::fromStdString(m_downloadFolder.string());
     if (m_downloadFolder.empty() || !QDir().mkpath(folder)) {
-        done({.error = "there is no cache folder to download into"});
+        done({.error = KESTREL_TEXT("Updates", "there is no cache folder to download into")});
         return;
     }
     auto file = std::make_shared<QFile>(QDir(folder).filePath(fileNameFor(url)));
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        done({.error = "cannot write " + file->fileName().toStdString() + ": " + file->errorString().toStdString()});
+        done({.error = {KESTREL_TEXT("Updates", "cannot write %1: %2"),
+                        {file->fileName().toStdString(), file->errorString().toStdString()}}});
         return;
     }
     QNetworkReply* reply = manager().get(request(url));
     m_downloadReply = reply;
     auto received = std::make_shared<std::uint64_t>(0);
-    auto ownReason = std::make_shared<std::string>();
+    auto ownReason = std::make_shared<UiMessage>();
     // Writes what has arrived; false once the package is longer than it should be.
     auto take = [reply, file, received, ownReason, maximumLength] {
         if (const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); status >= 400) {
-            *ownReason = "the server answered HTTP " + std::to_string(status); // an error page, not the package
+            *ownReason = httpStatus(status); // an error page, not the package
             return false;
         }
         const QByteArray chunk = reply->readAll();
         *received += static_cast<std::uint64_t>(chunk.size());
         if (*received > maximumLength)
-            *ownReason = "the package is longer than the update feed says";
+            *ownReason = KESTREL_TEXT("Updates", "the package is longer than the update feed says");
         else if (file->write(chunk) != chunk.size())
-            *ownReason = "cannot write the package: " + file->errorString().toStdString();
-        return ownReason->empty();
+            *ownReason = {cannotWritePackage, {file->errorString().toStdString()}};
+        return ownReason->isEmpty();
     };
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, take, received, progress = std::move(progress)] {
         if (!take())
@@ -182,13 +193,13 @@ void QtUpdateNetwork::download(const std::string& url, std::uint64_t maximumLeng
     });
     QObject::connect(reply, &QNetworkReply::finished, reply, [reply, file, take, ownReason, done = std::move(done)] {
         reply->deleteLater();
-        if (ownReason->empty())
+        if (ownReason->isEmpty())
             take();
         // Small writes wait in the file's buffer: a full disk shows only when it is emptied.
-        if (ownReason->empty() && !file->flush())
-            *ownReason = "cannot write the package: " + file->errorString().toStdString();
+        if (ownReason->isEmpty() && !file->flush())
+            *ownReason = {cannotWritePackage, {file->errorString().toStdString()}};
         file->close();
-        if (!ownReason->empty() || reply->error() != QNetworkReply::NoError) {
+        if (!ownReason->isEmpty() || reply->error() != QNetworkReply::NoError) {
             file->remove(); // a partial package is of no use to anyone
             done({.error = describeFailure(*reply, *ownReason)});
             return;

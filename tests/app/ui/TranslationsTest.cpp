@@ -28,6 +28,12 @@ TEST(Translations, TheFirstOfTheUsersLanguagesThatKestrelSpeaksIsUsedWithQtsOwn)
         EXPECT_EQ(german.language(), QStringLiteral("de"));
         EXPECT_EQ(general(), QStringLiteral("Allgemein"));
         EXPECT_EQ(cancel(), QStringLiteral("Abbrechen")) << "Qt's catalogue for its standard texts";
+        // A message in another's place is translated where it stands; a system's text is not.
+        const UiMessage failed{KESTREL_TEXT("Updates", "Kestrel could not check for updates: %1"),
+                               {UiMessage{KESTREL_TEXT("Updates", "the server redirects too often")}}};
+        EXPECT_EQ(translated(failed),
+                  QStringLiteral("Kestrel konnte nicht nach Updates suchen: der Server leitet zu oft um"));
+        EXPECT_EQ(translated(verbatim("General")), QStringLiteral("General"));
     }
     EXPECT_EQ(general(), QStringLiteral("General")) << "taken out again when they go";
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));

@@ -27,7 +27,7 @@ TEST(AppcastReader, ReadsItemsWithVersionsInElementsOrInTheEnclosure)
     </item>
   </channel>
 </rss>)");
-    ASSERT_TRUE(feed.error.empty()) << feed.error;
+    ASSERT_TRUE(feed.error.isEmpty()) << feed.error.english();
     ASSERT_EQ(feed.items.size(), 2u);
     const AppcastItem& first = feed.items[0];
     EXPECT_EQ(first.title, "Kestrel 1.2");
@@ -49,17 +49,17 @@ TEST(AppcastReader, TextThatIsNotAFeedIsAnErrorWithNoItems)
 {
     const auto broken = AppcastReader::read("<rss><channel><item><title>1.2</title></channel></rss>");
     EXPECT_TRUE(broken.items.empty());
-    EXPECT_NE(broken.error.find("not well-formed"), std::string::npos) << broken.error;
+    EXPECT_NE(broken.error.english().find("not well-formed"), std::string::npos) << broken.error.english();
 
-    EXPECT_FALSE(AppcastReader::read("<html><body>Not found</body></html>").error.empty());
-    EXPECT_FALSE(AppcastReader::read("").error.empty());
+    EXPECT_FALSE(AppcastReader::read("<html><body>Not found</body></html>").error.isEmpty());
+    EXPECT_FALSE(AppcastReader::read("").error.isEmpty());
     // Entities that grow without end are stopped by the parser's limit.
     const auto bomb =
         AppcastReader::read(R"(<!DOCTYPE rss [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;">
 <!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;"><!ENTITY d "&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;">
 <!ENTITY e "&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;"><!ENTITY f "&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;">]>
 <rss><channel><item><title>&f;</title></item></channel></rss>)");
-    EXPECT_FALSE(bomb.error.empty());
+    EXPECT_FALSE(bomb.error.isEmpty());
 }
 
 } // namespace

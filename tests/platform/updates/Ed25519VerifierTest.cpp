@@ -59,21 +59,23 @@ protected:
 TEST_F(Ed25519VerifierTest, APackageMatchesOnlyItsOwnSignatureLengthAndKey)
 {
     const Ed25519Verifier verifier(publicKeyBase64);
-    EXPECT_EQ(verifier.verify(package, contents.size(), sign(contents)), "");
-    EXPECT_EQ(verifier.verify(package, contents.size(), sign(contents + " and more")),
+    EXPECT_EQ(verifier.verify(package, contents.size(), sign(contents)).english(), "");
+    EXPECT_EQ(verifier.verify(package, contents.size(), sign(contents + " and more")).english(),
               "the signature does not match the package");
-    EXPECT_NE(verifier.verify(package, contents.size() + 1, sign(contents)), "") << "a length other than the feed's";
+    EXPECT_NE(verifier.verify(package, contents.size() + 1, sign(contents)).english(), "")
+        << "a length other than the feed's";
 
     std::ofstream(package, std::ios::binary) << contents.substr(0, 10); // cut short on the way
-    EXPECT_NE(verifier.verify(package, contents.size(), sign(contents)), "");
+    EXPECT_NE(verifier.verify(package, contents.size(), sign(contents)).english(), "");
 
     // Another key, no key, and a signature that is not one.
     std::ofstream(package, std::ios::binary) << contents;
     EXPECT_NE(Ed25519Verifier("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA=")
-                  .verify(package, contents.size(), sign(contents)),
+                  .verify(package, contents.size(), sign(contents))
+                  .english(),
               "");
-    EXPECT_NE(Ed25519Verifier("").verify(package, contents.size(), sign(contents)), "");
-    EXPECT_EQ(verifier.verify(package, contents.size(), "not base64!"),
+    EXPECT_NE(Ed25519Verifier("").verify(package, contents.size(), sign(contents)).english(), "");
+    EXPECT_EQ(verifier.verify(package, contents.size(), "not base64!").english(),
               "the update feed's signature is not an Ed25519 signature");
 }
 

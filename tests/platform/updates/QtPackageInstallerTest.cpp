@@ -66,7 +66,7 @@ TEST_F(QtPackageInstallerTest, ADebianPackageGoesToAptGetThroughPkexec)
 {
     addPkexec();
     addAptGet();
-    EXPECT_EQ(installer.install(package), "");
+    EXPECT_EQ(installer.install(package).english(), "");
     EXPECT_EQ(pkexecArguments(), (QStringList{programs.filePath(QStringLiteral("apt-get")), QStringLiteral("install"),
                                               QStringLiteral("--yes"), QString::fromStdString(package.string())}));
     EXPECT_TRUE(workspace.opened.empty()) << "the folder is not opened as well";
@@ -76,17 +76,17 @@ TEST_F(QtPackageInstallerTest, WithoutPkexecOrAptGetOrForAnotherKindOfPackageThe
 {
     const std::string folderURL = "file://" + folder.string();
     addAptGet();
-    EXPECT_EQ(installer.install(package), "") << "no pkexec";
+    EXPECT_EQ(installer.install(package).english(), "") << "no pkexec";
     EXPECT_EQ(workspace.opened, std::vector<std::string>{folderURL});
 
     QFile::remove(programs.filePath(QStringLiteral("apt-get")));
     addPkexec();
-    EXPECT_EQ(installer.install(package), "") << "no apt-get";
+    EXPECT_EQ(installer.install(package).english(), "") << "no apt-get";
     EXPECT_EQ(workspace.opened, std::vector<std::string>(2, folderURL));
 
     // Opening the folder happens only when pkexec was not started, so the stand-in never ran.
     addAptGet();
-    EXPECT_EQ(installer.install(folder / "kestrel-1.2.tar.gz"), "");
+    EXPECT_EQ(installer.install(folder / "kestrel-1.2.tar.gz").english(), "");
     EXPECT_EQ(workspace.opened, std::vector<std::string>(3, folderURL));
 }
 
@@ -95,14 +95,14 @@ TEST_F(QtPackageInstallerTest, APkexecThatCannotStartFallsBackToTheFolder)
     addProgram(QStringLiteral("pkexec"), "\x7f"
                                          "ELF, but not a program"); // found on PATH, refused by the kernel
     addAptGet();
-    EXPECT_EQ(installer.install(package), "");
+    EXPECT_EQ(installer.install(package).english(), "");
     EXPECT_EQ(workspace.opened, std::vector<std::string>{"file://" + folder.string()});
 }
 
 TEST_F(QtPackageInstallerTest, WhenNothingOpensTheFolderTheUserIsToldWhereThePackageIs)
 {
     workspace.opens = false;
-    const std::string failure = installer.install(package);
+    const std::string failure = installer.install(package).english();
     EXPECT_EQ(workspace.opened.size(), 1u);
     EXPECT_EQ(failure, "nothing on this system installs it; the package is in " + folder.string());
 }

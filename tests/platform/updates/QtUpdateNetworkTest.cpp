@@ -36,7 +36,7 @@ protected:
         std::optional<UpdateNetwork::Feed> result;
         network.fetchFeed(server.url(path).toStdString(), [&](UpdateNetwork::Feed feed) { result = std::move(feed); });
         EXPECT_TRUE(test::runEventLoopUntil([&] { return result.has_value(); }, 20s)) << "no answer";
-        return result.value_or(UpdateNetwork::Feed{.error = "no answer"});
+        return result.value_or(UpdateNetwork::Feed{.error = verbatim("no answer")});
     }
 
     UpdateNetwork::Download download(const QString& path, std::uint64_t length)
@@ -45,7 +45,7 @@ protected:
         network.download(server.url(path).toStdString(), length, nullptr,
                          [&](UpdateNetwork::Download download) { result = std::move(download); });
         EXPECT_TRUE(test::runEventLoopUntil([&] { return result.has_value(); }, 20s)) << "no answer";
-        return result.value_or(UpdateNetwork::Download{.error = "no answer"});
+        return result.value_or(UpdateNetwork::Download{.error = verbatim("no answer")});
     }
 
     test::HttpsTestServer server;
@@ -59,7 +59,7 @@ TEST_F(QtUpdateNetworkTest, AFeedFromATrustedServerReads)
     server.answer("/moved", {.status = 302, .location = "/appcast.xml"});
     for (const char* path : {"/appcast.xml", "/moved"}) {
         const auto feed = fetch(path);
-        EXPECT_EQ(feed.error, "") << path;
+        EXPECT_EQ(feed.error.english(), "") << path;
         ASSERT_EQ(feed.items.size(), 1u) << path;
         EXPECT_EQ(feed.items[0].version, "9.0");
     }
@@ -71,16 +71,16 @@ TEST_F(QtUpdateNetworkTest, EachBadFeedGivesItsOwnClearMessage)
     server.answer("/huge.xml", {.floodBytes = 50 * 1024 * 1024});
     server.answer("/broken", {.status = 500, .body = "Internal Server Error"});
     server.answer("/loop", {.status = 302, .location = "/loop"});
-    EXPECT_NE(fetch("/malformed.xml").error.find("not well-formed"), std::string::npos);
-    EXPECT_EQ(fetch("/huge.xml").error, "the update feed is larger than an update feed can be");
-    EXPECT_EQ(fetch("/broken").error, "the server answered HTTP 500");
-    EXPECT_EQ(fetch("/loop").error, "the server redirects too often");
+    EXPECT_NE(fetch("/malformed.xml").error.english().find("not well-formed"), std::string::npos);
+    EXPECT_EQ(fetch("/huge.xml").error.english(), "the update feed is larger than an update feed can be");
+    EXPECT_EQ(fetch("/broken").error.english(), "the server answered HTTP 500");
+    EXPECT_EQ(fetch("/loop").error.english(), "the server redirects too often");
 
     // Plain HTTP is not asked at all.
     std::optional<UpdateNetwork::Feed> plain;
     network.fetchFeed("http://127.0.0.1:1/appcast.xml", [&](UpdateNetwork::Feed feed) { plain = std::move(feed); });
     ASSERT_TRUE(plain.has_value());
-    EXPECT_EQ(plain->error, "the update feed's address does not start with https://");
+    EXPECT_EQ(plain->error.english(), "the update feed's address does not start with https://");
 }
 
 TEST_F(QtUpdateNetworkTest, AServerWhoseCertificateIsNotTrustedIsNotBelieved)
@@ -92,7 +92,7 @@ TEST_F(QtUpdateNetworkTest, AServerWhoseCertificateIsNotTrustedIsNotBelieved)
     network.fetchFeed(stranger.url("/appcast.xml").toStdString(), [&](UpdateNetwork::Feed feed) { result = feed; });
     ASSERT_TRUE(test::runEventLoopUntil([&] { return result.has_value(); }, 20s));
     EXPECT_TRUE(result->items.empty());
-    EXPECT_NE(result->error.find("certificate is not trusted"), std::string::npos) << result->error;
+    EXPECT_NE(result->error.english().find("certificate is not trusted"), std::string::npos) << result->error.english();
 }
 
 TEST_F(QtUpdateNetworkTest, APackageArrivesWholeOrNotAtAll)
@@ -102,17 +102,17 @@ TEST_F(QtUpdateNetworkTest, APackageArrivesWholeOrNotAtAll)
     server.answer("/longer.deb", {.body = "123456"});
 
     const auto whole = download("/kestrel.deb", 4);
-    EXPECT_EQ(whole.error, "");
+    EXPECT_EQ(whole.error.english(), "");
     EXPECT_EQ(std::filesystem::file_size(whole.file), 4u);
     EXPECT_TRUE(whole.file.string().starts_with(cache.path().toStdString()));
 
     const auto cut = download("/truncated.deb", 4);
-    EXPECT_NE(cut.error, "");
+    EXPECT_NE(cut.error.english(), "");
     EXPECT_TRUE(cut.file.empty());
     const auto longer = download("/longer.deb", 4);
-    EXPECT_EQ(longer.error, "the package is longer than the update feed says");
+    EXPECT_EQ(longer.error.english(), "the package is longer than the update feed says");
     server.answer("/missing.deb", {.status = 404, .body = "<html>a long page saying the package is not here</html>"});
-    EXPECT_EQ(download("/missing.deb", 4).error, "the server answered HTTP 404");
+    EXPECT_EQ(download("/missing.deb", 4).error.english(), "the server answered HTTP 404");
     // Nothing partial is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.path().toStdString()), {}), 1);
 }
@@ -142,7 +142,7 @@ TEST_F(QtUpdateNetworkTest, APackageAtAPlainHttpAddressIsNotAskedFor)
     plain.remove(4, 1);
     const auto refused = answeredAtOnce(network, plain.toStdString());
     ASSERT_TRUE(refused.has_value()) << "answered before any request";
-    EXPECT_EQ(refused->error, "the package's address does not start with https://");
+    EXPECT_EQ(refused->error.english(), "the package's address does not start with https://");
     EXPECT_TRUE(refused->file.empty());
     EXPECT_TRUE(filesIn(cache.path()).empty()) << "not even an empty file";
 }
@@ -160,7 +160,7 @@ TEST_F(QtUpdateNetworkTest, ACacheFolderThatCannotBeMadeIsAClearFailure)
         QtUpdateNetwork misplaced{folder};
         const auto failed = answeredAtOnce(misplaced, server.url("/kestrel.deb").toStdString());
         ASSERT_TRUE(failed.has_value()) << folder;
-        EXPECT_EQ(failed->error, "there is no cache folder to download into") << folder;
+        EXPECT_EQ(failed->error.english(), "there is no cache folder to download into") << folder;
         EXPECT_TRUE(failed->file.empty());
     }
     EXPECT_EQ(filesIn(cache.path()), std::vector<std::filesystem::path>{notAFolder.toStdString()});
@@ -176,7 +176,8 @@ TEST_F(QtUpdateNetworkTest, APackageThatCannotBeWrittenIsAClearFailureAndLeavesN
     ASSERT_TRUE(QDir().mkdir(place));
     const auto unopened = answeredAtOnce(network, url);
     ASSERT_TRUE(unopened.has_value());
-    EXPECT_EQ(unopened->error.rfind("cannot write " + place.toStdString() + ": ", 0), 0u) << unopened->error;
+    EXPECT_EQ(unopened->error.english().rfind("cannot write " + place.toStdString() + ": ", 0), 0u)
+        << unopened->error.english();
     EXPECT_TRUE(unopened->file.empty());
     ASSERT_TRUE(QDir().rmdir(place));
 
@@ -185,7 +186,7 @@ TEST_F(QtUpdateNetworkTest, APackageThatCannotBeWrittenIsAClearFailureAndLeavesN
         GTEST_SKIP() << "no /dev/full here to stand for a full disk";
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), place));
     const auto full = download("/kestrel.deb", 4);
-    EXPECT_EQ(full.error.rfind("cannot write the package: ", 0), 0u) << full.error;
+    EXPECT_EQ(full.error.english().rfind("cannot write the package: ", 0), 0u) << full.error.english();
     EXPECT_TRUE(full.file.empty());
     EXPECT_TRUE(filesIn(cache.path()).empty()) << "nothing partial is left behind";
 }
@@ -197,12 +198,13 @@ TEST(LazyUpdateNetwork, AMissingModuleIsAClearFailureNotACrash)
     std::optional<UpdateNetwork::Feed> feed;
     network.fetchFeed("https://example.org/appcast.xml", [&](UpdateNetwork::Feed answer) { feed = answer; });
     ASSERT_TRUE(feed.has_value());
-    EXPECT_EQ(feed->error.rfind("Kestrel's network module could not be loaded", 0), 0u) << feed->error;
+    EXPECT_EQ(feed->error.english().rfind("Kestrel's network module could not be loaded", 0), 0u)
+        << feed->error.english();
     std::optional<UpdateNetwork::Download> download;
     network.download("https://example.org/k.deb", 4, nullptr,
                      [&](UpdateNetwork::Download answer) { download = answer; });
     ASSERT_TRUE(download.has_value());
-    EXPECT_FALSE(download->error.empty());
+    EXPECT_FALSE(download->error.isEmpty());
 }
 
 } // namespace

@@ -21,7 +21,7 @@ TEST(AboutSection, TheUpdateControlsFollowTheUpdateServiceLive)
     QTest::mouseClick(&about.checkButton(), Qt::LeftButton);
     EXPECT_EQ(shell.network.feedRequests, 1);
     EXPECT_FALSE(about.checkButton().isEnabled()) << "disabled while the check runs";
-    shell.network.answerFeed({.error = "the server answered HTTP 500"});
+    shell.network.answerFeed({.error = verbatim("the server answered HTTP 500")});
     EXPECT_TRUE(about.checkButton().isEnabled());
 
     EXPECT_TRUE(about.automaticSwitch().isChecked());
