@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <linux/input-event-codes.h>
 
 #include <cstring>
 #include <filesystem>
@@ -44,14 +45,15 @@ inline QString kestrelBinary()
     return named.isEmpty() ? QStringLiteral(KESTREL_BINARY) : named;
 }
 
+// The keys the tests press, by the kernel's codes.
 enum Evdev : std::uint32_t {
-    a = 30,
-    c = 46,
-    returnKey = 28,
-    down = 108,
-    leftControl = 29,
-    leftAlt = 56,
-    leftSuper = 125
+    a = KEY_A,
+    c = KEY_C,
+    returnKey = KEY_ENTER,
+    down = KEY_DOWN,
+    leftControl = KEY_LEFTCTRL,
+    leftAlt = KEY_LEFTALT,
+    leftSuper = KEY_LEFTMETA,
 };
 
 constexpr std::uint32_t rgb(int red, int green, int blue)
