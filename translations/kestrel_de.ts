@@ -211,6 +211,14 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
         <source>cannot start Kestrel again: %1</source>
         <translation>Kestrel kann nicht erneut gestartet werden: %1</translation>
     </message>
+    <message>
+        <source>this user may not read the keyboards in %1</source>
+        <translation>dieser Benutzer darf die Tastaturen in %1 nicht lesen</translation>
+    </message>
+    <message>
+        <source>there is no keyboard in %1</source>
+        <translation>in %1 gibt es keine Tastatur</translation>
+    </message>
 </context>
 <context>
     <name>Displays</name>
@@ -476,6 +484,37 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
 </context>
 <context>
+    <name>PasswordFields</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation>es gibt keinen Sitzungsbus</translation>
+    </message>
+    <message>
+        <source>the session bus has gone</source>
+        <translation>der Sitzungsbus ist weg</translation>
+    </message>
+    <message>
+        <source>the session bus cannot be reached</source>
+        <translation>der Sitzungsbus ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the accessibility bus has gone</source>
+        <translation>der Bedienungshilfen-Bus ist weg</translation>
+    </message>
+    <message>
+        <source>there is no accessibility bus (AT-SPI)</source>
+        <translation>es gibt keinen Bedienungshilfen-Bus (AT-SPI)</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
+        <translation>das Bedienungshilfen-Modul von Kestrel konnte nicht geladen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the accessibility bus did not answer</source>
+        <translation>der Bedienungshilfen-Bus hat nicht geantwortet</translation>
+    </message>
+</context>
+<context>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
@@ -660,6 +699,17 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
         <translation>Lege „kestrel --toggle“ in den Tastatureinstellungen deines Schreibtischs auf ein Tastenkürzel, um jederzeit ein- oder auszuschalten</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLock</name>
+    <message>
+        <source>there is no system bus to ask whether the screen is locked</source>
+        <translation>es gibt keinen Systembus, um zu fragen, ob der Bildschirm gesperrt ist</translation>
+    </message>
+    <message>
+        <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
+        <translation>systemd-logind kennt keine Sitzung dieses Benutzers, um zu fragen, ob der Bildschirm gesperrt ist</translation>
     </message>
 </context>
 <context>
@@ -902,6 +952,52 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     <message>
         <source>the package is longer than the update feed says</source>
         <translation>das Paket ist länger, als der Update-Feed angibt</translation>
+    </message>
+</context>
+<context>
+    <name>Wayland</name>
+    <message>
+        <source>no Wayland compositor answers</source>
+        <translation>kein Wayland-Compositor antwortet</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
+        <translation>der Wayland-Compositor bietet keine Layer-Surfaces (zwlr_layer_shell_v1)</translation>
+    </message>
+</context>
+<context>
+    <name>X11</name>
+    <message>
+        <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
+        <translation>der X-Anzeige fehlt XInput 2.2, über das Kestrel Tasten sieht</translation>
+    </message>
+    <message>
+        <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
+        <translation>das Tastenkürzel hat die Verbindung zur X-Anzeige verloren und ist aus, bis Kestrel neu startet.</translation>
+    </message>
+    <message>
+        <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
+        <translation>die Tastatur hat sich geändert und das Tastenkürzel konnte nicht erneut belegt werden (ein anderes Programm hält es vielleicht, oder der Tastatur fehlt eine seiner Tasten); beim nächsten Tastaturwechsel wird es erneut versucht.</translation>
+    </message>
+    <message>
+        <source>the X server lacks RENDER 0.10</source>
+        <translation>dem X-Server fehlt RENDER 0.10</translation>
+    </message>
+    <message>
+        <source>the X server lacks SHAPE 1.1</source>
+        <translation>dem X-Server fehlt SHAPE 1.1</translation>
+    </message>
+    <message>
+        <source>the X server offers no 32-bit visual</source>
+        <translation>der X-Server bietet kein 32-Bit-Visual</translation>
+    </message>
+    <message>
+        <source>the X server has no ARGB picture format</source>
+        <translation>der X-Server hat kein ARGB-Bildformat</translation>
+    </message>
+    <message>
+        <source>the X server refused the overlay window</source>
+        <translation>der X-Server hat das Einblendungsfenster abgelehnt</translation>
     </message>
 </context>
 </TS>

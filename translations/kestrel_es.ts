@@ -211,6 +211,14 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
         <source>cannot start Kestrel again: %1</source>
         <translation>no se puede volver a iniciar Kestrel: %1</translation>
     </message>
+    <message>
+        <source>this user may not read the keyboards in %1</source>
+        <translation>este usuario no puede leer los teclados de %1</translation>
+    </message>
+    <message>
+        <source>there is no keyboard in %1</source>
+        <translation>no hay ningún teclado en %1</translation>
+    </message>
 </context>
 <context>
     <name>Displays</name>
@@ -476,6 +484,37 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
 </context>
 <context>
+    <name>PasswordFields</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation>no hay ningún bus de sesión</translation>
+    </message>
+    <message>
+        <source>the session bus has gone</source>
+        <translation>el bus de sesión ha desaparecido</translation>
+    </message>
+    <message>
+        <source>the session bus cannot be reached</source>
+        <translation>no se puede acceder al bus de sesión</translation>
+    </message>
+    <message>
+        <source>the accessibility bus has gone</source>
+        <translation>el bus de accesibilidad ha desaparecido</translation>
+    </message>
+    <message>
+        <source>there is no accessibility bus (AT-SPI)</source>
+        <translation>no hay ningún bus de accesibilidad (AT-SPI)</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
+        <translation>no se pudo cargar el módulo de accesibilidad de Kestrel (%1)</translation>
+    </message>
+    <message>
+        <source>the accessibility bus did not answer</source>
+        <translation>el bus de accesibilidad no respondió</translation>
+    </message>
+</context>
+<context>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
@@ -660,6 +699,17 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
         <translation>Asigna «kestrel --toggle» a un atajo en los ajustes de teclado de tu escritorio para activarlo o desactivarlo cuando quieras</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLock</name>
+    <message>
+        <source>there is no system bus to ask whether the screen is locked</source>
+        <translation>no hay ningún bus del sistema al que preguntar si la pantalla está bloqueada</translation>
+    </message>
+    <message>
+        <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
+        <translation>systemd-logind no conoce ninguna sesión de este usuario a la que preguntar si la pantalla está bloqueada</translation>
     </message>
 </context>
 <context>
@@ -902,6 +952,52 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     <message>
         <source>the package is longer than the update feed says</source>
         <translation>el paquete es más largo de lo que indica el canal de actualizaciones</translation>
+    </message>
+</context>
+<context>
+    <name>Wayland</name>
+    <message>
+        <source>no Wayland compositor answers</source>
+        <translation>ningún compositor de Wayland responde</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
+        <translation>el compositor de Wayland no ofrece superficies de capa (zwlr_layer_shell_v1)</translation>
+    </message>
+</context>
+<context>
+    <name>X11</name>
+    <message>
+        <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
+        <translation>a la pantalla X le falta XInput 2.2, a través de la cual Kestrel ve las teclas</translation>
+    </message>
+    <message>
+        <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
+        <translation>el atajo perdió su conexión con la pantalla X y está desactivado hasta que Kestrel vuelva a iniciarse.</translation>
+    </message>
+    <message>
+        <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
+        <translation>el teclado cambió y no se pudo volver a tomar el atajo (puede que otro programa lo tenga o que al teclado le falte una de sus teclas); se volverá a intentar en el próximo cambio de teclado.</translation>
+    </message>
+    <message>
+        <source>the X server lacks RENDER 0.10</source>
+        <translation>al servidor X le falta RENDER 0.10</translation>
+    </message>
+    <message>
+        <source>the X server lacks SHAPE 1.1</source>
+        <translation>al servidor X le falta SHAPE 1.1</translation>
+    </message>
+    <message>
+        <source>the X server offers no 32-bit visual</source>
+        <translation>el servidor X no ofrece ningún visual de 32 bits</translation>
+    </message>
+    <message>
+        <source>the X server has no ARGB picture format</source>
+        <translation>el servidor X no tiene ningún formato de imagen ARGB</translation>
+    </message>
+    <message>
+        <source>the X server refused the overlay window</source>
+        <translation>el servidor X rechazó la ventana de superposición</translation>
     </message>
 </context>
 </TS>

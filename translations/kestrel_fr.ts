@@ -211,6 +211,14 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
         <source>cannot start Kestrel again: %1</source>
         <translation>impossible de relancer Kestrel : %1</translation>
     </message>
+    <message>
+        <source>this user may not read the keyboards in %1</source>
+        <translation>cet utilisateur n’a pas le droit de lire les claviers dans %1</translation>
+    </message>
+    <message>
+        <source>there is no keyboard in %1</source>
+        <translation>il n’y a aucun clavier dans %1</translation>
+    </message>
 </context>
 <context>
     <name>Displays</name>
@@ -476,6 +484,37 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
 </context>
 <context>
+    <name>PasswordFields</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation>il n’y a aucun bus de session</translation>
+    </message>
+    <message>
+        <source>the session bus has gone</source>
+        <translation>le bus de session a disparu</translation>
+    </message>
+    <message>
+        <source>the session bus cannot be reached</source>
+        <translation>le bus de session est injoignable</translation>
+    </message>
+    <message>
+        <source>the accessibility bus has gone</source>
+        <translation>le bus d’accessibilité a disparu</translation>
+    </message>
+    <message>
+        <source>there is no accessibility bus (AT-SPI)</source>
+        <translation>il n’y a aucun bus d’accessibilité (AT-SPI)</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
+        <translation>le module d’accessibilité de Kestrel n’a pas pu être chargé (%1)</translation>
+    </message>
+    <message>
+        <source>the accessibility bus did not answer</source>
+        <translation>le bus d’accessibilité n’a pas répondu</translation>
+    </message>
+</context>
+<context>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
@@ -660,6 +699,17 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
         <translation>Associez « kestrel --toggle » à un raccourci dans les réglages du clavier de votre bureau pour activer ou désactiver à tout moment</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLock</name>
+    <message>
+        <source>there is no system bus to ask whether the screen is locked</source>
+        <translation>il n’y a aucun bus système à qui demander si l’écran est verrouillé</translation>
+    </message>
+    <message>
+        <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
+        <translation>systemd-logind ne connaît aucune session de cet utilisateur à qui demander si l’écran est verrouillé</translation>
     </message>
 </context>
 <context>
@@ -902,6 +952,52 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <message>
         <source>the package is longer than the update feed says</source>
         <translation>le paquet est plus long que ce qu’indique le flux de mises à jour</translation>
+    </message>
+</context>
+<context>
+    <name>Wayland</name>
+    <message>
+        <source>no Wayland compositor answers</source>
+        <translation>aucun compositeur Wayland ne répond</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
+        <translation>le compositeur Wayland n’offre pas de surfaces de calque (zwlr_layer_shell_v1)</translation>
+    </message>
+</context>
+<context>
+    <name>X11</name>
+    <message>
+        <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
+        <translation>il manque à l’affichage X XInput 2.2, par lequel Kestrel voit les touches</translation>
+    </message>
+    <message>
+        <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
+        <translation>le raccourci a perdu sa connexion à l’affichage X et reste désactivé jusqu’au prochain lancement de Kestrel.</translation>
+    </message>
+    <message>
+        <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
+        <translation>le clavier a changé et le raccourci n’a pas pu être repris (un autre programme le détient peut-être, ou il manque au clavier l’une de ses touches) ; nouvel essai au prochain changement de clavier.</translation>
+    </message>
+    <message>
+        <source>the X server lacks RENDER 0.10</source>
+        <translation>il manque RENDER 0.10 au serveur X</translation>
+    </message>
+    <message>
+        <source>the X server lacks SHAPE 1.1</source>
+        <translation>il manque SHAPE 1.1 au serveur X</translation>
+    </message>
+    <message>
+        <source>the X server offers no 32-bit visual</source>
+        <translation>le serveur X n’offre aucun visuel 32 bits</translation>
+    </message>
+    <message>
+        <source>the X server has no ARGB picture format</source>
+        <translation>le serveur X n’a aucun format d’image ARGB</translation>
+    </message>
+    <message>
+        <source>the X server refused the overlay window</source>
+        <translation>le serveur X a refusé la fenêtre de surimpression</translation>
     </message>
 </context>
 </TS>

@@ -211,6 +211,14 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
         <source>cannot start Kestrel again: %1</source>
         <translation>impossibile avviare di nuovo Kestrel: %1</translation>
     </message>
+    <message>
+        <source>this user may not read the keyboards in %1</source>
+        <translation>questo utente non può leggere le tastiere in %1</translation>
+    </message>
+    <message>
+        <source>there is no keyboard in %1</source>
+        <translation>non c’è alcuna tastiera in %1</translation>
+    </message>
 </context>
 <context>
     <name>Displays</name>
@@ -476,6 +484,37 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
 </context>
 <context>
+    <name>PasswordFields</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation>non c’è un bus di sessione</translation>
+    </message>
+    <message>
+        <source>the session bus has gone</source>
+        <translation>il bus di sessione è scomparso</translation>
+    </message>
+    <message>
+        <source>the session bus cannot be reached</source>
+        <translation>il bus di sessione non è raggiungibile</translation>
+    </message>
+    <message>
+        <source>the accessibility bus has gone</source>
+        <translation>il bus di accessibilità è scomparso</translation>
+    </message>
+    <message>
+        <source>there is no accessibility bus (AT-SPI)</source>
+        <translation>non c’è un bus di accessibilità (AT-SPI)</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
+        <translation>impossibile caricare il modulo di accessibilità di Kestrel (%1)</translation>
+    </message>
+    <message>
+        <source>the accessibility bus did not answer</source>
+        <translation>il bus di accessibilità non ha risposto</translation>
+    </message>
+</context>
+<context>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
@@ -660,6 +699,17 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
         <translation>Assegna “kestrel --toggle” a una scorciatoia nelle impostazioni della tastiera della scrivania per attivare o disattivare in qualsiasi momento</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLock</name>
+    <message>
+        <source>there is no system bus to ask whether the screen is locked</source>
+        <translation>non c’è un bus di sistema a cui chiedere se lo schermo è bloccato</translation>
+    </message>
+    <message>
+        <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
+        <translation>systemd-logind non conosce alcuna sessione di questo utente a cui chiedere se lo schermo è bloccato</translation>
     </message>
 </context>
 <context>
@@ -902,6 +952,52 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     <message>
         <source>the package is longer than the update feed says</source>
         <translation>il pacchetto è più lungo di quanto indica il feed degli aggiornamenti</translation>
+    </message>
+</context>
+<context>
+    <name>Wayland</name>
+    <message>
+        <source>no Wayland compositor answers</source>
+        <translation>nessun compositor Wayland risponde</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
+        <translation>il compositor Wayland non offre superfici a livelli (zwlr_layer_shell_v1)</translation>
+    </message>
+</context>
+<context>
+    <name>X11</name>
+    <message>
+        <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
+        <translation>al display X manca XInput 2.2, attraverso cui Kestrel vede i tasti</translation>
+    </message>
+    <message>
+        <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
+        <translation>la scorciatoia ha perso la connessione al display X ed è disattivata finché Kestrel non viene riavviato.</translation>
+    </message>
+    <message>
+        <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
+        <translation>la tastiera è cambiata e non è stato possibile riprendere la scorciatoia (un altro programma potrebbe occuparla, o alla tastiera manca uno dei suoi tasti); si riprova al prossimo cambio di tastiera.</translation>
+    </message>
+    <message>
+        <source>the X server lacks RENDER 0.10</source>
+        <translation>al server X manca RENDER 0.10</translation>
+    </message>
+    <message>
+        <source>the X server lacks SHAPE 1.1</source>
+        <translation>al server X manca SHAPE 1.1</translation>
+    </message>
+    <message>
+        <source>the X server offers no 32-bit visual</source>
+        <translation>il server X non offre alcun visual a 32 bit</translation>
+    </message>
+    <message>
+        <source>the X server has no ARGB picture format</source>
+        <translation>il server X non ha alcun formato di immagine ARGB</translation>
+    </message>
+    <message>
+        <source>the X server refused the overlay window</source>
+        <translation>il server X ha rifiutato la finestra sovrapposta</translation>
     </message>
 </context>
 </TS>

@@ -211,6 +211,14 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
         <source>cannot start Kestrel again: %1</source>
         <translation>Kestrelを再起動できません: %1</translation>
     </message>
+    <message>
+        <source>this user may not read the keyboards in %1</source>
+        <translation>このユーザーは%1のキーボードを読み取れません</translation>
+    </message>
+    <message>
+        <source>there is no keyboard in %1</source>
+        <translation>%1にキーボードがありません</translation>
+    </message>
 </context>
 <context>
     <name>Displays</name>
@@ -476,6 +484,37 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
 </context>
 <context>
+    <name>PasswordFields</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation>セッションバスがありません</translation>
+    </message>
+    <message>
+        <source>the session bus has gone</source>
+        <translation>セッションバスがなくなりました</translation>
+    </message>
+    <message>
+        <source>the session bus cannot be reached</source>
+        <translation>セッションバスに接続できません</translation>
+    </message>
+    <message>
+        <source>the accessibility bus has gone</source>
+        <translation>アクセシビリティバスがなくなりました</translation>
+    </message>
+    <message>
+        <source>there is no accessibility bus (AT-SPI)</source>
+        <translation>アクセシビリティバス（AT-SPI）がありません</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
+        <translation>Kestrelのアクセシビリティモジュールを読み込めませんでした（%1）</translation>
+    </message>
+    <message>
+        <source>the accessibility bus did not answer</source>
+        <translation>アクセシビリティバスが応答しませんでした</translation>
+    </message>
+</context>
+<context>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
@@ -660,6 +699,17 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
         <translation>デスクトップのキーボード設定で「kestrel --toggle」をショートカットに割り当てると、いつでもオン／オフできます</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLock</name>
+    <message>
+        <source>there is no system bus to ask whether the screen is locked</source>
+        <translation>画面がロックされているかを問い合わせるシステムバスがありません</translation>
+    </message>
+    <message>
+        <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
+        <translation>画面がロックされているかを問い合わせるための、このユーザーのセッションをsystemd-logindが把握していません</translation>
     </message>
 </context>
 <context>
@@ -902,6 +952,52 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     <message>
         <source>the package is longer than the update feed says</source>
         <translation>パッケージがアップデートフィードの記載より長いです</translation>
+    </message>
+</context>
+<context>
+    <name>Wayland</name>
+    <message>
+        <source>no Wayland compositor answers</source>
+        <translation>Waylandコンポジタが応答しません</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
+        <translation>Waylandコンポジタがレイヤーサーフェス（zwlr_layer_shell_v1）に対応していません</translation>
+    </message>
+</context>
+<context>
+    <name>X11</name>
+    <message>
+        <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
+        <translation>XディスプレイにXInput 2.2がありません。Kestrelはこれを通じてキーを取得します</translation>
+    </message>
+    <message>
+        <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
+        <translation>ホットキーがXディスプレイとの接続を失いました。Kestrelを再起動するまで使えません。</translation>
+    </message>
+    <message>
+        <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
+        <translation>キーボードが変わり、ホットキーを再取得できませんでした（別のプログラムが使用しているか、キーボードにそのキーがない可能性があります）。次にキーボードが変わったときに再試行します。</translation>
+    </message>
+    <message>
+        <source>the X server lacks RENDER 0.10</source>
+        <translation>XサーバーにRENDER 0.10がありません</translation>
+    </message>
+    <message>
+        <source>the X server lacks SHAPE 1.1</source>
+        <translation>XサーバーにSHAPE 1.1がありません</translation>
+    </message>
+    <message>
+        <source>the X server offers no 32-bit visual</source>
+        <translation>Xサーバーに32ビットのビジュアルがありません</translation>
+    </message>
+    <message>
+        <source>the X server has no ARGB picture format</source>
+        <translation>XサーバーにARGBの画像形式がありません</translation>
+    </message>
+    <message>
+        <source>the X server refused the overlay window</source>
+        <translation>Xサーバーがオーバーレイウインドウを拒否しました</translation>
     </message>
 </context>
 </TS>

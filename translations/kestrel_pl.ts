@@ -211,6 +211,14 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
         <source>cannot start Kestrel again: %1</source>
         <translation>nie można ponownie uruchomić programu Kestrel: %1</translation>
     </message>
+    <message>
+        <source>this user may not read the keyboards in %1</source>
+        <translation>ten użytkownik nie może odczytywać klawiatur w %1</translation>
+    </message>
+    <message>
+        <source>there is no keyboard in %1</source>
+        <translation>w %1 nie ma klawiatury</translation>
+    </message>
 </context>
 <context>
     <name>Displays</name>
@@ -476,6 +484,37 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
 </context>
 <context>
+    <name>PasswordFields</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation>brak magistrali sesji</translation>
+    </message>
+    <message>
+        <source>the session bus has gone</source>
+        <translation>magistrala sesji zniknęła</translation>
+    </message>
+    <message>
+        <source>the session bus cannot be reached</source>
+        <translation>nie można połączyć się z magistralą sesji</translation>
+    </message>
+    <message>
+        <source>the accessibility bus has gone</source>
+        <translation>magistrala dostępności zniknęła</translation>
+    </message>
+    <message>
+        <source>there is no accessibility bus (AT-SPI)</source>
+        <translation>brak magistrali dostępności (AT-SPI)</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
+        <translation>nie udało się wczytać modułu dostępności programu Kestrel (%1)</translation>
+    </message>
+    <message>
+        <source>the accessibility bus did not answer</source>
+        <translation>magistrala dostępności nie odpowiedziała</translation>
+    </message>
+</context>
+<context>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
@@ -660,6 +699,17 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
         <translation>Przypisz „kestrel --toggle” do skrótu w ustawieniach klawiatury pulpitu, aby włączać i wyłączać w dowolnej chwili</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLock</name>
+    <message>
+        <source>there is no system bus to ask whether the screen is locked</source>
+        <translation>brak magistrali systemowej, by zapytać, czy ekran jest zablokowany</translation>
+    </message>
+    <message>
+        <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
+        <translation>systemd-logind nie zna żadnej sesji tego użytkownika, by zapytać, czy ekran jest zablokowany</translation>
     </message>
 </context>
 <context>
@@ -902,6 +952,52 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     <message>
         <source>the package is longer than the update feed says</source>
         <translation>pakiet jest dłuższy, niż podaje kanał uaktualnień</translation>
+    </message>
+</context>
+<context>
+    <name>Wayland</name>
+    <message>
+        <source>no Wayland compositor answers</source>
+        <translation>żaden kompozytor Wayland nie odpowiada</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
+        <translation>kompozytor Wayland nie oferuje powierzchni warstw (zwlr_layer_shell_v1)</translation>
+    </message>
+</context>
+<context>
+    <name>X11</name>
+    <message>
+        <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
+        <translation>ekranowi X brakuje XInput 2.2, przez które Kestrel widzi klawisze</translation>
+    </message>
+    <message>
+        <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
+        <translation>skrót klawiszowy utracił połączenie z ekranem X i jest wyłączony do ponownego uruchomienia programu Kestrel.</translation>
+    </message>
+    <message>
+        <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
+        <translation>klawiatura się zmieniła i nie udało się ponownie przejąć skrótu (może zajmuje go inny program albo klawiaturze brakuje jednego z jego klawiszy); kolejna próba nastąpi przy następnej zmianie klawiatury.</translation>
+    </message>
+    <message>
+        <source>the X server lacks RENDER 0.10</source>
+        <translation>serwerowi X brakuje RENDER 0.10</translation>
+    </message>
+    <message>
+        <source>the X server lacks SHAPE 1.1</source>
+        <translation>serwerowi X brakuje SHAPE 1.1</translation>
+    </message>
+    <message>
+        <source>the X server offers no 32-bit visual</source>
+        <translation>serwer X nie oferuje 32-bitowego visuala</translation>
+    </message>
+    <message>
+        <source>the X server has no ARGB picture format</source>
+        <translation>serwer X nie ma formatu obrazu ARGB</translation>
+    </message>
+    <message>
+        <source>the X server refused the overlay window</source>
+        <translation>serwer X odrzucił okno nakładki</translation>
     </message>
 </context>
 </TS>

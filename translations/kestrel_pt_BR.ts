@@ -211,6 +211,14 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
         <source>cannot start Kestrel again: %1</source>
         <translation>não é possível iniciar o Kestrel de novo: %1</translation>
     </message>
+    <message>
+        <source>this user may not read the keyboards in %1</source>
+        <translation>este usuário não pode ler os teclados em %1</translation>
+    </message>
+    <message>
+        <source>there is no keyboard in %1</source>
+        <translation>não há nenhum teclado em %1</translation>
+    </message>
 </context>
 <context>
     <name>Displays</name>
@@ -476,6 +484,37 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
 </context>
 <context>
+    <name>PasswordFields</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation>não há um barramento de sessão</translation>
+    </message>
+    <message>
+        <source>the session bus has gone</source>
+        <translation>o barramento de sessão sumiu</translation>
+    </message>
+    <message>
+        <source>the session bus cannot be reached</source>
+        <translation>o barramento de sessão não pode ser alcançado</translation>
+    </message>
+    <message>
+        <source>the accessibility bus has gone</source>
+        <translation>o barramento de acessibilidade sumiu</translation>
+    </message>
+    <message>
+        <source>there is no accessibility bus (AT-SPI)</source>
+        <translation>não há um barramento de acessibilidade (AT-SPI)</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
+        <translation>não foi possível carregar o módulo de acessibilidade do Kestrel (%1)</translation>
+    </message>
+    <message>
+        <source>the accessibility bus did not answer</source>
+        <translation>o barramento de acessibilidade não respondeu</translation>
+    </message>
+</context>
+<context>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
@@ -660,6 +699,17 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
         <translation>Associe “kestrel --toggle” a um atalho nos ajustes de teclado da sua área de trabalho para ativar ou desativar a qualquer momento</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLock</name>
+    <message>
+        <source>there is no system bus to ask whether the screen is locked</source>
+        <translation>não há um barramento do sistema para perguntar se a tela está bloqueada</translation>
+    </message>
+    <message>
+        <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
+        <translation>o systemd-logind não conhece nenhuma sessão deste usuário para perguntar se a tela está bloqueada</translation>
     </message>
 </context>
 <context>
@@ -902,6 +952,52 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     <message>
         <source>the package is longer than the update feed says</source>
         <translation>o pacote é maior do que o feed de atualizações informa</translation>
+    </message>
+</context>
+<context>
+    <name>Wayland</name>
+    <message>
+        <source>no Wayland compositor answers</source>
+        <translation>nenhum compositor Wayland responde</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
+        <translation>o compositor Wayland não oferece superfícies de camada (zwlr_layer_shell_v1)</translation>
+    </message>
+</context>
+<context>
+    <name>X11</name>
+    <message>
+        <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
+        <translation>falta na tela X o XInput 2.2, pelo qual o Kestrel vê as teclas</translation>
+    </message>
+    <message>
+        <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
+        <translation>o atalho perdeu a conexão com a tela X e fica desativado até o Kestrel ser iniciado de novo.</translation>
+    </message>
+    <message>
+        <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
+        <translation>o teclado mudou e não foi possível tomar o atalho de novo (outro programa pode estar com ele, ou falta no teclado uma das teclas); uma nova tentativa será feita na próxima mudança de teclado.</translation>
+    </message>
+    <message>
+        <source>the X server lacks RENDER 0.10</source>
+        <translation>falta RENDER 0.10 no servidor X</translation>
+    </message>
+    <message>
+        <source>the X server lacks SHAPE 1.1</source>
+        <translation>falta SHAPE 1.1 no servidor X</translation>
+    </message>
+    <message>
+        <source>the X server offers no 32-bit visual</source>
+        <translation>o servidor X não oferece nenhum visual de 32 bits</translation>
+    </message>
+    <message>
+        <source>the X server has no ARGB picture format</source>
+        <translation>o servidor X não tem nenhum formato de imagem ARGB</translation>
+    </message>
+    <message>
+        <source>the X server refused the overlay window</source>
+        <translation>o servidor X recusou a janela de sobreposição</translation>
     </message>
 </context>
 </TS>

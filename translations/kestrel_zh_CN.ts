@@ -211,6 +211,14 @@ or opens the settings window of the Kestrel already running.</source>
         <source>cannot start Kestrel again: %1</source>
         <translation>无法重新启动Kestrel：%1</translation>
     </message>
+    <message>
+        <source>this user may not read the keyboards in %1</source>
+        <translation>此用户无权读取 %1 中的键盘</translation>
+    </message>
+    <message>
+        <source>there is no keyboard in %1</source>
+        <translation>%1 中没有键盘</translation>
+    </message>
 </context>
 <context>
     <name>Displays</name>
@@ -476,6 +484,37 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
 </context>
 <context>
+    <name>PasswordFields</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation>没有会话总线</translation>
+    </message>
+    <message>
+        <source>the session bus has gone</source>
+        <translation>会话总线已消失</translation>
+    </message>
+    <message>
+        <source>the session bus cannot be reached</source>
+        <translation>无法连接会话总线</translation>
+    </message>
+    <message>
+        <source>the accessibility bus has gone</source>
+        <translation>辅助功能总线已消失</translation>
+    </message>
+    <message>
+        <source>there is no accessibility bus (AT-SPI)</source>
+        <translation>没有辅助功能总线（AT-SPI）</translation>
+    </message>
+    <message>
+        <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
+        <translation>无法加载Kestrel的辅助功能模块（%1）</translation>
+    </message>
+    <message>
+        <source>the accessibility bus did not answer</source>
+        <translation>辅助功能总线没有响应</translation>
+    </message>
+</context>
+<context>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
@@ -660,6 +699,17 @@ or opens the settings window of the Kestrel already running.</source>
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
         <translation>在桌面的键盘设置中将“kestrel --toggle”绑定到快捷键，即可随时打开或关闭</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLock</name>
+    <message>
+        <source>there is no system bus to ask whether the screen is locked</source>
+        <translation>没有可用于查询屏幕是否锁定的系统总线</translation>
+    </message>
+    <message>
+        <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
+        <translation>systemd-logind 中没有此用户的会话，无法查询屏幕是否锁定</translation>
     </message>
 </context>
 <context>
@@ -902,6 +952,52 @@ or opens the settings window of the Kestrel already running.</source>
     <message>
         <source>the package is longer than the update feed says</source>
         <translation>软件包比更新源声明的更长</translation>
+    </message>
+</context>
+<context>
+    <name>Wayland</name>
+    <message>
+        <source>no Wayland compositor answers</source>
+        <translation>没有Wayland合成器响应</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
+        <translation>Wayland合成器不提供图层表面（zwlr_layer_shell_v1）</translation>
+    </message>
+</context>
+<context>
+    <name>X11</name>
+    <message>
+        <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
+        <translation>X显示缺少 XInput 2.2，Kestrel需要通过它获取按键</translation>
+    </message>
+    <message>
+        <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
+        <translation>快捷键与X显示的连接已断开，在Kestrel重新启动前不可用。</translation>
+    </message>
+    <message>
+        <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
+        <translation>键盘已更改，无法重新占用快捷键（可能被其他程序占用，或键盘缺少其中某个键）；将在下次键盘更改时重试。</translation>
+    </message>
+    <message>
+        <source>the X server lacks RENDER 0.10</source>
+        <translation>X服务器缺少 RENDER 0.10</translation>
+    </message>
+    <message>
+        <source>the X server lacks SHAPE 1.1</source>
+        <translation>X服务器缺少 SHAPE 1.1</translation>
+    </message>
+    <message>
+        <source>the X server offers no 32-bit visual</source>
+        <translation>X服务器不提供32位视觉类型</translation>
+    </message>
+    <message>
+        <source>the X server has no ARGB picture format</source>
+        <translation>X服务器没有ARGB图像格式</translation>
+    </message>
+    <message>
+        <source>the X server refused the overlay window</source>
+        <translation>X服务器拒绝了浮层窗口</translation>
     </message>
 </context>
 </TS>

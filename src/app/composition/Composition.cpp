@@ -4,6 +4,7 @@
 #include "app/InputMonitoringPermission.h"
 #include "app/ui/AppDelegate.h"
 #include "app/ui/TrayItem.h"
+#include "common/ui/Translated.h"
 #include "input/PasswordGuard.h"
 #include "overlay/KeyLabels.h"
 #include "overlay/PanelPlacement.h"
@@ -74,11 +75,12 @@ std::string whyCannotListen(const InputSettings& input)
     case evdev::InputAccess::granted:
         return {};
     case evdev::InputAccess::denied:
-        return "this user may not read the keyboards in " + input.evdev.seat.directory;
+        return translatedText(
+            {KESTREL_TEXT("Composition", "this user may not read the keyboards in %1"), {input.evdev.seat.directory}});
     case evdev::InputAccess::noDevices:
         break;
     }
-    return "there is no keyboard in " + input.evdev.seat.directory;
+    return translatedText({KESTREL_TEXT("Composition", "there is no keyboard in %1"), {input.evdev.seat.directory}});
 }
 
 void reportProblem(const std::string& problem)

@@ -27,4 +27,10 @@ inline QString translated(const UiMessage& message)
                          [](const UiMessage& inner) { return translated(inner).toStdString(); }));
 }
 
+// The same, for what a service says in words (why something is missing) as the core takes it.
+inline std::string translatedText(const UiMessage& message)
+{
+    return translated(message).toStdString();
+}
+
 } // namespace kestrel

@@ -1,5 +1,6 @@
 #include "platform/atspi/AtspiPasswordFocus.h"
 
+#include "common/ui/Translated.h"
 #include "platform/qt/DBusNames.h"
 
 #include "platform/atspi/AtspiListener.h"
@@ -65,7 +66,7 @@ AtspiPasswordFocus::AtspiPasswordFocus(SessionBus* bus)
         if (isSet("AT_SPI_BUS_ADDRESS")) {
             start();
         } else {
-            m_problem = "there is no session bus";
+            m_problem = translatedText(KESTREL_TEXT("PasswordFields", "there is no session bus"));
             availability = Availability::unavailable;
         }
         return;
@@ -75,7 +76,7 @@ AtspiPasswordFocus::AtspiPasswordFocus(SessionBus* bus)
     QObject::connect(bus, &SessionBus::lost, m_busNews.get(), [this] {
         m_watcher.reset();
         stop();
-        m_problem = "the session bus has gone";
+        m_problem = translatedText(KESTREL_TEXT("PasswordFields", "the session bus has gone"));
         availability = Availability::unavailable;
     });
     QObject::connect(bus, &SessionBus::connected, m_busNews.get(), [this, bus] {
@@ -83,7 +84,7 @@ AtspiPasswordFocus::AtspiPasswordFocus(SessionBus* bus)
         watchAccessibilityBus(bus->connection());
     });
     if (!bus->isConnected()) {
-        m_problem = "the session bus cannot be reached";
+        m_problem = translatedText(KESTREL_TEXT("PasswordFields", "the session bus cannot be reached"));
         availability = Availability::unavailable;
         return;
     }
@@ -98,7 +99,8 @@ void AtspiPasswordFocus::watchAccessibilityBus(const QDBusConnection& session)
                      [this](const QString&, const QString&, const QString& newOwner) {
                          stop();
                          if (newOwner.isEmpty()) {
-                             m_problem = "the accessibility bus has gone";
+                             m_problem =
+                                 translatedText(KESTREL_TEXT("PasswordFields", "the accessibility bus has gone"));
                              availability = Availability::unavailable;
                          } else {
                              start();
@@ -115,7 +117,7 @@ void AtspiPasswordFocus::watchAccessibilityBus(const QDBusConnection& session)
         if (owned.isValid() && owned.value()) {
             start();
         } else {
-            m_problem = "there is no accessibility bus (AT-SPI)";
+            m_problem = translatedText(KESTREL_TEXT("PasswordFields", "there is no accessibility bus (AT-SPI)"));
             availability = Availability::unavailable;
         }
     });
@@ -170,7 +172,8 @@ void AtspiPasswordFocus::start()
         std::string error;
         LoadedModule module = loadKestrelModule(AtspiListener::moduleName, AtspiListener::factoryName, error);
         if (!module.entry) {
-            m_problem = "Kestrel's accessibility module could not be loaded (" + error + ")";
+            m_problem = translatedText(
+                {KESTREL_TEXT("PasswordFields", "Kestrel's accessibility module could not be loaded (%1)"), {error}});
             availability = Availability::unavailable;
             return;
         }
@@ -195,7 +198,8 @@ void AtspiPasswordFocus::start()
                     mainThread,
                     [this, listening] {
                         if (!listening)
-                            m_problem = "the accessibility bus did not answer";
+                            m_problem =
+                                translatedText(KESTREL_TEXT("PasswordFields", "the accessibility bus did not answer"));
                         else
                             m_problem.clear();
                         availability = listening ? Availability::available : Availability::unavailable;

@@ -1,5 +1,6 @@
 #include "platform/desktop/LogindSessionLock.h"
 
+#include "common/ui/Translated.h"
 #include "platform/qt/DBusNames.h"
 
 #include <QCoreApplication>
@@ -51,12 +52,14 @@ LogindSessionLock::LogindSessionLock(QDBusConnection bus, std::chrono::milliseco
         update();
     });
     if (!m_bus.isConnected()) {
-        m_problem = "there is no system bus to ask whether the screen is locked";
+        m_problem =
+            translatedText(KESTREL_TEXT("SessionLock", "there is no system bus to ask whether the screen is locked"));
         return;
     }
     m_session = findSession();
     if (m_session.isEmpty()) {
-        m_problem = "systemd-logind knows no session of this user to ask whether the screen is locked";
+        m_problem = translatedText(KESTREL_TEXT(
+            "SessionLock", "systemd-logind knows no session of this user to ask whether the screen is locked"));
         return;
     }
     // Watch before reading, so a change in between is not missed.

@@ -1,5 +1,6 @@
 #include "platform/wayland/LayerShellSurface.h"
 
+#include "common/ui/Translated.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandGlobals.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
@@ -69,7 +70,7 @@ bool compositorHasLayerShell(std::string* why)
     wl_display* display = wl_display_connect(nullptr);
     if (!display) {
         if (why)
-            *why = "no Wayland compositor answers";
+            *why = translatedText(KESTREL_TEXT("Wayland", "no Wayland compositor answers"));
         return false;
     }
     Globals globals;
@@ -88,7 +89,7 @@ LayerShellSurface::create(LayerPainter paint, std::function<bool()> followsFocus
     auto connection = WaylandConnection::open();
     if (!connection) {
         if (why)
-            *why = "no Wayland compositor answers";
+            *why = translatedText(KESTREL_TEXT("Wayland", "no Wayland compositor answers"));
         return nullptr;
     }
     auto impl = std::make_unique<Impl>(std::move(connection), std::move(paint));
@@ -99,7 +100,8 @@ LayerShellSurface::create(LayerPainter paint, std::function<bool()> followsFocus
     }
     if (!impl->globals.compositor || !impl->globals.shm || !impl->globals.layerShell) {
         if (why)
-            *why = "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)";
+            *why = translatedText(
+                KESTREL_TEXT("Wayland", "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)"));
         return nullptr;
     }
     impl->connection->attachToMainLoop();

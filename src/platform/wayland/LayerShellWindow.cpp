@@ -1,5 +1,6 @@
 #include "platform/wayland/LayerShellWindow.h"
 
+#include "common/ui/Translated.h"
 #include "platform/keys/KeyCodeMap.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandGlobals.h"
@@ -222,7 +223,7 @@ LayerShellWindow* LayerShellWindow::host(QWidget& widget, std::string* why)
     auto connection = WaylandConnection::open();
     if (!connection) {
         if (why)
-            *why = "no Wayland compositor answers";
+            *why = translatedText(KESTREL_TEXT("Wayland", "no Wayland compositor answers"));
         return nullptr;
     }
     auto impl = std::make_unique<Impl>(widget, std::move(connection));
@@ -235,7 +236,8 @@ LayerShellWindow* LayerShellWindow::host(QWidget& widget, std::string* why)
     }
     if (!impl->globals.compositor || !impl->globals.shm || !impl->globals.layerShell) {
         if (why)
-            *why = "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)";
+            *why = translatedText(
+                KESTREL_TEXT("Wayland", "the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)"));
         return nullptr;
     }
     impl->connection->attachToMainLoop();

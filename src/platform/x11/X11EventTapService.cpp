@@ -1,5 +1,6 @@
 #include "platform/x11/X11EventTapService.h"
 
+#include "common/ui/Translated.h"
 #include "platform/TapRegistry.h"
 #include "platform/keys/KeyCodeMap.h"
 #include "platform/x11/GrabDetector.h"
@@ -51,7 +52,8 @@ std::unique_ptr<Display> openDisplay(const std::string& name, std::string* error
             : nullptr);
     if (!version || version->major_version < 2 || (version->major_version == 2 && version->minor_version < 2)) {
         if (error)
-            *error = "the X display lacks XInput 2.2, through which Kestrel sees keys";
+            *error =
+                translatedText(KESTREL_TEXT("X11", "the X display lacks XInput 2.2, through which Kestrel sees keys"));
         return nullptr;
     }
     display->inputOpcode = extension->major_opcode;

@@ -1,5 +1,6 @@
 #include "platform/x11/X11HotKeyService.h"
 
+#include "common/ui/Translated.h"
 #include "platform/keys/KeyCodeMap.h"
 #include "platform/keys/KeyboardTracker.h"
 #include "platform/x11/X11Display.h"
@@ -203,7 +204,8 @@ void X11HotKeyService::Impl::drain(bool readSocket)
         notifier.reset();
         if (const auto display = connectDisplay(displayName)) {
             xcb_disconnect(display->connection);
-            warn("the hot key lost its connection to the X display and is off until Kestrel starts again.");
+            warn(translatedText(KESTREL_TEXT(
+                "X11", "the hot key lost its connection to the X display and is off until Kestrel starts again.")));
         }
     }
 }
@@ -309,8 +311,9 @@ void X11HotKeyService::Impl::regrab()
         regrabFailed = false;
     } else if (!regrabFailed) {
         regrabFailed = true;
-        warn("the keyboard changed and the hot key could not be taken again (another program may hold it, or the "
-             "keyboard lacks one of its keys); it is tried again at the next keyboard change.");
+        warn(translatedText(KESTREL_TEXT("X11", "the keyboard changed and the hot key could not be taken again "
+                                                "(another program may hold it, or the keyboard lacks one of its "
+                                                "keys); it is tried again at the next keyboard change.")));
     }
 }
 

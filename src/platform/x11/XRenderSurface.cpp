@@ -1,5 +1,6 @@
 #include "platform/x11/XRenderSurface.h"
 
+#include "common/ui/Translated.h"
 #include "platform/x11/X11Display.h"
 
 #include <xcb/shape.h>
@@ -139,29 +140,29 @@ XRenderSurface::~XRenderSurface()
 
 bool XRenderSurface::setUp(std::string* error)
 {
-    const auto fail = [error](const char* why) {
+    const auto fail = [error](const UiText& why) {
         if (error)
-            *error = why;
+            *error = translatedText(why);
         return false;
     };
     const XcbPointer<xcb_render_query_version_reply_t> render(
         xcb_render_query_version_reply(m_connection, xcb_render_query_version(m_connection, 0, 11), nullptr));
     if (!render || (render->major_version == 0 && render->minor_version < 10))
-        return fail("the X server lacks RENDER 0.10");
+        return fail(KESTREL_TEXT("X11", "the X server lacks RENDER 0.10"));
     const XcbPointer<xcb_shape_query_version_reply_t> shape(
         xcb_shape_query_version_reply(m_connection, xcb_shape_query_version(m_connection), nullptr));
     if (!shape || (shape->major_version == 1 && shape->minor_version < 1))
-        return fail("the X server lacks SHAPE 1.1");
+        return fail(KESTREL_TEXT("X11", "the X server lacks SHAPE 1.1"));
     xcb_screen_t* screen = screenOfRoot(m_connection, m_root);
     const auto visual = screen ? argbVisual(screen) : std::nullopt;
     if (!visual)
-        return fail("the X server offers no 32-bit visual");
+        return fail(KESTREL_TEXT("X11", "the X server offers no 32-bit visual"));
     const XcbPointer<xcb_render_query_pict_formats_reply_t> formats(
         xcb_render_query_pict_formats_reply(m_connection, xcb_render_query_pict_formats(m_connection), nullptr));
     m_format = formats ? findArgb32(formats.get()) : 0;
     const xcb_render_pictformat_t windowFormat = formats ? formatOfVisual(formats.get(), *visual) : 0;
     if (!m_format || !windowFormat)
-        return fail("the X server has no ARGB picture format");
+        return fail(KESTREL_TEXT("X11", "the X server has no ARGB picture format"));
 
     const xcb_setup_t* setup = xcb_get_setup(m_connection);
     const bool serverIsLittleEndian = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
@@ -202,7 +203,7 @@ bool XRenderSurface::setUp(std::string* error)
     xcb_render_create_solid_fill(m_connection, m_clear, {0, 0, 0, 0});
     xcb_flush(m_connection);
     if (isBroken())
-        return fail("the X server refused the overlay window");
+        return fail(KESTREL_TEXT("X11", "the X server refused the overlay window"));
 
     m_events = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     QObject::connect(m_events.get(), &QSocketNotifier::activated, [this] { readEvents(true); });
