@@ -62,12 +62,9 @@ QString Translations::beforeTheApplication(const UiMessage& message)
         return translated(message);
     // Loaded the first time Kestrel has something to say this early, kept until it exits.
     static const std::unique_ptr<QTranslator> catalogue = kestrelCatalogue(QLocale::system().uiLanguages());
-    QString text = catalogue && *message.text.context ? catalogue->translate(message.text.context, message.text.source)
-                                                      : QString();
-    if (text.isEmpty())
-        text = QString::fromUtf8(message.text.source);
-    return qt(fillPlaces(text.toStdString(), message.arguments,
-                         [](const UiMessage& inner) { return beforeTheApplication(inner).toStdString(); }));
+    return translatedBy(message, [](const UiText& text) {
+        return catalogue ? catalogue->translate(text.context, text.source) : QString();
+    });
 }
 
 } // namespace kestrel

@@ -8,23 +8,29 @@
 
 namespace kestrel {
 
-// A core text in the user's language, as the translations loaded say it.
-inline QString translated(const UiText& text)
-{
-    if (!*text.context)
-        return QString::fromUtf8(text.source); // not Kestrel's, not translated
-    return QCoreApplication::translate(text.context, text.source);
-}
-
-// The same, with its places filled in the translation's own order.
-inline QString translated(const UiMessage& message)
+// `message` with each of its texts (its own, and those of messages in its places) as `lookup`
+// gives it, or in English where `lookup` has none; a text of the system's own (no context) is
+// shown as it is.
+template <typename Lookup>
+QString translatedBy(const UiMessage& message, const Lookup& lookup)
 {
     if (message.isEmpty())
         return {};
+    QString text = *message.text.context ? lookup(message.text) : QString();
+    if (text.isEmpty())
+        text = QString::fromUtf8(message.text.source);
     if (message.arguments.empty())
-        return translated(message.text);
-    return qt(fillPlaces(translated(message.text).toStdString(), message.arguments,
-                         [](const UiMessage& inner) { return translated(inner).toStdString(); }));
+        return text;
+    return qt(fillPlaces(text.toStdString(), message.arguments,
+                         [&](const UiMessage& inner) { return translatedBy(inner, lookup).toStdString(); }));
+}
+
+// A core text in the user's language, as the translations installed say it, its places
+// filled in the translation's own order.
+inline QString translated(const UiMessage& message)
+{
+    return translatedBy(message,
+                        [](const UiText& text) { return QCoreApplication::translate(text.context, text.source); });
 }
 
 // The same, for what a service says in words (why something is missing) as the core takes it.
