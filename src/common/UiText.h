@@ -27,8 +27,9 @@ struct UiMessage;
 // What fills a place of a message: a name or a number as the core writes it, or a message of
 // its own (why something failed, say), which is translated where it stands.
 struct UiArgument {
-    UiArgument(std::string value) : text(std::move(value)) {}
-    UiArgument(const char* value) : text(value) {}
+    // Defined below, where a message is a complete type (a vector of one is built here).
+    UiArgument(std::string value);
+    UiArgument(const char* value);
     UiArgument(UiMessage value);
 
     std::string text;
@@ -50,6 +51,8 @@ struct UiMessage {
     friend bool operator==(const UiMessage& a, const UiMessage& b);
 };
 
+inline UiArgument::UiArgument(std::string value) : text(std::move(value)) {}
+inline UiArgument::UiArgument(const char* value) : text(value) {}
 inline UiArgument::UiArgument(UiMessage value) : message{std::move(value)} {}
 
 inline bool operator==(const UiMessage& a, const UiMessage& b)
