@@ -322,6 +322,13 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
 </context>
 <context>
+    <name>InputBackend</name>
+    <message>
+        <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
+        <translation>KESTREL_INPUT ist „%1“, also weder „x11“ noch „evdev“; Kestrel wählt stattdessen nach der Sitzung.</translation>
+    </message>
+</context>
+<context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
@@ -361,6 +368,108 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
 </context>
 <context>
+    <name>InstanceSocket</name>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>der Pfad %1 ist für ein Socket zu lang</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>%1 lässt sich nicht verwenden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder private to this user</source>
+        <translation>%1 ist kein Ordner, der nur diesem Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>the running Kestrel did not answer</source>
+        <translation>das laufende Kestrel hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>cannot reach the running Kestrel: %1</source>
+        <translation>das laufende Kestrel ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>%1 lässt sich nicht sperren: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>an %1 lässt sich nicht lauschen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>JsonDefaultsStore</name>
+    <message>
+        <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
+        <translation>die Einstellungsdatei %1 lässt sich nicht lesen: %2. Kestrel verwendet die zuletzt gelesenen Einstellungen und ändert die Datei nicht.</translation>
+    </message>
+    <message>
+        <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>die Einstellungen lassen sich nicht in %1 speichern: %2. Änderungen bleiben erhalten, bis Kestrel beendet wird.</translation>
+    </message>
+    <message>
+        <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>die unverständliche Einstellungsdatei %1 lässt sich nicht beiseitelegen: %2. Änderungen bleiben erhalten, bis Kestrel beendet wird.</translation>
+    </message>
+    <message>
+        <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>die Einstellungsdatei %1 war unverständlich; sie wurde als %2 aufbewahrt und eine neue angelegt.</translation>
+    </message>
+    <message>
+        <source>it is larger than a preferences file can be</source>
+        <translation>sie ist größer, als eine Einstellungsdatei sein kann</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a preferences file does</source>
+        <translation>sie ist tiefer verschachtelt, als eine Einstellungsdatei es ist</translation>
+    </message>
+    <message>
+        <source>the preferences would be larger than a preferences file can be</source>
+        <translation>die Einstellungen wären größer, als eine Einstellungsdatei sein kann</translation>
+    </message>
+    <message>
+        <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
+        <translation>die Zustandsdatei %1 lässt sich nicht lesen: %2. Kestrel verwendet den zuletzt gelesenen Zustand und ändert die Datei nicht.</translation>
+    </message>
+    <message>
+        <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>der Zustand lässt sich nicht in %1 speichern: %2. Änderungen bleiben erhalten, bis Kestrel beendet wird.</translation>
+    </message>
+    <message>
+        <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>die unverständliche Zustandsdatei %1 lässt sich nicht beiseitelegen: %2. Änderungen bleiben erhalten, bis Kestrel beendet wird.</translation>
+    </message>
+    <message>
+        <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>die Zustandsdatei %1 war unverständlich; sie wurde als %2 aufbewahrt und eine neue angelegt.</translation>
+    </message>
+    <message>
+        <source>it is larger than a state file can be</source>
+        <translation>sie ist größer, als eine Zustandsdatei sein kann</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a state file does</source>
+        <translation>sie ist tiefer verschachtelt, als eine Zustandsdatei es ist</translation>
+    </message>
+    <message>
+        <source>the state would be larger than a state file can be</source>
+        <translation>der Zustand wäre größer, als eine Zustandsdatei sein kann</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>jeder Name dafür ist schon vergeben</translation>
+    </message>
+</context>
+<context>
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
@@ -388,6 +497,14 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
         <translation>es lässt sich nicht sicherstellen, dass nur ein Kestrel läuft: %1</translation>
+    </message>
+    <message>
+        <source>%1; giving up.</source>
+        <translation>%1; Kestrel gibt auf.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1081,14 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
         <translation>der Wayland-Compositor bietet keine Layer-Surfaces (zwlr_layer_shell_v1)</translation>
     </message>
+    <message>
+        <source>the Wayland compositor has ended, and the session with it.</source>
+        <translation>der Wayland-Compositor wurde beendet und mit ihm die Sitzung.</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
+        <translation>der Wayland-Compositor hat die Anfragen von Kestrel abgelehnt (%1).</translation>
+    </message>
 </context>
 <context>
     <name>X11</name>
@@ -998,6 +1123,18 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     <message>
         <source>the X server refused the overlay window</source>
         <translation>der X-Server hat das Einblendungsfenster abgelehnt</translation>
+    </message>
+    <message>
+        <source>the X display %1 has no screen %2</source>
+        <translation>die X-Anzeige %1 hat keinen Bildschirm %2</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>die X-Anzeige %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the X display %1 went away; waiting for it to come back.</source>
+        <translation>die X-Anzeige %1 ist verschwunden; Kestrel wartet, bis sie wieder da ist.</translation>
     </message>
 </context>
 </TS>

@@ -322,6 +322,13 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
 </context>
 <context>
+    <name>InputBackend</name>
+    <message>
+        <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
+        <translation>KESTREL_INPUT es «%1», que no es ni «x11» ni «evdev»; se elige según la sesión.</translation>
+    </message>
+</context>
+<context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
@@ -361,6 +368,108 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
 </context>
 <context>
+    <name>InstanceSocket</name>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>la ruta %1 es demasiado larga para un socket</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>no se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>no se puede usar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder private to this user</source>
+        <translation>%1 no es una carpeta privada de este usuario</translation>
+    </message>
+    <message>
+        <source>the running Kestrel did not answer</source>
+        <translation>el Kestrel en ejecución no respondió</translation>
+    </message>
+    <message>
+        <source>cannot reach the running Kestrel: %1</source>
+        <translation>no se puede contactar con el Kestrel en ejecución: %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>no se puede bloquear %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>no se puede escuchar en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>JsonDefaultsStore</name>
+    <message>
+        <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
+        <translation>no se puede leer el archivo de preferencias %1: %2. Kestrel usa los ajustes que leyó por última vez y no modificará el archivo.</translation>
+    </message>
+    <message>
+        <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>no se pueden guardar las preferencias en %1: %2. Los cambios se conservan hasta que Kestrel se cierre.</translation>
+    </message>
+    <message>
+        <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>no se puede apartar el archivo de preferencias %1, que no tenía sentido: %2. Los cambios se conservan hasta que Kestrel se cierre.</translation>
+    </message>
+    <message>
+        <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>el archivo de preferencias %1 no tenía sentido; se guardó como %2 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>it is larger than a preferences file can be</source>
+        <translation>es más grande de lo que puede ser un archivo de preferencias</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a preferences file does</source>
+        <translation>tiene un anidamiento más profundo que el de un archivo de preferencias</translation>
+    </message>
+    <message>
+        <source>the preferences would be larger than a preferences file can be</source>
+        <translation>las preferencias serían más grandes de lo que puede ser un archivo de preferencias</translation>
+    </message>
+    <message>
+        <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
+        <translation>no se puede leer el archivo de estado %1: %2. Kestrel usa el estado que leyó por última vez y no modificará el archivo.</translation>
+    </message>
+    <message>
+        <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>no se puede guardar el estado en %1: %2. Los cambios se conservan hasta que Kestrel se cierre.</translation>
+    </message>
+    <message>
+        <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>no se puede apartar el archivo de estado %1, que no tenía sentido: %2. Los cambios se conservan hasta que Kestrel se cierre.</translation>
+    </message>
+    <message>
+        <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>el archivo de estado %1 no tenía sentido; se guardó como %2 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>it is larger than a state file can be</source>
+        <translation>es más grande de lo que puede ser un archivo de estado</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a state file does</source>
+        <translation>tiene un anidamiento más profundo que el de un archivo de estado</translation>
+    </message>
+    <message>
+        <source>the state would be larger than a state file can be</source>
+        <translation>el estado sería más grande de lo que puede ser un archivo de estado</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos los nombres posibles ya están ocupados</translation>
+    </message>
+</context>
+<context>
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
@@ -388,6 +497,14 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
         <translation>no se puede garantizar que solo se ejecute un Kestrel: %1</translation>
+    </message>
+    <message>
+        <source>%1; giving up.</source>
+        <translation>%1; se abandona.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1081,14 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
         <translation>el compositor de Wayland no ofrece superficies de capa (zwlr_layer_shell_v1)</translation>
     </message>
+    <message>
+        <source>the Wayland compositor has ended, and the session with it.</source>
+        <translation>el compositor de Wayland terminó, y la sesión con él.</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
+        <translation>el compositor de Wayland rechazó las peticiones de Kestrel (%1).</translation>
+    </message>
 </context>
 <context>
     <name>X11</name>
@@ -998,6 +1123,18 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     <message>
         <source>the X server refused the overlay window</source>
         <translation>el servidor X rechazó la ventana de superposición</translation>
+    </message>
+    <message>
+        <source>the X display %1 has no screen %2</source>
+        <translation>la pantalla X %1 no tiene la pantalla %2</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>no se puede abrir la pantalla X %1</translation>
+    </message>
+    <message>
+        <source>the X display %1 went away; waiting for it to come back.</source>
+        <translation>la pantalla X %1 desapareció; se espera a que vuelva.</translation>
     </message>
 </context>
 </TS>

@@ -322,6 +322,13 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
 </context>
 <context>
+    <name>InputBackend</name>
+    <message>
+        <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
+        <translation>KESTREL_INPUT vaut « %1 », ni « x11 » ni « evdev » ; le choix se fait donc d’après la session.</translation>
+    </message>
+</context>
+<context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
@@ -361,6 +368,108 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
 </context>
 <context>
+    <name>InstanceSocket</name>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>le chemin %1 est trop long pour un socket</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>impossible d’utiliser %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder private to this user</source>
+        <translation>%1 n’est pas un dossier réservé à cet utilisateur</translation>
+    </message>
+    <message>
+        <source>the running Kestrel did not answer</source>
+        <translation>le Kestrel en cours d’exécution n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>cannot reach the running Kestrel: %1</source>
+        <translation>impossible de joindre le Kestrel en cours d’exécution : %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>impossible de verrouiller %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>impossible d’écouter sur %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>JsonDefaultsStore</name>
+    <message>
+        <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
+        <translation>impossible de lire le fichier de préférences %1 : %2. Kestrel utilise les réglages lus en dernier et ne modifiera pas le fichier.</translation>
+    </message>
+    <message>
+        <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>impossible d’enregistrer les préférences dans %1 : %2. Les modifications sont conservées jusqu’à ce que Kestrel quitte.</translation>
+    </message>
+    <message>
+        <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>impossible de mettre de côté le fichier de préférences %1, qui était incompréhensible : %2. Les modifications sont conservées jusqu’à ce que Kestrel quitte.</translation>
+    </message>
+    <message>
+        <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>le fichier de préférences %1 était incompréhensible ; il a été conservé sous le nom %2 et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>it is larger than a preferences file can be</source>
+        <translation>il est plus volumineux qu’un fichier de préférences ne peut l’être</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a preferences file does</source>
+        <translation>il est plus profondément imbriqué qu’un fichier de préférences</translation>
+    </message>
+    <message>
+        <source>the preferences would be larger than a preferences file can be</source>
+        <translation>les préférences seraient plus volumineuses qu’un fichier de préférences ne peut l’être</translation>
+    </message>
+    <message>
+        <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
+        <translation>impossible de lire le fichier d’état %1 : %2. Kestrel utilise l’état lu en dernier et ne modifiera pas le fichier.</translation>
+    </message>
+    <message>
+        <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>impossible d’enregistrer l’état dans %1 : %2. Les modifications sont conservées jusqu’à ce que Kestrel quitte.</translation>
+    </message>
+    <message>
+        <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>impossible de mettre de côté le fichier d’état %1, qui était incompréhensible : %2. Les modifications sont conservées jusqu’à ce que Kestrel quitte.</translation>
+    </message>
+    <message>
+        <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>le fichier d’état %1 était incompréhensible ; il a été conservé sous le nom %2 et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>it is larger than a state file can be</source>
+        <translation>il est plus volumineux qu’un fichier d’état ne peut l’être</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a state file does</source>
+        <translation>il est plus profondément imbriqué qu’un fichier d’état</translation>
+    </message>
+    <message>
+        <source>the state would be larger than a state file can be</source>
+        <translation>l’état serait plus volumineux qu’un fichier d’état ne peut l’être</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>tous les noms possibles sont déjà pris</translation>
+    </message>
+</context>
+<context>
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
@@ -388,6 +497,14 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
         <translation>impossible de garantir qu’un seul Kestrel s’exécute : %1</translation>
+    </message>
+    <message>
+        <source>%1; giving up.</source>
+        <translation>%1 ; abandon.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1081,14 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
         <translation>le compositeur Wayland n’offre pas de surfaces de calque (zwlr_layer_shell_v1)</translation>
     </message>
+    <message>
+        <source>the Wayland compositor has ended, and the session with it.</source>
+        <translation>le compositeur Wayland s’est arrêté, et la session avec lui.</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
+        <translation>le compositeur Wayland a refusé les requêtes de Kestrel (%1).</translation>
+    </message>
 </context>
 <context>
     <name>X11</name>
@@ -998,6 +1123,18 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <message>
         <source>the X server refused the overlay window</source>
         <translation>le serveur X a refusé la fenêtre de surimpression</translation>
+    </message>
+    <message>
+        <source>the X display %1 has no screen %2</source>
+        <translation>l’affichage X %1 n’a pas d’écran %2</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>impossible d’ouvrir l’affichage X %1</translation>
+    </message>
+    <message>
+        <source>the X display %1 went away; waiting for it to come back.</source>
+        <translation>l’affichage X %1 a disparu ; en attente de son retour.</translation>
     </message>
 </context>
 </TS>

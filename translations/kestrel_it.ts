@@ -322,6 +322,13 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
 </context>
 <context>
+    <name>InputBackend</name>
+    <message>
+        <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
+        <translation>KESTREL_INPUT è «%1», che non è né «x11» né «evdev»; si sceglie in base alla sessione.</translation>
+    </message>
+</context>
+<context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
@@ -361,6 +368,108 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
 </context>
 <context>
+    <name>InstanceSocket</name>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>il percorso %1 è troppo lungo per un socket</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>impossibile creare %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>impossibile usare %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder private to this user</source>
+        <translation>%1 non è una cartella riservata a questo utente</translation>
+    </message>
+    <message>
+        <source>the running Kestrel did not answer</source>
+        <translation>il Kestrel in esecuzione non ha risposto</translation>
+    </message>
+    <message>
+        <source>cannot reach the running Kestrel: %1</source>
+        <translation>impossibile raggiungere il Kestrel in esecuzione: %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>impossibile bloccare %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>impossibile mettersi in ascolto su %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>JsonDefaultsStore</name>
+    <message>
+        <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
+        <translation>impossibile leggere il file delle preferenze %1: %2. Kestrel usa le impostazioni lette per ultime e non modificherà il file.</translation>
+    </message>
+    <message>
+        <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>impossibile salvare le preferenze in %1: %2. Le modifiche restano finché Kestrel non viene chiuso.</translation>
+    </message>
+    <message>
+        <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>impossibile mettere da parte il file delle preferenze %1, che non aveva senso: %2. Le modifiche restano finché Kestrel non viene chiuso.</translation>
+    </message>
+    <message>
+        <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>il file delle preferenze %1 non aveva senso; è stato conservato come %2 e ne è stato iniziato uno nuovo.</translation>
+    </message>
+    <message>
+        <source>it is larger than a preferences file can be</source>
+        <translation>è più grande di quanto possa essere un file delle preferenze</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a preferences file does</source>
+        <translation>è annidato più a fondo di un file delle preferenze</translation>
+    </message>
+    <message>
+        <source>the preferences would be larger than a preferences file can be</source>
+        <translation>le preferenze sarebbero più grandi di quanto possa essere un file delle preferenze</translation>
+    </message>
+    <message>
+        <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
+        <translation>impossibile leggere il file di stato %1: %2. Kestrel usa lo stato letto per ultimo e non modificherà il file.</translation>
+    </message>
+    <message>
+        <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>impossibile salvare lo stato in %1: %2. Le modifiche restano finché Kestrel non viene chiuso.</translation>
+    </message>
+    <message>
+        <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>impossibile mettere da parte il file di stato %1, che non aveva senso: %2. Le modifiche restano finché Kestrel non viene chiuso.</translation>
+    </message>
+    <message>
+        <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>il file di stato %1 non aveva senso; è stato conservato come %2 e ne è stato iniziato uno nuovo.</translation>
+    </message>
+    <message>
+        <source>it is larger than a state file can be</source>
+        <translation>è più grande di quanto possa essere un file di stato</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a state file does</source>
+        <translation>è annidato più a fondo di un file di stato</translation>
+    </message>
+    <message>
+        <source>the state would be larger than a state file can be</source>
+        <translation>lo stato sarebbe più grande di quanto possa essere un file di stato</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>tutti i nomi possibili sono già occupati</translation>
+    </message>
+</context>
+<context>
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
@@ -388,6 +497,14 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
         <translation>impossibile garantire che sia in esecuzione un solo Kestrel: %1</translation>
+    </message>
+    <message>
+        <source>%1; giving up.</source>
+        <translation>%1; si rinuncia.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1081,14 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
         <translation>il compositor Wayland non offre superfici a livelli (zwlr_layer_shell_v1)</translation>
     </message>
+    <message>
+        <source>the Wayland compositor has ended, and the session with it.</source>
+        <translation>il compositor Wayland è terminato, e con lui la sessione.</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
+        <translation>il compositor Wayland ha rifiutato le richieste di Kestrel (%1).</translation>
+    </message>
 </context>
 <context>
     <name>X11</name>
@@ -998,6 +1123,18 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     <message>
         <source>the X server refused the overlay window</source>
         <translation>il server X ha rifiutato la finestra sovrapposta</translation>
+    </message>
+    <message>
+        <source>the X display %1 has no screen %2</source>
+        <translation>il display X %1 non ha lo schermo %2</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>impossibile aprire il display X %1</translation>
+    </message>
+    <message>
+        <source>the X display %1 went away; waiting for it to come back.</source>
+        <translation>il display X %1 è sparito; si attende che ritorni.</translation>
     </message>
 </context>
 </TS>

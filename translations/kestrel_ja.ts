@@ -322,6 +322,13 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
 </context>
 <context>
+    <name>InputBackend</name>
+    <message>
+        <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
+        <translation>KESTREL_INPUTが「%1」ですが、「x11」でも「evdev」でもありません。セッションに合わせて選択します。</translation>
+    </message>
+</context>
+<context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
@@ -361,6 +368,108 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
 </context>
 <context>
+    <name>InstanceSocket</name>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>パス %1 はソケットには長すぎます</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>%1 を使用できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder private to this user</source>
+        <translation>%1 はこのユーザー専用のフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>the running Kestrel did not answer</source>
+        <translation>実行中のKestrelが応答しませんでした</translation>
+    </message>
+    <message>
+        <source>cannot reach the running Kestrel: %1</source>
+        <translation>実行中のKestrelに接続できません: %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>%1 をロックできません: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>%1 で待ち受けできません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>JsonDefaultsStore</name>
+    <message>
+        <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
+        <translation>環境設定ファイル %1 を読み取れません: %2。Kestrelは最後に読み取った設定を使い、ファイルは変更しません。</translation>
+    </message>
+    <message>
+        <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>環境設定を %1 に保存できません: %2。変更はKestrelを終了するまで保持されます。</translation>
+    </message>
+    <message>
+        <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>内容を解釈できない環境設定ファイル %1 を退避できません: %2。変更はKestrelを終了するまで保持されます。</translation>
+    </message>
+    <message>
+        <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>環境設定ファイル %1 の内容を解釈できませんでした。%2 として保存し、新しいファイルを作成しました。</translation>
+    </message>
+    <message>
+        <source>it is larger than a preferences file can be</source>
+        <translation>環境設定ファイルとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a preferences file does</source>
+        <translation>環境設定ファイルとしては入れ子が深すぎます</translation>
+    </message>
+    <message>
+        <source>the preferences would be larger than a preferences file can be</source>
+        <translation>環境設定が環境設定ファイルとしては大きくなりすぎます</translation>
+    </message>
+    <message>
+        <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
+        <translation>状態ファイル %1 を読み取れません: %2。Kestrelは最後に読み取った状態を使い、ファイルは変更しません。</translation>
+    </message>
+    <message>
+        <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>状態を %1 に保存できません: %2。変更はKestrelを終了するまで保持されます。</translation>
+    </message>
+    <message>
+        <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>内容を解釈できない状態ファイル %1 を退避できません: %2。変更はKestrelを終了するまで保持されます。</translation>
+    </message>
+    <message>
+        <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>状態ファイル %1 の内容を解釈できませんでした。%2 として保存し、新しいファイルを作成しました。</translation>
+    </message>
+    <message>
+        <source>it is larger than a state file can be</source>
+        <translation>状態ファイルとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a state file does</source>
+        <translation>状態ファイルとしては入れ子が深すぎます</translation>
+    </message>
+    <message>
+        <source>the state would be larger than a state file can be</source>
+        <translation>状態が状態ファイルとしては大きくなりすぎます</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>使用できる名前がすべて使われています</translation>
+    </message>
+</context>
+<context>
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
@@ -388,6 +497,14 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
         <translation>Kestrelが1つだけ実行されることを確認できません: %1</translation>
+    </message>
+    <message>
+        <source>%1; giving up.</source>
+        <translation>%1。あきらめます。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1081,14 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
         <translation>Waylandコンポジタがレイヤーサーフェス（zwlr_layer_shell_v1）に対応していません</translation>
     </message>
+    <message>
+        <source>the Wayland compositor has ended, and the session with it.</source>
+        <translation>Waylandコンポジターが終了し、セッションも終了しました。</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
+        <translation>WaylandコンポジターがKestrelの要求を拒否しました（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>X11</name>
@@ -998,6 +1123,18 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     <message>
         <source>the X server refused the overlay window</source>
         <translation>Xサーバーがオーバーレイウインドウを拒否しました</translation>
+    </message>
+    <message>
+        <source>the X display %1 has no screen %2</source>
+        <translation>Xディスプレイ %1 に画面 %2 はありません</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>Xディスプレイ %1 を開けません</translation>
+    </message>
+    <message>
+        <source>the X display %1 went away; waiting for it to come back.</source>
+        <translation>Xディスプレイ %1 がなくなりました。戻るのを待っています。</translation>
     </message>
 </context>
 </TS>

@@ -322,6 +322,13 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
 </context>
 <context>
+    <name>InputBackend</name>
+    <message>
+        <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
+        <translation>KESTREL_INPUT ma wartość „%1”, która nie jest ani „x11”, ani „evdev”; wybór nastąpi według sesji.</translation>
+    </message>
+</context>
+<context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
@@ -361,6 +368,108 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
 </context>
 <context>
+    <name>InstanceSocket</name>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>ścieżka %1 jest za długa dla gniazda</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>nie można utworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>nie można użyć %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder private to this user</source>
+        <translation>%1 nie jest folderem prywatnym tego użytkownika</translation>
+    </message>
+    <message>
+        <source>the running Kestrel did not answer</source>
+        <translation>działający Kestrel nie odpowiedział</translation>
+    </message>
+    <message>
+        <source>cannot reach the running Kestrel: %1</source>
+        <translation>nie można połączyć się z działającym Kestrelem: %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>nie można zablokować %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>nie można nasłuchiwać na %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>JsonDefaultsStore</name>
+    <message>
+        <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
+        <translation>nie można odczytać pliku preferencji %1: %2. Kestrel używa ostatnio odczytanych ustawień i nie zmieni pliku.</translation>
+    </message>
+    <message>
+        <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>nie można zapisać preferencji w %1: %2. Zmiany zostaną zachowane do zamknięcia programu Kestrel.</translation>
+    </message>
+    <message>
+        <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>nie można odłożyć niezrozumiałego pliku preferencji %1: %2. Zmiany zostaną zachowane do zamknięcia programu Kestrel.</translation>
+    </message>
+    <message>
+        <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>plik preferencji %1 był niezrozumiały; zachowano go jako %2 i rozpoczęto nowy.</translation>
+    </message>
+    <message>
+        <source>it is larger than a preferences file can be</source>
+        <translation>jest większy, niż może być plik preferencji</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a preferences file does</source>
+        <translation>jest zagnieżdżony głębiej niż plik preferencji</translation>
+    </message>
+    <message>
+        <source>the preferences would be larger than a preferences file can be</source>
+        <translation>preferencje byłyby większe, niż może być plik preferencji</translation>
+    </message>
+    <message>
+        <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
+        <translation>nie można odczytać pliku stanu %1: %2. Kestrel używa ostatnio odczytanego stanu i nie zmieni pliku.</translation>
+    </message>
+    <message>
+        <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>nie można zapisać stanu w %1: %2. Zmiany zostaną zachowane do zamknięcia programu Kestrel.</translation>
+    </message>
+    <message>
+        <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>nie można odłożyć niezrozumiałego pliku stanu %1: %2. Zmiany zostaną zachowane do zamknięcia programu Kestrel.</translation>
+    </message>
+    <message>
+        <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>plik stanu %1 był niezrozumiały; zachowano go jako %2 i rozpoczęto nowy.</translation>
+    </message>
+    <message>
+        <source>it is larger than a state file can be</source>
+        <translation>jest większy, niż może być plik stanu</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a state file does</source>
+        <translation>jest zagnieżdżony głębiej niż plik stanu</translation>
+    </message>
+    <message>
+        <source>the state would be larger than a state file can be</source>
+        <translation>stan byłby większy, niż może być plik stanu</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>wszystkie możliwe nazwy są już zajęte</translation>
+    </message>
+</context>
+<context>
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
@@ -388,6 +497,14 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
         <translation>nie można zapewnić, że działa tylko jeden Kestrel: %1</translation>
+    </message>
+    <message>
+        <source>%1; giving up.</source>
+        <translation>%1; rezygnacja.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1081,14 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
         <translation>kompozytor Wayland nie oferuje powierzchni warstw (zwlr_layer_shell_v1)</translation>
     </message>
+    <message>
+        <source>the Wayland compositor has ended, and the session with it.</source>
+        <translation>kompozytor Wayland zakończył działanie, a wraz z nim sesja.</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
+        <translation>kompozytor Wayland odrzucił żądania programu Kestrel (%1).</translation>
+    </message>
 </context>
 <context>
     <name>X11</name>
@@ -998,6 +1123,18 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     <message>
         <source>the X server refused the overlay window</source>
         <translation>serwer X odrzucił okno nakładki</translation>
+    </message>
+    <message>
+        <source>the X display %1 has no screen %2</source>
+        <translation>ekran X %1 nie ma ekranu %2</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>nie można otworzyć ekranu X %1</translation>
+    </message>
+    <message>
+        <source>the X display %1 went away; waiting for it to come back.</source>
+        <translation>ekran X %1 zniknął; oczekiwanie na jego powrót.</translation>
     </message>
 </context>
 </TS>

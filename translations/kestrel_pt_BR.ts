@@ -322,6 +322,13 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
 </context>
 <context>
+    <name>InputBackend</name>
+    <message>
+        <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
+        <translation>KESTREL_INPUT é &quot;%1&quot;, que não é &quot;x11&quot; nem &quot;evdev&quot;; a escolha será feita pela sessão.</translation>
+    </message>
+</context>
+<context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
@@ -361,6 +368,108 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
 </context>
 <context>
+    <name>InstanceSocket</name>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>o caminho %1 é longo demais para um socket</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>não é possível usar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder private to this user</source>
+        <translation>%1 não é uma pasta particular deste usuário</translation>
+    </message>
+    <message>
+        <source>the running Kestrel did not answer</source>
+        <translation>o Kestrel em execução não respondeu</translation>
+    </message>
+    <message>
+        <source>cannot reach the running Kestrel: %1</source>
+        <translation>não é possível contatar o Kestrel em execução: %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>não é possível bloquear %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>não é possível escutar em %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>JsonDefaultsStore</name>
+    <message>
+        <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
+        <translation>não é possível ler o arquivo de preferências %1: %2. O Kestrel usa os ajustes lidos por último e não vai alterar o arquivo.</translation>
+    </message>
+    <message>
+        <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>não é possível salvar as preferências em %1: %2. As alterações ficam guardadas até o Kestrel ser encerrado.</translation>
+    </message>
+    <message>
+        <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>não é possível deixar de lado o arquivo de preferências %1, que não fazia sentido: %2. As alterações ficam guardadas até o Kestrel ser encerrado.</translation>
+    </message>
+    <message>
+        <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>o arquivo de preferências %1 não fazia sentido; ele foi guardado como %2 e um novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>it is larger than a preferences file can be</source>
+        <translation>ele é maior do que um arquivo de preferências pode ser</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a preferences file does</source>
+        <translation>ele tem um aninhamento mais profundo que o de um arquivo de preferências</translation>
+    </message>
+    <message>
+        <source>the preferences would be larger than a preferences file can be</source>
+        <translation>as preferências seriam maiores do que um arquivo de preferências pode ser</translation>
+    </message>
+    <message>
+        <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
+        <translation>não é possível ler o arquivo de estado %1: %2. O Kestrel usa o estado lido por último e não vai alterar o arquivo.</translation>
+    </message>
+    <message>
+        <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>não é possível salvar o estado em %1: %2. As alterações ficam guardadas até o Kestrel ser encerrado.</translation>
+    </message>
+    <message>
+        <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>não é possível deixar de lado o arquivo de estado %1, que não fazia sentido: %2. As alterações ficam guardadas até o Kestrel ser encerrado.</translation>
+    </message>
+    <message>
+        <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>o arquivo de estado %1 não fazia sentido; ele foi guardado como %2 e um novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>it is larger than a state file can be</source>
+        <translation>ele é maior do que um arquivo de estado pode ser</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a state file does</source>
+        <translation>ele tem um aninhamento mais profundo que o de um arquivo de estado</translation>
+    </message>
+    <message>
+        <source>the state would be larger than a state file can be</source>
+        <translation>o estado seria maior do que um arquivo de estado pode ser</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ele não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos os nomes possíveis já estão em uso</translation>
+    </message>
+</context>
+<context>
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
@@ -388,6 +497,14 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
         <translation>não é possível garantir que apenas um Kestrel esteja em execução: %1</translation>
+    </message>
+    <message>
+        <source>%1; giving up.</source>
+        <translation>%1; desistindo.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1081,14 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
         <translation>o compositor Wayland não oferece superfícies de camada (zwlr_layer_shell_v1)</translation>
     </message>
+    <message>
+        <source>the Wayland compositor has ended, and the session with it.</source>
+        <translation>o compositor Wayland foi encerrado, e a sessão com ele.</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
+        <translation>o compositor Wayland recusou as solicitações do Kestrel (%1).</translation>
+    </message>
 </context>
 <context>
     <name>X11</name>
@@ -998,6 +1123,18 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     <message>
         <source>the X server refused the overlay window</source>
         <translation>o servidor X recusou a janela de sobreposição</translation>
+    </message>
+    <message>
+        <source>the X display %1 has no screen %2</source>
+        <translation>a tela X %1 não tem a tela %2</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>não é possível abrir a tela X %1</translation>
+    </message>
+    <message>
+        <source>the X display %1 went away; waiting for it to come back.</source>
+        <translation>a tela X %1 sumiu; aguardando que ela volte.</translation>
     </message>
 </context>
 </TS>

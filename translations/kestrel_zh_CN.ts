@@ -322,6 +322,13 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
 </context>
 <context>
+    <name>InputBackend</name>
+    <message>
+        <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
+        <translation>KESTREL_INPUT 为“%1”，既不是“x11”也不是“evdev”；将按会话类型选择。</translation>
+    </message>
+</context>
+<context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
@@ -361,6 +368,108 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
 </context>
 <context>
+    <name>InstanceSocket</name>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>路径 %1 对套接字来说过长</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>无法使用 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder private to this user</source>
+        <translation>%1 不是此用户专用的文件夹</translation>
+    </message>
+    <message>
+        <source>the running Kestrel did not answer</source>
+        <translation>正在运行的Kestrel没有响应</translation>
+    </message>
+    <message>
+        <source>cannot reach the running Kestrel: %1</source>
+        <translation>无法联系正在运行的Kestrel：%1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>无法锁定 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>无法在 %1 上监听：%2</translation>
+    </message>
+</context>
+<context>
+    <name>JsonDefaultsStore</name>
+    <message>
+        <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
+        <translation>无法读取偏好设置文件 %1：%2。Kestrel将使用上次读取的设置，且不会更改该文件。</translation>
+    </message>
+    <message>
+        <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>无法将偏好设置保存到 %1：%2。更改将保留到Kestrel退出。</translation>
+    </message>
+    <message>
+        <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>无法将无法解读的偏好设置文件 %1 移到一旁：%2。更改将保留到Kestrel退出。</translation>
+    </message>
+    <message>
+        <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>偏好设置文件 %1 无法解读；已将其保留为 %2，并新建了一个文件。</translation>
+    </message>
+    <message>
+        <source>it is larger than a preferences file can be</source>
+        <translation>它超出了偏好设置文件可有的大小</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a preferences file does</source>
+        <translation>它的嵌套层级超出了偏好设置文件的层级</translation>
+    </message>
+    <message>
+        <source>the preferences would be larger than a preferences file can be</source>
+        <translation>偏好设置会超出偏好设置文件可有的大小</translation>
+    </message>
+    <message>
+        <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
+        <translation>无法读取状态文件 %1：%2。Kestrel将使用上次读取的状态，且不会更改该文件。</translation>
+    </message>
+    <message>
+        <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
+        <translation>无法将状态保存到 %1：%2。更改将保留到Kestrel退出。</translation>
+    </message>
+    <message>
+        <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
+        <translation>无法将无法解读的状态文件 %1 移到一旁：%2。更改将保留到Kestrel退出。</translation>
+    </message>
+    <message>
+        <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
+        <translation>状态文件 %1 无法解读；已将其保留为 %2，并新建了一个文件。</translation>
+    </message>
+    <message>
+        <source>it is larger than a state file can be</source>
+        <translation>它超出了状态文件可有的大小</translation>
+    </message>
+    <message>
+        <source>it nests deeper than a state file does</source>
+        <translation>它的嵌套层级超出了状态文件的层级</translation>
+    </message>
+    <message>
+        <source>the state would be larger than a state file can be</source>
+        <translation>状态会超出状态文件可有的大小</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>所有可用的名称都已被占用</translation>
+    </message>
+</context>
+<context>
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
@@ -388,6 +497,14 @@ or opens the settings window of the Kestrel already running.</source>
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
         <translation>无法确保只运行一个Kestrel：%1</translation>
+    </message>
+    <message>
+        <source>%1; giving up.</source>
+        <translation>%1；放弃。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1081,14 @@ or opens the settings window of the Kestrel already running.</source>
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
         <translation>Wayland合成器不提供图层表面（zwlr_layer_shell_v1）</translation>
     </message>
+    <message>
+        <source>the Wayland compositor has ended, and the session with it.</source>
+        <translation>Wayland合成器已结束，会话也随之结束。</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
+        <translation>Wayland合成器拒绝了Kestrel的请求（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>X11</name>
@@ -998,6 +1123,18 @@ or opens the settings window of the Kestrel already running.</source>
     <message>
         <source>the X server refused the overlay window</source>
         <translation>X服务器拒绝了浮层窗口</translation>
+    </message>
+    <message>
+        <source>the X display %1 has no screen %2</source>
+        <translation>X显示 %1 没有屏幕 %2</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>无法打开X显示 %1</translation>
+    </message>
+    <message>
+        <source>the X display %1 went away; waiting for it to come back.</source>
+        <translation>X显示 %1 已消失；正在等待其恢复。</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,9 @@ InputBackendChoice chooseInputBackend(const std::function<const char*(const char
         return choice;
     }
     if (!chosen.empty())
-        choice.problem = "KESTREL_INPUT is \"" + std::string(chosen) + "\", which is neither \"x11\" nor \"evdev\"";
+        choice.problem = {KESTREL_TEXT("InputBackend", "KESTREL_INPUT is \"%1\", which is neither \"x11\" nor "
+                                                       "\"evdev\"; choosing by the session instead."),
+                          {std::string(chosen)}};
     if (isWaylandSession(environment))
         choice.backend = InputBackend::evdev;
     return choice;

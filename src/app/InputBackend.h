@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UiText.h"
+
 #include <functional>
 #include <string>
 
@@ -11,7 +13,7 @@ enum class InputBackend { x11, evdev };
 
 struct InputBackendChoice {
     InputBackend backend = InputBackend::x11;
-    std::string problem; // a KESTREL_INPUT value Kestrel does not know, in words
+    UiMessage problem; // a KESTREL_INPUT value Kestrel does not know, in words
 };
 
 // A Wayland session: XDG_SESSION_TYPE "wayland", or WAYLAND_DISPLAY set.

@@ -48,7 +48,7 @@ TEST_F(KestrelAppTest, MirroredForARightToLeftLanguageTheTraysMenuReadsRightToLe
     QDBusConnection::disconnectFromBus(QStringLiteral("tray-host"));
 }
 
-TEST_F(KestrelAppTest, InGermanTheHelpAndAMistypedOptionReadInGerman)
+TEST_F(KestrelAppTest, InGermanTheHelpAndWhatGoesWrongReadInGerman)
 {
     extraEnvironment[QStringLiteral("LANGUAGE")] = QStringLiteral("de");
     std::string said;
@@ -57,6 +57,25 @@ TEST_F(KestrelAppTest, InGermanTheHelpAndAMistypedOptionReadInGerman)
     EXPECT_NE(said.find("  --settings  öffnet die Einstellungen"), std::string::npos) << said;
     EXPECT_EQ(launchAgain({"--bogus"}, &said), 2);
     EXPECT_NE(said.find("kestrel: unbekannte Option --bogus. Siehe kestrel --help."), std::string::npos) << said;
+
+    // Said before the application exists: an input source Kestrel does not know, and no
+    // Kestrel to quit.
+    extraEnvironment[QStringLiteral("KESTREL_INPUT")] = QStringLiteral("libinput");
+    EXPECT_EQ(launchAgain({"--quit"}, &said), 1);
+    EXPECT_NE(said.find("kestrel: KESTREL_INPUT ist „libinput“, also weder „x11“ noch „evdev“; Kestrel wählt "
+                        "stattdessen nach der Sitzung.\nkestrel: Kestrel läuft nicht.\n"),
+              std::string::npos)
+        << said;
+    extraEnvironment.erase(QStringLiteral("KESTREL_INPUT"));
+
+    // Said while running, with the reason translated where it stands: a folder where the
+    // preferences file belongs.
+    std::filesystem::create_directories(preferencesPath());
+    ASSERT_NO_FATAL_FAILURE(launch());
+    const std::string unreadable = "kestrel: die Einstellungsdatei " + preferencesPath() +
+                                   " lässt sich nicht lesen: sie ist keine gewöhnliche Datei. Kestrel verwendet die "
+                                   "zuletzt gelesenen Einstellungen und ändert die Datei nicht.\n";
+    EXPECT_TRUE(runEventLoopUntil([&] { return saidTimes(unreadable) == 1; }, 10s)) << errors;
 }
 
 } // namespace

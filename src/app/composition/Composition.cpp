@@ -65,7 +65,7 @@ struct InputSettings {
 };
 
 // Why Kestrel cannot read keys from its input source, in words; empty when it can.
-std::string whyCannotListen(const InputSettings& input)
+UiMessage whyCannotListen(const InputSettings& input)
 {
     if (input.backend == InputBackend::x11)
         return x11::X11EventTapService::whyCannotListen();
@@ -75,17 +75,17 @@ std::string whyCannotListen(const InputSettings& input)
     case evdev::InputAccess::granted:
         return {};
     case evdev::InputAccess::denied:
-        return translatedText(
-            {KESTREL_TEXT("Composition", "this user may not read the keyboards in %1"), {input.evdev.seat.directory}});
+        return {KESTREL_TEXT("Composition", "this user may not read the keyboards in %1"),
+                {input.evdev.seat.directory}};
     case evdev::InputAccess::noDevices:
         break;
     }
-    return translatedText({KESTREL_TEXT("Composition", "there is no keyboard in %1"), {input.evdev.seat.directory}});
+    return {KESTREL_TEXT("Composition", "there is no keyboard in %1"), {input.evdev.seat.directory}};
 }
 
-void reportProblem(const std::string& problem)
+void reportProblem(const UiMessage& problem)
 {
-    if (!problem.empty())
+    if (!problem.isEmpty())
         complain(problem);
 }
 
@@ -129,7 +129,7 @@ std::function<std::unique_ptr<OverlaySurface>(KeycapPainter&)> overlaySurfaces(b
             return x11::PicturePixels{image.width(), image.height(), static_cast<int>(image.bytesPerLine()),
                                       image.constBits()};
         };
-        std::string why;
+        UiMessage why;
         auto surface = x11::XRenderSurface::create(pictures, &x11::isCompositingManagerRunning, &why);
         if (!surface) {
             complain({KESTREL_TEXT("Composition", "%1, so Qt draws the overlay."), {why}});
@@ -204,9 +204,9 @@ Composition::Composition(Launch launch) : d(std::make_unique<Parts>(std::move(la
     // one look at the file. Kestrel's own changes apply at once; the file edited by hand
     // applies within that quarter.
     constexpr std::chrono::milliseconds preferencesRecheck{250};
-    d->defaults.emplace(JsonDefaultsStore::defaultPath(), "preferences", preferencesRecheck);
+    d->defaults.emplace(JsonDefaultsStore::defaultPath(), JsonDefaultsStore::Contents::preferences, preferencesRecheck);
     d->defaults->problem().subscribe(reportProblem);
-    d->state.emplace(inKestrelsFolder(XdgDirectories::stateHome(), "state.json"), "state");
+    d->state.emplace(inKestrelsFolder(XdgDirectories::stateHome(), "state.json"), JsonDefaultsStore::Contents::state);
     d->state->problem().subscribe(reportProblem);
 
     d->buildInput();
@@ -227,8 +227,8 @@ void Composition::Parts::buildInput()
     input.evdev.seat.layout = evdev::systemKeyboardNames();
     // A display without the input Kestrel needs still gets the tray and the settings, which say
     // what is missing; nothing is said when the reader chosen earlier is about to be asked for.
-    if (const std::string why = whyCannotListen(input);
-        !why.empty() && !launch.restartedAfterLoss &&
+    if (const UiMessage why = whyCannotListen(input);
+        !why.isEmpty() && !launch.restartedAfterLoss &&
         !(input.backend == InputBackend::evdev && state->boolForKey(InputMonitoringPermission::readerChosenKey)))
         complain({KESTREL_TEXT("Composition", "%1. Kestrel cannot show keys here; its settings say what is missing."),
                   {why}});
@@ -298,7 +298,7 @@ void Composition::Parts::choosePermission()
     std::string helpPage = QtWorkspace::helpPageURL("input-access.html", launch.language);
     if (!helpPage.empty() && input.backend == InputBackend::evdev)
         helpPage += "#wayland";
-    const auto canListen = [this] { return whyCannotListen(input).empty(); };
+    const auto canListen = [this] { return whyCannotListen(input).isEmpty(); };
     // On Wayland the system's authentication dialog allows a privileged reader of the devices;
     // elsewhere the help page says what is missing.
     if (!deviceTaps) {

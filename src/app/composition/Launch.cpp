@@ -74,8 +74,8 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
         complain(line.error);
         return 2;
     }
-    if (!inputChoice.problem.empty())
-        complain(inputChoice.problem + "; choosing by the session instead.");
+    if (!inputChoice.problem.isEmpty())
+        complain(inputChoice.problem);
 
     const bool onWayland = launch.onWayland();
     chooseQtPlatform(onWayland);
@@ -88,8 +88,8 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
 
     launch.restartedAfterLoss = !onWayland && x11::DisplayLossRestart::isRestartAfterLoss();
     if (launch.restartedAfterLoss) {
-        if (const std::string why = x11::DisplayLossRestart::waitForDisplay(10min); !why.empty()) {
-            complain(why + "; giving up.");
+        if (const UiMessage why = x11::DisplayLossRestart::waitForDisplay(10min); !why.isEmpty()) {
+            complain({KESTREL_TEXT("Launch", "%1; giving up."), {why}});
             return 1;
         }
         complain({KESTREL_TEXT("Launch", "the X display %1 is back."), {launch.displayName}});
@@ -100,7 +100,7 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
     // a lost display asks nothing of another that has started since, which stays.
     if (!InstanceSocket::waitForPredecessor(5s))
         complain(KESTREL_TEXT("Launch", "the Kestrel that started this one is still running."));
-    std::string instanceError;
+    UiMessage instanceError;
     if (const auto path = InstanceSocket::pathFor(launch.displayName, instanceError); !path.empty()) {
         InstanceSocket::Claim claim = InstanceSocket::claim(
             path, launch.restartedAfterLoss ? "" : requestWord(line.request), line.request != LaunchRequest::quit);
@@ -125,9 +125,9 @@ std::variant<int, Launch> Launch::prepare(std::vector<std::string> arguments)
     // Without a display there is nothing to run on. The connection is only a test: Qt opens
     // the one Kestrel runs on.
     if (!onWayland && !launch.restartedAfterLoss) {
-        std::string why;
+        UiMessage why;
         if (!x11::canConnect(launch.displayName, &why)) {
-            complain(why + ".");
+            complain({KESTREL_TEXT("Launch", "%1."), {why}});
             return 1;
         }
     }

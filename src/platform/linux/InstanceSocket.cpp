@@ -53,19 +53,30 @@ private:
 
 // A folder that only this user can enter: made with mode 0700, or found so, owned by us and
 // not a symbolic link (anyone may plant one in /tmp).
-bool makePrivateFolder(const fs::path& folder, std::string& error)
+// `path` with what the system said about it (strerror), as it said it.
+UiMessage failure(UiText text, const fs::path& path)
+{
+    return {text, {path.string(), verbatim(posix::errorText(errno))}};
+}
+
+UiMessage tooLongForASocket(const fs::path& path)
+{
+    return {KESTREL_TEXT("InstanceSocket", "the path %1 is too long for a socket"), {path.string()}};
+}
+
+bool makePrivateFolder(const fs::path& folder, UiMessage& error)
 {
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        error = "cannot create " + folder.string() + ": " + posix::errorText(errno);
+        error = failure(KESTREL_TEXT("InstanceSocket", "cannot create %1: %2"), folder);
         return false;
     }
     struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0) {
-        error = "cannot use " + folder.string() + ": " + posix::errorText(errno);
+        error = failure(KESTREL_TEXT("InstanceSocket", "cannot use %1: %2"), folder);
         return false;
     }
     if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid() || (info.st_mode & 077) != 0) {
-        error = folder.string() + " is not a folder private to this user";
+        error = {KESTREL_TEXT("InstanceSocket", "%1 is not a folder private to this user"), {folder.string()}};
         return false;
     }
     return true;
@@ -132,7 +143,7 @@ bool hasEnded(int pid)
 
 } // namespace
 
-fs::path InstanceSocket::pathFor(std::string_view display, std::string& error)
+fs::path InstanceSocket::pathFor(std::string_view display, UiMessage& error)
 {
     const fs::path runtime = XdgDirectories::runtimeDir();
     return pathFor(display,
@@ -141,7 +152,7 @@ fs::path InstanceSocket::pathFor(std::string_view display, std::string& error)
                    error);
 }
 
-fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folder, std::string& error)
+fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folder, UiMessage& error)
 {
     // host:number.screen; the screen does not make another display.
     std::string name(display);
@@ -164,24 +175,25 @@ fs::path InstanceSocket::pathFor(std::string_view display, const fs::path& folde
         path = folder / ("instance-" + std::string(hex) + ".socket");
     }
     if (!posix::unixAddress(path, address)) {
-        error = "the path " + path.string() + " is too long for a socket";
+        error = tooLongForASocket(path);
         return {};
     }
     return path;
 }
 
-InstanceSocket::Delivery InstanceSocket::send(const fs::path& path, std::string_view request, std::string& error,
+InstanceSocket::Delivery InstanceSocket::send(const fs::path& path, std::string_view request, UiMessage& error,
                                               std::chrono::milliseconds timeout)
 {
-    constexpr std::string_view noAnswer = "the running Kestrel did not answer";
+    constexpr UiText noAnswer = KESTREL_TEXT("InstanceSocket", "the running Kestrel did not answer");
     // One bound for all of it: an instance that hangs may not even let the launch in.
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     const Descriptor fd(posix::connectUnix(path, timeout));
     if (fd.get() < 0) {
         if (errno == ENOENT || errno == ECONNREFUSED)
             return Delivery::noInstance;
-        error =
-            errno == EAGAIN ? std::string(noAnswer) : "cannot reach the running Kestrel: " + posix::errorText(errno);
+        error = errno == EAGAIN ? UiMessage(noAnswer)
+                                : UiMessage(KESTREL_TEXT("InstanceSocket", "cannot reach the running Kestrel: %1"),
+                                            {verbatim(posix::errorText(errno))});
         return Delivery::failed;
     }
     std::string reply;
@@ -213,7 +225,7 @@ InstanceSocket::Claim InstanceSocket::claim(const fs::path& path, std::string_vi
             return claim;
         }
         claim.socket = listen(path, claim.error);
-        if (claim.socket || !claim.error.empty()) {
+        if (claim.socket || !claim.error.isEmpty()) {
             claim.outcome = Claim::Outcome::running;
             return claim;
         }
@@ -221,19 +233,19 @@ InstanceSocket::Claim InstanceSocket::claim(const fs::path& path, std::string_vi
     }
 }
 
-std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std::string& error)
+std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, UiMessage& error)
 {
-    error.clear();
+    error = {};
     sockaddr_un address;
     if (!posix::unixAddress(path, address)) {
-        error = "the path " + path.string() + " is too long for a socket";
+        error = tooLongForASocket(path);
         return nullptr;
     }
     // Two launches at once must not both take over a stale socket.
     const fs::path lockPath = path.string() + ".lock";
     const Descriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (lock.get() < 0 || ::flock(lock.get(), LOCK_EX) != 0) {
-        error = "cannot lock " + lockPath.string() + ": " + posix::errorText(errno);
+        error = failure(KESTREL_TEXT("InstanceSocket", "cannot lock %1: %2"), lockPath);
         return nullptr;
     }
     // Someone answers, or listens but has no room for another knock: Kestrel already runs.
@@ -244,7 +256,7 @@ std::unique_ptr<InstanceSocket> InstanceSocket::listen(const fs::path& path, std
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.get() < 0 || ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
         ::chmod(path.c_str(), 0600) != 0 || ::listen(fd.get(), 8) != 0) {
-        error = "cannot listen on " + path.string() + ": " + posix::errorText(errno);
+        error = failure(KESTREL_TEXT("InstanceSocket", "cannot listen on %1: %2"), path);
         return nullptr;
     }
     return std::unique_ptr<InstanceSocket>(new InstanceSocket(fd.release(), path));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UiText.h"
+
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -17,15 +19,15 @@ class InstanceSocket {
 public:
     // The socket for this user on `display` (":0" and ":0.0" are the same display). Empty,
     // with `error` set, when no private folder could be made for it.
-    static std::filesystem::path pathFor(std::string_view display, std::string& error);
+    static std::filesystem::path pathFor(std::string_view display, UiMessage& error);
     // The same in `folder`, which is made private to the user when it does not exist.
     static std::filesystem::path pathFor(std::string_view display, const std::filesystem::path& folder,
-                                         std::string& error);
+                                         UiMessage& error);
 
     enum class Delivery { delivered, noInstance, failed };
     // Hands `request` to the running instance and waits for it to confirm, `timeout` at most
     // from the knock to the answer.
-    static Delivery send(const std::filesystem::path& path, std::string_view request, std::string& error,
+    static Delivery send(const std::filesystem::path& path, std::string_view request, UiMessage& error,
                          std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
     // What a launch comes to: the running instance took its request, or none runs (and this
@@ -35,7 +37,7 @@ public:
         enum class Outcome { handedOver, notRunning, running, failed };
         Outcome outcome = Outcome::failed;
         std::unique_ptr<InstanceSocket> socket;
-        std::string error;
+        UiMessage error;
     };
     // Hands `request` to the instance running on `path`, else (when `startIfNone`) becomes it;
     // a launch that loses the race for the socket hands its request to the winner.
@@ -43,7 +45,7 @@ public:
 
     // Starts listening. Nothing, with `error` empty, when another instance already listens;
     // nothing, with `error` set, when the socket cannot be made.
-    static std::unique_ptr<InstanceSocket> listen(const std::filesystem::path& path, std::string& error);
+    static std::unique_ptr<InstanceSocket> listen(const std::filesystem::path& path, UiMessage& error);
     ~InstanceSocket();
 
     // A Kestrel that starts its own successor (after input access was granted) stops

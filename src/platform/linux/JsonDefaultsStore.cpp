@@ -31,6 +31,55 @@ namespace {
 constexpr std::intmax_t maximumFileSize = 1 << 20;
 constexpr int maximumNesting = 64;
 
+// What each file says when it is in trouble, whole sentences per kind of file so that each
+// language can word them its own way.
+struct TroubleTexts {
+    UiText cannotRead;      // %1 the file, %2 why
+    UiText cannotSave;      // %1 the file, %2 why
+    UiText cannotSetAside;  // %1 the file, %2 why
+    UiText setAside;        // %1 the file, %2 where it went
+    UiText tooLarge;        // why a file cannot be read
+    UiText nestsTooDeep;    // why a file cannot be read
+    UiText wouldBeTooLarge; // why a file cannot be saved
+};
+
+const TroubleTexts& troubleTexts(JsonDefaultsStore::Contents contents)
+{
+    static const TroubleTexts preferences{
+        KESTREL_TEXT("JsonDefaultsStore", "cannot read the preferences file %1: %2. Kestrel uses the settings it "
+                                          "last read and will not change the file."),
+        KESTREL_TEXT("JsonDefaultsStore", "cannot save preferences to %1: %2. Changes are kept until Kestrel quits."),
+        KESTREL_TEXT("JsonDefaultsStore", "cannot set the preferences file %1, which did not make sense, aside: %2. "
+                                          "Changes are kept until Kestrel quits."),
+        KESTREL_TEXT("JsonDefaultsStore",
+                     "the preferences file %1 did not make sense; it was kept as %2 and a new one started."),
+        KESTREL_TEXT("JsonDefaultsStore", "it is larger than a preferences file can be"),
+        KESTREL_TEXT("JsonDefaultsStore", "it nests deeper than a preferences file does"),
+        KESTREL_TEXT("JsonDefaultsStore", "the preferences would be larger than a preferences file can be"),
+    };
+    static const TroubleTexts state{
+        KESTREL_TEXT("JsonDefaultsStore", "cannot read the state file %1: %2. Kestrel uses the state it last read "
+                                          "and will not change the file."),
+        KESTREL_TEXT("JsonDefaultsStore", "cannot save the state to %1: %2. Changes are kept until Kestrel quits."),
+        KESTREL_TEXT("JsonDefaultsStore", "cannot set the state file %1, which did not make sense, aside: %2. "
+                                          "Changes are kept until Kestrel quits."),
+        KESTREL_TEXT("JsonDefaultsStore",
+                     "the state file %1 did not make sense; it was kept as %2 and a new one started."),
+        KESTREL_TEXT("JsonDefaultsStore", "it is larger than a state file can be"),
+        KESTREL_TEXT("JsonDefaultsStore", "it nests deeper than a state file does"),
+        KESTREL_TEXT("JsonDefaultsStore", "the state would be larger than a state file can be"),
+    };
+    return contents == JsonDefaultsStore::Contents::state ? state : preferences;
+}
+
+constexpr UiText notARegularFile = KESTREL_TEXT("JsonDefaultsStore", "it is not a regular file");
+
+// What the system said (strerror), as it said it.
+UiMessage systemError(int error)
+{
+    return verbatim(posix::errorText(error));
+}
+
 std::optional<DefaultsValue> toDefaultsValue(const nlohmann::json& value)
 {
     if (value.is_boolean())
@@ -150,8 +199,8 @@ bool renameWithoutReplacing(const fs::path& from, const fs::path& to)
 
 } // namespace
 
-JsonDefaultsStore::JsonDefaultsStore(fs::path file, std::string contents, std::chrono::milliseconds recheck)
-    : m_path(std::move(file)), m_contents(std::move(contents)), m_recheck(recheck)
+JsonDefaultsStore::JsonDefaultsStore(fs::path file, Contents contents, std::chrono::milliseconds recheck)
+    : m_path(std::move(file)), m_contents(contents), m_recheck(recheck)
 {}
 
 namespace {
@@ -227,7 +276,7 @@ void JsonDefaultsStore::reloadIfChanged() const
     if (::stat(m_path.c_str(), &info) != 0) {
         const int error = errno;
         if (error != ENOENT && error != ENOTDIR) {
-            markUnreadable(posix::errorText(error));
+            markUnreadable(systemError(error));
             return;
         }
         // No file (a dangling link included): the defaults, and whatever was set meanwhile.
@@ -243,7 +292,7 @@ void JsonDefaultsStore::reloadIfChanged() const
         return;
     }
     if (!S_ISREG(info.st_mode)) {
-        markUnreadable("it is not a regular file");
+        markUnreadable(notARegularFile);
         return;
     }
     if (m_stamp && *m_stamp == stampFrom<FileStamp>(info))
@@ -251,27 +300,28 @@ void JsonDefaultsStore::reloadIfChanged() const
 
     const int fd = openForReading(m_path);
     if (fd < 0) {
-        markUnreadable(posix::errorText(errno));
+        markUnreadable(systemError(errno));
         return;
     }
     // Checked again on what was opened: the path may have changed since the stat.
     struct stat opened {};
     std::optional<std::string> contents;
-    std::string reason;
+    UiMessage reason;
+    const TroubleTexts& texts = troubleTexts(m_contents);
     if (::fstat(fd, &opened) != 0) {
-        reason = posix::errorText(errno);
+        reason = systemError(errno);
     } else if (!S_ISREG(opened.st_mode)) {
-        reason = "it is not a regular file";
+        reason = notARegularFile;
     } else if (opened.st_size > maximumFileSize) {
-        reason = "it is larger than a " + m_contents + " file can be";
+        reason = texts.tooLarge;
     } else {
         errno = 0;
         contents = readAll(fd);
         if (!contents) {
-            reason = errno == 0 ? "it is larger than a " + m_contents + " file can be" : posix::errorText(errno);
+            reason = errno == 0 ? UiMessage(texts.tooLarge) : systemError(errno);
         } else if (nestingDepth(*contents) > maximumNesting) {
             contents.reset();
-            reason = "it nests deeper than a " + m_contents + " file does";
+            reason = texts.nestsTooDeep;
         }
     }
     ::close(fd);
@@ -299,16 +349,15 @@ void JsonDefaultsStore::takeValues(nlohmann::json values) const
     m_values = std::move(values);
 }
 
-void JsonDefaultsStore::markUnreadable(const std::string& reason) const
+void JsonDefaultsStore::markUnreadable(UiMessage reason) const
 {
     // The values last read stay; nothing is cached, so the next access tries again.
     m_stamp.reset();
     m_fileIsUnreadable = true;
-    report(Trouble::unreadable, "cannot read the " + m_contents + " file " + m_path.string() + ": " + reason +
-                                    ". Kestrel uses the settings it last read and will not change the file.");
+    report(Trouble::unreadable, {troubleTexts(m_contents).cannotRead, {m_path.string(), std::move(reason)}});
 }
 
-void JsonDefaultsStore::report(Trouble trouble, std::string message) const
+void JsonDefaultsStore::report(Trouble trouble, UiMessage message) const
 {
     m_trouble = trouble;
     m_problem = std::move(message);
@@ -351,13 +400,12 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
 
     // Write through a symbolic link (dotfile managers use them) instead of replacing it.
     const auto target = resolveLinks(m_path);
-    const auto notSaved = [&](const std::string& reason) {
-        report(Trouble::unsaved, "cannot save " + m_contents + " to " + m_path.string() + ": " + reason +
-                                     ". Changes are kept until Kestrel quits.");
+    const auto notSaved = [&](UiMessage reason) {
+        report(Trouble::unsaved, {troubleTexts(m_contents).cannotSave, {m_path.string(), std::move(reason)}});
         return false;
     };
     if (!target)
-        return notSaved(posix::errorText(ELOOP));
+        return notSaved(systemError(ELOOP));
     std::error_code error;
     fs::create_directories(target->parent_path(), error);
 
@@ -367,10 +415,10 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
     if (static_cast<std::intmax_t>(contents.size()) > maximumFileSize)
         contents = m_values.dump(-1, ' ', /*ensure_ascii=*/false, nlohmann::json::error_handler_t::replace) + "\n";
     if (static_cast<std::intmax_t>(contents.size()) > maximumFileSize)
-        return notSaved("the " + m_contents + " would be larger than a " + m_contents + " file can be");
+        return notSaved(troubleTexts(m_contents).wouldBeTooLarge);
     const Written written = writeFile(*target, contents);
     if (!written.stamp)
-        return notSaved(posix::errorText(written.error));
+        return notSaved(systemError(written.error));
     m_stamp = written.stamp;
     m_unsaved = nlohmann::json::object();
     report(Trouble::none, {});
@@ -383,14 +431,12 @@ bool JsonDefaultsStore::moveBrokenFileAside()
     // escape through the store's interface. Through a symbolic link, the broken file is the
     // one the link points to: it goes aside and the link stays.
     const auto broken = resolveLinks(m_path);
-    const auto cannot = [&](const std::string& reason) {
-        report(Trouble::unsaved, "cannot set the " + m_contents + " file " + m_path.string() +
-                                     ", which did not make sense, " + "aside: " + reason +
-                                     ". Changes are kept until Kestrel quits.");
+    const auto cannot = [&](UiMessage reason) {
+        report(Trouble::unsaved, {troubleTexts(m_contents).cannotSetAside, {m_path.string(), std::move(reason)}});
         return false;
     };
     if (!broken)
-        return cannot(posix::errorText(ELOOP));
+        return cannot(systemError(ELOOP));
     // An earlier broken file is kept too: take the first free name, never replacing one.
     fs::path aside;
     bool moved = false;
@@ -399,13 +445,12 @@ bool JsonDefaultsStore::moveBrokenFileAside()
         aside += attempt == 1 ? std::string(".broken") : ".broken-" + std::to_string(attempt);
         moved = renameWithoutReplacing(*broken, aside);
         if (!moved && errno != EEXIST)
-            return errno == ENOENT ? true : cannot(posix::errorText(errno)); // gone meanwhile: nothing to keep
+            return errno == ENOENT ? true : cannot(systemError(errno)); // gone meanwhile: nothing to keep
     }
     if (!moved)
-        return cannot("every name for it is taken");
+        return cannot(KESTREL_TEXT("JsonDefaultsStore", "every name for it is taken"));
     m_fileIsBroken = false;
-    report(Trouble::setAside, "the " + m_contents + " file " + broken->string() +
-                                  " did not make sense; it was kept as " + aside.string() + " and a new one started.");
+    report(Trouble::setAside, {troubleTexts(m_contents).setAside, {broken->string(), aside.string()}});
     // The file is gone now: should the write that follows fail, the next read must not
     // take its absence for a change and drop what is held in memory.
     m_stamp = FileStamp{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Observable.h"
+#include "common/UiText.h"
 #include "platform/DefaultsStore.h"
 
 #include <nlohmann/json.hpp>
@@ -29,12 +30,14 @@ namespace kestrel {
 // Values that could not be saved are written with the next write that succeeds.
 class JsonDefaultsStore final : public DefaultsStore {
 public:
+    // What the file holds, as its messages name it: the preferences, or Kestrel's own state
+    // (window frames, what onboarding has shown), which is kept the same way.
+    enum class Contents { preferences, state };
+
     // An empty path keeps everything in memory.
-    // `contents` names what the file holds in messages: "preferences", or "state" for
-    // Kestrel's own state file, which is kept the same way.
     // A read looks at the file again only once `recheck` has passed since it last looked (0:
     // at every read), so the many reads of one keystroke cost one look; a set always looks.
-    explicit JsonDefaultsStore(std::filesystem::path file, std::string contents = "preferences",
+    explicit JsonDefaultsStore(std::filesystem::path file, Contents contents = Contents::preferences,
                                std::chrono::milliseconds recheck = std::chrono::milliseconds{0});
 
     // $XDG_CONFIG_HOME/kestrel/preferences.json, with ~/.config when the variable is unset
@@ -52,7 +55,7 @@ public:
 
     // What is wrong with the file, in words for the user; empty while all is well. It changes
     // when a trouble starts or ends, not at every access, so observers tell the user once.
-    const Observable<std::string>& problem() const { return m_problem; }
+    const Observable<UiMessage>& problem() const { return m_problem; }
 
 private:
     // Identity (device, inode) catches replacement by rename; size and modification time
@@ -72,8 +75,8 @@ private:
 
     void reloadIfChanged() const;
     void takeValues(nlohmann::json values) const;
-    void markUnreadable(const std::string& reason) const;
-    void report(Trouble trouble, std::string message) const;
+    void markUnreadable(UiMessage reason) const;
+    void report(Trouble trouble, UiMessage message) const;
     bool moveBrokenFileAside();
     // The stamp of the written file is taken before it replaces the old one, so a write by
     // another process right after ours is still seen as a change. Errors come as errno.
@@ -84,7 +87,7 @@ private:
     static Written writeFile(const std::filesystem::path& target, std::string_view contents);
 
     std::filesystem::path m_path;
-    std::string m_contents;
+    Contents m_contents;
     std::chrono::milliseconds m_recheck;
     mutable std::optional<std::chrono::steady_clock::time_point> m_lastLook;
     // Refreshed from the file on access, hence mutable behind the const readers.
@@ -96,7 +99,7 @@ private:
     mutable bool m_fileIsBroken = false;
     mutable bool m_fileIsUnreadable = false;
     mutable Trouble m_trouble = Trouble::none;
-    mutable Observable<std::string> m_problem;
+    mutable Observable<UiMessage> m_problem;
 };
 
 } // namespace kestrel

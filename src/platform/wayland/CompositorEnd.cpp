@@ -1,5 +1,7 @@
 #include "platform/wayland/CompositorEnd.h"
 
+#include "common/ui/Translated.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -35,8 +37,10 @@ void compositorEnded()
 {
     // Nothing is left to save: the preferences are written as they change. No destructor
     // runs, as none could reach the compositor; Qt's own end is no different.
-    static constexpr char line[] = "kestrel: the Wayland compositor has ended, and the session with it.\n";
-    [[maybe_unused]] const auto written = ::write(STDERR_FILENO, line, sizeof line - 1);
+    const std::string line =
+        "kestrel: " +
+        translatedText(KESTREL_TEXT("Wayland", "the Wayland compositor has ended, and the session with it.")) + "\n";
+    [[maybe_unused]] const auto written = ::write(STDERR_FILENO, line.data(), line.size());
     ::_exit(0);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/wayland/WaylandConnection.h"
 
+#include "common/ui/Translated.h"
 #include "platform/wayland/CompositorEnd.h"
 
 #include <QAbstractEventDispatcher>
@@ -97,8 +98,10 @@ void WaylandConnection::read()
             compositorEnded();
         m_broken = true;
         m_notifier->setEnabled(false);
-        std::fprintf(stderr, "kestrel: the Wayland compositor refused Kestrel's requests (%s).\n",
-                     std::strerror(error));
+        const std::string why =
+            translatedText({KESTREL_TEXT("Wayland", "the Wayland compositor refused Kestrel's requests (%1)."),
+                            {verbatim(std::strerror(error))}});
+        std::fprintf(stderr, "kestrel: %s\n", why.c_str());
     }
 }
 

@@ -4,7 +4,7 @@
 
 namespace kestrel::x11 {
 
-std::optional<DisplayConnection> connectDisplay(const std::string& name, std::string* error)
+std::optional<DisplayConnection> connectDisplay(const std::string& name, UiMessage* error)
 {
     const char* display = name.empty() ? std::getenv("DISPLAY") : name.c_str();
     const std::string shownName = display ? display : "";
@@ -12,7 +12,8 @@ std::optional<DisplayConnection> connectDisplay(const std::string& name, std::st
     xcb_connection_t* connection = xcb_connect(name.empty() ? nullptr : name.c_str(), &screenNumber);
     const auto noSuchScreen = [&] {
         if (error)
-            *error = "the X display " + shownName + " has no screen " + std::to_string(screenNumber);
+            *error = {KESTREL_TEXT("X11", "the X display %1 has no screen %2"),
+                      {shownName, std::to_string(screenNumber)}};
         return std::nullopt;
     };
     if (const int failure = xcb_connection_has_error(connection); failure != 0) {
@@ -20,7 +21,7 @@ std::optional<DisplayConnection> connectDisplay(const std::string& name, std::st
         if (failure == XCB_CONN_CLOSED_INVALID_SCREEN)
             return noSuchScreen();
         if (error)
-            *error = "cannot open the X display " + shownName;
+            *error = {KESTREL_TEXT("X11", "cannot open the X display %1"), {shownName}};
         return std::nullopt;
     }
     // Older xcb leaves the screen number to us.
@@ -34,7 +35,7 @@ std::optional<DisplayConnection> connectDisplay(const std::string& name, std::st
     return DisplayConnection{connection, screens.data->root};
 }
 
-bool canConnect(const std::string& name, std::string* error)
+bool canConnect(const std::string& name, UiMessage* error)
 {
     const auto display = connectDisplay(name, error);
     if (display)

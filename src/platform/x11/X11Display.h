@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UiText.h"
 #include "platform/x11/XcbHeaders.h"
 
 #include <optional>
@@ -16,10 +17,10 @@ struct DisplayConnection {
 // Connects to the display `name` ($DISPLAY when empty). Nothing, and nothing left open, when
 // the display cannot be opened or has no screen of the number the name gives (":0.7");
 // `error` then says which, in words for the user.
-std::optional<DisplayConnection> connectDisplay(const std::string& name, std::string* error = nullptr);
+std::optional<DisplayConnection> connectDisplay(const std::string& name, UiMessage* error = nullptr);
 
 // Whether the display `name` can be opened (see connectDisplay); the connection is closed again.
-bool canConnect(const std::string& name, std::string* error = nullptr);
+bool canConnect(const std::string& name, UiMessage* error = nullptr);
 
 // The next event that has come on `connection`, or nothing. While `readSocket` holds, the
 // socket is read once, when the events already read run out, and `readSocket` is cleared:

@@ -1,5 +1,6 @@
 #include "platform/x11/X11DisplayLoss.h"
 
+#include "common/ui/Translated.h"
 #include "platform/x11/X11EventTapService.h"
 #include "platform/x11/XcbHeaders.h"
 
@@ -25,6 +26,8 @@ constexpr auto retryInterval = std::chrono::seconds(1);
 // Read by the exit handler: plain globals, as nothing else may run then.
 xcb_connection_t* g_connection = nullptr;
 std::vector<std::string> g_arguments;
+// Put into words while the translations are still there.
+std::string g_lostLine;
 // Set from a signal handler, so a plain flag of the one type such a handler may write.
 volatile std::sig_atomic_t g_stopRequested = 0;
 
@@ -36,8 +39,7 @@ void restartIfTheDisplayWasLost()
     // (xkill, a window manager's force quit), and then Kestrel is meant to end.
     if (X11EventTapService::canListen())
         return;
-    const char* display = std::getenv("DISPLAY");
-    std::fprintf(stderr, "kestrel: the X display %s went away; waiting for it to come back.\n", display ? display : "");
+    std::fprintf(stderr, "kestrel: %s\n", g_lostLine.c_str());
     std::fflush(stderr);
     ::setenv(restartMarker, "1", 1);
     std::vector<char*> argv;
@@ -60,6 +62,9 @@ DisplayLossRestart::DisplayLossRestart(std::vector<std::string> arguments)
         return;
     g_connection = native->connection();
     g_arguments = std::move(arguments);
+    const char* display = std::getenv("DISPLAY");
+    g_lostLine = translatedText(
+        {KESTREL_TEXT("X11", "the X display %1 went away; waiting for it to come back."), {display ? display : ""}});
 }
 
 DisplayLossRestart::~DisplayLossRestart()
@@ -88,12 +93,12 @@ bool DisplayLossRestart::isRestartAfterLoss()
     return restarted;
 }
 
-std::string DisplayLossRestart::waitForDisplay(std::chrono::seconds patience)
+UiMessage DisplayLossRestart::waitForDisplay(std::chrono::seconds patience)
 {
     const auto giveUp = std::chrono::steady_clock::now() + patience;
     for (;;) {
-        std::string why = X11EventTapService::whyCannotListen();
-        if (why.empty() || std::chrono::steady_clock::now() >= giveUp)
+        UiMessage why = X11EventTapService::whyCannotListen();
+        if (why.isEmpty() || std::chrono::steady_clock::now() >= giveUp)
             return why;
         std::this_thread::sleep_for(retryInterval);
     }

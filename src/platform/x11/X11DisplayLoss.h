@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UiText.h"
+
 #include <chrono>
 #include <string>
 #include <vector>
@@ -31,7 +33,7 @@ public:
     static bool isRestartAfterLoss();
     // Waits, without spinning, until Kestrel can listen on the display again: empty then, or
     // why not once `patience` has run out.
-    static std::string waitForDisplay(std::chrono::seconds patience);
+    static UiMessage waitForDisplay(std::chrono::seconds patience);
 };
 
 } // namespace kestrel::x11

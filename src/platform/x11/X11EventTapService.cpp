@@ -36,7 +36,7 @@ struct Display {
 
 // Opens the display and checks for XInput 2.2; nothing when either is missing, and `error`
 // says which.
-std::unique_ptr<Display> openDisplay(const std::string& name, std::string* error = nullptr)
+std::unique_ptr<Display> openDisplay(const std::string& name, UiMessage* error = nullptr)
 {
     const auto opened = connectDisplay(name, error);
     if (!opened)
@@ -52,8 +52,7 @@ std::unique_ptr<Display> openDisplay(const std::string& name, std::string* error
             : nullptr);
     if (!version || version->major_version < 2 || (version->major_version == 2 && version->minor_version < 2)) {
         if (error)
-            *error =
-                translatedText(KESTREL_TEXT("X11", "the X display lacks XInput 2.2, through which Kestrel sees keys"));
+            *error = KESTREL_TEXT("X11", "the X display lacks XInput 2.2, through which Kestrel sees keys");
         return nullptr;
     }
     display->inputOpcode = extension->major_opcode;
@@ -279,10 +278,10 @@ void X11EventTapService::deliverPending()
     d->drain(true);
 }
 
-std::string X11EventTapService::whyCannotListen(const std::string& displayName)
+UiMessage X11EventTapService::whyCannotListen(const std::string& displayName)
 {
-    std::string error;
-    return openDisplay(displayName, &error) ? std::string{} : error;
+    UiMessage error;
+    return openDisplay(displayName, &error) ? UiMessage{} : error;
 }
 
 } // namespace kestrel::x11

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UiText.h"
 #include "platform/EventTapService.h"
 
 #include <memory>
@@ -33,9 +34,9 @@ public:
     void waitForFrames(bool wait) override;
 
     // Whether the display opens and offers XInput 2.2: Kestrel's "input access" on X11.
-    static bool canListen(const std::string& displayName = {}) { return whyCannotListen(displayName).empty(); }
+    static bool canListen(const std::string& displayName = {}) { return whyCannotListen(displayName).isEmpty(); }
     // Why not, in words for the user; empty when it can.
-    static std::string whyCannotListen(const std::string& displayName = {});
+    static UiMessage whyCannotListen(const std::string& displayName = {});
 
 private:
     struct Impl;

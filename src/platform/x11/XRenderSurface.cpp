@@ -109,7 +109,7 @@ std::optional<xcb_visualid_t> argbVisual(xcb_screen_t* screen)
 } // namespace
 
 std::unique_ptr<XRenderSurface> XRenderSurface::create(PictureSource pictures, std::function<bool()> isComposited,
-                                                       std::string* error, const std::string& display)
+                                                       UiMessage* error, const std::string& display)
 {
     const auto connected = connectDisplay(display, error);
     if (!connected)
@@ -138,11 +138,11 @@ XRenderSurface::~XRenderSurface()
     xcb_disconnect(m_connection);
 }
 
-bool XRenderSurface::setUp(std::string* error)
+bool XRenderSurface::setUp(UiMessage* error)
 {
     const auto fail = [error](const UiText& why) {
         if (error)
-            *error = translatedText(why);
+            *error = why;
         return false;
     };
     const XcbPointer<xcb_render_query_version_reply_t> render(

@@ -44,7 +44,7 @@ public:
     // display lacks what the surface needs: RENDER 0.10 (solid fills), SHAPE 1.1 (input
     // shapes) and a 32-bit TrueColor visual.
     static std::unique_ptr<XRenderSurface> create(PictureSource pictures, std::function<bool()> isComposited,
-                                                  std::string* error = nullptr, const std::string& display = {});
+                                                  UiMessage* error = nullptr, const std::string& display = {});
     ~XRenderSurface() override;
     XRenderSurface(const XRenderSurface&) = delete;
     XRenderSurface& operator=(const XRenderSurface&) = delete;
@@ -83,7 +83,7 @@ private:
 
     XRenderSurface(xcb_connection_t* connection, xcb_window_t root, PictureSource pictures,
                    std::function<bool()> isComposited);
-    bool setUp(std::string* error);
+    bool setUp(UiMessage* error);
     void makeBackBuffer();
     const Picture* pictureFor(const OverlayLayer& layer, const OverlayFrame& frame);
     xcb_render_picture_t opacityMask(std::uint8_t opacity);

@@ -61,9 +61,9 @@ protected:
     {
         char pattern[] = "/tmp/kestrel-instance-XXXXXX";
         root = ::mkdtemp(pattern);
-        std::string error;
+        UiMessage error;
         path = InstanceSocket::pathFor(":7.0", root / "kestrel", error);
-        ASSERT_FALSE(path.empty()) << error;
+        ASSERT_FALSE(path.empty()) << error.english();
     }
     void TearDown() override { fs::remove_all(root); }
 
@@ -73,13 +73,13 @@ protected:
 
 TEST_F(InstanceSocketTest, OneSocketPerDisplayInAFolderOnlyTheUserCanEnter)
 {
-    std::string error;
+    UiMessage error;
     EXPECT_EQ(InstanceSocket::pathFor(":7", root / "kestrel", error), path) << "the screen is not another display";
     EXPECT_NE(InstanceSocket::pathFor(":8", root / "kestrel", error), path);
     // A Wayland display named by a long path still gets a socket, its own.
     const std::string longDisplay = "/tmp/" + std::string(120, 'w') + "/wayland-1";
     const auto longPath = InstanceSocket::pathFor(longDisplay, root / "kestrel", error);
-    EXPECT_FALSE(longPath.empty()) << error;
+    EXPECT_FALSE(longPath.empty()) << error.english();
     EXPECT_EQ(InstanceSocket::pathFor(longDisplay, root / "kestrel", error), longPath);
     EXPECT_NE(InstanceSocket::pathFor("/tmp/" + std::string(120, 'w') + "/wayland-2", root / "kestrel", error),
               longPath);
@@ -91,25 +91,25 @@ TEST_F(InstanceSocketTest, OneSocketPerDisplayInAFolderOnlyTheUserCanEnter)
     fs::create_directory(root / "open");
     fs::permissions(root / "open", fs::perms::all);
     EXPECT_TRUE(InstanceSocket::pathFor(":7", root / "open", error).empty());
-    EXPECT_NE(error.find("not a folder private"), std::string::npos) << error;
+    EXPECT_NE(error.english().find("not a folder private"), std::string::npos) << error.english();
     fs::create_directory_symlink(root / "kestrel", root / "link");
     EXPECT_TRUE(InstanceSocket::pathFor(":7", root / "link", error).empty());
 }
 
 TEST_F(InstanceSocketTest, ASecondLaunchHandsItsRequestToTheRunningInstance)
 {
-    std::string error;
+    UiMessage error;
     EXPECT_EQ(InstanceSocket::send(path, "settings", error), InstanceSocket::Delivery::noInstance);
     auto running = InstanceSocket::listen(path, error);
-    ASSERT_TRUE(running) << error;
+    ASSERT_TRUE(running) << error.english();
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_FALSE(InstanceSocket::listen(path, error)) << "only one instance listens";
-    EXPECT_TRUE(error.empty()) << error;
+    EXPECT_TRUE(error.isEmpty()) << error.english();
 
     auto delivery = std::async(std::launch::async, [&] {
-        std::string sendError;
+        UiMessage sendError;
         return InstanceSocket::send(path, "toggle", sendError);
     });
     std::optional<std::string> request;
@@ -133,7 +133,7 @@ TEST_F(InstanceSocketTest, ALaunchBecomesTheInstanceOrHandsItsRequestOver)
     EXPECT_FALSE(fs::exists(path));
 
     InstanceSocket::Claim first = InstanceSocket::claim(path, "toggle", true);
-    ASSERT_EQ(first.outcome, Outcome::running) << first.error;
+    ASSERT_EQ(first.outcome, Outcome::running) << first.error.english();
     ASSERT_TRUE(first.socket);
 
     auto second = std::async(std::launch::async, [&] { return InstanceSocket::claim(path, "settings", true); });
@@ -150,7 +150,7 @@ TEST_F(InstanceSocketTest, ALaunchBecomesTheInstanceOrHandsItsRequestOver)
     const InstanceSocket::Claim homeless = InstanceSocket::claim(root / "missing" / "socket", "", true);
     EXPECT_EQ(homeless.outcome, Outcome::running);
     EXPECT_FALSE(homeless.socket);
-    EXPECT_FALSE(homeless.error.empty());
+    EXPECT_FALSE(homeless.error.isEmpty());
 }
 
 TEST_F(InstanceSocketTest, ASocketLeftByACrashedInstanceIsTakenOver)
@@ -164,14 +164,14 @@ TEST_F(InstanceSocketTest, ASocketLeftByACrashedInstanceIsTakenOver)
     ::close(stale);
     ASSERT_TRUE(fs::exists(path));
 
-    std::string error;
+    UiMessage error;
     EXPECT_EQ(InstanceSocket::send(path, "settings", error), InstanceSocket::Delivery::noInstance);
-    EXPECT_TRUE(InstanceSocket::listen(path, error)) << error;
+    EXPECT_TRUE(InstanceSocket::listen(path, error)) << error.english();
 }
 
 TEST_F(InstanceSocketTest, AKnockThatSaysNothingIsDroppedWithoutHangingTheInstance)
 {
-    std::string error;
+    UiMessage error;
     auto running = InstanceSocket::listen(path, error);
     ASSERT_TRUE(running);
     const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -188,12 +188,12 @@ TEST_F(InstanceSocketTest, AKnockThatSaysNothingIsDroppedWithoutHangingTheInstan
 TEST_F(InstanceSocketTest, ALaunchGivesUpOnARunningInstanceThatNeverAnswersAndSaysSo)
 {
     // A running instance that hangs: it listens, but never takes a request.
-    std::string error;
+    UiMessage error;
     auto hung = InstanceSocket::listen(path, error);
-    ASSERT_TRUE(hung) << error;
+    ASSERT_TRUE(hung) << error.english();
 
     auto launch = std::async(std::launch::async, [&] {
-        std::string sendError;
+        UiMessage sendError;
         const auto delivery = InstanceSocket::send(path, "toggle", sendError, 100ms);
         return std::make_pair(delivery, sendError);
     });
@@ -203,21 +203,21 @@ TEST_F(InstanceSocketTest, ALaunchGivesUpOnARunningInstanceThatNeverAnswersAndSa
     }
     const auto [delivery, sendError] = launch.get();
     EXPECT_EQ(delivery, InstanceSocket::Delivery::failed);
-    EXPECT_NE(sendError.find("did not answer"), std::string::npos) << sendError;
+    EXPECT_NE(sendError.english().find("did not answer"), std::string::npos) << sendError.english();
 
     // A launch waits as long as Kestrel lets it, then fails instead of starting a second instance.
     const InstanceSocket::Claim claim = InstanceSocket::claim(path, "settings", true);
     EXPECT_EQ(claim.outcome, InstanceSocket::Claim::Outcome::failed);
     EXPECT_FALSE(claim.socket);
-    EXPECT_NE(claim.error.find("did not answer"), std::string::npos) << claim.error;
+    EXPECT_NE(claim.error.english().find("did not answer"), std::string::npos) << claim.error.english();
     EXPECT_TRUE(fs::exists(path)) << "the socket stays the running instance's";
 }
 
 TEST_F(InstanceSocketTest, ALaunchNeitherWaitsForeverOnAnInstanceWithAFullQueueNorTakesItsSocket)
 {
-    std::string error;
+    UiMessage error;
     auto hung = InstanceSocket::listen(path, error);
-    ASSERT_TRUE(hung) << error;
+    ASSERT_TRUE(hung) << error.english();
     // Launches that knocked and were never let in fill its queue.
     std::vector<int> knocks;
     for (int fd; (fd = connectTo(path, true)) >= 0;) {
@@ -227,9 +227,9 @@ TEST_F(InstanceSocketTest, ALaunchNeitherWaitsForeverOnAnInstanceWithAFullQueueN
     ASSERT_EQ(errno, EAGAIN) << std::strerror(errno);
 
     auto launch = std::async(std::launch::async, [&] {
-        std::string sendError;
+        UiMessage sendError;
         const auto delivery = InstanceSocket::send(path, "toggle", sendError, 100ms);
-        std::string listenError;
+        UiMessage listenError;
         const bool tookOver = InstanceSocket::listen(path, listenError) != nullptr;
         return std::make_tuple(delivery, sendError, tookOver, listenError);
     });
@@ -239,9 +239,9 @@ TEST_F(InstanceSocketTest, ALaunchNeitherWaitsForeverOnAnInstanceWithAFullQueueN
     }
     const auto [delivery, sendError, tookOver, listenError] = launch.get();
     EXPECT_EQ(delivery, InstanceSocket::Delivery::failed);
-    EXPECT_NE(sendError.find("did not answer"), std::string::npos) << sendError;
+    EXPECT_NE(sendError.english().find("did not answer"), std::string::npos) << sendError.english();
     EXPECT_FALSE(tookOver) << "someone listens there";
-    EXPECT_EQ(listenError, "");
+    EXPECT_TRUE(listenError.isEmpty()) << listenError.english();
     EXPECT_TRUE(fs::exists(path));
     for (const int fd : knocks)
         ::close(fd);
@@ -270,9 +270,9 @@ TEST_F(InstanceSocketTest, AnAnswerOtherThanOkIsNoDelivery)
             ::close(client);
             return request;
         });
-        std::string error;
+        UiMessage error;
         EXPECT_EQ(InstanceSocket::send(path, "settings", error), InstanceSocket::Delivery::failed);
-        EXPECT_NE(error.find("did not answer"), std::string::npos) << error;
+        EXPECT_NE(error.english().find("did not answer"), std::string::npos) << error.english();
         EXPECT_EQ(other.get(), "settings");
         ::close(listener);
     }
@@ -280,9 +280,9 @@ TEST_F(InstanceSocketTest, AnAnswerOtherThanOkIsNoDelivery)
 
 TEST_F(InstanceSocketTest, AnOverlongRequestIsRefusedUnanswered)
 {
-    std::string error;
+    UiMessage error;
     auto running = InstanceSocket::listen(path, error);
-    ASSERT_TRUE(running) << error;
+    ASSERT_TRUE(running) << error.english();
     // Kestrel's requests are single short words: these are not from a Kestrel.
     for (const std::string& request : {std::string(100, 'x') + "\n", std::string(100'000, 'x')}) {
         SCOPED_TRACE(request.size());
@@ -304,30 +304,30 @@ TEST_F(InstanceSocketTest, ASocketPathTooLongForAnAddressIsRefusedWithAReason)
 {
     // A folder so deep that even the short name of a digest does not fit.
     const fs::path deep = root / std::string(100, 'd');
-    std::string error;
+    UiMessage error;
     EXPECT_EQ(InstanceSocket::pathFor(":7", deep, error), fs::path());
-    EXPECT_NE(error.find("too long for a socket"), std::string::npos) << error;
+    EXPECT_NE(error.english().find("too long for a socket"), std::string::npos) << error.english();
 
     const fs::path tooLong = deep / "instance:7.socket";
-    error.clear();
+    error = {};
     EXPECT_EQ(InstanceSocket::send(tooLong, "toggle", error), InstanceSocket::Delivery::failed)
         << "not taken for a missing instance";
-    EXPECT_NE(error.find(std::strerror(ENAMETOOLONG)), std::string::npos) << error;
+    EXPECT_NE(error.english().find(std::strerror(ENAMETOOLONG)), std::string::npos) << error.english();
     EXPECT_FALSE(InstanceSocket::listen(tooLong, error));
-    EXPECT_NE(error.find("too long for a socket"), std::string::npos) << error;
+    EXPECT_NE(error.english().find("too long for a socket"), std::string::npos) << error.english();
 }
 
 TEST_F(InstanceSocketTest, ALockThatCannotBeTakenLeavesTheLaunchRunningWithoutASocketAndSaysWhy)
 {
     fs::create_directory(path.string() + ".lock"); // a folder where the lock file belongs
-    std::string error;
+    UiMessage error;
     EXPECT_FALSE(InstanceSocket::listen(path, error));
-    EXPECT_NE(error.find("cannot lock"), std::string::npos) << error;
+    EXPECT_NE(error.english().find("cannot lock"), std::string::npos) << error.english();
 
     const InstanceSocket::Claim claim = InstanceSocket::claim(path, "toggle", true);
     EXPECT_EQ(claim.outcome, InstanceSocket::Claim::Outcome::running);
     EXPECT_FALSE(claim.socket);
-    EXPECT_NE(claim.error.find("cannot lock"), std::string::npos) << claim.error;
+    EXPECT_NE(claim.error.english().find("cannot lock"), std::string::npos) << claim.error.english();
     EXPECT_FALSE(fs::exists(path)) << "no socket made without the lock";
 }
 
@@ -342,9 +342,9 @@ TEST_F(InstanceSocketTest, ARequestFromAnotherUserIsRefusedUnanswered)
     fs::create_directory(open);
     fs::permissions(root, fs::perms::all);
     fs::permissions(open, fs::perms::all);
-    std::string error;
+    UiMessage error;
     auto running = InstanceSocket::listen(open / "instance.socket", error);
-    ASSERT_TRUE(running) << error;
+    ASSERT_TRUE(running) << error.english();
     fs::permissions(open / "instance.socket", fs::perms::all);
 
     const uid_t uid = nobody->pw_uid;

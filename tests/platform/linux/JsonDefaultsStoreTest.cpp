@@ -118,7 +118,7 @@ TEST_F(JsonDefaultsStoreTest, ReadsThatComeTogetherLookAtTheFileOnceWritesAlways
 {
     JsonDefaultsStore settings(file);
     ASSERT_TRUE(settings.set(PreferenceKey::overlaySize, "large"));
-    JsonDefaultsStore overlay(file, "preferences", std::chrono::hours(1));
+    JsonDefaultsStore overlay(file, JsonDefaultsStore::Contents::preferences, std::chrono::hours(1));
     EXPECT_EQ(Preferences::overlaySize(overlay), OverlaySize::large) << "the first read looks";
 
     ASSERT_TRUE(settings.set(PreferenceKey::overlaySize, "small"));
@@ -177,7 +177,7 @@ TEST_F(JsonDefaultsStoreTest, AWriteStaysSmallEnoughToBeReadBack)
     EXPECT_LE(fs::file_size(file), 1u << 20);
     JsonDefaultsStore reread(file);
     EXPECT_EQ(Preferences::keyColor(reread), KeyColor::blue);
-    EXPECT_EQ(reread.problem().get(), "");
+    EXPECT_TRUE(reread.problem().get().isEmpty());
 }
 
 TEST_F(JsonDefaultsStoreTest, AValueTooLargeToSaveLeavesTheOldFileSaysSoOnceAndStaysInMemory)
@@ -186,7 +186,7 @@ TEST_F(JsonDefaultsStoreTest, AValueTooLargeToSaveLeavesTheOldFileSaysSoOnceAndS
     ASSERT_TRUE(store.set(PreferenceKey::keyColor, "blue"));
     const std::string saved = read(file);
     std::vector<std::string> messages;
-    store.problem().subscribe([&](const std::string& message) { messages.push_back(message); });
+    store.problem().subscribe([&](const UiMessage& message) { messages.push_back(message.english()); });
 
     // More than a preferences file can hold, however it is written.
     const std::string huge(2 << 20, 'x');
@@ -338,14 +338,15 @@ protected:
         {
             JsonDefaultsStore store(file);
             int messages = 0;
-            store.problem().subscribe([&](const std::string& message) { messages += message.empty() ? 0 : 1; });
+            store.problem().subscribe([&](const UiMessage& message) { messages += message.isEmpty() ? 0 : 1; });
             EXPECT_EQ(Preferences::keyColor(store), KeyColor::dark);
             EXPECT_FALSE(store.set(PreferenceKey::keyColor, "blue"));
             EXPECT_FALSE(store.set(PreferenceKey::overlaySize, "large"));
             EXPECT_EQ(Preferences::keyColor(store), KeyColor::blue) << "kept in memory";
             EXPECT_EQ(Preferences::overlaySize(store), OverlaySize::large);
             EXPECT_EQ(messages, 1);
-            EXPECT_NE(store.problem().get().find(file.string()), std::string::npos) << store.problem().get();
+            EXPECT_NE(store.problem().get().english().find(file.string()), std::string::npos)
+                << store.problem().get().english();
         }
         EXPECT_EQ(fs::symlink_status(file).type(), before);
         if (before == fs::file_type::regular) {
@@ -407,7 +408,7 @@ TEST_F(UnreadablePreferencesTest, AFileWithoutReadPermissionIsNeverMovedOrOverwr
     asOrdinaryUser(m_directory, [&] {
         JsonDefaultsStore store(file);
         return Preferences::keyColor(store) == KeyColor::dark && !store.set(PreferenceKey::keyColor, "blue") &&
-               Preferences::keyColor(store) == KeyColor::blue && !store.problem().get().empty();
+               Preferences::keyColor(store) == KeyColor::blue && !store.problem().get().isEmpty();
     });
     fs::permissions(file, fs::perms::owner_read);
     EXPECT_EQ(read(file), R"({"keyColor": "green"})");
@@ -422,7 +423,7 @@ TEST_F(UnreadablePreferencesTest, AFileMadeUnreadableAfterItWasReadIsNotOverwrit
         const bool readFirst = Preferences::keyColor(store) == KeyColor::green;
         fs::permissions(file, fs::perms::none); // the same file, size and time: only its mode changes
         return readFirst && !store.set(PreferenceKey::overlaySize, "large") &&
-               Preferences::keyColor(store) == KeyColor::green && !store.problem().get().empty();
+               Preferences::keyColor(store) == KeyColor::green && !store.problem().get().isEmpty();
     });
     fs::permissions(file, fs::perms::owner_read);
     EXPECT_EQ(read(file), R"({"keyColor": "green"})");
@@ -433,7 +434,7 @@ TEST_F(UnreadablePreferencesTest, KeepsTheValuesLastReadAndSavesWhatWasSetOnceTh
     write(file, R"({"keyColor": "green", "overlaySize": "small"})");
     JsonDefaultsStore store(file);
     std::vector<std::string> messages;
-    store.problem().subscribe([&](const std::string& message) { messages.push_back(message); });
+    store.problem().subscribe([&](const UiMessage& message) { messages.push_back(message.english()); });
     EXPECT_EQ(Preferences::keyColor(store), KeyColor::green);
 
     const fs::path away = m_directory / "away.json";
@@ -463,17 +464,17 @@ TEST_F(UnreadablePreferencesTest, OnceWhatCouldNotBeReadIsGoneANewFileKeepsWhatW
     EXPECT_FALSE(store.set(PreferenceKey::keyColor, "blue"));
     fs::remove(file);
     EXPECT_TRUE(store.set(PreferenceKey::overlaySize, "large"));
-    EXPECT_EQ(store.problem().get(), "");
+    EXPECT_TRUE(store.problem().get().isEmpty());
     EXPECT_EQ(nlohmann::json::parse(read(file)), nlohmann::json({{"keyColor", "blue"}, {"overlaySize", "large"}}));
 }
 
 TEST_F(JsonDefaultsStoreTest, KestrelsStateFileIsNamedAsSuchInWhatItSays)
 {
     fs::create_directories(file); // a folder where the file belongs
-    const JsonDefaultsStore state(file, "state");
+    const JsonDefaultsStore state(file, JsonDefaultsStore::Contents::state);
     state.object("settingsWindowFrame");
-    EXPECT_EQ(state.problem().get().rfind("cannot read the state file " + file.string(), 0), 0u)
-        << state.problem().get();
+    EXPECT_EQ(state.problem().get().english().rfind("cannot read the state file " + file.string(), 0), 0u)
+        << state.problem().get().english();
 }
 
 TEST_F(JsonDefaultsStoreTest, WriteFailuresAreToldOnceAndWhatWasSetIsSavedLater)
@@ -481,7 +482,7 @@ TEST_F(JsonDefaultsStoreTest, WriteFailuresAreToldOnceAndWhatWasSetIsSavedLater)
     write(m_directory / "config", "a file where the configuration directory should be");
     JsonDefaultsStore store(file);
     std::vector<std::string> messages;
-    store.problem().subscribe([&](const std::string& message) { messages.push_back(message); });
+    store.problem().subscribe([&](const UiMessage& message) { messages.push_back(message.english()); });
     for (const char* color : {"blue", "red", "pink"})
         EXPECT_FALSE(store.set(PreferenceKey::keyColor, color));
     EXPECT_FALSE(store.set(PreferenceKey::overlaySize, "large"));
@@ -544,7 +545,7 @@ protected:
         ASSERT_TRUE(store.set(PreferenceKey::keyColor, "blue"));
         const std::string saved = read(file);
         std::vector<std::string> messages;
-        store.problem().subscribe([&](const std::string& message) { messages.push_back(message); });
+        store.problem().subscribe([&](const UiMessage& message) { messages.push_back(message.english()); });
 
         refuse();
         EXPECT_FALSE(store.set(PreferenceKey::keyColor, "red"));

@@ -288,7 +288,8 @@ TEST(X11Access, GrantedWithADisplayAndRefusedWithout)
 
     // A display name choosing a screen the server does not have is refused, with the reason.
     const std::string noSuchScreen = server().display() + ".7";
-    EXPECT_EQ(X11EventTapService::whyCannotListen(noSuchScreen), "the X display " + noSuchScreen + " has no screen 7");
+    EXPECT_EQ(X11EventTapService::whyCannotListen(noSuchScreen).english(),
+              "the X display " + noSuchScreen + " has no screen 7");
     X11EventTapService wrongScreen{noSuchScreen};
     EXPECT_EQ(wrongScreen.createTap(0x1C00, [](std::uint32_t, const PlatformEvent&) {}), std::nullopt);
     X11HotKeyService hotKeys{noSuchScreen};

@@ -43,11 +43,11 @@ TEST(XRenderSurface, ThePicturesTheServerKeepsForItStayWithinABudget)
     test::XvfbServer server;
     ASSERT_TRUE(server.isRunning()) << server.error();
     PictureStore store;
-    std::string why;
+    UiMessage why;
     const auto surface = XRenderSurface::create(
         [&](const OverlayLayer& layer, const OverlayFrame& frame) { return store.pixels(layer, frame); },
         [] { return false; }, &why, server.display());
-    ASSERT_TRUE(surface) << why;
+    ASSERT_TRUE(surface) << why.english();
     surface->setGeometry({0, 0, 400, 400}, 1);
     surface->show();
 
