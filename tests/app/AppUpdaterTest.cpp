@@ -3,6 +3,7 @@
 #include "support/FakeUpdateServices.h"
 #include "support/ManualScheduler.h"
 #include "support/MemoryDefaultsStore.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -146,10 +147,9 @@ class AppUpdaterInstallTest : public AppUpdaterTest {
 protected:
     void SetUp() override
     {
-        std::filesystem::create_directories(folder);
+        ASSERT_FALSE(folder.path().empty());
         std::ofstream(package) << "1234";
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     // Offers the newer version in a check the user asked for and presses Install.
     void chooseInstall(AppUpdater& updater)
@@ -160,8 +160,8 @@ protected:
         driver.choose(UpdateChoice::install);
     }
 
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kestrel-updater-test";
-    const std::filesystem::path package = folder / "kestrel_1.2.deb";
+    const test::TemporaryFolder folder{"kestrel-updater"};
+    const std::filesystem::path package = folder.path() / "kestrel_1.2.deb";
 };
 
 TEST_F(AppUpdaterInstallTest, TheDownloadShowsItsProgressAndIsCheckedAgainstTheFeedBeforeItIsHandedOver)

@@ -1,6 +1,7 @@
 #include "platform/linux/InstanceSocket.h"
 
 #include "support/RefusedSystemCall.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -59,14 +60,13 @@ class InstanceSocketTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/kestrel-instance-XXXXXX";
-        root = ::mkdtemp(pattern);
+        ASSERT_FALSE(folder.path().empty());
+        root = folder.path();
         UiMessage error;
         path = InstanceSocket::pathFor(":7.0", root / "kestrel", error);
         ASSERT_FALSE(path.empty()) << error.english();
     }
-    void TearDown() override { fs::remove_all(root); }
-
+    test::TemporaryFolder folder{"kestrel-instance"};
     fs::path root;
     fs::path path;
 };

@@ -3,6 +3,7 @@
 #include "settings/Preferences.h"
 
 #include "support/RefusedSystemCall.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -36,12 +37,10 @@ class JsonDefaultsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "kestrel-prefs-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_directory = pattern;
+        ASSERT_FALSE(m_folder.path().empty());
+        m_directory = m_folder.path();
         file = m_directory / "config" / "kestrel" / "preferences.json";
     }
-    void TearDown() override { fs::remove_all(m_directory); }
 
     static std::string read(const fs::path& path)
     {
@@ -64,6 +63,7 @@ protected:
         return names;
     }
 
+    test::TemporaryFolder m_folder{"kestrel-prefs"};
     fs::path m_directory;
     fs::path file;
 };
@@ -514,7 +514,6 @@ protected:
     {
         if (m_mounted)
             ::umount2(m_mount.c_str(), MNT_DETACH);
-        JsonDefaultsStoreTest::TearDown();
     }
 
     // Writes a file until the disk has no block left.

@@ -1,6 +1,7 @@
 #include "platform/linux/XdgAutostart.h"
 
 #include "support/ScopedVariable.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -68,14 +69,13 @@ class XdgAutostartTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/kestrel-autostart-XXXXXX";
-        root = ::mkdtemp(pattern);
+        ASSERT_FALSE(folder.path().empty());
+        root = folder.path();
         executable = root / "bin" / "kestrel";
         writeFile(executable, "#!/bin/sh\n");
         fs::permissions(executable, fs::perms::owner_all);
     }
-    void TearDown() override { fs::remove_all(root); }
-
+    test::TemporaryFolder folder{"kestrel-autostart"};
     fs::path root;
     fs::path executable;
     fs::path entry() const { return root / "config" / "autostart" / "kestrel.desktop"; }
@@ -218,7 +218,6 @@ protected:
     {
         if (m_mounted)
             ::umount2(entry().c_str(), MNT_DETACH);
-        XdgAutostartTest::TearDown();
     }
     void fix(const std::string& text)
     {

@@ -1,6 +1,7 @@
 #include "platform/wayland/WaylandConnection.h"
 
 #include "platform/wayland/LayerShellSurface.h"
+#include "support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -44,31 +45,11 @@ private:
 };
 
 // WAYLAND_DISPLAY set for the test's length, and put back after.
-class DisplayVariable {
-public:
-    explicit DisplayVariable(const std::string& value)
-    {
-        if (const char* previous = std::getenv("WAYLAND_DISPLAY"))
-            m_previous = previous;
-        ::setenv("WAYLAND_DISPLAY", value.c_str(), 1);
-    }
-    ~DisplayVariable()
-    {
-        if (m_previous)
-            ::setenv("WAYLAND_DISPLAY", m_previous->c_str(), 1);
-        else
-            ::unsetenv("WAYLAND_DISPLAY");
-    }
-
-private:
-    std::optional<std::string> m_previous;
-};
-
 TEST(WaylandConnection, ACompositorThatNeverAnswersIsGivenUpAfterTheBound)
 {
     SilentCompositor silent;
     ASSERT_TRUE(silent.isListening());
-    const DisplayVariable display(silent.path());
+    const test::ScopedVariable display("WAYLAND_DISPLAY", silent.path());
     using Clock = std::chrono::steady_clock;
 
     for (int attempt = 0; attempt < 2; ++attempt) {
