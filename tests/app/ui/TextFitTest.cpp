@@ -1,12 +1,15 @@
 // Every text of the tray panel, onboarding, the update window and the settings window is shown whole, with PC and
 // Mac key labels and at every overlay size: no label is cut at its end or by its window. In a
 // made-up language 40 % longer than English, every text (what is shown and what a screen reader
-// reads) is translated and still whole, written from left to right and from right to left.
+// reads) is translated and still whole, written from left to right and from right to left; in
+// each language Kestrel is translated into, with that language's keycap legends, every text
+// is whole too.
 
 #include "app/InputMonitoringPermission.h"
 #include "app/MenuCommands.h"
 #include "app/ui/MenuPanel.h"
 #include "app/ui/OnboardingWindow.h"
+#include "app/ui/Translations.h"
 #include "app/ui/UpdateWindow.h"
 #include "common/ui/QtText.h"
 #include "overlay/KeyLabels.h"
@@ -28,6 +31,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <sstream>
+
 namespace kestrel {
 namespace {
 
@@ -40,8 +46,19 @@ bool isInsideScrollArea(const QWidget* widget, const QWidget* window)
     return false;
 }
 
-// The language the windows are shown in.
-enum class Language { english, pseudo, pseudoRightToLeft };
+// The language the windows are shown in: English, the made-up one, or one of Kestrel's
+// catalogues (`code`).
+struct Language {
+    enum Kind { english, pseudo, pseudoRightToLeft, catalogue } kind = english;
+    std::string code;
+
+    bool isMadeUp() const { return kind == pseudo || kind == pseudoRightToLeft; }
+    std::string name() const
+    {
+        static constexpr const char* names[] = {"English", "made-up language", "made-up language, right to left"};
+        return kind == catalogue ? code : names[kind];
+    }
+};
 
 // Texts shown as they are in every language: names, numbers, and the hot key as the keycaps
 // write it (in the keyboard's language already).
@@ -54,7 +71,7 @@ bool isData(const QString& text)
 
 // The texts of `window` that do not fit where they are shown, and (in the made-up language)
 // those left untranslated, described for the failure.
-std::vector<std::string> clippedTexts(QWidget& window, const std::string& where, Language language = Language::english)
+std::vector<std::string> clippedTexts(QWidget& window, const std::string& where, const Language& language = {})
 {
     // Laid out as it would be on screen: pending layout requests first.
     for (int round = 0; round < 3; ++round)
@@ -64,8 +81,7 @@ std::vector<std::string> clippedTexts(QWidget& window, const std::string& where,
         clipped.push_back(where + ": \"" + text.toStdString() + "\" " + why.toStdString());
     };
     const auto translatedOrData = [&](const QString& text) {
-        if (language != Language::english && !text.isEmpty() && !test::PseudoTranslator::isPseudo(text) &&
-            !isData(text))
+        if (language.isMadeUp() && !text.isEmpty() && !test::PseudoTranslator::isPseudo(text) && !isData(text))
             report(text, QStringLiteral("is not translated"));
     };
     translatedOrData(window.windowTitle());
@@ -122,53 +138,71 @@ std::vector<std::string> clippedTexts(QWidget& window, const std::string& where,
     return clipped;
 }
 
-// Shows the windows in `language` while it lives.
+// Shows the windows, and the keycaps' legends, in `language` while it lives.
 class InLanguage {
 public:
-    explicit InLanguage(Language language) : m_translator(language == Language::pseudoRightToLeft)
+    explicit InLanguage(const Language& language) : m_translator(language.kind == Language::pseudoRightToLeft)
     {
-        if (language == Language::english)
-            return;
-        QCoreApplication::installTranslator(&m_translator);
-        QGuiApplication::setLayoutDirection(language == Language::pseudoRightToLeft ? Qt::RightToLeft
-                                                                                    : Qt::LeftToRight);
+        if (language.kind == Language::catalogue) {
+            m_catalogue.emplace(QStringList{QString::fromStdString(language.code)});
+            EXPECT_EQ(m_catalogue->language().toStdString(), language.code) << "no catalogue";
+            KeyLabels::setLegendLanguage(language.code);
+        } else if (language.isMadeUp()) {
+            QCoreApplication::installTranslator(&m_translator);
+            QGuiApplication::setLayoutDirection(language.kind == Language::pseudoRightToLeft ? Qt::RightToLeft
+                                                                                             : Qt::LeftToRight);
+        }
     }
     ~InLanguage()
     {
         QCoreApplication::removeTranslator(&m_translator);
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        KeyLabels::setLegendLanguage({});
     }
     InLanguage(const InLanguage&) = delete;
     InLanguage& operator=(const InLanguage&) = delete;
 
 private:
     test::PseudoTranslator m_translator;
+    std::optional<Translations> m_catalogue;
 };
+
+// The languages Kestrel is translated into, as the build names them.
+std::vector<std::string> translatedLanguages()
+{
+    std::vector<std::string> codes;
+    std::istringstream list(KESTREL_LANGUAGES);
+    for (std::string code; list >> code;)
+        codes.push_back(code);
+    return codes;
+}
 
 struct Look {
     KeyLabelStyle labels;
     OverlaySize size;
-    Language language = Language::english;
+    Language language;
 };
 
 std::string describe(const Look& look)
 {
-    static constexpr const char* languages[] = {"English", "made-up language", "made-up language, right to left"};
     return std::string(rawValue(look.labels)) + " labels, " + std::string(rawValue(look.size)) + ", " +
-           languages[static_cast<int>(look.language)];
+           look.language.name();
 }
 
 // Every key label style at every size in English; in the made-up languages, the largest size
-// (the longest texts with the widest keycaps).
+// (the longest texts with the widest keycaps); in each of Kestrel's languages, the largest
+// size with PC labels, whose legends are the language's own.
 std::vector<Look> everyLook()
 {
     std::vector<Look> looks;
     for (const auto& labels : EnumCases<KeyLabelStyle>::all) {
         for (const auto& size : EnumCases<OverlaySize>::all)
-            looks.push_back({labels.value, size.value});
-        for (const Language language : {Language::pseudo, Language::pseudoRightToLeft})
-            looks.push_back({labels.value, OverlaySize::large, language});
+            looks.push_back({labels.value, size.value, {}});
+        for (const Language::Kind madeUp : {Language::pseudo, Language::pseudoRightToLeft})
+            looks.push_back({labels.value, OverlaySize::large, {madeUp, {}}});
     }
+    for (const std::string& code : translatedLanguages())
+        looks.push_back({KeyLabelStyle::pc, OverlaySize::large, {Language::catalogue, code}});
     return looks;
 }
 
