@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>More colors and themes are coming</source>
-        <translation>Weitere Farben und Themen folgen</translation>
+        <translation>Weitere Farben und Designs folgen</translation>
     </message>
     <message>
         <source>Key Labels</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>How big keys appear on screen</source>
-        <translation>Wie groß Tasten auf dem Bildschirm erscheinen</translation>
+        <translation>Wie groß die Tasten auf dem Bildschirm erscheinen</translation>
     </message>
     <message>
         <source>Display Duration</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>How long keys stay after you let go</source>
-        <translation>Wie lange Tasten nach dem Loslassen bleiben</translation>
+        <translation>Wie lange die Tasten nach dem Loslassen bleiben</translation>
     </message>
     <message>
         <source>%1s</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>show keys on screen, or stop showing them (like the hot key)</source>
-        <translation>zeigt Tasten auf dem Bildschirm oder hört damit auf (wie das Tastenkürzel)</translation>
+        <translation>schaltet die Tastenanzeige ein oder aus (wie das Tastenkürzel)</translation>
     </message>
     <message>
         <source>quit the running Kestrel</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
-        <translation>Wähle eine der Optionen --settings, --toggle und --quit. Siehe kestrel --help.</translation>
+        <translation>wähle nur eine der Optionen --settings, --toggle und --quit. Siehe kestrel --help.</translation>
     </message>
     <message>
         <source>unknown option %1. Try kestrel --help.</source>
@@ -158,7 +158,7 @@
         <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
 or opens the settings window of the Kestrel already running.</source>
         <translation>Zeigt die Tasten, die du drückst, als Tastenkappen auf dem Bildschirm. Ohne Option
-startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</translation>
+wird Kestrel gestartet oder, falls es schon läuft, sein Einstellungsfenster geöffnet.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -181,15 +181,15 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
-        <translation>%1. Kestrel kann hier keine Tasten zeigen; seine Einstellungen sagen, was fehlt.</translation>
+        <translation>%1. Kestrel kann hier keine Tasten zeigen; in den Einstellungen steht, was fehlt.</translation>
     </message>
     <message>
         <source>%1, so keys typed into the lock screen are shown.</source>
-        <translation>%1, daher werden Tasten gezeigt, die im Sperrbildschirm getippt werden.</translation>
+        <translation>%1, daher werden Tasten gezeigt, die auf dem Sperrbildschirm getippt werden.</translation>
     </message>
     <message>
         <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
-        <translation>%1, daher können Passwortfelder nicht erkannt werden und darin getippte Tasten werden gezeigt; Abfragen, die die ganze Tastatur belegen, bleiben verborgen.</translation>
+        <translation>%1, daher können Passwortfelder nicht erkannt werden, und darin getippte Tasten werden gezeigt; Abfragen, die die ganze Tastatur belegen, bleiben ausgeblendet.</translation>
     </message>
     <message>
         <source>the panel opens as a window: %1.</source>
@@ -197,15 +197,15 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
-        <translation>%1 ist von einem anderen Programm belegt und schaltet daher die Tasten nicht ein oder aus; der Schalter und „kestrel --toggle“ tun es weiterhin (lege das auf ein anderes Tastenkürzel der Arbeitsumgebung).</translation>
+        <translation>%1 ist von einem anderen Programm belegt und schaltet daher die Tastenanzeige nicht ein oder aus; der Schalter und „kestrel --toggle“ tun es weiterhin (lege den Befehl auf ein anderes Tastenkürzel deiner Arbeitsumgebung).</translation>
     </message>
     <message>
         <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
-        <translation>keine Statusleiste vorhanden. %1 zeigt Tasten oder hört damit auf; starte kestrel erneut, um die Einstellungen zu öffnen.</translation>
+        <translation>kein Systemabschnitt vorhanden. %1 schaltet die Tastenanzeige ein oder aus; starte kestrel erneut, um die Einstellungen zu öffnen.</translation>
     </message>
     <message>
         <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
-        <translation>keine Statusleiste vorhanden. kestrel --toggle zeigt Tasten oder hört damit auf (lege es auf ein Tastenkürzel der Arbeitsumgebung); starte kestrel erneut, um die Einstellungen zu öffnen.</translation>
+        <translation>kein Systemabschnitt vorhanden. kestrel --toggle schaltet die Tastenanzeige ein oder aus (lege es auf ein Tastenkürzel deiner Arbeitsumgebung); starte kestrel erneut, um die Einstellungen zu öffnen.</translation>
     </message>
     <message>
         <source>cannot start Kestrel again: %1</source>
@@ -232,7 +232,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
-        <translation>Dieser Bildschirm ist getrennt. Bis er wieder da ist, erscheinen Tasten auf dem Bildschirm mit dem Zeiger</translation>
+        <translation>Dieser Bildschirm ist getrennt. Bis er wieder da ist, erscheinen die Tasten auf dem Bildschirm mit dem Zeiger</translation>
     </message>
 </context>
 <context>
@@ -318,7 +318,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>Accessibility for the whole desktop</source>
-        <translation>Bedienungshilfen für den ganzen Schreibtisch</translation>
+        <translation>Bedienungshilfen für die ganze Arbeitsumgebung</translation>
     </message>
 </context>
 <context>
@@ -332,7 +332,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
-        <translation>„Erlauben …“ fragt nach dem Passwort eines Administrators; dann liest ein kleines Leseprogramm Tastatur und Maus für %1, nur solange es läuft. Oder tritt der Gruppe „input“ bei: Das bleibt, braucht eine neue Anmeldung und lässt jedes Programm, das du startest, jede Taste lesen.</translation>
+        <translation>„Erlauben …“ fragt nach dem Passwort eines Administrators; dann liest ein kleines Leseprogramm Tastatur und Maus für %1, nur solange es läuft. Oder tritt der Gruppe „input“ bei: Das gilt dauerhaft, erfordert eine neue Anmeldung und lässt jedes Programm, das du startest, jede Taste lesen.</translation>
     </message>
     <message>
         <source>Waiting for the system to ask for a password…</source>
@@ -371,7 +371,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     <name>InstanceSocket</name>
     <message>
         <source>the path %1 is too long for a socket</source>
-        <translation>der Pfad %1 ist für ein Socket zu lang</translation>
+        <translation>der Pfad %1 ist für einen Socket zu lang</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
@@ -399,7 +399,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>cannot listen on %1: %2</source>
-        <translation>an %1 lässt sich nicht lauschen: %2</translation>
+        <translation>auf %1 lässt sich nicht lauschen: %2</translation>
     </message>
 </context>
 <context>
@@ -426,7 +426,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>it nests deeper than a preferences file does</source>
-        <translation>sie ist tiefer verschachtelt, als eine Einstellungsdatei es ist</translation>
+        <translation>sie ist tiefer verschachtelt als jede Einstellungsdatei</translation>
     </message>
     <message>
         <source>the preferences would be larger than a preferences file can be</source>
@@ -454,7 +454,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>it nests deeper than a state file does</source>
-        <translation>sie ist tiefer verschachtelt, als eine Zustandsdatei es ist</translation>
+        <translation>sie ist tiefer verschachtelt als jede Zustandsdatei</translation>
     </message>
     <message>
         <source>the state would be larger than a state file can be</source>
@@ -608,7 +608,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>the session bus has gone</source>
-        <translation>der Sitzungsbus ist weg</translation>
+        <translation>der Sitzungsbus ist verschwunden</translation>
     </message>
     <message>
         <source>the session bus cannot be reached</source>
@@ -616,7 +616,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>the accessibility bus has gone</source>
-        <translation>der Bedienungshilfen-Bus ist weg</translation>
+        <translation>der Bedienungshilfen-Bus ist verschwunden</translation>
     </message>
     <message>
         <source>there is no accessibility bus (AT-SPI)</source>
@@ -635,19 +635,19 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
-        <translation>Eingabeaufforderungen, die die ganze Tastatur belegen, werden ausgeblendet; der Bedienungshilfen-Bus wird gesucht, um Passwortfelder zu finden</translation>
+        <translation>Abfragen, die die ganze Tastatur belegen, werden ausgeblendet; der Bedienungshilfen-Bus wird gesucht, um Passwortfelder zu finden</translation>
     </message>
     <message>
         <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
-        <translation>Nur Eingabeaufforderungen, die die ganze Tastatur belegen, werden ausgeblendet: Ohne Bedienungshilfen-Bus lassen sich Passwortfelder in anderen Fenstern nicht erkennen, und ihre Tasten werden gezeigt</translation>
+        <translation>Nur Abfragen, die die ganze Tastatur belegen, werden ausgeblendet: Ohne Bedienungshilfen-Bus lassen sich Passwortfelder in anderen Fenstern nicht erkennen, und ihre Tasten werden gezeigt</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
-        <translation>Ausgeblendet in Passwortfeldern von Programmen, die sich beim Bedienungshilfen-Bus melden, und in Eingabeaufforderungen, die die ganze Tastatur belegen</translation>
+        <translation>Ausgeblendet in Passwortfeldern von Programmen, die sich beim Bedienungshilfen-Bus melden, und in Abfragen, die die ganze Tastatur belegen</translation>
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen und in Eingabeaufforderungen, die die ganze Tastatur belegen. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für den ganzen Schreibtisch)</translation>
+        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen und in Abfragen, die die ganze Tastatur belegen. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für die ganze Arbeitsumgebung)</translation>
     </message>
     <message>
         <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
@@ -663,7 +663,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen und auf dem Sperrbildschirm. Sperrbildschirme, die systemd-logind nichts melden (swaylock), und andere Passwortabfragen (sudo im Terminal, Systemdialoge) werden gezeigt. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für den ganzen Schreibtisch)</translation>
+        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen und auf dem Sperrbildschirm. Sperrbildschirme, die systemd-logind nichts melden (swaylock), und andere Passwortabfragen (sudo im Terminal, Systemdialoge) werden gezeigt. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für die ganze Arbeitsumgebung)</translation>
     </message>
     <message>
         <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
@@ -679,7 +679,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen. Der Sperrbildschirm und andere Passwortabfragen werden gezeigt: Kestrel kann systemd-logind nicht fragen, ob die Sitzung gesperrt ist. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für den ganzen Schreibtisch)</translation>
+        <translation>Ausgeblendet in Passwortfeldern von GTK-Programmen. Der Sperrbildschirm und andere Passwortabfragen werden gezeigt: Kestrel kann systemd-logind nicht fragen, ob die Sitzung gesperrt ist. Schalte die Bedienungshilfen ein, um danach gestartete Qt-Programme und Chromium einzuschließen (eine Änderung für die ganze Arbeitsumgebung)</translation>
     </message>
 </context>
 <context>
@@ -815,7 +815,7 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     <name>SessionFacts</name>
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
-        <translation>Lege „kestrel --toggle“ in den Tastatureinstellungen deines Schreibtischs auf ein Tastenkürzel, um jederzeit ein- oder auszuschalten</translation>
+        <translation>Lege „kestrel --toggle“ in den Tastatureinstellungen deiner Arbeitsumgebung auf ein Tastenkürzel, um die Anzeige jederzeit ein- oder auszuschalten</translation>
     </message>
 </context>
 <context>
@@ -1098,11 +1098,11 @@ startet es Kestrel oder öffnet die Einstellungen des schon laufenden Kestrel.</
     </message>
     <message>
         <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
-        <translation>das Tastenkürzel hat die Verbindung zur X-Anzeige verloren und ist aus, bis Kestrel neu startet.</translation>
+        <translation>das Tastenkürzel hat die Verbindung zur X-Anzeige verloren und bleibt deaktiviert, bis Kestrel neu gestartet wird.</translation>
     </message>
     <message>
         <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
-        <translation>die Tastatur hat sich geändert und das Tastenkürzel konnte nicht erneut belegt werden (ein anderes Programm hält es vielleicht, oder der Tastatur fehlt eine seiner Tasten); beim nächsten Tastaturwechsel wird es erneut versucht.</translation>
+        <translation>die Tastatur hat sich geändert, und das Tastenkürzel konnte nicht erneut belegt werden (vielleicht belegt es ein anderes Programm, oder der Tastatur fehlt eine seiner Tasten); beim nächsten Tastaturwechsel wird es erneut versucht.</translation>
     </message>
     <message>
         <source>the X server lacks RENDER 0.10</source>

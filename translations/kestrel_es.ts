@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>quit the running Kestrel</source>
-        <translation>sale del Kestrel en ejecución</translation>
+        <translation>cierra el Kestrel en ejecución</translation>
     </message>
     <message>
         <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
@@ -189,7 +189,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
-        <translation>%1, así que no se pueden detectar los campos de contraseña y se muestran las teclas escritas en ellos; las solicitudes que toman todo el teclado siguen ocultas.</translation>
+        <translation>%1, así que no se pueden detectar los campos de contraseña y se muestran las teclas escritas en ellos; las solicitudes que capturan todo el teclado siguen ocultas.</translation>
     </message>
     <message>
         <source>the panel opens as a window: %1.</source>
@@ -197,7 +197,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
-        <translation>%1 lo usa otro programa, así que no muestra las teclas ni las detiene; el interruptor y «kestrel --toggle» siguen haciéndolo (asígnalo a otro atajo del escritorio).</translation>
+        <translation>%1 lo usa otro programa, así que no muestra las teclas ni deja de mostrarlas; el interruptor y «kestrel --toggle» siguen haciéndolo (asígnalo a otro atajo del escritorio).</translation>
     </message>
     <message>
         <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
@@ -213,7 +213,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>this user may not read the keyboards in %1</source>
-        <translation>este usuario no puede leer los teclados de %1</translation>
+        <translation>este usuario no tiene permiso para leer los teclados de %1</translation>
     </message>
     <message>
         <source>there is no keyboard in %1</source>
@@ -282,7 +282,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>Special Keys Only hides regular typing. Passwords are never shown</source>
-        <translation>“Solo teclas especiales” oculta la escritura normal. Las contraseñas nunca se muestran</translation>
+        <translation>«Solo teclas especiales» oculta la escritura normal. Las contraseñas nunca se muestran</translation>
     </message>
     <message>
         <source>Password Fields</source>
@@ -332,7 +332,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
-        <translation>“Permitir…” pide la contraseña de un administrador; después, un pequeño lector lee el teclado y el ratón para %1 solo mientras se ejecuta. O únete al grupo input: es permanente, requiere volver a iniciar sesión y permite que cualquier programa que ejecutes lea cada tecla.</translation>
+        <translation>«Permitir…» pide la contraseña de un administrador; después, un pequeño lector lee el teclado y el ratón para %1 solo mientras se ejecuta. O únete al grupo input: es permanente, requiere volver a iniciar sesión y permite que cualquier programa que ejecutes lea todas las teclas.</translation>
     </message>
     <message>
         <source>Waiting for the system to ask for a password…</source>
@@ -340,7 +340,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>Authentication was cancelled. Nothing was changed.</source>
-        <translation>Se canceló la autenticación. No se ha cambiado nada.</translation>
+        <translation>Se ha cancelado la autenticación. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>The system did not allow it. Nothing was changed.</source>
@@ -356,7 +356,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
-        <translation>El lector del teclado se ha detenido, así que no se muestran las teclas. Elige “Permitir…” para iniciarlo de nuevo.</translation>
+        <translation>El lector del teclado se ha detenido, así que no se muestran las teclas. Elige «Permitir…» para iniciarlo de nuevo.</translation>
     </message>
     <message>
         <source>Allow…</source>
@@ -500,7 +500,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>%1; giving up.</source>
-        <translation>%1; se abandona.</translation>
+        <translation>%1; se deja de intentar.</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -635,19 +635,19 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
-        <translation>Se ocultan los diálogos que capturan todo el teclado; buscando el bus de accesibilidad para encontrar los campos de contraseña</translation>
+        <translation>Se ocultan las solicitudes que capturan todo el teclado; buscando el bus de accesibilidad para encontrar los campos de contraseña</translation>
     </message>
     <message>
         <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
-        <translation>Solo se ocultan los diálogos que capturan todo el teclado: sin un bus de accesibilidad, los campos de contraseña de otras ventanas no se pueden distinguir y sus teclas se muestran</translation>
+        <translation>Solo se ocultan las solicitudes que capturan todo el teclado: sin un bus de accesibilidad, los campos de contraseña de otras ventanas no se pueden distinguir y sus teclas se muestran</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
-        <translation>Oculto en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad, y en los diálogos que capturan todo el teclado</translation>
+        <translation>Ocultas en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad, y en las solicitudes que capturan todo el teclado</translation>
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Oculto en los campos de contraseña de las aplicaciones GTK y en los diálogos que capturan todo el teclado. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
+        <translation>Ocultas en los campos de contraseña de las aplicaciones GTK y en las solicitudes que capturan todo el teclado. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
     </message>
     <message>
         <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
@@ -659,11 +659,11 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
-        <translation>Oculto en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad, y en la pantalla de bloqueo. Las pantallas de bloqueo que no avisan a systemd-logind (swaylock) y otras solicitudes de contraseña (sudo en un terminal, diálogos del sistema) se muestran</translation>
+        <translation>Ocultas en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad, y en la pantalla de bloqueo. Las pantallas de bloqueo que no avisan a systemd-logind (swaylock) y otras solicitudes de contraseña (sudo en un terminal, diálogos del sistema) se muestran</translation>
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Oculto en los campos de contraseña de las aplicaciones GTK y en la pantalla de bloqueo. Las pantallas de bloqueo que no avisan a systemd-logind (swaylock) y otras solicitudes de contraseña (sudo en un terminal, diálogos del sistema) se muestran. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
+        <translation>Ocultas en los campos de contraseña de las aplicaciones GTK y en la pantalla de bloqueo. Las pantallas de bloqueo que no avisan a systemd-logind (swaylock) y otras solicitudes de contraseña (sudo en un terminal, diálogos del sistema) se muestran. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
     </message>
     <message>
         <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
@@ -675,11 +675,11 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
-        <translation>Oculto en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada</translation>
+        <translation>Ocultas en los campos de contraseña de las aplicaciones que informan al bus de accesibilidad. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada</translation>
     </message>
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Oculto en los campos de contraseña de las aplicaciones GTK. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
+        <translation>Ocultas en los campos de contraseña de las aplicaciones GTK. La pantalla de bloqueo y otras solicitudes de contraseña se muestran: Kestrel no puede preguntar a systemd-logind si la sesión está bloqueada. Activa la accesibilidad para incluir las aplicaciones Qt y Chromium que se abran después (un cambio para todo el escritorio)</translation>
     </message>
 </context>
 <context>
@@ -1102,7 +1102,7 @@ inicia Kestrel o abre la ventana de ajustes del Kestrel que ya está en ejecuci�
     </message>
     <message>
         <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
-        <translation>el teclado cambió y no se pudo volver a tomar el atajo (puede que otro programa lo tenga o que al teclado le falte una de sus teclas); se volverá a intentar en el próximo cambio de teclado.</translation>
+        <translation>el teclado cambió y no se pudo volver a capturar el atajo (puede que otro programa lo esté usando o que al teclado le falte una de sus teclas); se volverá a intentar en el próximo cambio de teclado.</translation>
     </message>
     <message>
         <source>the X server lacks RENDER 0.10</source>

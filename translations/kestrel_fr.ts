@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Names on the keys: as on a Mac (⌃ control, ⌘ command) or a PC (Ctrl, Super)</source>
-        <translation>Noms sur les touches : comme sur un Mac (⌃ contrôle, ⌘ commande) ou un PC (Ctrl, Super)</translation>
+        <translation>Noms sur les touches&#xa0;: comme sur un Mac (⌃ contrôle, ⌘ commande) ou un PC (Ctrl, Super)</translation>
     </message>
     <message>
         <source>Size</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>How long keys stay after you let go</source>
-        <translation>Durée pendant laquelle les touches restent après les avoir relâchées</translation>
+        <translation>Combien de temps les touches restent affichées une fois relâchées</translation>
     </message>
     <message>
         <source>%1s</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Usage: %1 [option]</source>
-        <translation>Utilisation : %1 [option]</translation>
+        <translation>Utilisation&#xa0;: %1 [option]</translation>
     </message>
     <message>
         <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
@@ -162,7 +162,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>print the version and exit</source>
@@ -177,39 +177,39 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <name>Composition</name>
     <message>
         <source>%1, so Qt draws the overlay.</source>
-        <translation>%1, Qt dessine donc la surimpression.</translation>
+        <translation>%1&#xa0;: c’est donc Qt qui dessine l’incrustation.</translation>
     </message>
     <message>
         <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
-        <translation>%1. Kestrel ne peut pas afficher les touches ici ; ses réglages indiquent ce qui manque.</translation>
+        <translation>%1. Kestrel ne peut pas afficher les touches ici&#xa0;; ses réglages indiquent ce qui manque.</translation>
     </message>
     <message>
         <source>%1, so keys typed into the lock screen are shown.</source>
-        <translation>%1, les touches tapées sur l’écran de verrouillage sont donc affichées.</translation>
+        <translation>%1&#xa0;: les touches tapées sur l’écran de verrouillage sont donc affichées.</translation>
     </message>
     <message>
         <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
-        <translation>%1 : les champs de mot de passe ne peuvent donc pas être détectés et les touches tapées dedans sont affichées ; les invites qui prennent tout le clavier restent masquées.</translation>
+        <translation>%1&#xa0;: les champs de mot de passe ne peuvent donc pas être détectés et les touches qui y sont tapées sont affichées&#xa0;; les invites qui s’emparent de tout le clavier restent masquées.</translation>
     </message>
     <message>
         <source>the panel opens as a window: %1.</source>
-        <translation>le panneau s’ouvre dans une fenêtre : %1.</translation>
+        <translation>le panneau s’ouvre dans une fenêtre&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
-        <translation>%1 est pris par un autre programme : il n’affiche donc pas les touches et ne les arrête pas ; l’interrupteur et « kestrel --toggle » le font toujours (associez cette commande à un autre raccourci du bureau).</translation>
+        <translation>%1 est déjà utilisé par un autre programme&#xa0;: ce raccourci n’active ni ne désactive donc l’affichage des touches&#xa0;; l’interrupteur et «&#xa0;kestrel --toggle&#xa0;» le font toujours (associez cette commande à un autre raccourci du bureau).</translation>
     </message>
     <message>
         <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
-        <translation>aucune zone de notification n’est disponible. %1 affiche les touches ou les arrête ; relancez kestrel pour ouvrir les réglages.</translation>
+        <translation>aucune zone de notification n’est disponible. %1 active ou désactive l’affichage des touches&#xa0;; relancez kestrel pour ouvrir les réglages.</translation>
     </message>
     <message>
         <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
-        <translation>aucune zone de notification n’est disponible. kestrel --toggle affiche les touches ou les arrête (associez-le à un raccourci du bureau) ; relancez kestrel pour ouvrir les réglages.</translation>
+        <translation>aucune zone de notification n’est disponible. kestrel --toggle active ou désactive l’affichage des touches (associez-le à un raccourci du bureau)&#xa0;; relancez kestrel pour ouvrir les réglages.</translation>
     </message>
     <message>
         <source>cannot start Kestrel again: %1</source>
-        <translation>impossible de relancer Kestrel : %1</translation>
+        <translation>impossible de relancer Kestrel&#xa0;: %1</translation>
     </message>
     <message>
         <source>this user may not read the keyboards in %1</source>
@@ -232,7 +232,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
-        <translation>Cet écran est déconnecté. Les touches apparaissent sur l’écran du pointeur jusqu’à son retour</translation>
+        <translation>Cet écran est déconnecté. Jusqu’à son retour, les touches apparaissent sur l’écran où se trouve le pointeur</translation>
     </message>
 </context>
 <context>
@@ -270,7 +270,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>Open at Login</source>
-        <translation>Ouvrir à l’ouverture de session</translation>
+        <translation>Ouvrir avec la session</translation>
     </message>
     <message>
         <source>Start %1 when you log in</source>
@@ -282,7 +282,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>Special Keys Only hides regular typing. Passwords are never shown</source>
-        <translation>« Touches spéciales uniquement » masque la saisie ordinaire. Les mots de passe ne sont jamais affichés</translation>
+        <translation>«&#xa0;Touches spéciales uniquement&#xa0;» masque la saisie ordinaire. Les mots de passe ne sont jamais affichés</translation>
     </message>
     <message>
         <source>Password Fields</source>
@@ -325,14 +325,14 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <name>InputBackend</name>
     <message>
         <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
-        <translation>KESTREL_INPUT vaut « %1 », ni « x11 » ni « evdev » ; le choix se fait donc d’après la session.</translation>
+        <translation>KESTREL_INPUT vaut «&#xa0;%1&#xa0;», qui n’est ni «&#xa0;x11&#xa0;» ni «&#xa0;evdev&#xa0;»&#xa0;; Kestrel choisit donc d’après la session.</translation>
     </message>
 </context>
 <context>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
-        <translation>« Autoriser… » demande le mot de passe d’un administrateur, puis un petit lecteur lit le clavier et la souris pour %1, uniquement pendant qu’il fonctionne. Ou rejoignez le groupe input : c’est durable, il faut rouvrir la session, et tout programme que vous lancez peut lire chaque touche.</translation>
+        <translation>«&#xa0;Autoriser…&#xa0;» demande le mot de passe d’un administrateur, puis un petit lecteur lit le clavier et la souris pour %1, uniquement pendant qu’il fonctionne. Ou rejoignez le groupe input&#xa0;: c’est durable, il faut rouvrir la session, et tout programme que vous lancez peut lire chaque touche.</translation>
     </message>
     <message>
         <source>Waiting for the system to ask for a password…</source>
@@ -348,7 +348,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
-        <translation>Le lecteur du clavier n’a pas pu démarrer. Rien n’a été modifié ; l’autre solution est le groupe input.</translation>
+        <translation>Le lecteur du clavier n’a pas pu démarrer. Rien n’a été modifié&#xa0;; l’autre solution est le groupe input.</translation>
     </message>
     <message>
         <source>The system cannot ask for a password here. Use the input group instead.</source>
@@ -356,7 +356,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
-        <translation>Le lecteur du clavier s’est arrêté : les touches ne sont plus affichées. Choisissez « Autoriser… » pour le relancer.</translation>
+        <translation>Le lecteur du clavier s’est arrêté&#xa0;: les touches ne sont plus affichées. Choisissez «&#xa0;Autoriser…&#xa0;» pour le relancer.</translation>
     </message>
     <message>
         <source>Allow…</source>
@@ -375,11 +375,11 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>cannot create %1: %2</source>
-        <translation>impossible de créer %1 : %2</translation>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot use %1: %2</source>
-        <translation>impossible d’utiliser %1 : %2</translation>
+        <translation>impossible d’utiliser %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a folder private to this user</source>
@@ -391,34 +391,34 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>cannot reach the running Kestrel: %1</source>
-        <translation>impossible de joindre le Kestrel en cours d’exécution : %1</translation>
+        <translation>impossible de joindre le Kestrel en cours d’exécution&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation>impossible de verrouiller %1 : %2</translation>
+        <translation>impossible de verrouiller %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot listen on %1: %2</source>
-        <translation>impossible d’écouter sur %1 : %2</translation>
+        <translation>impossible d’écouter sur %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>JsonDefaultsStore</name>
     <message>
         <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
-        <translation>impossible de lire le fichier de préférences %1 : %2. Kestrel utilise les réglages lus en dernier et ne modifiera pas le fichier.</translation>
+        <translation>impossible de lire le fichier de préférences %1&#xa0;: %2. Kestrel utilise les réglages lus en dernier et ne modifiera pas le fichier.</translation>
     </message>
     <message>
         <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
-        <translation>impossible d’enregistrer les préférences dans %1 : %2. Les modifications sont conservées jusqu’à ce que Kestrel quitte.</translation>
+        <translation>impossible d’enregistrer les préférences dans %1&#xa0;: %2. Les modifications sont conservées jusqu’à la fermeture de Kestrel.</translation>
     </message>
     <message>
         <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
-        <translation>impossible de mettre de côté le fichier de préférences %1, qui était incompréhensible : %2. Les modifications sont conservées jusqu’à ce que Kestrel quitte.</translation>
+        <translation>impossible de mettre de côté le fichier de préférences %1, qui était incompréhensible&#xa0;: %2. Les modifications sont conservées jusqu’à la fermeture de Kestrel.</translation>
     </message>
     <message>
         <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
-        <translation>le fichier de préférences %1 était incompréhensible ; il a été conservé sous le nom %2 et un nouveau a été commencé.</translation>
+        <translation>le fichier de préférences %1 était incompréhensible&#xa0;; il a été conservé sous le nom %2 et un nouveau fichier a été créé.</translation>
     </message>
     <message>
         <source>it is larger than a preferences file can be</source>
@@ -434,19 +434,19 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
-        <translation>impossible de lire le fichier d’état %1 : %2. Kestrel utilise l’état lu en dernier et ne modifiera pas le fichier.</translation>
+        <translation>impossible de lire le fichier d’état %1&#xa0;: %2. Kestrel utilise l’état lu en dernier et ne modifiera pas le fichier.</translation>
     </message>
     <message>
         <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
-        <translation>impossible d’enregistrer l’état dans %1 : %2. Les modifications sont conservées jusqu’à ce que Kestrel quitte.</translation>
+        <translation>impossible d’enregistrer l’état dans %1&#xa0;: %2. Les modifications sont conservées jusqu’à la fermeture de Kestrel.</translation>
     </message>
     <message>
         <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
-        <translation>impossible de mettre de côté le fichier d’état %1, qui était incompréhensible : %2. Les modifications sont conservées jusqu’à ce que Kestrel quitte.</translation>
+        <translation>impossible de mettre de côté le fichier d’état %1, qui était incompréhensible&#xa0;: %2. Les modifications sont conservées jusqu’à la fermeture de Kestrel.</translation>
     </message>
     <message>
         <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
-        <translation>le fichier d’état %1 était incompréhensible ; il a été conservé sous le nom %2 et un nouveau a été commencé.</translation>
+        <translation>le fichier d’état %1 était incompréhensible&#xa0;; il a été conservé sous le nom %2 et un nouveau fichier a été créé.</translation>
     </message>
     <message>
         <source>it is larger than a state file can be</source>
@@ -480,7 +480,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <name>Launch</name>
     <message>
         <source>no X display to show keys on: DISPLAY is not set.</source>
-        <translation>aucun affichage X où montrer les touches : DISPLAY n’est pas défini.</translation>
+        <translation>aucun affichage X où montrer les touches&#xa0;: DISPLAY n’est pas défini.</translation>
     </message>
     <message>
         <source>the X display %1 is back.</source>
@@ -496,11 +496,11 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
-        <translation>impossible de garantir qu’un seul Kestrel s’exécute : %1</translation>
+        <translation>impossible de garantir qu’un seul Kestrel s’exécute&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1; giving up.</source>
-        <translation>%1 ; abandon.</translation>
+        <translation>%1&#xa0;; abandon.</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -570,7 +570,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>All set!</source>
-        <translation>Tout est prêt !</translation>
+        <translation>Tout est prêt&#xa0;!</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
@@ -593,7 +593,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <name>OnboardingWindow</name>
     <message>
         <source>Open at Login</source>
-        <translation>Ouvrir à l’ouverture de session</translation>
+        <translation>Ouvrir avec la session</translation>
     </message>
     <message>
         <source>Back</source>
@@ -701,15 +701,15 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>Small</source>
-        <translation>Petit</translation>
+        <translation>Petite</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Moyen</translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation>Grand</translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -796,15 +796,15 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <name>ReaderPermission</name>
     <message>
         <source>%1, so the keyboard cannot be read through the system&apos;s authentication.</source>
-        <translation>%1 : le clavier ne peut donc pas être lu via l’authentification du système.</translation>
+        <translation>%1&#xa0;: le clavier ne peut donc pas être lu via l’authentification du système.</translation>
     </message>
     <message>
         <source>the system did not allow reading the keyboard and mouse, so keys are not shown.</source>
-        <translation>le système n’a pas autorisé la lecture du clavier et de la souris : les touches ne sont donc pas affichées.</translation>
+        <translation>le système n’a pas autorisé la lecture du clavier et de la souris&#xa0;: les touches ne sont donc pas affichées.</translation>
     </message>
     <message>
         <source>the keyboard reader stopped, so keys are not shown; choose Allow… in the settings to start it again.</source>
-        <translation>le lecteur du clavier s’est arrêté : les touches ne sont donc pas affichées ; choisissez « Autoriser… » dans les réglages pour le relancer.</translation>
+        <translation>le lecteur du clavier s’est arrêté&#xa0;: les touches ne sont donc pas affichées&#xa0;; choisissez «&#xa0;Autoriser…&#xa0;» dans les réglages pour le relancer.</translation>
     </message>
     <message>
         <source>the keyboard reader ended before it could read the keyboard.</source>
@@ -815,18 +815,18 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <name>SessionFacts</name>
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
-        <translation>Associez « kestrel --toggle » à un raccourci dans les réglages du clavier de votre bureau pour activer ou désactiver à tout moment</translation>
+        <translation>Associez «&#xa0;kestrel --toggle&#xa0;» à un raccourci dans les réglages du clavier de votre bureau pour activer ou désactiver à tout moment</translation>
     </message>
 </context>
 <context>
     <name>SessionLock</name>
     <message>
         <source>there is no system bus to ask whether the screen is locked</source>
-        <translation>il n’y a aucun bus système à qui demander si l’écran est verrouillé</translation>
+        <translation>il n’y a aucun bus système auquel demander si l’écran est verrouillé</translation>
     </message>
     <message>
         <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
-        <translation>systemd-logind ne connaît aucune session de cet utilisateur à qui demander si l’écran est verrouillé</translation>
+        <translation>systemd-logind ne connaît aucune session de cet utilisateur pour savoir si l’écran est verrouillé</translation>
     </message>
 </context>
 <context>
@@ -913,7 +913,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>You’re up to date!</source>
-        <translation>Vous êtes à jour !</translation>
+        <translation>Vous êtes à jour&#xa0;!</translation>
     </message>
     <message>
         <source>%1 %2 is the newest version available.</source>
@@ -925,11 +925,11 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>A new version of %1 is available!</source>
-        <translation>Une nouvelle version de %1 est disponible !</translation>
+        <translation>Une nouvelle version de %1 est disponible&#xa0;!</translation>
     </message>
     <message>
         <source>%1 %2 is available. Would you like to install it now?</source>
-        <translation>%1 %2 est disponible. Voulez-vous l’installer maintenant ?</translation>
+        <translation>%1 %2 est disponible. Voulez-vous l’installer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Downloading the update…</source>
@@ -944,11 +944,11 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <name>Updates</name>
     <message>
         <source>Kestrel could not check for updates: %1</source>
-        <translation>Kestrel n’a pas pu rechercher de mises à jour : %1</translation>
+        <translation>Kestrel n’a pas pu rechercher de mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
-        <translation>Le flux de mises à jour n’indique aucune version que Kestrel sait lire ; Kestrel ne peut donc pas savoir si elle est plus récente.</translation>
+        <translation>Le flux de mises à jour n’indique aucune version que Kestrel sait lire&#xa0;; Kestrel ne peut donc pas savoir si elle est plus récente.</translation>
     </message>
     <message>
         <source>This update is not signed, and Kestrel installs only signed updates.</source>
@@ -956,19 +956,19 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
-        <translation>Le flux de mises à jour annonce un paquet de %1 Mio, bien plus gros que Kestrel ; il n’a pas été téléchargé.</translation>
+        <translation>Le flux de mises à jour annonce un paquet de %1 Mio, bien plus gros que Kestrel&#xa0;; il n’a pas été téléchargé.</translation>
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
-        <translation>La mise à jour n’a pas pu être téléchargée : %1</translation>
+        <translation>La mise à jour n’a pas pu être téléchargée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The downloaded update was deleted because it is not the one the feed describes: %1</source>
-        <translation>La mise à jour téléchargée a été supprimée, car ce n’est pas celle que décrit le flux : %1</translation>
+        <translation>La mise à jour téléchargée a été supprimée, car ce n’est pas celle que décrit le flux&#xa0;: %1</translation>
     </message>
     <message>
         <source>The update could not be installed: %1</source>
-        <translation>La mise à jour n’a pas pu être installée : %1</translation>
+        <translation>La mise à jour n’a pas pu être installée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
@@ -976,7 +976,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>the update feed is not well-formed XML (line %1: %2)</source>
-        <translation>le flux de mises à jour n’est pas du XML bien formé (ligne %1 : %2)</translation>
+        <translation>le flux de mises à jour n’est pas du XML bien formé (ligne %1&#xa0;: %2)</translation>
     </message>
     <message>
         <source>the update feed is not an RSS channel</source>
@@ -992,7 +992,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>cannot read the package: %1</source>
-        <translation>impossible de lire le paquet : %1</translation>
+        <translation>impossible de lire le paquet&#xa0;: %1</translation>
     </message>
     <message>
         <source>the package is %1 bytes long, not %2</source>
@@ -1004,7 +1004,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
-        <translation>la signature n’a pas pu être vérifiée : la libcrypto 3 d’OpenSSL n’est pas installée</translation>
+        <translation>la signature n’a pas pu être vérifiée&#xa0;: la libcrypto 3 d’OpenSSL n’est pas installée</translation>
     </message>
     <message>
         <source>the signature could not be checked</source>
@@ -1020,15 +1020,15 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>nothing on this system installs it; the package is in %1</source>
-        <translation>rien sur ce système ne peut l’installer ; le paquet se trouve dans %1</translation>
+        <translation>rien sur ce système ne peut l’installer&#xa0;; le paquet se trouve dans %1</translation>
     </message>
     <message>
         <source>cannot write the package: %1</source>
-        <translation>impossible d’écrire le paquet : %1</translation>
+        <translation>impossible d’écrire le paquet&#xa0;: %1</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation>le serveur a répondu HTTP %1</translation>
+        <translation>le serveur a répondu avec le code HTTP %1</translation>
     </message>
     <message>
         <source>the server redirects too often</source>
@@ -1064,7 +1064,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d’écrire %1 : %2</translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the package is longer than the update feed says</source>
@@ -1094,7 +1094,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     <name>X11</name>
     <message>
         <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
-        <translation>il manque à l’affichage X XInput 2.2, par lequel Kestrel voit les touches</translation>
+        <translation>l’affichage X ne dispose pas de XInput 2.2, par lequel Kestrel voit les touches</translation>
     </message>
     <message>
         <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
@@ -1102,7 +1102,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
-        <translation>le clavier a changé et le raccourci n’a pas pu être repris (un autre programme le détient peut-être, ou il manque au clavier l’une de ses touches) ; nouvel essai au prochain changement de clavier.</translation>
+        <translation>le clavier a changé et le raccourci n’a pas pu être repris (un autre programme le détient peut-être, ou il manque au clavier l’une de ses touches)&#xa0;; nouvel essai au prochain changement de clavier.</translation>
     </message>
     <message>
         <source>the X server lacks RENDER 0.10</source>
@@ -1122,7 +1122,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>the X server refused the overlay window</source>
-        <translation>le serveur X a refusé la fenêtre de surimpression</translation>
+        <translation>le serveur X a refusé la fenêtre d’incrustation</translation>
     </message>
     <message>
         <source>the X display %1 has no screen %2</source>
@@ -1134,7 +1134,7 @@ Sans option, lance Kestrel ou ouvre les réglages du Kestrel déjà lancé.</tra
     </message>
     <message>
         <source>the X display %1 went away; waiting for it to come back.</source>
-        <translation>l’affichage X %1 a disparu ; en attente de son retour.</translation>
+        <translation>l’affichage X %1 a disparu&#xa0;; en attente de son retour.</translation>
     </message>
 </context>
 </TS>

@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>How long keys stay after you let go</source>
-        <translation>Per quanto tempo i tasti restano dopo averli rilasciati</translation>
+        <translation>Per quanto tempo restano i tasti dopo che li rilasci</translation>
     </message>
     <message>
         <source>%1s</source>
@@ -189,7 +189,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
-        <translation>%1, quindi i campi password non possono essere rilevati e i tasti digitati al loro interno vengono mostrati; le richieste che prendono l’intera tastiera restano nascoste.</translation>
+        <translation>%1, quindi i campi password non possono essere rilevati e i tasti digitati al loro interno vengono mostrati; le richieste che occupano l’intera tastiera restano nascoste.</translation>
     </message>
     <message>
         <source>the panel opens as a window: %1.</source>
@@ -197,7 +197,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
-        <translation>%1 è occupata da un altro programma, quindi non mostra né interrompe i tasti; l’interruttore e «kestrel --toggle» funzionano ancora (associalo a un’altra scorciatoia del desktop).</translation>
+        <translation>%1 è occupata da un altro programma, quindi non mostra i tasti né smette di mostrarli; l’interruttore e «kestrel --toggle» funzionano ancora (associalo a un’altra scorciatoia del desktop).</translation>
     </message>
     <message>
         <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
@@ -213,7 +213,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>this user may not read the keyboards in %1</source>
-        <translation>questo utente non può leggere le tastiere in %1</translation>
+        <translation>questo utente non ha il permesso di leggere le tastiere in %1</translation>
     </message>
     <message>
         <source>there is no keyboard in %1</source>
@@ -282,7 +282,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>Special Keys Only hides regular typing. Passwords are never shown</source>
-        <translation>“Solo tasti speciali” nasconde la digitazione normale. Le password non vengono mai mostrate</translation>
+        <translation>«Solo tasti speciali» nasconde la digitazione normale. Le password non vengono mai mostrate</translation>
     </message>
     <message>
         <source>Password Fields</source>
@@ -318,7 +318,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>Accessibility for the whole desktop</source>
-        <translation>Accessibilità per tutta la scrivania</translation>
+        <translation>Accessibilità per tutto il desktop</translation>
     </message>
 </context>
 <context>
@@ -332,7 +332,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
-        <translation>“Consenti…” chiede la password di un amministratore, poi un piccolo lettore legge tastiera e mouse per %1 solo mentre è in esecuzione. Oppure unisciti al gruppo input: è permanente, richiede un nuovo login e permette a ogni programma che esegui di leggere ogni tasto.</translation>
+        <translation>«Consenti…» chiede la password di un amministratore, poi un piccolo lettore legge tastiera e mouse per %1 solo mentre è in esecuzione. Oppure unisciti al gruppo input: è permanente, richiede un nuovo login e permette a qualsiasi programma che esegui di leggere tutti i tasti.</translation>
     </message>
     <message>
         <source>Waiting for the system to ask for a password…</source>
@@ -356,7 +356,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
-        <translation>Il lettore della tastiera si è fermato, quindi i tasti non vengono mostrati. Scegli “Consenti…” per avviarlo di nuovo.</translation>
+        <translation>Il lettore della tastiera si è fermato, quindi i tasti non vengono mostrati. Scegli «Consenti…» per avviarlo di nuovo.</translation>
     </message>
     <message>
         <source>Allow…</source>
@@ -550,7 +550,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     <name>Onboarding</name>
     <message>
         <source>Welcome to %1</source>
-        <translation>Benvenuto in %1</translation>
+        <translation>Ti diamo il benvenuto in %1</translation>
     </message>
     <message>
         <source>Show your keys and clicks on screen as you present, teach, or record.</source>
@@ -647,7 +647,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Nascosti nei campi password delle app GTK e nelle richieste che occupano l’intera tastiera. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutta la scrivania)</translation>
+        <translation>Nascosti nei campi password delle app GTK e nelle richieste che occupano l’intera tastiera. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutto il desktop)</translation>
     </message>
     <message>
         <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
@@ -663,7 +663,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Nascosti nei campi password delle app GTK e nella schermata di blocco. Le schermate di blocco che non avvisano systemd-logind (swaylock) e le altre richieste di password (sudo in un terminale, finestre di sistema) vengono mostrate. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutta la scrivania)</translation>
+        <translation>Nascosti nei campi password delle app GTK e nella schermata di blocco. Le schermate di blocco che non avvisano systemd-logind (swaylock) e le altre richieste di password (sudo in un terminale, finestre di sistema) vengono mostrate. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutto il desktop)</translation>
     </message>
     <message>
         <source>Looking for the accessibility bus to find password fields. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
@@ -679,7 +679,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Nascosti nei campi password delle app GTK. La schermata di blocco e le altre richieste di password vengono mostrate: Kestrel non può chiedere a systemd-logind se la sessione è bloccata. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutta la scrivania)</translation>
+        <translation>Nascosti nei campi password delle app GTK. La schermata di blocco e le altre richieste di password vengono mostrate: Kestrel non può chiedere a systemd-logind se la sessione è bloccata. Attiva l’accessibilità per includere le app Qt e Chromium avviate in seguito (una modifica per tutto il desktop)</translation>
     </message>
 </context>
 <context>
@@ -815,7 +815,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     <name>SessionFacts</name>
     <message>
         <source>Bind “kestrel --toggle” to a shortcut in your desktop&apos;s keyboard settings to turn on or off anytime</source>
-        <translation>Assegna “kestrel --toggle” a una scorciatoia nelle impostazioni della tastiera della scrivania per attivare o disattivare in qualsiasi momento</translation>
+        <translation>Assegna «kestrel --toggle» a una scorciatoia nelle impostazioni della tastiera del desktop per attivarlo o disattivarlo in qualsiasi momento</translation>
     </message>
 </context>
 <context>
@@ -913,7 +913,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>You’re up to date!</source>
-        <translation>Sei aggiornato!</translation>
+        <translation>Tutto aggiornato!</translation>
     </message>
     <message>
         <source>%1 %2 is the newest version available.</source>
@@ -1020,7 +1020,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>nothing on this system installs it; the package is in %1</source>
-        <translation>niente su questo sistema può installarlo; il pacchetto si trova in %1</translation>
+        <translation>su questo sistema non c’è nulla che possa installarlo; il pacchetto si trova in %1</translation>
     </message>
     <message>
         <source>cannot write the package: %1</source>
@@ -1102,7 +1102,7 @@ Kestrel o apre la finestra delle impostazioni del Kestrel già in esecuzione.</t
     </message>
     <message>
         <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
-        <translation>la tastiera è cambiata e non è stato possibile riprendere la scorciatoia (un altro programma potrebbe occuparla, o alla tastiera manca uno dei suoi tasti); si riprova al prossimo cambio di tastiera.</translation>
+        <translation>la tastiera è cambiata e non è stato possibile riprendere la scorciatoia (un altro programma potrebbe occuparla, o alla tastiera potrebbe mancare uno dei suoi tasti); si riproverà al prossimo cambio di tastiera.</translation>
     </message>
     <message>
         <source>the X server lacks RENDER 0.10</source>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Version %1 (%2)</source>
-        <translation>バージョン %1 (%2)</translation>
+        <translation>バージョン %1（%2）</translation>
     </message>
 </context>
 <context>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>show keys on screen, or stop showing them (like the hot key)</source>
-        <translation>キーを画面に表示するか、表示をやめます（ホットキーと同じ）</translation>
+        <translation>キーの画面表示を開始／停止します（ホットキーと同じ）</translation>
     </message>
     <message>
         <source>quit the running Kestrel</source>
@@ -189,7 +189,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
-        <translation>%1。そのためパスワードフィールドを検出できず、そこに入力したキーが表示されます。キーボード全体を占有するプロンプトは引き続き隠されます。</translation>
+        <translation>%1。そのためパスワードフィールドを検出できず、そこに入力したキーが表示されます。キーボード全体を占有する入力画面では引き続き非表示になります。</translation>
     </message>
     <message>
         <source>the panel opens as a window: %1.</source>
@@ -213,18 +213,18 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>this user may not read the keyboards in %1</source>
-        <translation>このユーザーは%1のキーボードを読み取れません</translation>
+        <translation>このユーザーは %1 のキーボードを読み取れません</translation>
     </message>
     <message>
         <source>there is no keyboard in %1</source>
-        <translation>%1にキーボードがありません</translation>
+        <translation>%1 にキーボードがありません</translation>
     </message>
 </context>
 <context>
     <name>Displays</name>
     <message>
         <source>Screen with Pointer</source>
-        <translation>ポインタのある画面</translation>
+        <translation>ポインターのある画面</translation>
     </message>
     <message>
         <source>Disconnected Display</source>
@@ -232,7 +232,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>That display is disconnected. Keys appear on the screen with the pointer until it&apos;s back</source>
-        <translation>そのディスプレイは接続されていません。再接続されるまで、キーはポインタのある画面に表示されます</translation>
+        <translation>そのディスプレイは接続されていません。再接続されるまで、キーはポインターのある画面に表示されます</translation>
     </message>
 </context>
 <context>
@@ -282,7 +282,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>Special Keys Only hides regular typing. Passwords are never shown</source>
-        <translation>「特殊キーのみ」では通常の入力は表示されません。パスワードは表示されません</translation>
+        <translation>「特殊キーのみ」では通常の入力は表示されません。パスワードが表示されることはありません</translation>
     </message>
     <message>
         <source>Password Fields</source>
@@ -332,7 +332,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
-        <translation>「許可…」を選ぶと管理者のパスワードを求められ、その後、小さな読み取りプログラムが%1の実行中だけキーボードとマウスを読み取ります。または input グループに参加します。この設定は永続的で、再ログインが必要になり、実行するすべてのプログラムがすべてのキーを読み取れるようになります。</translation>
+        <translation>「許可…」を選ぶと管理者のパスワードを求められ、その後、小さな読み取りプログラムが%1の実行中だけキーボードとマウスを読み取ります。inputグループに参加する方法もありますが、こちらは永続的で、再ログインが必要になり、実行するすべてのプログラムがすべてのキーを読み取れるようになります。</translation>
     </message>
     <message>
         <source>Waiting for the system to ask for a password…</source>
@@ -348,11 +348,11 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
-        <translation>キーボード読み取りプログラムを起動できませんでした。何も変更されていません。もう一つの方法は input グループです。</translation>
+        <translation>キーボード読み取りプログラムを起動できませんでした。何も変更されていません。もう一つの方法はinputグループです。</translation>
     </message>
     <message>
         <source>The system cannot ask for a password here. Use the input group instead.</source>
-        <translation>ここではシステムがパスワードを求めることができません。代わりに input グループを使ってください。</translation>
+        <translation>ここではシステムがパスワードを求めることができません。代わりにinputグループを使ってください。</translation>
     </message>
     <message>
         <source>The keyboard reader stopped, so keys are not shown. Choose Allow… to start it again.</source>
@@ -364,7 +364,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>Use the Input Group Instead…</source>
-        <translation>代わりに input グループを使う…</translation>
+        <translation>代わりにinputグループを使う…</translation>
     </message>
 </context>
 <context>
@@ -484,7 +484,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>the X display %1 is back.</source>
-        <translation>Xディスプレイ %1 が戻りました。</translation>
+        <translation>Xディスプレイ %1 に再接続しました。</translation>
     </message>
     <message>
         <source>the Kestrel that started this one is still running.</source>
@@ -496,11 +496,11 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
-        <translation>Kestrelが1つだけ実行されることを確認できません: %1</translation>
+        <translation>Kestrelの実行を1つだけに制限できません: %1</translation>
     </message>
     <message>
         <source>%1; giving up.</source>
-        <translation>%1。あきらめます。</translation>
+        <translation>%1。中止します。</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -608,7 +608,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>the session bus has gone</source>
-        <translation>セッションバスがなくなりました</translation>
+        <translation>セッションバスとの接続が切れました</translation>
     </message>
     <message>
         <source>the session bus cannot be reached</source>
@@ -616,7 +616,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>the accessibility bus has gone</source>
-        <translation>アクセシビリティバスがなくなりました</translation>
+        <translation>アクセシビリティバスとの接続が切れました</translation>
     </message>
     <message>
         <source>there is no accessibility bus (AT-SPI)</source>
@@ -635,11 +635,11 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
-        <translation>キーボード全体を占有する入力画面は非表示になります。パスワードフィールドを見つけるためにアクセシビリティバスを探しています</translation>
+        <translation>キーボード全体を占有する入力画面では非表示になります。パスワードフィールドを見つけるためにアクセシビリティバスを探しています</translation>
     </message>
     <message>
         <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
-        <translation>非表示になるのはキーボード全体を占有する入力画面だけです。アクセシビリティバスがないと、ほかのウインドウのパスワードフィールドを区別できず、そのキーが表示されます</translation>
+        <translation>キーボード全体を占有する入力画面でのみ非表示になります。アクセシビリティバスがないと、ほかのウインドウのパスワードフィールドを区別できず、そのキーが表示されます</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
@@ -651,11 +651,11 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
-        <translation>ロック画面は非表示になります。パスワードフィールドを見つけるためにアクセシビリティバスを探しています。systemd-logindに通知しないロック画面（swaylock）とその他のパスワード入力（ターミナルのsudo、システムのダイアログ）は表示されます</translation>
+        <translation>ロック画面では非表示になります。パスワードフィールドを見つけるためにアクセシビリティバスを探しています。systemd-logindに通知しないロック画面（swaylock）とその他のパスワード入力（ターミナルのsudo、システムのダイアログ）は表示されます</translation>
     </message>
     <message>
         <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
-        <translation>非表示になるのはロック画面だけです。アクセシビリティバスがないと、ほかのウインドウのパスワードフィールドを区別できず、そのキーが表示されます。systemd-logindに通知しないロック画面（swaylock）とその他のパスワード入力（ターミナルのsudo、システムのダイアログ）は表示されます</translation>
+        <translation>ロック画面でのみ非表示になります。アクセシビリティバスがないと、ほかのウインドウのパスワードフィールドを区別できず、そのキーが表示されます。systemd-logindに通知しないロック画面（swaylock）とその他のパスワード入力（ターミナルのsudo、システムのダイアログ）は表示されます</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
@@ -671,7 +671,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
-        <translation>何も非表示になりません。アクセシビリティバスがないと、パスワードフィールドを区別できず、そのキーが表示されます。ロック画面とその他のパスワード入力は表示されます。Kestrelはsystemd-logindにセッションがロックされているか問い合わせることができません</translation>
+        <translation>どこでも非表示になりません。アクセシビリティバスがないと、パスワードフィールドを区別できず、そのキーが表示されます。ロック画面とその他のパスワード入力は表示されます。Kestrelはsystemd-logindにセッションがロックされているか問い合わせることができません</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
@@ -826,7 +826,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>systemd-logind knows no session of this user to ask whether the screen is locked</source>
-        <translation>画面がロックされているかを問い合わせるための、このユーザーのセッションをsystemd-logindが把握していません</translation>
+        <translation>systemd-logindがこのユーザーのセッションを把握していないため、画面がロックされているかを問い合わせられません</translation>
     </message>
 </context>
 <context>
@@ -925,7 +925,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>A new version of %1 is available!</source>
-        <translation>新しいバージョンの%1があります！</translation>
+        <translation>%1の新しいバージョンがあります！</translation>
     </message>
     <message>
         <source>%1 %2 is available. Would you like to install it now?</source>
@@ -972,7 +972,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
-        <translation>Kestrel %1をシステムのインストーラに渡しました。インストールが終わったら、Kestrelを終了して再度起動してください。</translation>
+        <translation>Kestrel %1 をシステムのインストーラーに渡しました。インストールが終わったら、Kestrelを終了して再度起動してください。</translation>
     </message>
     <message>
         <source>the update feed is not well-formed XML (line %1: %2)</source>
@@ -1020,7 +1020,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>nothing on this system installs it; the package is in %1</source>
-        <translation>このシステムにはインストールできるものがありません。パッケージは%1にあります</translation>
+        <translation>このシステムにはパッケージをインストールするプログラムがありません。パッケージは %1 にあります</translation>
     </message>
     <message>
         <source>cannot write the package: %1</source>
@@ -1052,7 +1052,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>the update feed is larger than an update feed can be</source>
-        <translation>アップデートフィードがアップデートフィードとしてありえないほど大きいです</translation>
+        <translation>アップデートフィードが大きすぎます</translation>
     </message>
     <message>
         <source>the package&apos;s address does not start with https://</source>
@@ -1060,26 +1060,26 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>there is no cache folder to download into</source>
-        <translation>ダウンロード先のキャッシュフォルダがありません</translation>
+        <translation>ダウンロード先のキャッシュフォルダーがありません</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>%1に書き込めません: %2</translation>
+        <translation>%1 に書き込めません: %2</translation>
     </message>
     <message>
         <source>the package is longer than the update feed says</source>
-        <translation>パッケージがアップデートフィードの記載より長いです</translation>
+        <translation>パッケージがアップデートフィードの記載より大きいです</translation>
     </message>
 </context>
 <context>
     <name>Wayland</name>
     <message>
         <source>no Wayland compositor answers</source>
-        <translation>Waylandコンポジタが応答しません</translation>
+        <translation>Waylandコンポジターが応答しません</translation>
     </message>
     <message>
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
-        <translation>Waylandコンポジタがレイヤーサーフェス（zwlr_layer_shell_v1）に対応していません</translation>
+        <translation>Waylandコンポジターがレイヤーサーフェス（zwlr_layer_shell_v1）に対応していません</translation>
     </message>
     <message>
         <source>the Wayland compositor has ended, and the session with it.</source>
@@ -1134,7 +1134,7 @@ Kestrelを起動するか、実行中のKestrelの設定ウインドウを開き
     </message>
     <message>
         <source>the X display %1 went away; waiting for it to come back.</source>
-        <translation>Xディスプレイ %1 がなくなりました。戻るのを待っています。</translation>
+        <translation>Xディスプレイ %1 との接続が切れました。再接続を待っています。</translation>
     </message>
 </context>
 </TS>

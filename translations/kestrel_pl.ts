@@ -157,8 +157,8 @@
     <message>
         <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
 or opens the settings window of the Kestrel already running.</source>
-        <translation>Pokazuje naciskane klawisze na ekranie jako nakładki klawiszy. Bez opcji uruchamia
-Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</translation>
+        <translation>Pokazuje naciskane klawisze na ekranie jako narysowane klawisze. Bez opcji
+uruchamia Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -181,7 +181,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
-        <translation>%1. Kestrel nie może tu pokazywać klawiszy; jego ustawienia mówią, czego brakuje.</translation>
+        <translation>%1. Kestrel nie może tu pokazywać klawiszy; w jego ustawieniach widać, czego brakuje.</translation>
     </message>
     <message>
         <source>%1, so keys typed into the lock screen are shown.</source>
@@ -189,7 +189,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
-        <translation>%1, więc nie można wykryć pól haseł i wpisywane w nich klawisze są pokazywane; monity przejmujące całą klawiaturę pozostają ukryte.</translation>
+        <translation>%1, więc nie można wykryć pól haseł i wpisywane w nich klawisze są pokazywane; okna przejmujące całą klawiaturę pozostają ukryte.</translation>
     </message>
     <message>
         <source>the panel opens as a window: %1.</source>
@@ -197,15 +197,15 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
-        <translation>%1 jest zajęty przez inny program, więc nie włącza ani nie wyłącza pokazywania klawiszy; przełącznik i „kestrel --toggle” nadal działają (przypisz je do innego skrótu środowiska).</translation>
+        <translation>skrót %1 jest zajęty przez inny program, więc nie włącza ani nie wyłącza pokazywania klawiszy; przełącznik i „kestrel --toggle” nadal działają (przypisz to polecenie do innego skrótu w ustawieniach pulpitu).</translation>
     </message>
     <message>
         <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
-        <translation>brak zasobnika systemowego. %1 włącza lub wyłącza pokazywanie klawiszy; uruchom kestrel ponownie, aby otworzyć ustawienia.</translation>
+        <translation>brak tacki systemowej. %1 włącza lub wyłącza pokazywanie klawiszy; uruchom kestrel ponownie, aby otworzyć ustawienia.</translation>
     </message>
     <message>
         <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
-        <translation>brak zasobnika systemowego. kestrel --toggle włącza lub wyłącza pokazywanie klawiszy (przypisz je do skrótu środowiska); uruchom kestrel ponownie, aby otworzyć ustawienia.</translation>
+        <translation>brak tacki systemowej. kestrel --toggle włącza lub wyłącza pokazywanie klawiszy (przypisz to polecenie do skrótu w ustawieniach pulpitu); uruchom kestrel ponownie, aby otworzyć ustawienia.</translation>
     </message>
     <message>
         <source>cannot start Kestrel again: %1</source>
@@ -213,7 +213,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>this user may not read the keyboards in %1</source>
-        <translation>ten użytkownik nie może odczytywać klawiatur w %1</translation>
+        <translation>ten użytkownik nie ma uprawnień do odczytu klawiatur w %1</translation>
     </message>
     <message>
         <source>there is no keyboard in %1</source>
@@ -332,7 +332,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
-        <translation>„Zezwól…” prosi o hasło administratora, a potem mały czytnik odczytuje klawiaturę i mysz dla %1, tylko gdy działa. Możesz też dołączyć do grupy input: to trwałe, wymaga ponownego zalogowania i pozwala każdemu uruchomionemu programowi odczytywać każdy klawisz.</translation>
+        <translation>„Zezwól…” prosi o hasło administratora, a potem mały czytnik odczytuje klawiaturę i mysz dla programu %1, tylko dopóki ten działa. Możesz też dołączyć do grupy input: to rozwiązanie trwałe, wymaga ponownego zalogowania i pozwala każdemu uruchomionemu programowi odczytywać każdy klawisz.</translation>
     </message>
     <message>
         <source>Waiting for the system to ask for a password…</source>
@@ -348,7 +348,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
-        <translation>Nie udało się uruchomić czytnika klawiatury. Nic nie zmieniono; drugą drogą jest grupa input.</translation>
+        <translation>Nie udało się uruchomić czytnika klawiatury. Nic nie zmieniono; drugim sposobem jest grupa input.</translation>
     </message>
     <message>
         <source>The system cannot ask for a password here. Use the input group instead.</source>
@@ -391,7 +391,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>cannot reach the running Kestrel: %1</source>
-        <translation>nie można połączyć się z działającym Kestrelem: %1</translation>
+        <translation>nie można połączyć się z działającym programem Kestrel: %1</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
@@ -414,23 +414,23 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
-        <translation>nie można odłożyć niezrozumiałego pliku preferencji %1: %2. Zmiany zostaną zachowane do zamknięcia programu Kestrel.</translation>
+        <translation>nie można zachować pod inną nazwą nieprawidłowego pliku preferencji %1: %2. Zmiany zostaną zachowane do zamknięcia programu Kestrel.</translation>
     </message>
     <message>
         <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
-        <translation>plik preferencji %1 był niezrozumiały; zachowano go jako %2 i rozpoczęto nowy.</translation>
+        <translation>plik preferencji %1 był nieprawidłowy; zachowano go jako %2 i utworzono nowy.</translation>
     </message>
     <message>
         <source>it is larger than a preferences file can be</source>
-        <translation>jest większy, niż może być plik preferencji</translation>
+        <translation>przekracza maksymalny rozmiar pliku preferencji</translation>
     </message>
     <message>
         <source>it nests deeper than a preferences file does</source>
-        <translation>jest zagnieżdżony głębiej niż plik preferencji</translation>
+        <translation>ma więcej poziomów zagnieżdżenia, niż dopuszcza plik preferencji</translation>
     </message>
     <message>
         <source>the preferences would be larger than a preferences file can be</source>
-        <translation>preferencje byłyby większe, niż może być plik preferencji</translation>
+        <translation>preferencje przekroczyłyby maksymalny rozmiar pliku preferencji</translation>
     </message>
     <message>
         <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
@@ -442,23 +442,23 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
-        <translation>nie można odłożyć niezrozumiałego pliku stanu %1: %2. Zmiany zostaną zachowane do zamknięcia programu Kestrel.</translation>
+        <translation>nie można zachować pod inną nazwą nieprawidłowego pliku stanu %1: %2. Zmiany zostaną zachowane do zamknięcia programu Kestrel.</translation>
     </message>
     <message>
         <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
-        <translation>plik stanu %1 był niezrozumiały; zachowano go jako %2 i rozpoczęto nowy.</translation>
+        <translation>plik stanu %1 był nieprawidłowy; zachowano go jako %2 i utworzono nowy.</translation>
     </message>
     <message>
         <source>it is larger than a state file can be</source>
-        <translation>jest większy, niż może być plik stanu</translation>
+        <translation>przekracza maksymalny rozmiar pliku stanu</translation>
     </message>
     <message>
         <source>it nests deeper than a state file does</source>
-        <translation>jest zagnieżdżony głębiej niż plik stanu</translation>
+        <translation>ma więcej poziomów zagnieżdżenia, niż dopuszcza plik stanu</translation>
     </message>
     <message>
         <source>the state would be larger than a state file can be</source>
-        <translation>stan byłby większy, niż może być plik stanu</translation>
+        <translation>stan przekroczyłby maksymalny rozmiar pliku stanu</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -473,7 +473,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     <name>KeyLabels</name>
     <message>
         <source>Turn on or off anytime with %1</source>
-        <translation>Włączaj i wyłączaj w dowolnej chwili za pomocą %1</translation>
+        <translation>Włączaj i wyłączaj w dowolnej chwili skrótem %1</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>the Kestrel that started this one is still running.</source>
-        <translation>Kestrel, który uruchomił ten, nadal działa.</translation>
+        <translation>Kestrel, który uruchomił tę instancję, nadal działa.</translation>
     </message>
     <message>
         <source>Kestrel is not running.</source>
@@ -531,7 +531,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>%1 is updated with your system&apos;s other software</source>
-        <translation>%1 jest uaktualniany razem z resztą oprogramowania systemu</translation>
+        <translation>%1 jest uaktualniany razem z pozostałym oprogramowaniem systemu</translation>
     </message>
     <message>
         <source>Settings…</source>
@@ -635,19 +635,19 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
-        <translation>Okna zajmujące całą klawiaturę są ukrywane; trwa szukanie magistrali dostępności, aby znaleźć pola haseł</translation>
+        <translation>Okna przejmujące całą klawiaturę są ukrywane; trwa szukanie magistrali dostępności, aby znaleźć pola haseł</translation>
     </message>
     <message>
         <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
-        <translation>Ukrywane są tylko okna zajmujące całą klawiaturę: bez magistrali dostępności nie da się rozpoznać pól haseł w innych oknach i ich klawisze są pokazywane</translation>
+        <translation>Ukrywane są tylko okna przejmujące całą klawiaturę: bez magistrali dostępności nie da się rozpoznać pól haseł w innych oknach i ich klawisze są pokazywane</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
-        <translation>Ukrywane w polach haseł aplikacji zgłaszających się do magistrali dostępności oraz w oknach zajmujących całą klawiaturę</translation>
+        <translation>Ukrywane w polach haseł aplikacji zgłaszających się do magistrali dostępności oraz w oknach przejmujących całą klawiaturę</translation>
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
-        <translation>Ukrywane w polach haseł aplikacji GTK i w oknach zajmujących całą klawiaturę. Włącz dostępność, aby objąć aplikacje Qt i Chromium uruchomione później (zmiana dla całego pulpitu)</translation>
+        <translation>Ukrywane w polach haseł aplikacji GTK i w oknach przejmujących całą klawiaturę. Włącz dostępność, aby objąć aplikacje Qt i Chromium uruchomione później (zmiana dla całego pulpitu)</translation>
     </message>
     <message>
         <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
@@ -781,7 +781,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>Custom</source>
-        <translation>Własna</translation>
+        <translation>Własne</translation>
     </message>
     <message>
         <source>Mac</source>
@@ -808,7 +808,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>the keyboard reader ended before it could read the keyboard.</source>
-        <translation>czytnik klawiatury zakończył działanie, zanim mógł odczytać klawiaturę.</translation>
+        <translation>czytnik klawiatury zakończył działanie, zanim zdążył odczytać klawiaturę.</translation>
     </message>
 </context>
 <context>
@@ -976,7 +976,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>the update feed is not well-formed XML (line %1: %2)</source>
-        <translation>kanał uaktualnień nie jest poprawnym XML (wiersz %1: %2)</translation>
+        <translation>kanał uaktualnień nie jest poprawnym dokumentem XML (wiersz %1: %2)</translation>
     </message>
     <message>
         <source>the update feed is not an RSS channel</source>
@@ -1020,7 +1020,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>nothing on this system installs it; the package is in %1</source>
-        <translation>nic w tym systemie go nie zainstaluje; pakiet znajduje się w %1</translation>
+        <translation>w tym systemie nie ma programu, który mógłby go zainstalować; pakiet znajduje się w %1</translation>
     </message>
     <message>
         <source>cannot write the package: %1</source>
@@ -1052,7 +1052,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>the update feed is larger than an update feed can be</source>
-        <translation>kanał uaktualnień jest większy, niż kanał uaktualnień może być</translation>
+        <translation>kanał uaktualnień przekracza dopuszczalny rozmiar</translation>
     </message>
     <message>
         <source>the package&apos;s address does not start with https://</source>
@@ -1068,7 +1068,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>the package is longer than the update feed says</source>
-        <translation>pakiet jest dłuższy, niż podaje kanał uaktualnień</translation>
+        <translation>pakiet jest większy, niż podaje kanał uaktualnień</translation>
     </message>
 </context>
 <context>
@@ -1094,7 +1094,7 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     <name>X11</name>
     <message>
         <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
-        <translation>ekranowi X brakuje XInput 2.2, przez które Kestrel widzi klawisze</translation>
+        <translation>ekranowi X brakuje rozszerzenia XInput 2.2, przez które Kestrel widzi klawisze</translation>
     </message>
     <message>
         <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
@@ -1106,11 +1106,11 @@ Kestrel albo otwiera okno ustawień już działającego programu Kestrel.</trans
     </message>
     <message>
         <source>the X server lacks RENDER 0.10</source>
-        <translation>serwerowi X brakuje RENDER 0.10</translation>
+        <translation>serwerowi X brakuje rozszerzenia RENDER 0.10</translation>
     </message>
     <message>
         <source>the X server lacks SHAPE 1.1</source>
-        <translation>serwerowi X brakuje SHAPE 1.1</translation>
+        <translation>serwerowi X brakuje rozszerzenia SHAPE 1.1</translation>
     </message>
     <message>
         <source>the X server offers no 32-bit visual</source>

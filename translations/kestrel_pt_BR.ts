@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>%1 is updated with your system&apos;s other software</source>
-        <translation>O %1 é atualizado com os outros softwares do seu sistema</translation>
+        <translation>O %1 é atualizado junto com os outros programas do seu sistema</translation>
     </message>
     <message>
         <source>Check for the latest version</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>How long keys stay after you let go</source>
-        <translation>Quanto tempo as teclas ficam depois que você as solta</translation>
+        <translation>Por quanto tempo as teclas ficam depois que você as solta</translation>
     </message>
     <message>
         <source>%1s</source>
@@ -189,7 +189,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
-        <translation>%1, então os campos de senha não podem ser detectados e as teclas digitadas neles são mostradas; os pedidos que tomam o teclado inteiro continuam ocultos.</translation>
+        <translation>%1, então os campos de senha não podem ser detectados e as teclas digitadas neles são mostradas; as solicitações que tomam o teclado inteiro continuam ocultas.</translation>
     </message>
     <message>
         <source>the panel opens as a window: %1.</source>
@@ -197,15 +197,15 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>%1 is held by another program, so it does not show keys or stop; the switch and &quot;kestrel --toggle&quot; still do (bind that to another shortcut of the desktop&apos;s).</source>
-        <translation>%1 está em uso por outro programa, então não mostra nem para as teclas; o interruptor e “kestrel --toggle” continuam funcionando (associe isso a outro atalho da área de trabalho).</translation>
+        <translation>o atalho %1 está em uso por outro programa, então não ativa nem desativa a exibição das teclas; o interruptor e “kestrel --toggle” continuam funcionando (associe o comando a outro atalho da área de trabalho).</translation>
     </message>
     <message>
         <source>no system tray is available. %1 shows keys or stops; run kestrel again to open the settings.</source>
-        <translation>nenhuma bandeja do sistema disponível. %1 mostra as teclas ou para; execute kestrel de novo para abrir os ajustes.</translation>
+        <translation>não há bandeja do sistema disponível. %1 ativa ou desativa a exibição das teclas; execute kestrel de novo para abrir os ajustes.</translation>
     </message>
     <message>
         <source>no system tray is available. kestrel --toggle shows keys or stops (bind it to a shortcut of the desktop&apos;s); run kestrel again to open the settings.</source>
-        <translation>nenhuma bandeja do sistema disponível. kestrel --toggle mostra as teclas ou para (associe-o a um atalho da área de trabalho); execute kestrel de novo para abrir os ajustes.</translation>
+        <translation>não há bandeja do sistema disponível. kestrel --toggle ativa ou desativa a exibição das teclas (associe o comando a um atalho da área de trabalho); execute kestrel de novo para abrir os ajustes.</translation>
     </message>
     <message>
         <source>cannot start Kestrel again: %1</source>
@@ -213,7 +213,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>this user may not read the keyboards in %1</source>
-        <translation>este usuário não pode ler os teclados em %1</translation>
+        <translation>este usuário não tem permissão para ler os teclados em %1</translation>
     </message>
     <message>
         <source>there is no keyboard in %1</source>
@@ -274,7 +274,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>Start %1 when you log in</source>
-        <translation>Iniciar o %1 quando você iniciar sessão</translation>
+        <translation>Abrir o %1 ao iniciar a sessão</translation>
     </message>
     <message>
         <source>Show</source>
@@ -325,7 +325,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     <name>InputBackend</name>
     <message>
         <source>KESTREL_INPUT is &quot;%1&quot;, which is neither &quot;x11&quot; nor &quot;evdev&quot;; choosing by the session instead.</source>
-        <translation>KESTREL_INPUT é &quot;%1&quot;, que não é &quot;x11&quot; nem &quot;evdev&quot;; a escolha será feita pela sessão.</translation>
+        <translation>KESTREL_INPUT é “%1”, que não é “x11” nem “evdev”; a escolha será feita conforme a sessão.</translation>
     </message>
 </context>
 <context>
@@ -414,23 +414,23 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
-        <translation>não é possível deixar de lado o arquivo de preferências %1, que não fazia sentido: %2. As alterações ficam guardadas até o Kestrel ser encerrado.</translation>
+        <translation>não é possível guardar com outro nome o arquivo de preferências inválido %1: %2. As alterações ficam guardadas até o Kestrel ser encerrado.</translation>
     </message>
     <message>
         <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
-        <translation>o arquivo de preferências %1 não fazia sentido; ele foi guardado como %2 e um novo foi iniciado.</translation>
+        <translation>o arquivo de preferências %1 era inválido; ele foi guardado como %2 e um novo foi criado.</translation>
     </message>
     <message>
         <source>it is larger than a preferences file can be</source>
-        <translation>ele é maior do que um arquivo de preferências pode ser</translation>
+        <translation>ele excede o tamanho máximo de um arquivo de preferências</translation>
     </message>
     <message>
         <source>it nests deeper than a preferences file does</source>
-        <translation>ele tem um aninhamento mais profundo que o de um arquivo de preferências</translation>
+        <translation>ele tem mais níveis de aninhamento do que um arquivo de preferências permite</translation>
     </message>
     <message>
         <source>the preferences would be larger than a preferences file can be</source>
-        <translation>as preferências seriam maiores do que um arquivo de preferências pode ser</translation>
+        <translation>as preferências excederiam o tamanho máximo de um arquivo de preferências</translation>
     </message>
     <message>
         <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
@@ -442,23 +442,23 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
-        <translation>não é possível deixar de lado o arquivo de estado %1, que não fazia sentido: %2. As alterações ficam guardadas até o Kestrel ser encerrado.</translation>
+        <translation>não é possível guardar com outro nome o arquivo de estado inválido %1: %2. As alterações ficam guardadas até o Kestrel ser encerrado.</translation>
     </message>
     <message>
         <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
-        <translation>o arquivo de estado %1 não fazia sentido; ele foi guardado como %2 e um novo foi iniciado.</translation>
+        <translation>o arquivo de estado %1 era inválido; ele foi guardado como %2 e um novo foi criado.</translation>
     </message>
     <message>
         <source>it is larger than a state file can be</source>
-        <translation>ele é maior do que um arquivo de estado pode ser</translation>
+        <translation>ele excede o tamanho máximo de um arquivo de estado</translation>
     </message>
     <message>
         <source>it nests deeper than a state file does</source>
-        <translation>ele tem um aninhamento mais profundo que o de um arquivo de estado</translation>
+        <translation>ele tem mais níveis de aninhamento do que um arquivo de estado permite</translation>
     </message>
     <message>
         <source>the state would be larger than a state file can be</source>
-        <translation>o estado seria maior do que um arquivo de estado pode ser</translation>
+        <translation>o estado excederia o tamanho máximo de um arquivo de estado</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -480,11 +480,11 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     <name>Launch</name>
     <message>
         <source>no X display to show keys on: DISPLAY is not set.</source>
-        <translation>nenhuma tela X para mostrar as teclas: DISPLAY não está definida.</translation>
+        <translation>não há display X para mostrar as teclas: a variável DISPLAY não está definida.</translation>
     </message>
     <message>
         <source>the X display %1 is back.</source>
-        <translation>a tela X %1 voltou.</translation>
+        <translation>o display X %1 voltou.</translation>
     </message>
     <message>
         <source>the Kestrel that started this one is still running.</source>
@@ -511,7 +511,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     <name>MenuPanel</name>
     <message>
         <source>Shows your keys and clicks on screen</source>
-        <translation>Mostra na tela as teclas que você pressiona e os cliques</translation>
+        <translation>Mostra suas teclas e cliques na tela</translation>
     </message>
     <message>
         <source>Grant Input Monitoring…</source>
@@ -531,7 +531,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>%1 is updated with your system&apos;s other software</source>
-        <translation>O %1 é atualizado com os outros programas do seu sistema</translation>
+        <translation>O %1 é atualizado junto com os outros programas do seu sistema</translation>
     </message>
     <message>
         <source>Settings…</source>
@@ -539,7 +539,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>Quit %1</source>
-        <translation>Encerrar %1</translation>
+        <translation>Encerrar o %1</translation>
     </message>
     <message>
         <source>%1 panel</source>
@@ -608,15 +608,15 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>the session bus has gone</source>
-        <translation>o barramento de sessão sumiu</translation>
+        <translation>o barramento de sessão não está mais disponível</translation>
     </message>
     <message>
         <source>the session bus cannot be reached</source>
-        <translation>o barramento de sessão não pode ser alcançado</translation>
+        <translation>o barramento de sessão não está acessível</translation>
     </message>
     <message>
         <source>the accessibility bus has gone</source>
-        <translation>o barramento de acessibilidade sumiu</translation>
+        <translation>o barramento de acessibilidade não está mais disponível</translation>
     </message>
     <message>
         <source>there is no accessibility bus (AT-SPI)</source>
@@ -643,7 +643,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
-        <translation>Oculto nos campos de senha dos apps que se informam ao barramento de acessibilidade, e nas solicitações que tomam o teclado inteiro</translation>
+        <translation>Oculto nos campos de senha dos apps que se comunicam com o barramento de acessibilidade e nas solicitações que tomam o teclado inteiro</translation>
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and in prompts that take the whole keyboard. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
@@ -659,7 +659,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
-        <translation>Oculto nos campos de senha dos apps que se informam ao barramento de acessibilidade, e na tela de bloqueio. Telas de bloqueio que não avisam o systemd-logind (swaylock) e outras solicitações de senha (sudo em um terminal, diálogos do sistema) aparecem</translation>
+        <translation>Oculto nos campos de senha dos apps que se comunicam com o barramento de acessibilidade e na tela de bloqueio. Telas de bloqueio que não avisam o systemd-logind (swaylock) e outras solicitações de senha (sudo em um terminal, diálogos do sistema) aparecem</translation>
     </message>
     <message>
         <source>Hidden in password fields of GTK applications and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
@@ -675,7 +675,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
-        <translation>Oculto nos campos de senha dos apps que se informam ao barramento de acessibilidade. A tela de bloqueio e outras solicitações de senha aparecem: o Kestrel não pode perguntar ao systemd-logind se a sessão está bloqueada</translation>
+        <translation>Oculto nos campos de senha dos apps que se comunicam com o barramento de acessibilidade. A tela de bloqueio e outras solicitações de senha aparecem: o Kestrel não pode perguntar ao systemd-logind se a sessão está bloqueada</translation>
     </message>
     <message>
         <source>Hidden in password fields of GTK applications. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked. Turn on accessibility to cover Qt applications and Chromium started afterwards (a change for the whole desktop)</source>
@@ -1032,7 +1032,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>the server redirects too often</source>
-        <translation>o servidor redireciona vezes demais</translation>
+        <translation>o servidor faz redirecionamentos demais</translation>
     </message>
     <message>
         <source>the server redirects to an address that is not secure</source>
@@ -1052,7 +1052,7 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>the update feed is larger than an update feed can be</source>
-        <translation>o feed de atualizações é maior do que um feed de atualizações pode ser</translation>
+        <translation>o feed de atualizações excede o tamanho máximo permitido</translation>
     </message>
     <message>
         <source>the package&apos;s address does not start with https://</source>
@@ -1094,15 +1094,15 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     <name>X11</name>
     <message>
         <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
-        <translation>falta na tela X o XInput 2.2, pelo qual o Kestrel vê as teclas</translation>
+        <translation>o display X não tem o XInput 2.2, por meio do qual o Kestrel vê as teclas</translation>
     </message>
     <message>
         <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
-        <translation>o atalho perdeu a conexão com a tela X e fica desativado até o Kestrel ser iniciado de novo.</translation>
+        <translation>o atalho perdeu a conexão com o display X e fica desativado até o Kestrel ser iniciado de novo.</translation>
     </message>
     <message>
         <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
-        <translation>o teclado mudou e não foi possível tomar o atalho de novo (outro programa pode estar com ele, ou falta no teclado uma das teclas); uma nova tentativa será feita na próxima mudança de teclado.</translation>
+        <translation>o teclado mudou e não foi possível capturar o atalho de novo (outro programa pode estar usando-o, ou falta no teclado uma das teclas dele); uma nova tentativa será feita na próxima mudança de teclado.</translation>
     </message>
     <message>
         <source>the X server lacks RENDER 0.10</source>
@@ -1126,15 +1126,15 @@ inicia o Kestrel ou abre a janela de ajustes do Kestrel que já está em execuç
     </message>
     <message>
         <source>the X display %1 has no screen %2</source>
-        <translation>a tela X %1 não tem a tela %2</translation>
+        <translation>o display X %1 não tem a tela %2</translation>
     </message>
     <message>
         <source>cannot open the X display %1</source>
-        <translation>não é possível abrir a tela X %1</translation>
+        <translation>não é possível abrir o display X %1</translation>
     </message>
     <message>
         <source>the X display %1 went away; waiting for it to come back.</source>
-        <translation>a tela X %1 sumiu; aguardando que ela volte.</translation>
+        <translation>o display X %1 desapareceu; aguardando que ele volte.</translation>
     </message>
 </context>
 </TS>

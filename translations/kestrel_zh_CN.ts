@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Version %1 (%2)</source>
-        <translation>版本 %1 (%2)</translation>
+        <translation>版本 %1（%2）</translation>
     </message>
 </context>
 <context>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>%1 is updated with your system&apos;s other software</source>
-        <translation>%1会随系统中的其他软件一起更新</translation>
+        <translation>%1 会随系统中的其他软件一起更新</translation>
     </message>
     <message>
         <source>Check for the latest version</source>
@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>Questions, bugs, or ideas</source>
-        <translation>问题、错误或想法</translation>
+        <translation>疑问、错误或建议</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation>联系支持</translation>
+        <translation>联系技术支持</translation>
     </message>
     <message>
         <source>Website</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Learn more about %1</source>
-        <translation>进一步了解%1</translation>
+        <translation>进一步了解 %1</translation>
     </message>
     <message>
         <source>Visit Website</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>%1 never stores or sends what you type</source>
-        <translation>%1绝不会存储或发送你输入的内容</translation>
+        <translation>%1 绝不会存储或发送你输入的内容</translation>
     </message>
     <message>
         <source>View</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Open source software used in %1</source>
-        <translation>%1中使用的开源软件</translation>
+        <translation>%1 中使用的开源软件</translation>
     </message>
     <message>
         <source>© %1 %2</source>
@@ -128,7 +128,7 @@
     <name>CommandLine</name>
     <message>
         <source>open the settings window, starting Kestrel if needed</source>
-        <translation>打开设置窗口，必要时启动Kestrel</translation>
+        <translation>打开设置窗口，必要时启动 Kestrel</translation>
     </message>
     <message>
         <source>show keys on screen, or stop showing them (like the hot key)</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>quit the running Kestrel</source>
-        <translation>退出正在运行的Kestrel</translation>
+        <translation>退出正在运行的 Kestrel</translation>
     </message>
     <message>
         <source>choose one of --settings, --toggle and --quit. Try kestrel --help.</source>
@@ -157,8 +157,8 @@
     <message>
         <source>Shows the keys you press as keycaps on screen. Without an option, starts Kestrel,
 or opens the settings window of the Kestrel already running.</source>
-        <translation>将你按下的键以键帽的形式显示在屏幕上。不带选项时启动Kestrel，
-或打开已在运行的Kestrel的设置窗口。</translation>
+        <translation>将你按下的键以键帽的形式显示在屏幕上。不带选项时启动 Kestrel，
+或打开已在运行的 Kestrel 的设置窗口。</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -177,11 +177,11 @@ or opens the settings window of the Kestrel already running.</source>
     <name>Composition</name>
     <message>
         <source>%1, so Qt draws the overlay.</source>
-        <translation>%1，因此改由Qt绘制浮层。</translation>
+        <translation>%1，因此改由 Qt 绘制叠加层。</translation>
     </message>
     <message>
         <source>%1. Kestrel cannot show keys here; its settings say what is missing.</source>
-        <translation>%1。Kestrel无法在此显示按键；它的设置中会说明缺少什么。</translation>
+        <translation>%1。Kestrel 无法在此显示按键；它的设置中会说明缺少什么。</translation>
     </message>
     <message>
         <source>%1, so keys typed into the lock screen are shown.</source>
@@ -189,7 +189,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>%1, so password fields cannot be detected and keys typed into them are shown; prompts that take the whole keyboard stay hidden.</source>
-        <translation>%1，因此无法识别密码栏，在其中输入的按键会显示出来；独占整个键盘的密码提示仍会隐藏。</translation>
+        <translation>%1，因此无法识别密码栏，在其中输入的按键会显示出来；占用整个键盘的提示窗口中仍会隐藏。</translation>
     </message>
     <message>
         <source>the panel opens as a window: %1.</source>
@@ -209,7 +209,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>cannot start Kestrel again: %1</source>
-        <translation>无法重新启动Kestrel：%1</translation>
+        <translation>无法重新启动 Kestrel：%1</translation>
     </message>
     <message>
         <source>this user may not read the keyboards in %1</source>
@@ -251,7 +251,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Click a spot, or drag the keys anywhere</source>
-        <translation>点按一个位置，或将按键拖到任意位置</translation>
+        <translation>点击一个位置，或将按键拖到任意位置</translation>
     </message>
 </context>
 <context>
@@ -274,7 +274,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Start %1 when you log in</source>
-        <translation>登录时启动%1</translation>
+        <translation>登录时启动 %1</translation>
     </message>
     <message>
         <source>Show</source>
@@ -298,7 +298,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Show ⇧ for Capital Letters</source>
-        <translation>大写字母显示 ⇧</translation>
+        <translation>为大写字母显示 ⇧</translation>
     </message>
     <message>
         <source>Shows ⇧ H instead of H</source>
@@ -314,7 +314,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Required to show the keys you press</source>
-        <translation>显示你按下的键时需要</translation>
+        <translation>显示你按下的键需要此权限</translation>
     </message>
     <message>
         <source>Accessibility for the whole desktop</source>
@@ -332,7 +332,7 @@ or opens the settings window of the Kestrel already running.</source>
     <name>InputMonitoring</name>
     <message>
         <source>Allow… asks for an administrator&apos;s password, then a small reader reads the keyboard and mouse for %1 only while it runs. Or join the input group: that lasts, needs a new login, and lets every program you run read every key.</source>
-        <translation>“允许…”会要求输入管理员密码，然后由一个小读取程序仅在%1运行时读取键盘和鼠标。或者加入 input 组：这会一直有效，需要重新登录，并且让你运行的每个程序都能读取每个按键。</translation>
+        <translation>“允许…”会要求输入管理员密码，然后由一个小型读取程序仅在 %1 运行时读取键盘和鼠标。或者加入 input 组：这会一直有效，需要重新登录，并且让你运行的每个程序都能读取每个按键。</translation>
     </message>
     <message>
         <source>Waiting for the system to ask for a password…</source>
@@ -340,15 +340,15 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Authentication was cancelled. Nothing was changed.</source>
-        <translation>认证已取消。没有做任何更改。</translation>
+        <translation>认证已取消。未做任何更改。</translation>
     </message>
     <message>
         <source>The system did not allow it. Nothing was changed.</source>
-        <translation>系统不允许。没有做任何更改。</translation>
+        <translation>系统未允许此操作。未做任何更改。</translation>
     </message>
     <message>
         <source>The keyboard reader could not start. Nothing was changed; the input group is the other way.</source>
-        <translation>无法启动键盘读取程序。没有做任何更改；另一种方式是 input 组。</translation>
+        <translation>无法启动键盘读取程序。未做任何更改；另一种方式是使用 input 组。</translation>
     </message>
     <message>
         <source>The system cannot ask for a password here. Use the input group instead.</source>
@@ -387,11 +387,11 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>the running Kestrel did not answer</source>
-        <translation>正在运行的Kestrel没有响应</translation>
+        <translation>正在运行的 Kestrel 没有响应</translation>
     </message>
     <message>
         <source>cannot reach the running Kestrel: %1</source>
-        <translation>无法联系正在运行的Kestrel：%1</translation>
+        <translation>无法连接到正在运行的 Kestrel：%1</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
@@ -406,15 +406,15 @@ or opens the settings window of the Kestrel already running.</source>
     <name>JsonDefaultsStore</name>
     <message>
         <source>cannot read the preferences file %1: %2. Kestrel uses the settings it last read and will not change the file.</source>
-        <translation>无法读取偏好设置文件 %1：%2。Kestrel将使用上次读取的设置，且不会更改该文件。</translation>
+        <translation>无法读取偏好设置文件 %1：%2。Kestrel 将使用上次读取的设置，且不会更改该文件。</translation>
     </message>
     <message>
         <source>cannot save preferences to %1: %2. Changes are kept until Kestrel quits.</source>
-        <translation>无法将偏好设置保存到 %1：%2。更改将保留到Kestrel退出。</translation>
+        <translation>无法将偏好设置保存到 %1：%2。更改将保留到 Kestrel 退出。</translation>
     </message>
     <message>
         <source>cannot set the preferences file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
-        <translation>无法将无法解读的偏好设置文件 %1 移到一旁：%2。更改将保留到Kestrel退出。</translation>
+        <translation>无法解读的偏好设置文件 %1 未能移到一旁：%2。更改将保留到 Kestrel 退出。</translation>
     </message>
     <message>
         <source>the preferences file %1 did not make sense; it was kept as %2 and a new one started.</source>
@@ -422,27 +422,27 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>it is larger than a preferences file can be</source>
-        <translation>它超出了偏好设置文件可有的大小</translation>
+        <translation>它超出了偏好设置文件的大小上限</translation>
     </message>
     <message>
         <source>it nests deeper than a preferences file does</source>
-        <translation>它的嵌套层级超出了偏好设置文件的层级</translation>
+        <translation>它的嵌套层级超出了偏好设置文件的上限</translation>
     </message>
     <message>
         <source>the preferences would be larger than a preferences file can be</source>
-        <translation>偏好设置会超出偏好设置文件可有的大小</translation>
+        <translation>偏好设置会超出偏好设置文件的大小上限</translation>
     </message>
     <message>
         <source>cannot read the state file %1: %2. Kestrel uses the state it last read and will not change the file.</source>
-        <translation>无法读取状态文件 %1：%2。Kestrel将使用上次读取的状态，且不会更改该文件。</translation>
+        <translation>无法读取状态文件 %1：%2。Kestrel 将使用上次读取的状态，且不会更改该文件。</translation>
     </message>
     <message>
         <source>cannot save the state to %1: %2. Changes are kept until Kestrel quits.</source>
-        <translation>无法将状态保存到 %1：%2。更改将保留到Kestrel退出。</translation>
+        <translation>无法将状态保存到 %1：%2。更改将保留到 Kestrel 退出。</translation>
     </message>
     <message>
         <source>cannot set the state file %1, which did not make sense, aside: %2. Changes are kept until Kestrel quits.</source>
-        <translation>无法将无法解读的状态文件 %1 移到一旁：%2。更改将保留到Kestrel退出。</translation>
+        <translation>无法解读的状态文件 %1 未能移到一旁：%2。更改将保留到 Kestrel 退出。</translation>
     </message>
     <message>
         <source>the state file %1 did not make sense; it was kept as %2 and a new one started.</source>
@@ -450,15 +450,15 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>it is larger than a state file can be</source>
-        <translation>它超出了状态文件可有的大小</translation>
+        <translation>它超出了状态文件的大小上限</translation>
     </message>
     <message>
         <source>it nests deeper than a state file does</source>
-        <translation>它的嵌套层级超出了状态文件的层级</translation>
+        <translation>它的嵌套层级超出了状态文件的上限</translation>
     </message>
     <message>
         <source>the state would be larger than a state file can be</source>
-        <translation>状态会超出状态文件可有的大小</translation>
+        <translation>状态会超出状态文件的大小上限</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -480,27 +480,27 @@ or opens the settings window of the Kestrel already running.</source>
     <name>Launch</name>
     <message>
         <source>no X display to show keys on: DISPLAY is not set.</source>
-        <translation>没有可显示按键的X显示：未设置 DISPLAY。</translation>
+        <translation>没有可显示按键的 X 显示：未设置 DISPLAY。</translation>
     </message>
     <message>
         <source>the X display %1 is back.</source>
-        <translation>X显示 %1 已恢复。</translation>
+        <translation>X 显示 %1 已恢复。</translation>
     </message>
     <message>
         <source>the Kestrel that started this one is still running.</source>
-        <translation>启动此Kestrel的那个Kestrel仍在运行。</translation>
+        <translation>启动此 Kestrel 的那个 Kestrel 仍在运行。</translation>
     </message>
     <message>
         <source>Kestrel is not running.</source>
-        <translation>Kestrel未在运行。</translation>
+        <translation>Kestrel 未在运行。</translation>
     </message>
     <message>
         <source>cannot make sure only one Kestrel runs: %1</source>
-        <translation>无法确保只运行一个Kestrel：%1</translation>
+        <translation>无法确保只运行一个 Kestrel：%1</translation>
     </message>
     <message>
         <source>%1; giving up.</source>
-        <translation>%1；放弃。</translation>
+        <translation>%1；已放弃。</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -519,7 +519,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>About %1</source>
-        <translation>关于%1</translation>
+        <translation>关于 %1</translation>
     </message>
     <message>
         <source>Update Available…</source>
@@ -531,7 +531,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>%1 is updated with your system&apos;s other software</source>
-        <translation>%1 随系统中的其他软件一同更新</translation>
+        <translation>%1 会随系统中的其他软件一起更新</translation>
     </message>
     <message>
         <source>Settings…</source>
@@ -539,18 +539,18 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation>退出%1</translation>
+        <translation>退出 %1</translation>
     </message>
     <message>
         <source>%1 panel</source>
-        <translation>%1面板</translation>
+        <translation>%1 面板</translation>
     </message>
 </context>
 <context>
     <name>Onboarding</name>
     <message>
         <source>Welcome to %1</source>
-        <translation>欢迎使用%1</translation>
+        <translation>欢迎使用 %1</translation>
     </message>
     <message>
         <source>Show your keys and clicks on screen as you present, teach, or record.</source>
@@ -562,11 +562,11 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Required to show the keys you press. %1 never stores or sends what you type.</source>
-        <translation>显示你按下的键时需要。%1绝不会存储或发送你输入的内容。</translation>
+        <translation>需要此权限才能显示你按下的键。%1 绝不会存储或发送你输入的内容。</translation>
     </message>
     <message>
         <source>Required to show the keys you press. %1 never stores or sends what you type. %1 may restart after you allow it.</source>
-        <translation>显示你按下的键时需要。%1绝不会存储或发送你输入的内容。允许后，%1可能会重新启动。</translation>
+        <translation>需要此权限才能显示你按下的键。%1 绝不会存储或发送你输入的内容。允许后，%1 可能会重新启动。</translation>
     </message>
     <message>
         <source>All set!</source>
@@ -608,7 +608,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>the session bus has gone</source>
-        <translation>会话总线已消失</translation>
+        <translation>与会话总线的连接已断开</translation>
     </message>
     <message>
         <source>the session bus cannot be reached</source>
@@ -616,7 +616,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>the accessibility bus has gone</source>
-        <translation>辅助功能总线已消失</translation>
+        <translation>与辅助功能总线的连接已断开</translation>
     </message>
     <message>
         <source>there is no accessibility bus (AT-SPI)</source>
@@ -624,7 +624,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Kestrel&apos;s accessibility module could not be loaded (%1)</source>
-        <translation>无法加载Kestrel的辅助功能模块（%1）</translation>
+        <translation>无法加载 Kestrel 的辅助功能模块（%1）</translation>
     </message>
     <message>
         <source>the accessibility bus did not answer</source>
@@ -635,11 +635,11 @@ or opens the settings window of the Kestrel already running.</source>
     <name>PasswordProtection</name>
     <message>
         <source>Prompts that take the whole keyboard are hidden; looking for the accessibility bus to find password fields</source>
-        <translation>会隐藏占用整个键盘的提示窗口；正在查找辅助功能总线以找到密码栏</translation>
+        <translation>在占用整个键盘的提示窗口中隐藏；正在查找辅助功能总线以找到密码栏</translation>
     </message>
     <message>
         <source>Only prompts that take the whole keyboard are hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show</source>
-        <translation>只会隐藏占用整个键盘的提示窗口：没有辅助功能总线时，无法识别其他窗口中的密码栏，其中的按键会显示出来</translation>
+        <translation>只在占用整个键盘的提示窗口中隐藏：没有辅助功能总线时，无法识别其他窗口中的密码栏，其中的按键会显示出来</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and in prompts that take the whole keyboard</source>
@@ -651,11 +651,11 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>The lock screen is hidden; looking for the accessibility bus to find password fields. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
-        <translation>会隐藏锁屏；正在查找辅助功能总线以找到密码栏。不通知 systemd-logind 的锁屏（swaylock）和其他密码提示（终端中的 sudo、系统对话框）会显示出来</translation>
+        <translation>在锁屏上隐藏；正在查找辅助功能总线以找到密码栏。不通知 systemd-logind 的锁屏（swaylock）和其他密码提示（终端中的 sudo、系统对话框）会显示出来</translation>
     </message>
     <message>
         <source>Only the lock screen is hidden: without an accessibility bus, password fields in other windows cannot be told apart and their keys show. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
-        <translation>只会隐藏锁屏：没有辅助功能总线时，无法识别其他窗口中的密码栏，其中的按键会显示出来。不通知 systemd-logind 的锁屏（swaylock）和其他密码提示（终端中的 sudo、系统对话框）会显示出来</translation>
+        <translation>只在锁屏上隐藏：没有辅助功能总线时，无法识别其他窗口中的密码栏，其中的按键会显示出来。不通知 systemd-logind 的锁屏（swaylock）和其他密码提示（终端中的 sudo、系统对话框）会显示出来</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus, and on the lock screen. Lock screens that do not tell systemd-logind (swaylock) and other password prompts (sudo in a terminal, system dialogs) show</source>
@@ -671,7 +671,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Nothing is hidden: without an accessibility bus, password fields cannot be told apart and their keys show. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
-        <translation>不隐藏任何内容：没有辅助功能总线时，无法识别密码栏，其中的按键会显示出来。锁屏和其他密码提示会显示出来：Kestrel 无法询问 systemd-logind 会话是否已锁定</translation>
+        <translation>任何地方都不隐藏：没有辅助功能总线时，无法识别密码栏，其中的按键会显示出来。锁屏和其他密码提示会显示出来：Kestrel 无法询问 systemd-logind 会话是否已锁定</translation>
     </message>
     <message>
         <source>Hidden in password fields of applications that report to the accessibility bus. The lock screen and other password prompts show: Kestrel cannot ask systemd-logind whether the session is locked</source>
@@ -781,7 +781,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Custom</source>
-        <translation>自定</translation>
+        <translation>自定义</translation>
     </message>
     <message>
         <source>Mac</source>
@@ -925,7 +925,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>A new version of %1 is available!</source>
-        <translation>%1有新版本可用！</translation>
+        <translation>%1 有新版本可用！</translation>
     </message>
     <message>
         <source>%1 %2 is available. Would you like to install it now?</source>
@@ -944,19 +944,19 @@ or opens the settings window of the Kestrel already running.</source>
     <name>Updates</name>
     <message>
         <source>Kestrel could not check for updates: %1</source>
-        <translation>Kestrel无法检查更新：%1</translation>
+        <translation>Kestrel 无法检查更新：%1</translation>
     </message>
     <message>
         <source>The update feed names no version Kestrel can read, so Kestrel cannot tell whether it is newer.</source>
-        <translation>更新源中没有Kestrel能读取的版本号，因此Kestrel无法判断它是否更新。</translation>
+        <translation>更新源中没有 Kestrel 能读取的版本号，因此 Kestrel 无法判断它是否为更新的版本。</translation>
     </message>
     <message>
         <source>This update is not signed, and Kestrel installs only signed updates.</source>
-        <translation>此更新未签名，而Kestrel只安装已签名的更新。</translation>
+        <translation>此更新未签名，而 Kestrel 只安装已签名的更新。</translation>
     </message>
     <message>
         <source>The update feed announces a package of %1 MiB, far larger than Kestrel; it was not downloaded.</source>
-        <translation>更新源声明的软件包大小为 %1 MiB，远大于Kestrel本身，因此未下载。</translation>
+        <translation>更新源声明的软件包大小为 %1 MiB，远大于 Kestrel 本身，因此未下载。</translation>
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
@@ -972,23 +972,23 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Kestrel %1 was handed to the system&apos;s installer. Quit and start Kestrel again once it is installed.</source>
-        <translation>Kestrel %1 已交给系统的安装程序。安装完成后，请退出并重新启动Kestrel。</translation>
+        <translation>Kestrel %1 已交给系统的安装程序。安装完成后，请退出并重新启动 Kestrel。</translation>
     </message>
     <message>
         <source>the update feed is not well-formed XML (line %1: %2)</source>
-        <translation>更新源不是格式正确的XML（第 %1 行：%2）</translation>
+        <translation>更新源不是格式正确的 XML（第 %1 行：%2）</translation>
     </message>
     <message>
         <source>the update feed is not an RSS channel</source>
-        <translation>更新源不是RSS频道</translation>
+        <translation>更新源不是 RSS 频道</translation>
     </message>
     <message>
         <source>this Kestrel was built without a key to check updates with</source>
-        <translation>此Kestrel在构建时没有用于校验更新的密钥</translation>
+        <translation>此 Kestrel 在构建时没有用于校验更新的密钥</translation>
     </message>
     <message>
         <source>the update feed&apos;s signature is not an Ed25519 signature</source>
-        <translation>更新源中的签名不是Ed25519签名</translation>
+        <translation>更新源中的签名不是 Ed25519 签名</translation>
     </message>
     <message>
         <source>cannot read the package: %1</source>
@@ -1004,7 +1004,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>the signature could not be checked: OpenSSL&apos;s libcrypto 3 is not installed</source>
-        <translation>无法校验签名：未安装OpenSSL的libcrypto 3</translation>
+        <translation>无法校验签名：未安装 OpenSSL 的 libcrypto 3</translation>
     </message>
     <message>
         <source>the signature could not be checked</source>
@@ -1016,7 +1016,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>Kestrel&apos;s network module could not be loaded (%1)</source>
-        <translation>无法加载Kestrel的网络模块（%1）</translation>
+        <translation>无法加载 Kestrel 的网络模块（%1）</translation>
     </message>
     <message>
         <source>nothing on this system installs it; the package is in %1</source>
@@ -1052,7 +1052,7 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>the update feed is larger than an update feed can be</source>
-        <translation>更新源的大小超出了更新源可能的大小</translation>
+        <translation>更新源超出了大小上限</translation>
     </message>
     <message>
         <source>the package&apos;s address does not start with https://</source>
@@ -1068,73 +1068,73 @@ or opens the settings window of the Kestrel already running.</source>
     </message>
     <message>
         <source>the package is longer than the update feed says</source>
-        <translation>软件包比更新源声明的更长</translation>
+        <translation>软件包比更新源声明的更大</translation>
     </message>
 </context>
 <context>
     <name>Wayland</name>
     <message>
         <source>no Wayland compositor answers</source>
-        <translation>没有Wayland合成器响应</translation>
+        <translation>没有 Wayland 合成器响应</translation>
     </message>
     <message>
         <source>the Wayland compositor offers no layer surfaces (zwlr_layer_shell_v1)</source>
-        <translation>Wayland合成器不提供图层表面（zwlr_layer_shell_v1）</translation>
+        <translation>Wayland 合成器不提供图层表面（zwlr_layer_shell_v1）</translation>
     </message>
     <message>
         <source>the Wayland compositor has ended, and the session with it.</source>
-        <translation>Wayland合成器已结束，会话也随之结束。</translation>
+        <translation>Wayland 合成器已结束，会话也随之结束。</translation>
     </message>
     <message>
         <source>the Wayland compositor refused Kestrel&apos;s requests (%1).</source>
-        <translation>Wayland合成器拒绝了Kestrel的请求（%1）。</translation>
+        <translation>Wayland 合成器拒绝了 Kestrel 的请求（%1）。</translation>
     </message>
 </context>
 <context>
     <name>X11</name>
     <message>
         <source>the X display lacks XInput 2.2, through which Kestrel sees keys</source>
-        <translation>X显示缺少 XInput 2.2，Kestrel需要通过它获取按键</translation>
+        <translation>X 显示缺少 XInput 2.2，Kestrel 需要通过它获取按键</translation>
     </message>
     <message>
         <source>the hot key lost its connection to the X display and is off until Kestrel starts again.</source>
-        <translation>快捷键与X显示的连接已断开，在Kestrel重新启动前不可用。</translation>
+        <translation>快捷键与 X 显示的连接已断开，在 Kestrel 重新启动前不可用。</translation>
     </message>
     <message>
         <source>the keyboard changed and the hot key could not be taken again (another program may hold it, or the keyboard lacks one of its keys); it is tried again at the next keyboard change.</source>
-        <translation>键盘已更改，无法重新占用快捷键（可能被其他程序占用，或键盘缺少其中某个键）；将在下次键盘更改时重试。</translation>
+        <translation>键盘已更改，无法重新获取快捷键（可能被其他程序占用，或键盘缺少其中某个键）；将在下次键盘更改时重试。</translation>
     </message>
     <message>
         <source>the X server lacks RENDER 0.10</source>
-        <translation>X服务器缺少 RENDER 0.10</translation>
+        <translation>X 服务器缺少 RENDER 0.10</translation>
     </message>
     <message>
         <source>the X server lacks SHAPE 1.1</source>
-        <translation>X服务器缺少 SHAPE 1.1</translation>
+        <translation>X 服务器缺少 SHAPE 1.1</translation>
     </message>
     <message>
         <source>the X server offers no 32-bit visual</source>
-        <translation>X服务器不提供32位视觉类型</translation>
+        <translation>X 服务器不提供 32 位视觉类型</translation>
     </message>
     <message>
         <source>the X server has no ARGB picture format</source>
-        <translation>X服务器没有ARGB图像格式</translation>
+        <translation>X 服务器没有 ARGB 图像格式</translation>
     </message>
     <message>
         <source>the X server refused the overlay window</source>
-        <translation>X服务器拒绝了浮层窗口</translation>
+        <translation>X 服务器拒绝了叠加层窗口</translation>
     </message>
     <message>
         <source>the X display %1 has no screen %2</source>
-        <translation>X显示 %1 没有屏幕 %2</translation>
+        <translation>X 显示 %1 没有屏幕 %2</translation>
     </message>
     <message>
         <source>cannot open the X display %1</source>
-        <translation>无法打开X显示 %1</translation>
+        <translation>无法打开 X 显示 %1</translation>
     </message>
     <message>
         <source>the X display %1 went away; waiting for it to come back.</source>
-        <translation>X显示 %1 已消失；正在等待其恢复。</translation>
+        <translation>X 显示 %1 已断开；正在等待其恢复。</translation>
     </message>
 </context>
 </TS>
