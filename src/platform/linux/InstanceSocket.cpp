@@ -51,12 +51,10 @@ private:
     int m_fd;
 };
 
-// A folder that only this user can enter: made with mode 0700, or found so, owned by us and
-// not a symbolic link (anyone may plant one in /tmp).
 // `path` with what the system said about it (strerror), as it said it.
 UiMessage failure(UiText text, const fs::path& path)
 {
-    return {text, {path.string(), verbatim(posix::errorText(errno))}};
+    return {text, {path.string(), posix::errorMessage(errno)}};
 }
 
 UiMessage tooLongForASocket(const fs::path& path)
@@ -64,6 +62,8 @@ UiMessage tooLongForASocket(const fs::path& path)
     return {KESTREL_TEXT("InstanceSocket", "the path %1 is too long for a socket"), {path.string()}};
 }
 
+// A folder that only this user can enter: made with mode 0700, or found so, owned by us and
+// not a symbolic link (anyone may plant one in /tmp).
 bool makePrivateFolder(const fs::path& folder, UiMessage& error)
 {
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
@@ -193,7 +193,7 @@ InstanceSocket::Delivery InstanceSocket::send(const fs::path& path, std::string_
             return Delivery::noInstance;
         error = errno == EAGAIN ? UiMessage(noAnswer)
                                 : UiMessage(KESTREL_TEXT("InstanceSocket", "cannot reach the running Kestrel: %1"),
-                                            {verbatim(posix::errorText(errno))});
+                                            {posix::errorMessage(errno)});
         return Delivery::failed;
     }
     std::string reply;

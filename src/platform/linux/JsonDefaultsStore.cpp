@@ -74,12 +74,6 @@ const TroubleTexts& troubleTexts(JsonDefaultsStore::Contents contents)
 
 constexpr UiText notARegularFile = KESTREL_TEXT("JsonDefaultsStore", "it is not a regular file");
 
-// What the system said (strerror), as it said it.
-UiMessage systemError(int error)
-{
-    return verbatim(posix::errorText(error));
-}
-
 std::optional<DefaultsValue> toDefaultsValue(const nlohmann::json& value)
 {
     if (value.is_boolean())
@@ -276,7 +270,7 @@ void JsonDefaultsStore::reloadIfChanged() const
     if (::stat(m_path.c_str(), &info) != 0) {
         const int error = errno;
         if (error != ENOENT && error != ENOTDIR) {
-            markUnreadable(systemError(error));
+            markUnreadable(posix::errorMessage(error));
             return;
         }
         // No file (a dangling link included): the defaults, and whatever was set meanwhile.
@@ -300,7 +294,7 @@ void JsonDefaultsStore::reloadIfChanged() const
 
     const int fd = openForReading(m_path);
     if (fd < 0) {
-        markUnreadable(systemError(errno));
+        markUnreadable(posix::errorMessage(errno));
         return;
     }
     // Checked again on what was opened: the path may have changed since the stat.
@@ -309,7 +303,7 @@ void JsonDefaultsStore::reloadIfChanged() const
     UiMessage reason;
     const TroubleTexts& texts = troubleTexts(m_contents);
     if (::fstat(fd, &opened) != 0) {
-        reason = systemError(errno);
+        reason = posix::errorMessage(errno);
     } else if (!S_ISREG(opened.st_mode)) {
         reason = notARegularFile;
     } else if (opened.st_size > maximumFileSize) {
@@ -318,7 +312,7 @@ void JsonDefaultsStore::reloadIfChanged() const
         errno = 0;
         contents = readAll(fd);
         if (!contents) {
-            reason = errno == 0 ? UiMessage(texts.tooLarge) : systemError(errno);
+            reason = errno == 0 ? UiMessage(texts.tooLarge) : posix::errorMessage(errno);
         } else if (nestingDepth(*contents) > maximumNesting) {
             contents.reset();
             reason = texts.nestsTooDeep;
@@ -405,7 +399,7 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
         return false;
     };
     if (!target)
-        return notSaved(systemError(ELOOP));
+        return notSaved(posix::errorMessage(ELOOP));
     std::error_code error;
     fs::create_directories(target->parent_path(), error);
 
@@ -418,7 +412,7 @@ bool JsonDefaultsStore::set(std::string_view key, DefaultsValue value)
         return notSaved(troubleTexts(m_contents).wouldBeTooLarge);
     const Written written = writeFile(*target, contents);
     if (!written.stamp)
-        return notSaved(systemError(written.error));
+        return notSaved(posix::errorMessage(written.error));
     m_stamp = written.stamp;
     m_unsaved = nlohmann::json::object();
     report(Trouble::none, {});
@@ -436,7 +430,7 @@ bool JsonDefaultsStore::moveBrokenFileAside()
         return false;
     };
     if (!broken)
-        return cannot(systemError(ELOOP));
+        return cannot(posix::errorMessage(ELOOP));
     // An earlier broken file is kept too: take the first free name, never replacing one.
     fs::path aside;
     bool moved = false;
@@ -445,7 +439,7 @@ bool JsonDefaultsStore::moveBrokenFileAside()
         aside += attempt == 1 ? std::string(".broken") : ".broken-" + std::to_string(attempt);
         moved = renameWithoutReplacing(*broken, aside);
         if (!moved && errno != EEXIST)
-            return errno == ENOENT ? true : cannot(systemError(errno)); // gone meanwhile: nothing to keep
+            return errno == ENOENT ? true : cannot(posix::errorMessage(errno)); // gone meanwhile: nothing to keep
     }
     if (!moved)
         return cannot(KESTREL_TEXT("JsonDefaultsStore", "every name for it is taken"));

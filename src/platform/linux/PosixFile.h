@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UiText.h"
+
 #include <sys/stat.h>
 #include <sys/un.h>
 
@@ -15,6 +17,11 @@ namespace kestrel::posix {
 
 // The words for an errno value: "No space left on device".
 std::string errorText(int error);
+// The same as a message's reason: the system's own words, shown as they are.
+inline UiMessage errorMessage(int error)
+{
+    return verbatim(errorText(error));
+}
 
 // Writes all of `bytes`, again after an interruption. False, with errno set (EIO when the
 // file took nothing), when it could not.
